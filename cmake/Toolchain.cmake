@@ -1,0 +1,19 @@
+# Compiler settings shared by every target of the project.
+
+# Doubles are evaluated exactly in the order the source writes them: no fused multiply-add may
+# merge a product into a sum, on any CPU.
+add_compile_options(-ffp-contract=off)
+
+add_library(veltrix_warnings INTERFACE)
+target_compile_options(veltrix_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+    -Wno-sign-conversion)
+if(VELTRIX_WERROR)
+    target_compile_options(veltrix_warnings INTERFACE -Werror)
+endif()
+
+if(VELTRIX_SANITIZERS)
+    list(JOIN VELTRIX_SANITIZERS "," _veltrix_sanitizer_list)
+    add_compile_options(-fsanitize=${_veltrix_sanitizer_list} -fno-omit-frame-pointer
+        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=${_veltrix_sanitizer_list})
+endif()

@@ -1,0 +1,24 @@
+// Conversions between the texts a user types or sees and the doubles the engine computes with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veltrix {
+
+// Reads a decimal number such as " - 2", "5.", ".5" or "1.5e-3" (blanks around it, an optional
+// sign that may be followed by blanks, "." as the only separator, an optional exponent). Fails on
+// anything else, and on a value too large for a double; a value too small becomes the nearest
+// double (a subnormal or zero).
+std::optional<double> TextToNumber(std::u16string_view text);
+
+// Writes a value with at most 15 significant digits and no trailing zeros, exponent only where
+// needed ("0.66", "2.5", "1.5E+20", "1E-07"). Negative zero is written "0".
+std::u16string NumberToText(double value);
+
+// Rounds value × powerOfTen half-to-even to a whole number that must fit a signed 16-bit integer,
+// then divides by powerOfTen again. Fails when any step leaves the double range or divides by 0.
+std::optional<double> RoundToAccuracy(double value, double powerOfTen);
+
+} // namespace veltrix

@@ -1,0 +1,6 @@
+// Everything the windows need from the equation engine.
+#pragma once
+
+#include "engine/conversions.hpp"
+#include "engine/parser.hpp"
+#include "engine/solver.hpp"

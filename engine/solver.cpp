@@ -1,0 +1,127 @@
+#include "engine/solver.hpp"
+
+#include "engine/checked.hpp"
+#include "engine/conversions.hpp"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace veltrix {
+namespace {
+
+// The roots before rounding, in the order the formula gives them.
+struct RawRoots {
+    double plus, minus;
+};
+
+// Discriminant and roots, each step checked so that no overflow or division by zero slips through.
+std::variant<RawRoots, NoRealRoots, EvaluationFailed>
+RootsOf(const QuadraticCoefficients& coefficients) {
+    using checked::Value;
+    const Value a = CoefficientValue(coefficients.a);
+    const Value fourA = a ? checked::Mul(4.0, *a) : std::nullopt;
+    const Value c = fourA ? CoefficientValue(coefficients.c) : std::nullopt;
+    const Value t = c ? checked::Mul(*fourA, *c) : std::nullopt;
+    const Value b = t ? CoefficientValue(coefficients.b) : std::nullopt;
+    const Value q = b ? checked::Mul(*b, *b) : std::nullopt;
+    const Value d = q ? checked::Sub(*q, *t) : std::nullopt;
+    if (!d) {
+        return EvaluationFailed{};
+    }
+    if (*d < 0.0) {
+        return NoRealRoots{};
+    }
+    const double s = std::sqrt(*d);
+    const Value w = checked::Mul(2.0, *a);
+    const Value sumPlus = w ? checked::Add(-*b, s) : std::nullopt;
+    const Value plus = sumPlus ? checked::Div(*sumPlus, *w) : std::nullopt;
+    const Value sumMinus = plus ? checked::Sub(-*b, s) : std::nullopt;
+    const Value minus = sumMinus ? checked::Div(*sumMinus, *w) : std::nullopt;
+    if (!minus) {
+        return EvaluationFailed{};
+    }
+    return RawRoots{*plus, *minus};
+}
+
+// y = (x·x·a + x·b) + c, converting a, then b, then c as each enters the sum.
+std::optional<double> ValueAt(const QuadraticCoefficients& coefficients, double x) {
+    using checked::Value;
+    const Value q = checked::Mul(x, x);
+    const Value a = q ? CoefficientValue(coefficients.a) : std::nullopt;
+    const Value t1 = a ? checked::Mul(*q, *a) : std::nullopt;
+    const Value b = t1 ? CoefficientValue(coefficients.b) : std::nullopt;
+    const Value t2 = b ? checked::Mul(x, *b) : std::nullopt;
+    const Value sum = t2 ? checked::Add(*t1, *t2) : std::nullopt;
+    const Value c = sum ? CoefficientValue(coefficients.c) : std::nullopt;
+    return c ? checked::Add(*sum, *c) : std::nullopt;
+}
+
+// 10 raised to the accuracy text. It may underflow to 0, and rounding then fails.
+std::optional<double> AccuracyFactor(std::u16string_view accuracy) {
+    const std::optional<double> places = TextToNumber(accuracy);
+    return places ? checked::Finite(std::pow(10.0, *places)) : std::nullopt;
+}
+
+// What both commands do first: convert the accuracy (before the equation is looked at), then
+// split the equation.
+struct Prepared {
+    double factor;
+    QuadraticCoefficients coefficients;
+};
+
+std::variant<Prepared, InvalidQuadratic, EvaluationFailed>
+Prepare(std::u16string_view equation, std::u16string_view accuracy) {
+    const std::optional<double> factor = AccuracyFactor(accuracy);
+    if (!factor) {
+        return EvaluationFailed{};
+    }
+    ParseOutcome parsed = ParseQuadratic(equation);
+    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
+        return InvalidQuadratic{};
+    }
+    if (auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed)) {
+        return Prepared{*factor, std::move(*coefficients)};
+    }
+    return EvaluationFailed{}; // MalformedTerm
+}
+
+} // namespace
+
+SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy) {
+    const auto prepared = Prepare(equation, accuracy);
+    if (std::holds_alternative<InvalidQuadratic>(prepared)) {
+        return InvalidQuadratic{};
+    }
+    const auto* input = std::get_if<Prepared>(&prepared);
+    const auto roots = input ? RootsOf(input->coefficients) : EvaluationFailed{};
+    if (std::holds_alternative<NoRealRoots>(roots)) {
+        return NoRealRoots{};
+    }
+    const auto* raw = std::get_if<RawRoots>(&roots);
+    // The minus root is rounded first; either failing fails the whole solve.
+    const std::optional<double> minus = raw ? RoundToAccuracy(raw->minus, input->factor) : std::nullopt;
+    const std::optional<double> plus = minus ? RoundToAccuracy(raw->plus, input->factor) : std::nullopt;
+    if (!plus) {
+        return EvaluationFailed{};
+    }
+    return Roots{NumberToText(*plus), NumberToText(*minus)};
+}
+
+ValueOutcome ValueOfYAtX(std::u16string_view equation, std::u16string_view x,
+                         std::u16string_view accuracy) {
+    const auto prepared = Prepare(equation, accuracy);
+    if (std::holds_alternative<InvalidQuadratic>(prepared)) {
+        return InvalidQuadratic{};
+    }
+    const auto* input = std::get_if<Prepared>(&prepared);
+    const std::optional<double> xValue = input ? TextToNumber(x) : std::nullopt;
+    const std::optional<double> y = xValue ? ValueAt(input->coefficients, *xValue) : std::nullopt;
+    const std::optional<double> rounded = y ? RoundToAccuracy(*y, input->factor) : std::nullopt;
+    if (!rounded) {
+        return EvaluationFailed{};
+    }
+    return ValueFound{NumberToText(*rounded)};
+}
+
+} // namespace veltrix
