@@ -2,7 +2,6 @@
 #include "engine/engine.hpp"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 namespace {

@@ -16,9 +16,15 @@ inline Value Finite(double v) {
     return v;
 }
 
-inline Value Add(double a, double b) { return Finite(a + b); }
-inline Value Sub(double a, double b) { return Finite(a - b); }
-inline Value Mul(double a, double b) { return Finite(a * b); }
+inline Value Add(double a, double b) {
+    return Finite(a + b);
+}
+inline Value Sub(double a, double b) {
+    return Finite(a - b);
+}
+inline Value Mul(double a, double b) {
+    return Finite(a * b);
+}
 
 inline Value Div(double a, double b) {
     if (b == 0.0) {

@@ -10,12 +10,17 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace veltrix {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Reads a text one UTF-16 unit at a time, so that a non-ASCII unit can never pass for a digit.
 class Cursor {
@@ -127,9 +132,105 @@ std::int64_t DecimalMagnitude(std::u16string_view text, const NumberSpan& span) 
         --position;
     }
     const std::int64_t exponent =
-        span.hasExponent ? ExponentValue(text.substr(span.exponentBegin, span.end - span.exponentBegin))
-                         : 0;
+        span.hasExponent
+            ? ExponentValue(text.substr(span.exponentBegin, span.end - span.exponentBegin))
+            : 0;
     return position + exponent;
+}
+
+// Most coefficients are short whole numbers ("10", "-2"): they need no general conversion. Up to
+// 15 digits the value is exact in a double.
+std::optional<double> SmallWholeNumber(std::u16string_view text, const NumberSpan& span) {
+    constexpr std::size_t kMaxDigits = 15;
+    if (span.hasExponent || span.end - span.begin != span.intDigits ||
+        span.intDigits > kMaxDigits) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (std::size_t i = span.begin; i < span.end; ++i) {
+        value = value * 10 + (text[i] - u'0');
+    }
+    return static_cast<double>(value);
+}
+
+// The general conversion of the unsigned number the span holds, with its own range decisions:
+// overflow fails, underflow gives zero.
+std::optional<double> ConvertSpan(std::u16string_view text, const NumberSpan& span) {
+    // The span holds only ASCII digits, ".", "e", "E" and signs, so narrowing is exact.
+    std::string narrow(span.end - span.begin, '\0');
+    for (std::size_t i = 0; i < narrow.size(); ++i) {
+        narrow[i] = static_cast<char>(text[span.begin + i]);
+    }
+    double magnitude = 0.0;
+    const auto [ptr, ec] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), magnitude);
+    if (ec == std::errc::result_out_of_range) {
+        if (DecimalMagnitude(text, span) > 0) {
+            return std::nullopt; // beyond the largest double
+        }
+        return 0.0; // closer to zero than the smallest subnormal
+    }
+    if (ec != std::errc{} || ptr != narrow.data() + narrow.size()) {
+        return std::nullopt;
+    }
+    return magnitude;
+}
+
+std::u16string Widen(const char* begin, const char* end) {
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(end - begin));
+    for (const char* p = begin; p != end; ++p) {
+        text.push_back(*p == 'e' ? u'E' : static_cast<char16_t>(*p));
+    }
+    return text;
+}
+
+// Writes n·10^-places as [-]d.ddd, with a "0" before the point of a value below 1.
+std::u16string PlaceDecimalPoint(bool negative, std::int64_t n, int places) {
+    // Filled from the right: at most 16 digits, a point and a sign.
+    std::array<char16_t, 24> buffer;
+    std::size_t first = buffer.size();
+    for (int written = 0; n > 0 || written <= places; ++written, n /= 10) {
+        if (written == places && places > 0) {
+            buffer[--first] = u'.';
+        }
+        buffer[--first] = static_cast<char16_t>(u'0' + n % 10);
+    }
+    if (negative) {
+        buffer[--first] = u'-';
+    }
+    return {buffer.data() + first, buffer.size() - first};
+}
+
+// C's "%.15G": the general format with 15 significant digits, trailing zeros removed.
+std::u16string FifteenDigitText(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    return Widen(buffer.data(), result.ptr);
+}
+
+// The same text for the common case of a value that a decimal with few places reads back as
+// exactly, such as a rounded result r / 10^d. If n / 10^k == value for a whole n of at most 15
+// digits, the decimal n·10^-k parses to this very double (the division is correctly rounded),
+// and every other decimal of 15 digits lies farther from it; so n·10^-k is what "%.15G" writes.
+// Only values that "%.15G" writes without an exponent take this path.
+std::optional<std::u16string> ShortDecimalText(double value) {
+    constexpr double kLimit = 1e15;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < kLimit)) {
+        return std::nullopt;
+    }
+    double scale = 1.0;
+    for (int places = 0; places <= 15; ++places, scale *= 10.0) {
+        const double whole = std::nearbyint(magnitude * scale);
+        if (whole >= kLimit) {
+            return std::nullopt;
+        }
+        if (whole / scale == magnitude) {
+            return PlaceDecimalPoint(value < 0, static_cast<std::int64_t>(whole), places);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -139,36 +240,22 @@ std::optional<double> TextToNumber(std::u16string_view text) {
     if (!span) {
         return std::nullopt;
     }
-    // The span holds only ASCII digits, ".", "e", "E" and signs, so narrowing is exact.
-    std::string narrow(span->end - span->begin, '\0');
-    for (std::size_t i = 0; i < narrow.size(); ++i) {
-        narrow[i] = static_cast<char>(text[span->begin + i]);
+    std::optional<double> magnitude = SmallWholeNumber(text, *span);
+    if (!magnitude) {
+        magnitude = ConvertSpan(text, *span);
     }
-    double magnitude = 0.0;
-    const auto [ptr, ec] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), magnitude);
-    if (ec == std::errc::result_out_of_range) {
-        if (DecimalMagnitude(text, *span) > 0) {
-            return std::nullopt; // beyond the largest double
-        }
-        magnitude = 0.0; // closer to zero than the smallest subnormal
-    } else if (ec != std::errc{} || ptr != narrow.data() + narrow.size()) {
+    if (!magnitude) {
         return std::nullopt;
     }
-    return span->negative ? -magnitude : magnitude;
+    return span->negative ? -*magnitude : *magnitude;
 }
 
 std::u16string NumberToText(double value) {
     if (value == 0.0) {
         return u"0"; // also for -0.0, which rounding a small negative value produces
     }
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    std::u16string text;
-    for (const char* p = buffer.data(); p != result.ptr; ++p) {
-        text.push_back(*p == 'e' ? u'E' : static_cast<char16_t>(*p));
-    }
-    return text;
+    std::optional<std::u16string> text = ShortDecimalText(value);
+    return text ? std::move(*text) : FifteenDigitText(value);
 }
 
 std::optional<double> RoundToAccuracy(double value, double powerOfTen) {

@@ -51,12 +51,11 @@ ParseOutcome Split(std::u16string_view text, std::size_t first, std::size_t seco
     const std::u16string_view aText = text.substr(0, first);
     const std::u16string_view bText = text.substr(bStart, second - bStart);
     const std::u16string_view cText = text.substr(second + 1);
-
-    QuadraticCoefficients coefficients;
-    coefficients.a = first == 0 ? Coefficient(1.0) : Coefficient(std::u16string(aText));
-    coefficients.b = LinearCoefficient(bText);
-    coefficients.c = cText.empty() ? Coefficient(0.0) : Coefficient(std::u16string(cText));
-    return coefficients;
+    // Built in place: an equation may be megabytes long, and its pieces are copied only once.
+    return ParseOutcome(std::in_place_type<QuadraticCoefficients>,
+                        first == 0 ? Coefficient(1.0) : Coefficient(std::u16string(aText)),
+                        LinearCoefficient(bText),
+                        cText.empty() ? Coefficient(0.0) : Coefficient(std::u16string(cText)));
 }
 
 bool HasExactlyTwo(const MarkerSearch& found) {

@@ -3,9 +3,9 @@
 #include "engine/checked.hpp"
 #include "engine/conversions.hpp"
 
+#include <array>
 #include <cmath>
 #include <optional>
-#include <utility>
 
 namespace veltrix {
 namespace {
@@ -60,48 +60,42 @@ std::optional<double> ValueAt(const QuadraticCoefficients& coefficients, double 
 // 10 raised to the accuracy text. It may underflow to 0, and rounding then fails.
 std::optional<double> AccuracyFactor(std::u16string_view accuracy) {
     const std::optional<double> places = TextToNumber(accuracy);
-    return places ? checked::Finite(std::pow(10.0, *places)) : std::nullopt;
-}
-
-// What both commands do first: convert the accuracy (before the equation is looked at), then
-// split the equation.
-struct Prepared {
-    double factor;
-    QuadraticCoefficients coefficients;
-};
-
-std::variant<Prepared, InvalidQuadratic, EvaluationFailed>
-Prepare(std::u16string_view equation, std::u16string_view accuracy) {
-    const std::optional<double> factor = AccuracyFactor(accuracy);
-    if (!factor) {
-        return EvaluationFailed{};
+    if (!places) {
+        return std::nullopt;
     }
-    ParseOutcome parsed = ParseQuadratic(equation);
-    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
-        return InvalidQuadratic{};
+    // Whole accuracies up to 22 have exact powers of ten, which pow() also returns (its error is
+    // below one unit in the last place); the table only spares the call on every command.
+    constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (*places >= 0.0 && *places < static_cast<double>(kExactPowers.size()) &&
+        *places == std::floor(*places)) {
+        return kExactPowers[static_cast<std::size_t>(*places)];
     }
-    if (auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed)) {
-        return Prepared{*factor, std::move(*coefficients)};
-    }
-    return EvaluationFailed{}; // MalformedTerm
+    return checked::Finite(std::pow(10.0, *places));
 }
 
 } // namespace
 
 SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy) {
-    const auto prepared = Prepare(equation, accuracy);
-    if (std::holds_alternative<InvalidQuadratic>(prepared)) {
+    // The accuracy is converted before the equation is looked at.
+    const std::optional<double> factor = AccuracyFactor(accuracy);
+    if (!factor) {
+        return EvaluationFailed{};
+    }
+    const ParseOutcome parsed = ParseQuadratic(equation);
+    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
         return InvalidQuadratic{};
     }
-    const auto* input = std::get_if<Prepared>(&prepared);
-    const auto roots = input ? RootsOf(input->coefficients) : EvaluationFailed{};
+    const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed); // null: MalformedTerm
+    const auto roots = coefficients ? RootsOf(*coefficients) : EvaluationFailed{};
     if (std::holds_alternative<NoRealRoots>(roots)) {
         return NoRealRoots{};
     }
     const auto* raw = std::get_if<RawRoots>(&roots);
     // The minus root is rounded first; either failing fails the whole solve.
-    const std::optional<double> minus = raw ? RoundToAccuracy(raw->minus, input->factor) : std::nullopt;
-    const std::optional<double> plus = minus ? RoundToAccuracy(raw->plus, input->factor) : std::nullopt;
+    const std::optional<double> minus = raw ? RoundToAccuracy(raw->minus, *factor) : std::nullopt;
+    const std::optional<double> plus = minus ? RoundToAccuracy(raw->plus, *factor) : std::nullopt;
     if (!plus) {
         return EvaluationFailed{};
     }
@@ -110,14 +104,18 @@ SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view ac
 
 ValueOutcome ValueOfYAtX(std::u16string_view equation, std::u16string_view x,
                          std::u16string_view accuracy) {
-    const auto prepared = Prepare(equation, accuracy);
-    if (std::holds_alternative<InvalidQuadratic>(prepared)) {
+    const std::optional<double> factor = AccuracyFactor(accuracy);
+    if (!factor) {
+        return EvaluationFailed{};
+    }
+    const ParseOutcome parsed = ParseQuadratic(equation);
+    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
         return InvalidQuadratic{};
     }
-    const auto* input = std::get_if<Prepared>(&prepared);
-    const std::optional<double> xValue = input ? TextToNumber(x) : std::nullopt;
-    const std::optional<double> y = xValue ? ValueAt(input->coefficients, *xValue) : std::nullopt;
-    const std::optional<double> rounded = y ? RoundToAccuracy(*y, input->factor) : std::nullopt;
+    const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed); // null: MalformedTerm
+    const std::optional<double> xValue = coefficients ? TextToNumber(x) : std::nullopt;
+    const std::optional<double> y = xValue ? ValueAt(*coefficients, *xValue) : std::nullopt;
+    const std::optional<double> rounded = y ? RoundToAccuracy(*y, *factor) : std::nullopt;
     if (!rounded) {
         return EvaluationFailed{};
     }

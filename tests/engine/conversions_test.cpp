@@ -1,8 +1,7 @@
 #include "test_text.hpp"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <optional>
 
@@ -16,7 +15,9 @@ struct NumberCase {
     std::optional<double> expected;
 };
 
-void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class TextToNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
@@ -29,22 +30,18 @@ TEST_P(TextToNumberTest, ConvertsOrRejects) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Accepted, TextToNumberTest,
-                         ::testing::Values(NumberCase{"10", 10.0}, NumberCase{"-2", -2.0},
-                                           NumberCase{"+1", 1.0}, NumberCase{"-3 ", -3.0},
-                                           NumberCase{" \t7\t ", 7.0}, NumberCase{" - 2", -2.0},
-                                           NumberCase{"+ 0", 0.0}, NumberCase{"5.", 5.0},
-                                           NumberCase{".5", 0.5}, NumberCase{"2.5", 2.5},
-                                           NumberCase{"-7.25", -7.25}, NumberCase{"1e3", 1000.0},
-                                           NumberCase{"1E+3", 1000.0}, NumberCase{"2.5e-1", 0.25},
-                                           NumberCase{"007", 7.0}, NumberCase{"0e999999999999", 0.0},
-                                           NumberCase{"1.7976931348623157e308",
-                                                      std::numeric_limits<double>::max()},
-                                           NumberCase{"4.9e-324",
-                                                      std::numeric_limits<double>::denorm_min()},
-                                           NumberCase{"1e-400", 0.0},
-                                           NumberCase{"-1e-99999999999999999999", -0.0},
-                                           NumberCase{"0.000000000000000000001e-320", 0.0}));
+INSTANTIATE_TEST_SUITE_P(
+    Accepted, TextToNumberTest,
+    ::testing::Values(NumberCase{"10", 10.0}, NumberCase{"-2", -2.0}, NumberCase{"+1", 1.0},
+                      NumberCase{"-3 ", -3.0}, NumberCase{" \t7\t ", 7.0}, NumberCase{" - 2", -2.0},
+                      NumberCase{"+ 0", 0.0}, NumberCase{"5.", 5.0}, NumberCase{".5", 0.5},
+                      NumberCase{"2.5", 2.5}, NumberCase{"-7.25", -7.25}, NumberCase{"1e3", 1000.0},
+                      NumberCase{"1E+3", 1000.0}, NumberCase{"2.5e-1", 0.25},
+                      NumberCase{"007", 7.0}, NumberCase{"0e999999999999", 0.0},
+                      NumberCase{"1.7976931348623157e308", std::numeric_limits<double>::max()},
+                      NumberCase{"4.9e-324", std::numeric_limits<double>::denorm_min()},
+                      NumberCase{"1e-400", 0.0}, NumberCase{"-1e-99999999999999999999", -0.0},
+                      NumberCase{"0.000000000000000000001e-320", 0.0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, TextToNumberTest,
@@ -85,7 +82,9 @@ struct TextCase {
     const char* expected;
 };
 
-void PrintTo(const TextCase& c, std::ostream* os) { *os << c.value; }
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.value;
+}
 
 class NumberToTextTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -93,16 +92,17 @@ TEST_P(NumberToTextTest, WritesShortestFifteenDigitForm) {
     EXPECT_EQ(NumberToText(GetParam().value), U16(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, NumberToTextTest,
-    ::testing::Values(TextCase{0.66, "0.66"}, TextCase{-0.46, "-0.46"}, TextCase{2.5, "2.5"},
-                      TextCase{33.0, "33"}, TextCase{0.5, "0.5"}, TextCase{-1.5, "-1.5"},
-                      TextCase{3.0, "3"}, TextCase{0.0, "0"}, TextCase{-0.0, "0"},
-                      TextCase{1.5e20, "1.5E+20"}, TextCase{1e-7, "1E-07"},
-                      TextCase{0.0001, "0.0001"}, TextCase{-32768.0, "-32768"},
-                      TextCase{0.1 + 0.2, "0.3"}, TextCase{123456789012345.0, "123456789012345"},
-                      TextCase{1234567890123456.0, "1.23456789012346E+15"},
-                      TextCase{9.99999999999999e14, "999999999999999"}));
+INSTANTIATE_TEST_SUITE_P(Forms, NumberToTextTest,
+                         ::testing::Values(TextCase{0.66, "0.66"}, TextCase{-0.46, "-0.46"},
+                                           TextCase{2.5, "2.5"}, TextCase{33.0, "33"},
+                                           TextCase{0.5, "0.5"}, TextCase{-1.5, "-1.5"},
+                                           TextCase{3.0, "3"}, TextCase{0.0, "0"},
+                                           TextCase{-0.0, "0"}, TextCase{1.5e20, "1.5E+20"},
+                                           TextCase{1e-7, "1E-07"}, TextCase{0.0001, "0.0001"},
+                                           TextCase{-32768.0, "-32768"}, TextCase{0.1 + 0.2, "0.3"},
+                                           TextCase{123456789012345.0, "123456789012345"},
+                                           TextCase{1234567890123456.0, "1.23456789012346E+15"},
+                                           TextCase{9.99999999999999e14, "999999999999999"}));
 
 struct RoundCase {
     double value;
@@ -110,7 +110,9 @@ struct RoundCase {
     std::optional<double> expected;
 };
 
-void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.value << " x " << c.factor; }
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.value << " x " << c.factor;
+}
 
 class RoundToAccuracyTest : public ::testing::TestWithParam<RoundCase> {};
 
@@ -123,12 +125,13 @@ TEST_P(RoundToAccuracyTest, RoundsHalfToEvenWithinSixteenBits) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    HalvesToEven, RoundToAccuracyTest,
-    ::testing::Values(RoundCase{2.5, 1, 2.0}, RoundCase{3.5, 1, 4.0}, RoundCase{-2.5, 1, -2.0},
-                      RoundCase{0.5, 1, 0.0}, RoundCase{0.25, 10, 0.2}, RoundCase{2.25, 10, 2.2},
-                      RoundCase{0.65678, 100, 0.66}, RoundCase{-0.45678, 100, -0.46},
-                      RoundCase{25.0, 0.1, 20.0}, RoundCase{1.0, 0.1, 0.0}));
+INSTANTIATE_TEST_SUITE_P(HalvesToEven, RoundToAccuracyTest,
+                         ::testing::Values(RoundCase{2.5, 1, 2.0}, RoundCase{3.5, 1, 4.0},
+                                           RoundCase{-2.5, 1, -2.0}, RoundCase{0.5, 1, 0.0},
+                                           RoundCase{0.25, 10, 0.2}, RoundCase{2.25, 10, 2.2},
+                                           RoundCase{0.65678, 100, 0.66},
+                                           RoundCase{-0.45678, 100, -0.46},
+                                           RoundCase{25.0, 0.1, 20.0}, RoundCase{1.0, 0.1, 0.0}));
 
 // The whole number must fit -32768..32767 at every accuracy: 32767.5 itself rounds up to 32768.
 INSTANTIATE_TEST_SUITE_P(
@@ -141,12 +144,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{32.767, 1000, 32.767}, RoundCase{32.768, 1000, std::nullopt},
                       RoundCase{327670.0, 0.1, 327670.0}, RoundCase{327680.0, 0.1, std::nullopt}));
 
-INSTANTIATE_TEST_SUITE_P(
-    RangeFailures, RoundToAccuracyTest,
-    ::testing::Values(RoundCase{1.0, 0.0, std::nullopt}, // 10^d underflowed: 0 / 0
-                      RoundCase{0.0, 0.0, std::nullopt},
-                      RoundCase{1e300, 1e300, std::nullopt}, // v × m overflows
-                      RoundCase{1.0, 5e-324, 0.0}));
+INSTANTIATE_TEST_SUITE_P(RangeFailures, RoundToAccuracyTest,
+                         ::testing::Values(RoundCase{1.0, 0.0,
+                                                     std::nullopt}, // 10^d underflowed: 0 / 0
+                                           RoundCase{0.0, 0.0, std::nullopt},
+                                           RoundCase{1e300, 1e300, std::nullopt}, // v × m overflows
+                                           RoundCase{1.0, 5e-324, 0.0}));
 
 TEST(RoundToAccuracy, SmallNegativeValueShowsAsZero) {
     const std::optional<double> rounded = RoundToAccuracy(-0.004, 100);

@@ -1,7 +1,6 @@
 #include "test_text.hpp"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace veltrix {
@@ -9,15 +8,21 @@ namespace {
 
 using testing::U16;
 
-Coefficient Text(const char* ascii) { return U16(ascii); }
-Coefficient Number(double value) { return value; }
+Coefficient Text(const char* ascii) {
+    return U16(ascii);
+}
+Coefficient Number(double value) {
+    return value;
+}
 
 struct SplitCase {
     const char* equation;
     QuadraticCoefficients expected;
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << '"' << c.equation << '"'; }
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << '"' << c.equation << '"';
+}
 
 class ParseSplitTest : public ::testing::TestWithParam<SplitCase> {};
 
@@ -30,37 +35,35 @@ TEST_P(ParseSplitTest, SplitsIntoCoefficients) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, ParseSplitTest,
-    ::testing::Values(
-        SplitCase{"10X^2-2X-3", {Text("10"), Text("-2"), Text("-3")}},
-        SplitCase{"x^2-x+1", {Number(1), Number(-1), Text("+1")}},
-        SplitCase{"X^2+X", {Number(1), Number(1), Number(0)}},
-        SplitCase{"2.5X^2+0X-7.25", {Text("2.5"), Text("+0"), Text("-7.25")}},
-        // The two characters after the first marker are skipped unread.
-        SplitCase{"10X^3-2X-3", {Text("10"), Text("-2"), Text("-3")}},
-        SplitCase{"10Xab-2X-3", {Text("10"), Text("-2"), Text("-3")}},
-        SplitCase{"X^2X+1", {Number(1), Text(""), Text("+1")}},
-        SplitCase{"-X^2+2X+3", {Text("-"), Text("+2"), Text("+3")}},
-        SplitCase{"y=X^2+2X+1", {Text("y="), Text("+2"), Text("+1")}},
-        SplitCase{"10X^2-2X-3 ", {Text("10"), Text("-2"), Text("-3 ")}},
-        // Only the exact one-character texts become numbers.
-        SplitCase{"X^2 -X", {Number(1), Text(" -"), Number(0)}},
-        SplitCase{"X^2+ X", {Number(1), Text("+ "), Number(0)}},
-        SplitCase{"10X^2 - 2X - 3", {Text("10"), Text(" - 2"), Text(" - 3")}}));
+    ::testing::Values(SplitCase{"10X^2-2X-3", {Text("10"), Text("-2"), Text("-3")}},
+                      SplitCase{"x^2-x+1", {Number(1), Number(-1), Text("+1")}},
+                      SplitCase{"X^2+X", {Number(1), Number(1), Number(0)}},
+                      SplitCase{"2.5X^2+0X-7.25", {Text("2.5"), Text("+0"), Text("-7.25")}},
+                      // The two characters after the first marker are skipped unread.
+                      SplitCase{"10X^3-2X-3", {Text("10"), Text("-2"), Text("-3")}},
+                      SplitCase{"10Xab-2X-3", {Text("10"), Text("-2"), Text("-3")}},
+                      SplitCase{"X^2X+1", {Number(1), Text(""), Text("+1")}},
+                      SplitCase{"-X^2+2X+3", {Text("-"), Text("+2"), Text("+3")}},
+                      SplitCase{"y=X^2+2X+1", {Text("y="), Text("+2"), Text("+1")}},
+                      SplitCase{"10X^2-2X-3 ", {Text("10"), Text("-2"), Text("-3 ")}},
+                      // Only the exact one-character texts become numbers.
+                      SplitCase{"X^2 -X", {Number(1), Text(" -"), Number(0)}},
+                      SplitCase{"X^2+ X", {Number(1), Text("+ "), Number(0)}},
+                      SplitCase{"10X^2 - 2X - 3", {Text("10"), Text(" - 2"), Text(" - 3")}}));
 
 // Which passes find how many markers, and what comes of it.
-INSTANTIATE_TEST_SUITE_P(
-    MarkerTable, ParseSplitTest,
-    ::testing::Values(
-        // No "X", two "x": split at the lower-case markers.
-        SplitCase{"3x^2+4x+5", {Text("3"), Text("+4"), Text("+5")}},
-        // Two "X" split there, however many "x" there are.
-        SplitCase{"xX^2xX", {Text("x"), Text("x"), Number(0)}},
-        SplitCase{"X^2+2Xxxx", {Number(1), Text("+2"), Text("xxx")}},
-        // Three "X" and two "x": split at the "x".
-        SplitCase{"X1X1Xx^2+1x+2", {Text("X1X1X"), Text("+1"), Text("+2")}},
-        // The character right after a marker is skipped: "XX" counts the second X only when
-        // it stands at least two places on.
-        SplitCase{"XXaX", {Number(1), Text(""), Number(0)}}));
+INSTANTIATE_TEST_SUITE_P(MarkerTable, ParseSplitTest,
+                         ::testing::Values(
+                             // No "X", two "x": split at the lower-case markers.
+                             SplitCase{"3x^2+4x+5", {Text("3"), Text("+4"), Text("+5")}},
+                             // Two "X" split there, however many "x" there are.
+                             SplitCase{"xX^2xX", {Text("x"), Text("x"), Number(0)}},
+                             SplitCase{"X^2+2Xxxx", {Number(1), Text("+2"), Text("xxx")}},
+                             // Three "X" and two "x": split at the "x".
+                             SplitCase{"X1X1Xx^2+1x+2", {Text("X1X1X"), Text("+1"), Text("+2")}},
+                             // The character right after a marker is skipped: "XX" counts the
+                             // second X only when it stands at least two places on.
+                             SplitCase{"XXaX", {Number(1), Text(""), Number(0)}}));
 
 TEST(ParseQuadratic, MarkerRightAfterTheFirstIsNotTheSecond) {
     // "XX" then nothing: p1 = 1 and no X from position 3 on.

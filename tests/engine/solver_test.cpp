@@ -25,56 +25,53 @@ TEST_P(SolveQuadraticTest, GivesTheOutcome) {
         << c.equation << " at accuracy \"" << c.accuracy << "\"";
 }
 
-Roots R(const char* plus, const char* minus) { return {U16(plus), U16(minus)}; }
+Roots R(const char* plus, const char* minus) {
+    return {U16(plus), U16(minus)};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     RoundedRoots, SolveQuadraticTest,
-    ::testing::Values(SolveCase{"10X^2-2X-3", "2", R("0.66", "-0.46")},
-                      SolveCase{"10X^2-2X-3", "3", R("0.657", "-0.457")},
-                      SolveCase{"10X^2-2X-3", "0", R("1", "0")},
-                      SolveCase{"10x^2-2x-3", "2", R("0.66", "-0.46")},
-                      SolveCase{"X^2-2X+1", "2", R("1", "1")},
-                      SolveCase{"2X^2-3X-2", "2", R("2", "-0.5")},
-                      // With a negative a the plus root is the smaller one; never sorted.
-                      SolveCase{"-2X^2+3X+2", "2", R("-0.5", "2")},
-                      SolveCase{"X^2-100X+1", "2", R("99.99", "0.01")},
-                      SolveCase{"X^2-400X+1", "1", R("400", "0")},
-                      SolveCase{"X^2-5X+6.25", "0", R("2", "2")},
-                      SolveCase{"X^2-26X+25", "-1", R("20", "0")},
-                      SolveCase{"10X^2 - 2X - 3", "2", R("0.66", "-0.46")},
-                      SolveCase{"10X^2-2X-3 ", "2", R("0.66", "-0.46")},
-                      // The accuracy need not be whole: 1 × 10^2.5 rounds to 316, and
-                      // 316 / 316.2277… is not 1.
-                      SolveCase{"X^2-2X+1", "2.5", R("0.999279740613208", "0.999279740613208")}));
+    ::testing::Values(
+        SolveCase{"10X^2-2X-3", "2", R("0.66", "-0.46")},
+        SolveCase{"10X^2-2X-3", "3", R("0.657", "-0.457")},
+        SolveCase{"10X^2-2X-3", "0", R("1", "0")}, SolveCase{"10x^2-2x-3", "2", R("0.66", "-0.46")},
+        SolveCase{"X^2-2X+1", "2", R("1", "1")}, SolveCase{"2X^2-3X-2", "2", R("2", "-0.5")},
+        // With a negative a the plus root is the smaller one; never sorted.
+        SolveCase{"-2X^2+3X+2", "2", R("-0.5", "2")},
+        SolveCase{"X^2-100X+1", "2", R("99.99", "0.01")},
+        SolveCase{"X^2-400X+1", "1", R("400", "0")}, SolveCase{"X^2-5X+6.25", "0", R("2", "2")},
+        SolveCase{"X^2-26X+25", "-1", R("20", "0")},
+        SolveCase{"10X^2 - 2X - 3", "2", R("0.66", "-0.46")},
+        SolveCase{"10X^2-2X-3 ", "2", R("0.66", "-0.46")},
+        // The accuracy need not be whole: 1 × 10^2.5 rounds to 316, and
+        // 316 / 316.2277… is not 1.
+        SolveCase{"X^2-2X+1", "2.5", R("0.999279740613208", "0.999279740613208")}));
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, SolveQuadraticTest,
-    ::testing::Values(SolveCase{"X^2+1", "2", InvalidQuadratic{}},
-                      SolveCase{"X^2-4", "2", InvalidQuadratic{}},
-                      SolveCase{"X^2+0X+1", "2", NoRealRoots{}},
-                      SolveCase{"0X^2+2X+1", "2", EvaluationFailed{}},
-                      SolveCase{"-X^2+2X+3", "2", EvaluationFailed{}},
-                      SolveCase{"XXX", "2", EvaluationFailed{}},
-                      SolveCase{"X^2X+1", "2", EvaluationFailed{}},
-                      // The plus root 99.98999… needs 99990 at 3 places: beyond 16 bits.
-                      SolveCase{"X^2-100X+1", "3", EvaluationFailed{}},
-                      SolveCase{"X^2-400X+1", "2", EvaluationFailed{}},
-                      // Overflow in 4ac, in b², and inf - inf in the discriminant.
-                      SolveCase{"1e300X^2+0X+1e300", "2", EvaluationFailed{}},
-                      SolveCase{"X^2+1e200X+0", "2", EvaluationFailed{}},
-                      SolveCase{"-1e300X^2+1e200X+1e300", "2", EvaluationFailed{}}));
+    ::testing::Values(
+        SolveCase{"X^2+1", "2", InvalidQuadratic{}}, SolveCase{"X^2-4", "2", InvalidQuadratic{}},
+        SolveCase{"X^2+0X+1", "2", NoRealRoots{}}, SolveCase{"0X^2+2X+1", "2", EvaluationFailed{}},
+        SolveCase{"-X^2+2X+3", "2", EvaluationFailed{}}, SolveCase{"XXX", "2", EvaluationFailed{}},
+        SolveCase{"X^2X+1", "2", EvaluationFailed{}},
+        // The plus root 99.98999… needs 99990 at 3 places: beyond 16 bits.
+        SolveCase{"X^2-100X+1", "3", EvaluationFailed{}},
+        SolveCase{"X^2-400X+1", "2", EvaluationFailed{}},
+        // Overflow in 4ac, in b², and inf - inf in the discriminant.
+        SolveCase{"1e300X^2+0X+1e300", "2", EvaluationFailed{}},
+        SolveCase{"X^2+1e200X+0", "2", EvaluationFailed{}},
+        SolveCase{"-1e300X^2+1e200X+1e300", "2", EvaluationFailed{}}));
 
 // The accuracy is converted before the equation is looked at: a bad accuracy fails even an
 // equation that does not split.
-INSTANTIATE_TEST_SUITE_P(
-    Accuracy, SolveQuadraticTest,
-    ::testing::Values(SolveCase{"10X^2-2X-3", "abc", EvaluationFailed{}},
-                      SolveCase{"10X^2-2X-3", "", EvaluationFailed{}},
-                      SolveCase{"X^2-4", "abc", EvaluationFailed{}},
-                      SolveCase{"X^2-4", "", EvaluationFailed{}},
-                      SolveCase{"10X^2-2X-3", "400", EvaluationFailed{}},
-                      SolveCase{"10X^2-2X-3", "-400", EvaluationFailed{}},
-                      SolveCase{"10X^2-2X-3", "-1", R("0", "0")}));
+INSTANTIATE_TEST_SUITE_P(Accuracy, SolveQuadraticTest,
+                         ::testing::Values(SolveCase{"10X^2-2X-3", "abc", EvaluationFailed{}},
+                                           SolveCase{"10X^2-2X-3", "", EvaluationFailed{}},
+                                           SolveCase{"X^2-4", "abc", EvaluationFailed{}},
+                                           SolveCase{"X^2-4", "", EvaluationFailed{}},
+                                           SolveCase{"10X^2-2X-3", "400", EvaluationFailed{}},
+                                           SolveCase{"10X^2-2X-3", "-400", EvaluationFailed{}},
+                                           SolveCase{"10X^2-2X-3", "-1", R("0", "0")}));
 
 struct ValueCase {
     const char* equation;
@@ -95,23 +92,24 @@ TEST_P(ValueOfYAtXTest, GivesTheOutcome) {
         << c.equation << " at x = \"" << c.x << "\", accuracy \"" << c.accuracy << "\"";
 }
 
-ValueFound V(const char* text) { return {U16(text)}; }
+ValueFound V(const char* text) {
+    return {U16(text)};
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ValueOfYAtXTest,
-    ::testing::Values(ValueCase{"10X^2-2X-3", "1", "2", V("5")},
-                      ValueCase{"10X^2-2X-3", "0.5", "2", V("-1.5")},
-                      ValueCase{"10X^2-2X-3", "-0.5", "2", V("0.5")},
-                      ValueCase{"10X^2-2X-3", "1.234", "2", V("9.76")},
-                      ValueCase{"10X^2-2X-3", "2", "2", V("33")},
-                      ValueCase{"10X^2-2X-3", "10", "0", V("977")},
-                      ValueCase{"10X^2-2X-3", "10", "-1", V("980")},
-                      ValueCase{"X^2+0X+0", "0.5", "1", V("0.2")},
-                      ValueCase{"X^2+0X+0", "1.5", "1", V("2.2")},
-                      ValueCase{"10x^2-2x-3", "1.234", "2", V("9.76")},
-                      ValueCase{"10X^3-2X-3", "1", "2", V("5")},
-                      ValueCase{"X^2+0X-4", "2", "2", V("0")},
-                      ValueCase{"X^2+X", " - 2 ", "2", V("2")}));
+INSTANTIATE_TEST_SUITE_P(Values, ValueOfYAtXTest,
+                         ::testing::Values(ValueCase{"10X^2-2X-3", "1", "2", V("5")},
+                                           ValueCase{"10X^2-2X-3", "0.5", "2", V("-1.5")},
+                                           ValueCase{"10X^2-2X-3", "-0.5", "2", V("0.5")},
+                                           ValueCase{"10X^2-2X-3", "1.234", "2", V("9.76")},
+                                           ValueCase{"10X^2-2X-3", "2", "2", V("33")},
+                                           ValueCase{"10X^2-2X-3", "10", "0", V("977")},
+                                           ValueCase{"10X^2-2X-3", "10", "-1", V("980")},
+                                           ValueCase{"X^2+0X+0", "0.5", "1", V("0.2")},
+                                           ValueCase{"X^2+0X+0", "1.5", "1", V("2.2")},
+                                           ValueCase{"10x^2-2x-3", "1.234", "2", V("9.76")},
+                                           ValueCase{"10X^3-2X-3", "1", "2", V("5")},
+                                           ValueCase{"X^2+0X-4", "2", "2", V("0")},
+                                           ValueCase{"X^2+X", " - 2 ", "2", V("2")}));
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, ValueOfYAtXTest,

@@ -9,7 +9,9 @@
 
 namespace veltrix::testing {
 
-inline std::u16string U16(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
+inline std::u16string U16(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
 
 inline std::string Narrow(std::u16string_view text) {
     std::string out;
@@ -30,9 +32,17 @@ inline void PrintTo(const Roots& roots, std::ostream* os) {
 inline void PrintTo(const ValueFound& value, std::ostream* os) {
     *os << "ValueFound{" << testing::Narrow(value.text) << "}";
 }
-inline void PrintTo(InvalidQuadratic, std::ostream* os) { *os << "InvalidQuadratic"; }
-inline void PrintTo(MalformedTerm, std::ostream* os) { *os << "MalformedTerm"; }
-inline void PrintTo(NoRealRoots, std::ostream* os) { *os << "NoRealRoots"; }
-inline void PrintTo(EvaluationFailed, std::ostream* os) { *os << "EvaluationFailed"; }
+inline void PrintTo(InvalidQuadratic, std::ostream* os) {
+    *os << "InvalidQuadratic";
+}
+inline void PrintTo(MalformedTerm, std::ostream* os) {
+    *os << "MalformedTerm";
+}
+inline void PrintTo(NoRealRoots, std::ostream* os) {
+    *os << "NoRealRoots";
+}
+inline void PrintTo(EvaluationFailed, std::ostream* os) {
+    *os << "EvaluationFailed";
+}
 
 } // namespace veltrix
