@@ -51,11 +51,11 @@ ParseOutcome Split(std::u16string_view text, std::size_t first, std::size_t seco
     const std::u16string_view aText = text.substr(0, first);
     const std::u16string_view bText = text.substr(bStart, second - bStart);
     const std::u16string_view cText = text.substr(second + 1);
-    // Built in place: an equation may be megabytes long, and its pieces are copied only once.
-    return ParseOutcome(std::in_place_type<QuadraticCoefficients>,
-                        first == 0 ? Coefficient(1.0) : Coefficient(std::u16string(aText)),
-                        LinearCoefficient(bText),
-                        cText.empty() ? Coefficient(0.0) : Coefficient(std::u16string(cText)));
+    // An equation may be megabytes long: its pieces are copied out once, then only moved.
+    return QuadraticCoefficients{first == 0 ? Coefficient(1.0) : Coefficient(std::u16string(aText)),
+                                 LinearCoefficient(bText),
+                                 cText.empty() ? Coefficient(0.0)
+                                               : Coefficient(std::u16string(cText))};
 }
 
 bool HasExactlyTwo(const MarkerSearch& found) {
