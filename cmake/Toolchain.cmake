@@ -17,3 +17,12 @@ if(VELTRIX_SANITIZERS)
         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${_veltrix_sanitizer_list})
 endif()
+
+if(VELTRIX_BUILD_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "The fuzz targets need clang's libFuzzer (configure with the fuzz preset)")
+    endif()
+    # Coverage feedback for libFuzzer from every library a fuzz target links; the targets
+    # themselves link the fuzzer's own main (fuzz/CMakeLists.txt).
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
