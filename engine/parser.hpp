@@ -30,8 +30,9 @@ struct MalformedTerm {
 
 using ParseOutcome = std::variant<QuadraticCoefficients, InvalidQuadratic, MalformedTerm>;
 
-// Positions are UTF-16 units, one per character the text box shows. Upper-case "X" markers are
-// tried first, then lower-case "x"; the two characters after the first marker are skipped unread.
+// Positions are UTF-16 units, as the equation box counts its characters (a character outside the
+// Basic Multilingual Plane, such as an emoji, is two). Upper-case "X" markers are tried first,
+// then lower-case "x"; the two units after the first marker are skipped unread.
 ParseOutcome ParseQuadratic(std::u16string_view equation);
 
 // The number a coefficient stands for, or nothing when its text does not convert.
