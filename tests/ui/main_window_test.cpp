@@ -1,0 +1,180 @@
+#include "ui_test_support.hpp"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <functional>
+
+namespace veltrix::ui::testing {
+namespace {
+
+using MainWindowTest = VeltrixTest;
+
+TEST_F(MainWindowTest, StartsWithOnlyItselfAndTheDefaultEquationFocused) {
+    EXPECT_EQ(app.Windows().ExistingNames(), QStringList{"Form1"});
+    EXPECT_EQ(mainWindow->objectName(), "Form1");
+    EXPECT_EQ(mainWindow->windowTitle(), "Veltrix");
+    EXPECT_FALSE(mainWindow->windowIcon().isNull());
+    auto& equation = Find<QLineEdit>(*mainWindow, "Text1");
+    EXPECT_EQ(equation.text(), "10X^2-2X-3");
+    EXPECT_EQ(QApplication::focusWidget(), &equation);
+}
+
+TEST_F(MainWindowTest, ClientAreaAndControlsSitAtTheirLayoutPixels) {
+    QWidget* client = mainWindow->centralWidget();
+    EXPECT_EQ(QRect(client->mapToGlobal(QPoint(0, 0)), client->size()), QRect(241, 206, 243, 157));
+    EXPECT_EQ(client->palette().color(QPalette::Window), QColor(192, 192, 192));
+    const struct {
+        const char* name;
+        QRect pixels;
+    } controls[] = {{"Label1", {0, 0, 239, 29}},     {"Text1", {0, 32, 239, 20}},
+                    {"Command1", {0, 56, 239, 25}},  {"Command2", {0, 80, 239, 25}},
+                    {"Command3", {0, 104, 239, 25}}, {"Command4", {0, 128, 239, 25}}};
+    for (const auto& control : controls) {
+        EXPECT_EQ(Find(*client, control.name).geometry(), control.pixels) << control.name;
+    }
+    EXPECT_TRUE(Find<QLabel>(*client, "Label1").wordWrap());
+}
+
+TEST_F(MainWindowTest, LaterButtonsLieOnTopWhereTheyOverlap) {
+    // Children are painted in order, so the last one lies on top.
+    QStringList bottomToTop;
+    for (QObject* child : mainWindow->centralWidget()->children()) {
+        bottomToTop << child->objectName();
+    }
+    EXPECT_EQ(bottomToTop,
+              (QStringList{"Label1", "Text1", "Command1", "Command2", "Command3", "Command4"}));
+}
+
+TEST_F(MainWindowTest, TabVisitsEquationThenTheButtonsInOrder) {
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"Command1", "Command2", "Command3", "Command4", "Text1"}));
+}
+
+TEST_F(MainWindowTest, NoButtonIsADefaultButton) {
+    for (QPushButton* button : mainWindow->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, EnterInTheEquationBoxStartsNoCommand) {
+    auto& equation = Find<QLineEdit>(*mainWindow, "Text1");
+    QTest::keyClick(&equation, Qt::Key_Return);
+    QTest::keyClick(&equation, Qt::Key_Enter);
+    EXPECT_EQ(app.Windows().ExistingNames(), QStringList{"Form1"});
+    EXPECT_TRUE(messages.prompts.isEmpty());
+    EXPECT_EQ(equation.text(), "10X^2-2X-3");
+}
+
+TEST_F(MainWindowTest, EquationBoxTakesAnyLength) {
+    const QString longEquation = QString(40000, u'1') + "X^2-2X-3";
+    Find<QLineEdit>(*mainWindow, "Text1").setText(longEquation);
+    EXPECT_EQ(mainWindow->EquationText(), longEquation);
+}
+
+TEST_F(MainWindowTest, InputsHaveAccessibleNames) {
+    QAccessibleInterface* equation =
+        QAccessible::queryAccessibleInterface(&Find(*mainWindow, "Text1"));
+    ASSERT_NE(equation, nullptr);
+    EXPECT_EQ(equation->text(QAccessible::Name), "Equation");
+    EXPECT_EQ(equation->text(QAccessible::Value), "10X^2-2X-3");
+}
+
+// Opens the menu `menuName` on the menu bar and clicks its item `itemName`, by mouse.
+void ChooseMenuItem(MainWindow& window, const char* menuName, const char* itemName) {
+    auto* menu = window.menuBar()->findChild<QMenu*>(menuName);
+    ASSERT_NE(menu, nullptr);
+    QMenuBar* bar = window.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QAction* item = menu->findChild<QAction*>(itemName);
+    ASSERT_NE(item, nullptr);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+TEST_F(MainWindowTest, MenusHoldTheirItemsWithoutAccelerators) {
+    QStringList items;
+    for (QAction* menuAction : mainWindow->menuBar()->actions()) {
+        QMenu* menu = menuAction->menu();
+        items << menu->objectName() + ":" + menu->title();
+        for (QAction* item : menu->actions()) {
+            items << item->objectName() + ":" + item->text();
+            EXPECT_TRUE(item->shortcut().isEmpty());
+        }
+    }
+    EXPECT_EQ(items,
+              (QStringList{"File:File", "Exit:Exit", "Help1:Help", "About:About", "Help2:Help"}));
+}
+
+TEST_F(MainWindowTest, AboutAndHelpShowTheirMessages) {
+    ChooseMenuItem(*mainWindow, "Help1", "About");
+    ChooseMenuItem(*mainWindow, "Help1", "Help2");
+    EXPECT_EQ(messages.prompts,
+              (QStringList{"Veltrix by Ostrell, E-mail veltrix@example.org",
+                           "For help see https://veltrix.example.org/help or email us at "
+                           "veltrix@example.org"}));
+}
+
+TEST_F(MainWindowTest, OpeningAnOpenWindowAgainKeepsItAndItsContents) {
+    Click(*mainWindow, "Command3");
+    FindValueWindow* findValue = app.Windows().Find<FindValueWindow>();
+    ASSERT_NE(findValue, nullptr);
+    Type(*findValue, "Text1", "1");
+    Click(*findValue, "Command1");
+    ChooseAccuracy(0);
+
+    Click(*mainWindow, "Command3");
+    Click(*mainWindow, "Command4");
+    EXPECT_EQ(app.Windows().Find<FindValueWindow>(), findValue);
+    EXPECT_EQ(Find<QLineEdit>(*findValue, "Text1").text(), "1");
+    EXPECT_EQ(Caption(*findValue, "Label3"), "5");
+    EXPECT_TRUE(Find<QRadioButton>(*app.Windows().Find<AccuracyWindow>(), "Option1").isChecked());
+    int form3Count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        form3Count += window->objectName() == "Form3" ? 1 : 0;
+    }
+    EXPECT_EQ(form3Count, 1);
+}
+
+// Runs the event loop as the program does, starts `end` from it, and reports whether the loop
+// was left normally within a few seconds.
+bool EndsTheEventLoop(const std::function<void()>& end) {
+    QTimer::singleShot(0, end);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    return QApplication::exec() == 0;
+}
+
+TEST_F(MainWindowTest, ExitClosesEveryWindowHiddenOnesTooAndEndsTheProgram) {
+    Click(*mainWindow, "Command1"); // Solution shown, Accuracy created hidden
+    Click(*mainWindow, "Command3"); // Find a value shown
+    ASSERT_EQ(app.Windows().ExistingNames(), (QStringList{"Form1", "Form5", "Form4", "Form3"}));
+    const QPointer<QWidget> hiddenAccuracy = app.Windows().Find<AccuracyWindow>();
+    ASSERT_TRUE(hiddenAccuracy->isHidden());
+
+    EXPECT_TRUE(EndsTheEventLoop([this] { ChooseMenuItem(*mainWindow, "File", "Exit"); }));
+    EXPECT_TRUE(app.Windows().ExistingNames().isEmpty());
+    LetClosedWindowsGo();
+    EXPECT_TRUE(hiddenAccuracy.isNull());
+    EXPECT_TRUE(messages.prompts.isEmpty());
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheProgramWithAHiddenAccuracyWindow) {
+    Click(*mainWindow, "Command4");
+    Click(*app.Windows().Find<AccuracyWindow>(), "Command1"); // OK hides it
+    ASSERT_TRUE(app.Windows().Find<AccuracyWindow>()->isHidden());
+
+    EXPECT_TRUE(EndsTheEventLoop([this] { mainWindow->close(); }));
+    EXPECT_TRUE(app.Windows().ExistingNames().isEmpty());
+}
+
+} // namespace
+} // namespace veltrix::ui::testing

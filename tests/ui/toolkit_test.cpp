@@ -1,0 +1,96 @@
+#include "ui/geometry.hpp"
+#include "ui/message_boxes.hpp"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace veltrix::ui {
+namespace {
+
+TEST(TwipsTest, FifteenTwipsMakeOnePixel) {
+    const struct {
+        int twips, pixels;
+    } cases[] = {{0, 0}, {7, 0}, {8, 1}, {15, 1}, {3645, 243}, {567, 38}, {-15, -1}, {-8, -1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips;
+    }
+    EXPECT_EQ(ToPixels({3615, 3090, 3645, 2355}), QRect(241, 206, 243, 157));
+}
+
+struct FitCase {
+    const char* what;
+    QRect client;
+    QMargins frame;
+    QRect expected;
+};
+
+void PrintTo(const FitCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class FitOnScreenTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitOnScreenTest, MovesTheWindowOntoTheScreen) {
+    const QRect screen(0, 0, 640, 480);
+    EXPECT_EQ(FitOnScreen(GetParam().client, GetParam().frame, screen), GetParam().expected)
+        << GetParam().what;
+}
+
+const QMargins kFrame(4, 30, 4, 4);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FitOnScreenTest,
+    ::testing::Values(
+        FitCase{"fits", {241, 206, 243, 157}, kFrame, {241, 206, 243, 157}},
+        FitCase{"too far right", {500, 100, 200, 100}, kFrame, {436, 100, 200, 100}},
+        FitCase{"too far down", {100, 400, 200, 100}, kFrame, {100, 376, 200, 100}},
+        FitCase{"title bar above the screen", {100, 10, 200, 100}, kFrame, {100, 30, 200, 100}},
+        FitCase{"wider and taller than the screen", {50, 50, 700, 500}, kFrame, {4, 30, 700, 500}},
+        FitCase{"no frame known yet", {500, 400, 200, 100}, {}, {440, 380, 200, 100}}));
+
+TEST(QtMessageBoxesTest, BuildsAPlainBoxWithOnlyOk) {
+    const auto box = QtMessageBoxes::Build(QStringLiteral("Invalid Quadratic"));
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Veltrix v2.0"));
+    EXPECT_EQ(box->text(), QStringLiteral("Invalid Quadratic"));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(box->informativeText().isEmpty());
+    EXPECT_TRUE(box->detailedText().isEmpty());
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+}
+
+TEST(QtMessageBoxesTest, ShowWaitsForOkThenReturns) {
+    QString seenText;
+    QString seenTitle;
+    // Polls for the modal box, which exists only while Show runs, and presses its OK button.
+    QTimer presser;
+    QObject::connect(&presser, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        presser.stop();
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    presser.start(10);
+    QTimer::singleShot(5000, [] {
+        if (QWidget* stuck = QApplication::activeModalWidget()) {
+            stuck->close();
+        }
+    });
+
+    QtMessageBoxes().Show(QStringLiteral("There is no value of y for which x=0"));
+    EXPECT_EQ(seenText, QStringLiteral("There is no value of y for which x=0"));
+    EXPECT_EQ(seenTitle, QStringLiteral("Veltrix v2.0"));
+}
+
+} // namespace
+} // namespace veltrix::ui

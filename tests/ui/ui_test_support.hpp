@@ -1,0 +1,122 @@
+// A running Veltrix for each test: the main window shown as at start, message boxes recorded
+// instead of shown, and helpers that drive the real widgets with mouse clicks and key presses.
+#pragma once
+
+#include "ui/accuracy_window.hpp"
+#include "ui/app_context.hpp"
+#include "ui/find_value_window.hpp"
+#include "ui/main_window.hpp"
+#include "ui/solution_window.hpp"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegion>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '{' << texts.join(QStringLiteral(" | ")).toStdString() << '}';
+}
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ')';
+}
+inline void PrintTo(const QRegion& region, std::ostream* os) {
+    *os << "QRegion{";
+    for (const QRect& r : region) {
+        PrintTo(r, os);
+    }
+    *os << '}';
+}
+QT_END_NAMESPACE
+
+namespace veltrix::ui::testing {
+
+class RecordingMessageBoxes final : public MessageBoxes {
+  public:
+    void Show(const QString& prompt) override { prompts << prompt; }
+    QStringList prompts;
+};
+
+inline const QString kCalculateFailed = QStringLiteral(
+    "You have either entered an invalid quadratic, or have specified too higher accuracy.");
+inline const QString kFindValueFailed = QStringLiteral(
+    "You have either entered an invalid quadratic, have specified an invalid or overly large "
+    "value for x, or have specified too higher accuracy.");
+
+class VeltrixTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        mainWindow = &ShowMainWindow(app);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow));
+    }
+
+    template <class Control = QWidget> static Control& Find(QWidget& window, const char* name) {
+        auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+        if (!control) {
+            ADD_FAILURE() << "no control " << name << " in " << window.objectName().toStdString();
+            throw std::runtime_error("missing control");
+        }
+        return *control;
+    }
+
+    // Clicks the middle of a button; an option button where its round indicator is.
+    static void Click(QWidget& control) {
+        const bool option = qobject_cast<QRadioButton*>(&control) != nullptr;
+        const QPoint point = option ? QPoint(6, control.height() / 2) : control.rect().center();
+        QTest::mouseClick(&control, Qt::LeftButton, {}, point);
+    }
+    static void Click(QWidget& window, const char* name) { Click(Find(window, name)); }
+
+    // Replaces the text box's contents by typing, as a person would.
+    static void Type(QWidget& window, const char* name, const QString& text) {
+        auto& box = Find<QLineEdit>(window, name);
+        box.selectAll();
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QTest::keyClicks(&box, text);
+    }
+
+    static QString Caption(QWidget& window, const char* name) {
+        return Find<QLabel>(window, name).text();
+    }
+
+    void TypeEquation(const QString& text) { Type(*mainWindow, "Text1", text); }
+
+    // Opens the Accuracy window with "Set accuracy" and clicks the option for `places`.
+    AccuracyWindow& ChooseAccuracy(int places) {
+        Click(*mainWindow, "Command4");
+        auto& accuracy = *app.Windows().Find<AccuracyWindow>();
+        const QByteArray option = "Option" + QByteArray::number(places + 1);
+        Click(accuracy, option.constData());
+        return accuracy;
+    }
+
+    SolutionWindow* Solution() { return app.Windows().Find<SolutionWindow>(); }
+
+    // Label2 and Label4 of the Solution window, or nothing when it does not exist.
+    QStringList ShownRoots() {
+        SolutionWindow* solution = Solution();
+        if (!solution) {
+            return {};
+        }
+        return {Caption(*solution, "Label2"), Caption(*solution, "Label4")};
+    }
+
+    // Deletes the windows that were closed, as the event loop would before the next click.
+    static void LetClosedWindowsGo() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    RecordingMessageBoxes messages;
+    AppContext app{messages};
+    MainWindow* mainWindow = nullptr;
+};
+
+} // namespace veltrix::ui::testing

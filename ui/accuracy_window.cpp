@@ -1,0 +1,82 @@
+#include "ui/accuracy_window.hpp"
+
+#include "engine/engine.hpp"
+#include "ui/app_context.hpp"
+#include "ui/controls.hpp"
+#include "ui/option_group.hpp"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+namespace veltrix::ui {
+
+AccuracyWindow::AccuracyWindow(AppContext& app) : app_(app) {
+    setWindowTitle(QStringLiteral("Accuracy"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Button, Qt::white);
+    setPalette(white);
+
+    // The accuracy text lives in a text box that is never shown, to the right of the client area.
+    accuracy_ = &AddTextBox(*this, "Text1", QStringLiteral("2"), {1920, 480, 615, 975});
+    accuracy_->setAccessibleName(QStringLiteral("Accuracy"));
+    accuracy_->hide();
+
+    QLabel& intro = AddLabel(*this, "Label1", QStringLiteral("Give answer to"), {0, 0, 1695, 255});
+    auto* group = new OptionGroup(this);
+    const struct {
+        const char* name;
+        const char* digit;
+        TwipsRect box;
+    } options[] = {{"Option1", "0", {0, 360, 1095, 255}},
+                   {"Option2", "1", {0, 600, 1215, 255}},
+                   {"Option3", "2", {0, 840, 1335, 255}},
+                   {"Option4", "3", {0, 1080, 1335, 255}}};
+    QRadioButton* buttons[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const QString digit = QString::fromLatin1(options[i].digit);
+        QRadioButton& option = AddOption(*this, options[i].name, digit, options[i].box);
+        option.setAccessibleDescription(QStringLiteral("decimal places"));
+        // Selecting an option changes the accuracy at once, before OK.
+        connect(&option, &QRadioButton::toggled, this, [this, digit](bool selected) {
+            if (selected) {
+                accuracy_->setText(digit);
+            }
+        });
+        buttons[i] = &option;
+    }
+    buttons[2]->setChecked(true);
+    for (QRadioButton* option : buttons) {
+        group->Add(*option);
+    }
+    QLabel& outro =
+        AddLabel(*this, "Label2", QStringLiteral("decimal places."), {0, 1440, 1455, 255});
+    QPushButton& ok = AddButton(*this, "Command1", QStringLiteral("OK"), {0, 1800, 1215, 255});
+    connect(&ok, &QPushButton::clicked, this, &AccuracyWindow::Confirm);
+
+    StackTopFirst({accuracy_, &ok, &outro, buttons[3], buttons[2], buttons[1], buttons[0], &intro});
+    SetTabOrder({buttons[3], buttons[2], buttons[1], buttons[0], &ok});
+    buttons[2]->setFocus();
+}
+
+QString AccuracyWindow::AccuracyText() const {
+    return accuracy_->text();
+}
+
+void AccuracyWindow::Confirm() {
+    const std::optional<double> places = TextToNumber(AccuracyText().toStdU16String());
+    if (!places || !std::isfinite(*places * 2)) {
+        app_.Messages().Show(QStringLiteral("You have entered an invalid value for the accuracy"));
+        return;
+    }
+    hide();
+}
+
+QString CurrentAccuracy(AppContext& app) {
+    return app.Windows().Get<AccuracyWindow>().AccuracyText();
+}
+
+} // namespace veltrix::ui

@@ -1,0 +1,65 @@
+#include "ui/controls.hpp"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+#include <vector>
+
+namespace veltrix::ui {
+
+namespace {
+
+template <class Control> Control& Place(Control* control, const char* name, const TwipsRect& box) {
+    control->setObjectName(QString::fromLatin1(name));
+    PlaceControl(*control, box);
+    return *control;
+}
+
+} // namespace
+
+QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box) {
+    QLabel& label = Place(new QLabel(caption, &parent), name, box);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text,
+                      const TwipsRect& box) {
+    QLineEdit& textBox = Place(new QLineEdit(&parent), name, box);
+    textBox.setMaxLength(std::numeric_limits<int>::max());
+    textBox.setText(text);
+    return textBox;
+}
+
+QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption,
+                       const TwipsRect& box) {
+    QPushButton& button = Place(new QPushButton(caption, &parent), name, box);
+    button.setAutoDefault(false);
+    button.setDefault(false);
+    return button;
+}
+
+QRadioButton& AddOption(QWidget& parent, const char* name, const QString& caption,
+                        const TwipsRect& box) {
+    return Place(new QRadioButton(caption, &parent), name, box);
+}
+
+void StackTopFirst(std::initializer_list<QWidget*> controls) {
+    // raise() puts a control above all its siblings, so the bottom one goes first.
+    const std::vector<QWidget*> topFirst(controls);
+    for (auto it = topFirst.rbegin(); it != topFirst.rend(); ++it) {
+        (*it)->raise();
+    }
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> controls) {
+    const std::vector<QWidget*> order(controls);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+} // namespace veltrix::ui

@@ -1,0 +1,39 @@
+// Builders for the controls of the program's windows. Each control gets the name its window's
+// layout gives it (tests and assistive tools find it by that name) and a fixed position and size
+// in twips inside the client area; windows use no layouts, so controls stay put when a window is
+// resized.
+#pragma once
+
+#include "ui/geometry.hpp"
+
+#include <QString>
+#include <initializer_list>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace veltrix::ui {
+
+// A label with its text at the top left, as captions sit; transparent unless made opaque.
+QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box);
+
+// A one-line text box without a length limit.
+QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text, const TwipsRect& box);
+
+// A push button that is never a default button: Enter elsewhere in the window does not press it.
+QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption,
+                       const TwipsRect& box);
+
+QRadioButton& AddOption(QWidget& parent, const char* name, const QString& caption,
+                        const TwipsRect& box);
+
+// Stacks sibling controls where they overlap: the first listed lies on top.
+void StackTopFirst(std::initializer_list<QWidget*> controls);
+
+// Sets the order in which Tab visits the controls, from the first stop.
+void SetTabOrder(std::initializer_list<QWidget*> controls);
+
+} // namespace veltrix::ui

@@ -1,0 +1,75 @@
+#include "ui/find_value_window.hpp"
+
+#include "engine/engine.hpp"
+#include "ui/accuracy_window.hpp"
+#include "ui/app_context.hpp"
+#include "ui/controls.hpp"
+#include "ui/main_window.hpp"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <exception>
+
+namespace veltrix::ui {
+
+namespace {
+
+QString EvaluationFailedMessage() {
+    return QStringLiteral("You have either entered an invalid quadratic, have specified an "
+                          "invalid or overly large value for x, or have specified too higher "
+                          "accuracy.");
+}
+
+QLabel& AddWhiteLabel(QWidget& window, const char* name, const QString& caption,
+                      const TwipsRect& box) {
+    QLabel& label = AddLabel(window, name, caption, box);
+    label.setAutoFillBackground(true);
+    return label;
+}
+
+} // namespace
+
+FindValueWindow::FindValueWindow(AppContext& app) : app_(app) {
+    setWindowTitle(QStringLiteral("Find a value"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    QLabel& xName = AddWhiteLabel(*this, "Label1", QStringLiteral("X="), {120, 120, 1095, 375});
+    x_ = &AddTextBox(*this, "Text1", QString(), {360, 120, 855, 285});
+    x_->setAccessibleName(QStringLiteral("x"));
+    xName.setBuddy(x_);
+    QPushButton& calculate =
+        AddButton(*this, "Command1", QStringLiteral("Calculate"), {1320, 120, 975, 255});
+    QLabel& yName = AddWhiteLabel(*this, "Label2", QStringLiteral("Y="), {120, 600, 2895, 375});
+    y_ = &AddWhiteLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
+    y_->setAccessibleDescription(QStringLiteral("value of y"));
+
+    StackTopFirst({y_, &yName, &calculate, x_, &xName});
+    SetTabOrder({x_, &calculate});
+    x_->setFocus();
+    connect(&calculate, &QPushButton::clicked, this, &FindValueWindow::Calculate);
+}
+
+void FindValueWindow::Calculate() {
+    try {
+        const QString accuracy = CurrentAccuracy(app_);
+        const QString equation = app_.Windows().Get<MainWindow>().EquationText();
+        const QString x = x_->text();
+        const ValueOutcome outcome =
+            ValueOfYAtX(equation.toStdU16String(), x.toStdU16String(), accuracy.toStdU16String());
+        if (const auto* value = std::get_if<ValueFound>(&outcome)) {
+            y_->setText(QString::fromStdU16String(value->text));
+            return;
+        }
+        app_.Messages().Show(std::holds_alternative<InvalidQuadratic>(outcome)
+                                 ? QStringLiteral("Invalid Quadratic")
+                                 : EvaluationFailedMessage());
+    } catch (const std::exception&) {
+        // Out of memory for a monstrous text: the command's general failure.
+        app_.Messages().Show(EvaluationFailedMessage());
+    }
+}
+
+} // namespace veltrix::ui

@@ -1,0 +1,78 @@
+#include "ui/geometry.hpp"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace veltrix::ui {
+
+int TwipsToPixels(int twips) {
+    // Round half away from zero; every layout value of the program is a whole number of pixels.
+    const int half = kTwipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
+}
+
+QRect ToPixels(const TwipsRect& twips) {
+    return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
+            TwipsToPixels(twips.height)};
+}
+
+void PlaceControl(QWidget& control, const TwipsRect& twips) {
+    control.setGeometry(ToPixels(twips));
+}
+
+QRect FitOnScreen(QRect client, QMargins frame, QRect available) {
+    const QRect framed = client.marginsAdded(frame);
+    QPoint shift;
+    if (framed.right() > available.right()) {
+        shift.rx() = available.right() - framed.right();
+    }
+    if (framed.bottom() > available.bottom()) {
+        shift.ry() = available.bottom() - framed.bottom();
+    }
+    // Left and top win over right and bottom: the title bar and close box must stay on screen.
+    if (framed.left() + shift.x() < available.left()) {
+        shift.rx() = available.left() - framed.left();
+    }
+    if (framed.top() + shift.y() < available.top()) {
+        shift.ry() = available.top() - framed.top();
+    }
+    return client.translated(shift);
+}
+
+namespace {
+
+int MenuBarHeight(const QWidget& window, int width) {
+    const auto* mainWindow = qobject_cast<const QMainWindow*>(&window);
+    const QWidget* menu = mainWindow ? mainWindow->menuWidget() : nullptr;
+    if (!menu) {
+        return 0;
+    }
+    const int height = menu->heightForWidth(width);
+    return height > 0 ? height : menu->sizeHint().height();
+}
+
+QRect AvailableScreenArea(const QRect& wanted) {
+    const QScreen* screen = QGuiApplication::screenAt(wanted.topLeft());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen ? screen->availableGeometry() : wanted;
+}
+
+} // namespace
+
+void PlaceClientArea(QWidget& window, const TwipsRect& twips) {
+    QRect area = ToPixels(twips);
+    const int menu = MenuBarHeight(window, area.width());
+    area.adjust(0, -menu, 0, 0);
+    // The frame is known only once a window manager has framed the window; before the first show
+    // it counts as none.
+    const QWindow* handle = window.windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    window.setGeometry(FitOnScreen(area, frame, AvailableScreenArea(area)));
+}
+
+} // namespace veltrix::ui

@@ -1,0 +1,41 @@
+// Window and control geometry in twips, the unit every window layout of the program is given in.
+//
+// 1440 twips make one logical inch, and a logical inch is 96 device-independent pixels, so one
+// pixel is exactly 15 twips; Qt applies the screen's scale factor on top of that. Sizes and
+// positions of windows are those of their client areas: the frame and title bar lie outside them.
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+
+class QWidget;
+
+namespace veltrix::ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerCentimetre = 567;
+
+// A rectangle in twips: left and top from the parent's top-left corner (the screen's for a
+// window), then width and height.
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+// Nearest device-independent pixel.
+int TwipsToPixels(int twips);
+QRect ToPixels(const TwipsRect& twips);
+
+// Puts a control at its layout position inside its window's client area.
+void PlaceControl(QWidget& control, const TwipsRect& twips);
+
+// Moves `client` (a window's client area) as little as possible so that the client area with its
+// frame lies on `available`. A window too large for it keeps its frame's top-left corner on the
+// available area's top-left corner, so that the title bar stays reachable.
+QRect FitOnScreen(QRect client, QMargins frame, QRect available);
+
+// Gives a top-level window its client area at the layout position and size, moved onto the screen
+// when the screen is too small for it. For a QMainWindow the client area is what lies below the
+// menu bar, so the window grows upward by the menu bar's height.
+void PlaceClientArea(QWidget& window, const TwipsRect& twips);
+
+} // namespace veltrix::ui

@@ -1,0 +1,111 @@
+#include "ui/main_window.hpp"
+
+#include "ui/accuracy_window.hpp"
+#include "ui/app_context.hpp"
+#include "ui/controls.hpp"
+#include "ui/find_value_window.hpp"
+#include "ui/icon.hpp"
+#include "ui/solution_window.hpp"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace veltrix::ui {
+
+QString AboutMessage() {
+    return QStringLiteral("Veltrix by Ostrell, E-mail ") + QLatin1String(kContactEmail);
+}
+
+QString HelpMessage() {
+    return QStringLiteral("For help see ") + QLatin1String(kHelpPage) +
+           QStringLiteral(" or email us at ") + QLatin1String(kContactEmail);
+}
+
+MainWindow::MainWindow(AppContext& app) : app_(app) {
+    setWindowTitle(QStringLiteral("Veltrix"));
+    setWindowIcon(VeltrixIcon());
+
+    // The client area below the menu bar is light grey; the menu bar keeps the desktop's colours.
+    auto* client = new QWidget(this);
+    QPalette grey = client->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    client->setPalette(grey);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    BuildControls(*client);
+    BuildMenus();
+}
+
+void MainWindow::BuildControls(QWidget& client) {
+    QLabel& prompt =
+        AddLabel(client, "Label1",
+                 QStringLiteral("Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3"),
+                 {0, 0, 3585, 435});
+    prompt.setWordWrap(true);
+
+    equation_ = &AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});
+    equation_->setAccessibleName(QStringLiteral("Equation"));
+    prompt.setBuddy(equation_);
+
+    QPushButton& calculate =
+        AddButton(client, "Command1", QStringLiteral("Calculate"), {0, 840, 3585, 375});
+    plot_ = &AddButton(client, "Command2", QStringLiteral("Plot"), {0, 1200, 3585, 375});
+    QPushButton& findValue =
+        AddButton(client, "Command3", QStringLiteral("Find a value of Y"), {0, 1560, 3585, 375});
+    QPushButton& setAccuracy =
+        AddButton(client, "Command4", QStringLiteral("Set accuracy"), {0, 1920, 3585, 375});
+
+    StackTopFirst({&setAccuracy, &findValue, plot_, &calculate, equation_, &prompt});
+    SetTabOrder({equation_, &calculate, plot_, &findValue, &setAccuracy});
+    equation_->setFocus();
+
+    connect(&calculate, &QPushButton::clicked, this, [this] { Calculate(app_); });
+    connect(&findValue, &QPushButton::clicked, this,
+            [this] { app_.Windows().MakeVisible<FindValueWindow>(); });
+    connect(&setAccuracy, &QPushButton::clicked, this,
+            [this] { app_.Windows().MakeVisible<AccuracyWindow>(); });
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File"));
+    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("Exit"));
+    connect(exit, &QAction::triggered, this, [this] { app_.End(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* about = help->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About"));
+    connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+    QAction* helpPage = help->addAction(QStringLiteral("Help"));
+    helpPage->setObjectName(QStringLiteral("Help2"));
+    connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelp);
+}
+
+QString MainWindow::EquationText() const {
+    return equation_->text();
+}
+
+void MainWindow::ShowAbout() {
+    app_.Messages().Show(AboutMessage());
+}
+
+void MainWindow::ShowHelp() {
+    app_.Messages().Show(HelpMessage());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.End();
+}
+
+MainWindow& ShowMainWindow(AppContext& app) {
+    return app.Windows().Show<MainWindow>();
+}
+
+} // namespace veltrix::ui

@@ -1,0 +1,57 @@
+// The main window, Form1: the equation box, the four command buttons and the File and Help menus.
+// It is the program's first window and its last: closing it ends the program.
+#pragma once
+
+#include "ui/geometry.hpp"
+
+#include <QMainWindow>
+
+class QLineEdit;
+class QPushButton;
+
+namespace veltrix::ui {
+
+class AppContext;
+
+// The contact address and help page named in the About and Help messages.
+inline constexpr char kContactEmail[] = "veltrix@example.org";
+inline constexpr char kHelpPage[] = "https://veltrix.example.org/help";
+
+QString AboutMessage();
+QString HelpMessage();
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr char kName[] = "Form1";
+    static constexpr TwipsRect kClientArea{3615, 3090, 3645, 2355};
+
+    explicit MainWindow(AppContext& app);
+
+    // The equation as typed, read by every command at the moment it runs.
+    QString EquationText() const;
+
+    // The Plot button (Command2). It starts no command of this window; the graph's unit connects
+    // its command here.
+    QPushButton& PlotButton() { return *plot_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls(QWidget& client);
+    void BuildMenus();
+    void ShowAbout();
+    void ShowHelp();
+
+    AppContext& app_;
+    QLineEdit* equation_ = nullptr;
+    QPushButton* plot_ = nullptr;
+};
+
+// Starts the program's user interface: creates the main window and shows it, with the keyboard
+// focus in the equation box. No other window exists yet.
+MainWindow& ShowMainWindow(AppContext& app);
+
+} // namespace veltrix::ui

@@ -1,0 +1,24 @@
+#include "ui/message_boxes.hpp"
+
+#include <QMessageBox>
+
+namespace veltrix::ui {
+
+QString ApplicationTitle() {
+    return QStringLiteral("Veltrix v2.0");
+}
+
+std::unique_ptr<QMessageBox> QtMessageBoxes::Build(const QString& prompt) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, ApplicationTitle(), prompt,
+                                             QMessageBox::Ok);
+    // Prompts are shown as written, never read as markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+void QtMessageBoxes::Show(const QString& prompt) {
+    Build(prompt)->exec();
+}
+
+} // namespace veltrix::ui

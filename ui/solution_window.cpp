@@ -1,0 +1,100 @@
+#include "ui/solution_window.hpp"
+
+#include "engine/engine.hpp"
+#include "ui/accuracy_window.hpp"
+#include "ui/app_context.hpp"
+#include "ui/controls.hpp"
+#include "ui/main_window.hpp"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <exception>
+
+namespace veltrix::ui {
+
+namespace {
+
+// MS Sans Serif 12 pt where the system has it, otherwise its own sans-serif at the same size.
+QFont RootsFont() {
+    QFont font;
+    const QString preferred = QStringLiteral("MS Sans Serif");
+    if (QFontDatabase::hasFamily(preferred)) {
+        font.setFamily(preferred);
+    } else {
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QLabel& AddOpaqueLabel(QWidget& window, const char* name, const QString& caption,
+                       const TwipsRect& box) {
+    QLabel& label = AddLabel(window, name, caption, box);
+    label.setAutoFillBackground(true);
+    return label;
+}
+
+QString CalculateFailedMessage() {
+    return QStringLiteral(
+        "You have either entered an invalid quadratic, or have specified too higher accuracy.");
+}
+
+QString FailureMessage(const SolveOutcome& outcome) {
+    if (std::holds_alternative<InvalidQuadratic>(outcome)) {
+        return QStringLiteral("Invalid Quadratic");
+    }
+    if (std::holds_alternative<NoRealRoots>(outcome)) {
+        return QStringLiteral("There is no value of y for which x=0");
+    }
+    return CalculateFailedMessage();
+}
+
+} // namespace
+
+SolutionWindow::SolutionWindow(AppContext&) {
+    setWindowTitle(QStringLiteral("Solution"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFont(RootsFont());
+
+    // The boxes overlap; each one hides what lies under it, and "or" stays visible at the left
+    // of its box, between the two roots.
+    QLabel& lead =
+        AddOpaqueLabel(*this, "Label1", QStringLiteral("When Y=0  X="), {0, 0, 2175, 495});
+    plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {1560, 0, 855, 255});
+    QLabel& separator = AddOpaqueLabel(*this, "Label3", QStringLiteral("or"), {2400, 0, 735, 255});
+    minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {2760, 0, 1455, 255});
+    plusRoot_->setAccessibleDescription(QStringLiteral("first value of x"));
+    minusRoot_->setAccessibleDescription(QStringLiteral("second value of x"));
+    StackTopFirst({minusRoot_, &separator, plusRoot_, &lead});
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SolutionWindow::ShowRoots(const QString& plusRoot, const QString& minusRoot) {
+    plusRoot_->setText(plusRoot);
+    minusRoot_->setText(minusRoot);
+}
+
+void Calculate(AppContext& app) {
+    try {
+        const QString accuracy = CurrentAccuracy(app);
+        const QString equation = app.Windows().Get<MainWindow>().EquationText();
+        const SolveOutcome outcome =
+            SolveQuadratic(equation.toStdU16String(), accuracy.toStdU16String());
+        if (const auto* roots = std::get_if<Roots>(&outcome)) {
+            SolutionWindow& solution = app.Windows().Show<SolutionWindow>();
+            solution.ShowRoots(QString::fromStdU16String(roots->plus),
+                               QString::fromStdU16String(roots->minus));
+            return;
+        }
+        app.Messages().Show(FailureMessage(outcome));
+    } catch (const std::exception&) {
+        // Out of memory for a monstrous equation: the command's general failure.
+        app.Messages().Show(CalculateFailedMessage());
+    }
+}
+
+} // namespace veltrix::ui
