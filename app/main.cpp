@@ -1,5 +1,6 @@
 // Veltrix: starts the main window and runs until the user ends the program.
 #include "app/first_paint_probe.hpp"
+#include "ui/accessibility.hpp"
 #include "ui/app_context.hpp"
 #include "ui/icon.hpp"
 #include "ui/main_window.hpp"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
     QApplication::setDesktopFileName(QStringLiteral("veltrix"));
     QApplication::setWindowIcon(veltrix::ui::VeltrixIcon());
+    veltrix::ui::InstallAccessibleWindows();
 
     veltrix::ui::QtMessageBoxes messages;
     veltrix::ui::AppContext app(messages);

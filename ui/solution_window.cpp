@@ -7,6 +7,7 @@
 #include "ui/main_window.hpp"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <exception>
 
@@ -14,18 +15,35 @@ namespace veltrix::ui {
 
 namespace {
 
-// MS Sans Serif 12 pt where the system has it, otherwise its own sans-serif at the same size.
+QString LeadIn() {
+    return QStringLiteral("When Y=0  X=");
+}
+
+// The first root's label covers the lead-in's box from this point on.
+constexpr int kFirstRootLeft = 1560;
+
+// MS Sans Serif 12 pt where the system has it. Otherwise the system's own sans-serif at 12 pt,
+// narrowed where it sets the lead-in wider than MS Sans Serif does, so that "X=" is not hidden
+// under the first root.
 QFont RootsFont() {
     QFont font;
     const QString preferred = QStringLiteral("MS Sans Serif");
     if (QFontDatabase::hasFamily(preferred)) {
         font.setFamily(preferred);
-    } else {
-        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        font.setStyleHint(QFont::SansSerif);
+        font.setPointSize(12);
+        return font;
     }
+    font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
+    // Glyph advances are rounded to whole pixels, so the width does not shrink exactly in
+    // proportion: narrow step by step.
+    const int room = TwipsToPixels(kFirstRootLeft);
+    for (int stretch = 99; stretch >= 75 && QFontMetrics(font).horizontalAdvance(LeadIn()) > room;
+         --stretch) {
+        font.setStretch(stretch);
+    }
     return font;
 }
 
@@ -62,9 +80,8 @@ SolutionWindow::SolutionWindow(AppContext&) {
 
     // The boxes overlap; each one hides what lies under it, and "or" stays visible at the left
     // of its box, between the two roots.
-    QLabel& lead =
-        AddOpaqueLabel(*this, "Label1", QStringLiteral("When Y=0  X="), {0, 0, 2175, 495});
-    plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {1560, 0, 855, 255});
+    QLabel& lead = AddOpaqueLabel(*this, "Label1", LeadIn(), {0, 0, 2175, 495});
+    plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {kFirstRootLeft, 0, 855, 255});
     QLabel& separator = AddOpaqueLabel(*this, "Label3", QStringLiteral("or"), {2400, 0, 735, 255});
     minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {2760, 0, 1455, 255});
     plusRoot_->setAccessibleDescription(QStringLiteral("first value of x"));

@@ -131,6 +131,13 @@ TEST_F(SolutionWindowTest, LabelsAreOpaqueAndStackedSoThatOrStaysVisible) {
     EXPECT_EQ(solution.geometry(), QRect(233, 260, 289, 21));
 }
 
+TEST_F(SolutionWindowTest, TheLeadInStaysWholeBesideTheFirstRoot) {
+    Click(*mainWindow, "Command1");
+    auto& leadIn = Find<QLabel>(*Solution(), "Label1");
+    EXPECT_LE(leadIn.fontMetrics().horizontalAdvance(leadIn.text()),
+              Find(*Solution(), "Label2").x());
+}
+
 TEST_F(SolutionWindowTest, ScreenReadersReadTheRoots) {
     Click(*mainWindow, "Command1");
     QAccessibleInterface* first =
@@ -138,6 +145,7 @@ TEST_F(SolutionWindowTest, ScreenReadersReadTheRoots) {
     QAccessibleInterface* second =
         QAccessible::queryAccessibleInterface(&Find(*Solution(), "Label4"));
     ASSERT_TRUE(first && second);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Solution())->role(), QAccessible::Window);
     EXPECT_EQ(first->text(QAccessible::Name), "0.66");
     EXPECT_EQ(second->text(QAccessible::Name), "-0.46");
 }

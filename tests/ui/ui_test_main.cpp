@@ -1,5 +1,7 @@
 // The UI tests need one QApplication for the whole run; listing the tests needs none, so test
 // discovery works without a display.
+#include "ui/accessibility.hpp"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,5 +11,6 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
     QApplication application(argc, argv);
+    veltrix::ui::InstallAccessibleWindows();
     return RUN_ALL_TESTS();
 }
