@@ -4,11 +4,13 @@
 #include "ui/app_context.hpp"
 #include "ui/icon.hpp"
 #include "ui/main_window.hpp"
+#include "ui/style.hpp"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
     QApplication::setDesktopFileName(QStringLiteral("veltrix"));
     QApplication::setWindowIcon(veltrix::ui::VeltrixIcon());

@@ -1,14 +1,21 @@
 #include "ui/icon.hpp"
 
-#include <QSize>
+#include "ui/icon_pixels.hpp"
+
+#include <QImage>
+#include <QPixmap>
 
 namespace veltrix::ui {
 
 QIcon VeltrixIcon() {
+    // Built from raw pixels: reading an image file would first load and scan every image format
+    // plugin, a noticeable part of the program's start-up.
     QIcon icon;
-    // Giving each size keeps the images from being decoded until one is needed.
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/veltrix/icon-%1.png").arg(size), QSize(size, size));
+    for (int i = 0; i < kIconPixelsCount; ++i) {
+        const IconPixels& image = kIconPixels[i];
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels), image.size,
+                                      image.size, QImage::Format_ARGB32_Premultiplied)));
     }
     return icon;
 }

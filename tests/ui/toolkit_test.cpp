@@ -1,7 +1,9 @@
 #include "ui/geometry.hpp"
 #include "ui/message_boxes.hpp"
+#include "ui/style.hpp"
 
 #include <QApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -90,6 +92,15 @@ TEST(QtMessageBoxesTest, ShowWaitsForOkThenReturns) {
     QtMessageBoxes().Show(QStringLiteral("There is no value of y for which x=0"));
     EXPECT_EQ(seenText, QStringLiteral("There is no value of y for which x=0"));
     EXPECT_EQ(seenTitle, QStringLiteral("Veltrix v2.0"));
+}
+
+TEST(VeltrixStyleTest, TheDeferredExtensionArrowIsTheDesktopStylesOwn) {
+    VeltrixStyle style;
+    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon direct =
+        style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(direct.pixmap(16).isNull());
+    EXPECT_EQ(deferred.pixmap(16).toImage(), direct.pixmap(16).toImage());
 }
 
 } // namespace

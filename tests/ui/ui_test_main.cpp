@@ -1,6 +1,7 @@
-// The UI tests need one QApplication for the whole run; listing the tests needs none, so test
+// The UI tests need one QApplication for the whole run, set up as the program sets up its own; listing the tests needs none, so test
 // discovery works without a display.
 #include "ui/accessibility.hpp"
+#include "ui/style.hpp"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
     QApplication application(argc, argv);
+    QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     veltrix::ui::InstallAccessibleWindows();
     return RUN_ALL_TESTS();
 }
