@@ -1,6 +1,8 @@
 # Front door: every target installs the Debian packages it needs that are missing, then builds.
 #   make test    build with AddressSanitizer and UndefinedBehaviorSanitizer, run every test
-#   make bench   optimised build, run the benchmarks
+#   make run     optimised build, start Veltrix
+#   make bench   optimised build, run the benchmarks (the start-up one on Xvfb when there is no
+#                display)
 #   make fuzz    build the libFuzzer targets with clang, run each for FUZZ_SECONDS (default 60)
 #   make fuzz-smoke   the same for FUZZ_SMOKE_SECONDS each (default 5); part of make test
 
@@ -9,9 +11,16 @@ SHELL := /bin/bash
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Packages the build and the test suites need.
-BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev
-BENCH_PACKAGES := libbenchmark-dev
+# Packages the build and the test suites need: the compiler and tools, GoogleTest, Qt 6 Widgets
+# (qt6-base-dev brings the OpenGL headers its CMake files ask for), rsvg-convert to render the
+# icon, and a font for the headless UI tests.
+BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
+                  qt6-base-dev libgl-dev librsvg2-bin fonts-dejavu-core
+# Running the program: Qt's X11 platform plugin (on a Wayland desktop it runs through XWayland,
+# where its windows can open at their own positions), a font, and Xvfb for a machine without a
+# display.
+RUN_PACKAGES := qt6-qpa-plugins fonts-dejavu-core xvfb xauth
+BENCH_PACKAGES := libbenchmark-dev xvfb xauth
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 FUZZ_SECONDS ?= 60
@@ -32,10 +41,16 @@ define install_missing
 	fi
 endef
 
-.PHONY: deps deps-bench deps-fuzz test bench fuzz fuzz-smoke clean
+# Runs a command on the display there is, or on a virtual one when there is none.
+ON_A_DISPLAY = $(if $(or $(DISPLAY),$(WAYLAND_DISPLAY)),,xvfb-run -a -s "-screen 0 1280x1024x24")
+
+.PHONY: deps deps-run deps-bench deps-fuzz test run bench fuzz fuzz-smoke clean
 
 deps:
 	$(call install_missing,$(BUILD_PACKAGES))
+
+deps-run: deps
+	$(call install_missing,$(RUN_PACKAGES))
 
 deps-bench: deps
 	$(call install_missing,$(BENCH_PACKAGES))
@@ -49,10 +64,23 @@ test: deps
 	ctest --preset debug -j2
 	$(MAKE) --no-print-directory fuzz-smoke
 
+run: deps-run
+	cmake --preset release
+	cmake --build --preset release --target veltrix
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display here (neither DISPLAY nor WAYLAND_DISPLAY is set). Veltrix is built; to run"; \
+	  echo "it on a virtual display:"; \
+	  echo "  xvfb-run -a -s \"-screen 0 1280x1024x24\" build/release/app/veltrix"; \
+	  echo "or to take a screenshot of it (import is ImageMagick's):"; \
+	  echo "  xvfb-run -a -s \"-screen 0 1280x1024x24\" sh -c 'build/release/app/veltrix & sleep 2; import -window root veltrix.png; kill \$$!'"; \
+	else \
+	  build/release/app/veltrix; \
+	fi
+
 bench: deps-bench
 	cmake --preset release
 	cmake --build --preset release
-	@for b in build/release/bench/veltrix_*_bench; do echo "== $$b"; "$$b"; done
+	@for b in build/release/bench/veltrix_*_bench; do echo "== $$b"; $(ON_A_DISPLAY) "$$b"; done
 
 # Each target runs on a copy of its seeds under build/fuzz/corpus; findings go to build/fuzz/findings.
 fuzz: deps-fuzz

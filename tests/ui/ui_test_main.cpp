@@ -1,5 +1,5 @@
-// The UI tests need one QApplication for the whole run, set up as the program sets up its own; listing the tests needs none, so test
-// discovery works without a display.
+// The UI tests need one QApplication for the whole run, set up as the program sets up its own;
+// listing the tests needs none, so test discovery works without a display.
 #include "ui/accessibility.hpp"
 #include "ui/style.hpp"
 
