@@ -1,6 +1,7 @@
 # Front door: every target installs the Debian packages it needs that are missing, then builds.
 #   make test    build with AddressSanitizer and UndefinedBehaviorSanitizer, run every test
 #   make run     optimised build, start Veltrix
+#   make package optimised build of the program, packaged as build/package/veltrix_*.deb
 #   make bench   optimised build, run the benchmarks (the start-up one on Xvfb when there is no
 #                display)
 #   make fuzz    build the libFuzzer targets with clang, run each for FUZZ_SECONDS (default 60)
@@ -22,6 +23,11 @@ BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-de
 RUN_PACKAGES := qt6-qpa-plugins fonts-dejavu-core xvfb xauth
 BENCH_PACKAGES := libbenchmark-dev xvfb xauth
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+# Building the Debian package (dpkg-shlibdeps needs file) and validating what it installs.
+PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
+# The end-to-end check: a real X server with Qt's X11 plugin, session and accessibility buses,
+# and an AT-SPI client; Pillow reads the Windows and macOS icons back.
+E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-qpa-plugins
 
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
@@ -44,7 +50,8 @@ endef
 # Runs a command on the display there is, or on a virtual one when there is none.
 ON_A_DISPLAY = $(if $(or $(DISPLAY),$(WAYLAND_DISPLAY)),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
-.PHONY: deps deps-run deps-bench deps-fuzz test run bench fuzz fuzz-smoke clean
+.PHONY: deps deps-run deps-bench deps-fuzz deps-package deps-test test run package bench fuzz \
+	fuzz-smoke clean
 
 deps:
 	$(call install_missing,$(BUILD_PACKAGES))
@@ -58,10 +65,21 @@ deps-bench: deps
 deps-fuzz: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
 
-test: deps
+deps-package: deps
+	$(call install_missing,$(PACKAGE_PACKAGES))
+
+deps-test: deps-package
+	$(call install_missing,$(E2E_PACKAGES))
+
+# Everything under sanitizers, then the package built from the optimised tree and checked, then
+# a short run of each fuzz target.
+test: deps-test
 	cmake --preset debug
 	cmake --build --preset debug
 	ctest --preset debug -j2
+	cmake --preset package
+	cmake --build --preset package
+	ctest --preset package
 	$(MAKE) --no-print-directory fuzz-smoke
 
 run: deps-run
@@ -76,6 +94,12 @@ run: deps-run
 	else \
 	  build/release/app/veltrix; \
 	fi
+
+package: deps-package
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
+	@ls build/package/veltrix_*.deb
 
 bench: deps-bench
 	cmake --preset release

@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
-    QApplication::setDesktopFileName(QStringLiteral("veltrix"));
+    // Lets the desktop match the windows to the installed desktop entry, and so to its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VELTRIX_APP_ID));
     QApplication::setWindowIcon(veltrix::ui::VeltrixIcon());
     veltrix::ui::InstallAccessibleWindows();
 

@@ -1,14 +1,26 @@
 # Compiler settings shared by every target of the project.
 
 # Doubles are evaluated exactly in the order the source writes them: no fused multiply-add may
-# merge a product into a sum, on any CPU.
-add_compile_options(-ffp-contract=off)
+# merge a product into a sum, on any CPU. MSVC's /fp:precise contracts nothing unless /fp:contract
+# is given; /utf-8 makes it read the sources as the UTF-8 they are.
+if(MSVC)
+    add_compile_options(/fp:precise /utf-8 /permissive-)
+else()
+    add_compile_options(-ffp-contract=off)
+endif()
 
 add_library(veltrix_warnings INTERFACE)
-target_compile_options(veltrix_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-    -Wno-sign-conversion)
-if(VELTRIX_WERROR)
-    target_compile_options(veltrix_warnings INTERFACE -Werror)
+if(MSVC)
+    target_compile_options(veltrix_warnings INTERFACE /W4)
+    if(VELTRIX_WERROR)
+        target_compile_options(veltrix_warnings INTERFACE /WX)
+    endif()
+else()
+    target_compile_options(veltrix_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow
+        -Wconversion -Wno-sign-conversion)
+    if(VELTRIX_WERROR)
+        target_compile_options(veltrix_warnings INTERFACE -Werror)
+    endif()
 endif()
 
 if(VELTRIX_SANITIZERS)

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Checks the Debian package that CPack built: unpacks it into a scratch root with dpkg -x, looks
+# for each file a desktop program needs, validates the desktop entry and the AppStream data with
+# the tools Debian's own checks use, and checks that the dependencies came from dpkg-shlibdeps.
+#
+#   check_deb.sh PACKAGE_DIR APP_ID
+set -euo pipefail
+
+package_dir=$1
+app_id=$2
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+shopt -s nullglob
+debs=("$package_dir"/veltrix_2.0*_amd64.deb)
+if [ ${#debs[@]} -ne 1 ]; then
+    echo "FAIL: expected one veltrix_2.0*_amd64.deb in $package_dir, found ${#debs[@]}" >&2
+    exit 1
+fi
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+
+program=$root/usr/bin/veltrix
+desktop=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+icons=$root/usr/share/icons/hicolor
+
+[ -f "$program" ] && [ -x "$program" ] || fail "usr/bin/veltrix missing or not executable"
+[ -f "$desktop" ] || fail "desktop entry usr/share/applications/$app_id.desktop missing"
+[ -f "$metainfo" ] || fail "AppStream data usr/share/metainfo/$app_id.metainfo.xml missing"
+
+# The icon: the SVG as the scalable one, and PNGs of exactly their directory's size.
+grep -q '<svg' "$icons/scalable/apps/$app_id.svg" 2>/dev/null ||
+    fail "scalable icon hicolor/scalable/apps/$app_id.svg missing or not SVG"
+for size in 32 64; do
+    png=$icons/${size}x${size}/apps/$app_id.png
+    described=$(file -b "$png" 2>/dev/null || true)
+    case $described in
+    "PNG image data, $size x $size,"*) ;;
+    *) fail "hicolor/${size}x${size}/apps/$app_id.png: expected a ${size}x${size} PNG, got '$described'" ;;
+    esac
+done
+
+# An optimised, stripped program, not a sanitizer build.
+case $(file -b "$program") in
+*ELF*executable*stripped*) ;;
+*) fail "usr/bin/veltrix is not a stripped ELF executable: $(file -b "$program")" ;;
+esac
+
+if [ -f "$desktop" ]; then
+    echo "== desktop-file-validate"
+    desktop-file-validate "$desktop" || fail "desktop-file-validate"
+    grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's Icon= is not $app_id"
+    grep -qx "Exec=veltrix" "$desktop" || fail "the desktop entry does not start veltrix"
+fi
+if [ -f "$metainfo" ]; then
+    echo "== appstreamcli validate --no-net"
+    appstreamcli validate --no-net --explain "$metainfo" || fail "appstreamcli validate"
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+        fail "the AppStream data does not launch $app_id.desktop"
+    grep -q "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
+fi
+
+# dpkg-shlibdeps writes versioned entries for every library the program links, Qt's and the C
+# and C++ runtimes among them; a hand-written list would not carry these versions.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libstdc++6 (>= ' 'libc6 (>= '; do
+    [[ $depends == *"$library"* ]] || fail "Depends lacks '$library...': not from dpkg-shlibdeps?"
+done
+[[ $depends != *libasan* && $depends != *libubsan* ]] || fail "Depends names a sanitizer runtime"
+for field in Maintainer Section Description; do
+    [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "control field $field is empty"
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package checks passed"
