@@ -1,0 +1,103 @@
+// Every command of every window runs from the keyboard alone: Tab to the control, Space to press
+// it, the arrow keys in the option group, and Alt for the menu bar.
+#include "ui_test_support.hpp"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace veltrix::ui::testing {
+namespace {
+
+class KeyboardTest : public VeltrixTest {
+  protected:
+    static QWidget* Focused() { return QApplication::focusWidget(); }
+
+    static void Press(Qt::Key key) {
+        QWidget* target = QApplication::activePopupWidget();
+        QTest::keyClick(target ? target : Focused(), key);
+    }
+
+    // Tabs from the current focus until `name` has it; fails after a whole round.
+    static void TabTo(const char* name) {
+        for (int i = 0; i < 10; ++i) {
+            if (Focused() && Focused()->objectName() == QLatin1String(name)) {
+                return;
+            }
+            Press(Qt::Key_Tab);
+        }
+        ADD_FAILURE() << "Tab never reaches " << name;
+    }
+
+    // Opens the menu bar with Alt, as on Windows and in KDE, then moves to the menu and item.
+    void ChooseMenuItem(int menuSteps, int itemSteps) {
+        QTest::keyClick(Focused(), Qt::Key_Alt);
+        ASSERT_NE(mainWindow->menuBar()->activeAction(), nullptr) << "Alt does not reach the menus";
+        for (int i = 0; i < menuSteps; ++i) {
+            Press(Qt::Key_Right);
+        }
+        Press(Qt::Key_Down);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "Down does not open the menu";
+        for (int i = 0; i < itemSteps; ++i) {
+            Press(Qt::Key_Down);
+        }
+        Press(Qt::Key_Return);
+    }
+};
+
+TEST_F(KeyboardTest, CalculateRunsFromTheKeyboard) {
+    TabTo("Command1");
+    Press(Qt::Key_Space);
+    EXPECT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
+}
+
+TEST_F(KeyboardTest, FindAValueRunsFromTheKeyboard) {
+    TabTo("Command3");
+    Press(Qt::Key_Space);
+    FindValueWindow* find = app.Windows().Find<FindValueWindow>();
+    ASSERT_NE(find, nullptr);
+    find->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(find));
+    QTest::keyClicks(Focused(), "1.234");
+    TabTo("Command1");
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Caption(*find, "Label3"), "9.76");
+}
+
+TEST_F(KeyboardTest, AccuracyIsChosenAndConfirmedFromTheKeyboard) {
+    TabTo("Command4");
+    Press(Qt::Key_Space);
+    AccuracyWindow* accuracy = app.Windows().Find<AccuracyWindow>();
+    ASSERT_NE(accuracy, nullptr);
+    accuracy->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(accuracy));
+    Press(Qt::Key_Down);
+    EXPECT_EQ(accuracy->AccuracyText(), "3");
+    TabTo("Command1");
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(accuracy->isHidden());
+}
+
+TEST_F(KeyboardTest, HelpMenuItemsRunFromTheKeyboard) {
+    ChooseMenuItem(1, 0);
+    ChooseMenuItem(1, 1);
+    EXPECT_EQ(messages.prompts, (QStringList{AboutMessage(), HelpMessage()}));
+}
+
+TEST_F(KeyboardTest, ExitRunsFromTheKeyboard) {
+    ChooseMenuItem(0, 0);
+    EXPECT_TRUE(app.Windows().ExistingNames().isEmpty());
+}
+
+TEST_F(KeyboardTest, MessageBoxClosesWithEnterSpaceOrEscape) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
+        const std::unique_ptr<QMessageBox> box = QtMessageBoxes::Build("Invalid Quadratic");
+        box->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+        QTest::keyClick(Focused(), key);
+        EXPECT_TRUE(box->isHidden()) << QKeySequence(key).toString().toStdString();
+    }
+}
+
+} // namespace
+} // namespace veltrix::ui::testing
