@@ -14,12 +14,14 @@ xvfb-run and dbus-run-session take their X server and buses down when it returns
 import signal
 import subprocess
 import sys
+import threading
 import time
 
 import pyatspi
 
 WAIT_SECONDS = 20
 WHOLE_RUN_SECONDS = 150
+PROGRAM_STARTS = 3
 
 
 class Failure(Exception):
@@ -28,11 +30,44 @@ class Failure(Exception):
 
 class Session:
     def __init__(self, program_path):
-        self.program = subprocess.Popen([program_path])
+        self.program_path = program_path
+        self.program = None
+        self.output = []
         self.app = None
 
+    def start(self):
+        """Starts the program and waits for it on the accessibility bus.
+
+        xvfb-run does not wait for the X server of an earlier run to end, and may hand its display
+        number to the next run while it is still going down; a client that reaches the old server
+        is refused. A program that ends for that reason before showing anything is started again.
+        """
+        for attempt in range(1, PROGRAM_STARTS + 1):
+            self.output = []
+            self.program = subprocess.Popen([self.program_path], stderr=subprocess.PIPE,
+                                            text=True, errors="replace")
+            copier = threading.Thread(target=self._copy_output, args=(self.program.stderr,),
+                                      daemon=True)
+            copier.start()
+            try:
+                self.app = self.wait_for("Veltrix on the accessibility bus", self.find_app)
+                return
+            except Failure:
+                if self.program.poll() is None or attempt == PROGRAM_STARTS:
+                    raise
+                copier.join(timeout=5)  # the program has ended: its output is complete
+                if not any("could not connect to display" in line for line in self.output):
+                    raise
+                print("the X server refused the program's connection; starting it again",
+                      file=sys.stderr)
+
+    def _copy_output(self, stream):
+        for line in stream:
+            self.output.append(line)
+            sys.stderr.write(line)
+
     def end(self):
-        if self.program.poll() is None:
+        if self.program and self.program.poll() is None:
             self.program.terminate()
             try:
                 self.program.wait(timeout=5)
@@ -131,7 +166,7 @@ def expect_roots(session, wanted):
 
 
 def run(session):
-    session.app = session.wait_for("Veltrix on the accessibility bus", session.find_app)
+    session.start()
     main = session.wait_for("main window 'Veltrix'", lambda: window(session.app, "Veltrix"))
     calculate = find(main, pyatspi.ROLE_PUSH_BUTTON, "Calculate")
 
