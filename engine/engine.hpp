@@ -3,4 +3,5 @@
 
 #include "engine/conversions.hpp"
 #include "engine/parser.hpp"
+#include "engine/plot_curve.hpp"
 #include "engine/solver.hpp"

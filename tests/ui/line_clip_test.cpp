@@ -1,0 +1,150 @@
+#include "ui/line_clip.hpp"
+
+#include <cfloat>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <ostream>
+
+namespace veltrix {
+
+void PrintTo(ClipPoint p, std::ostream* os) {
+    *os << '(' << p.x << ", " << p.y << ')';
+}
+void PrintTo(const ClipSegment& s, std::ostream* os) {
+    PrintTo(s.from, os);
+    *os << " -> ";
+    PrintTo(s.to, os);
+}
+
+namespace {
+
+// The Graph window at its first size on a screen of scale 1, with a margin of 2 pixels.
+constexpr ClipRect kWindow{-2.0, -2.0, 380.0, 361.0};
+
+// 1e30 cm, in pixels.
+constexpr double kFar = 3.78e31;
+const double k2p100 = std::ldexp(1.0, 100);
+
+struct ClipCase {
+    const char* what;
+    ClipPoint from, to;
+    ClipRect rect;
+    std::optional<ClipSegment> expected;
+};
+
+void PrintTo(const ClipCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class ClipToRectTest : public ::testing::TestWithParam<ClipCase> {};
+
+void ExpectSamePoint(ClipPoint actual, ClipPoint expected) {
+    EXPECT_DOUBLE_EQ(actual.x, expected.x);
+    EXPECT_DOUBLE_EQ(actual.y, expected.y);
+}
+
+TEST_P(ClipToRectTest, GivesTheVisiblePartOfTheLine) {
+    const ClipCase& c = GetParam();
+    const std::optional<ClipSegment> clipped = ClipToRect(c.from, c.to, c.rect);
+    ASSERT_EQ(clipped.has_value(), c.expected.has_value());
+    if (clipped) {
+        ExpectSamePoint(clipped->from, c.expected->from);
+        ExpectSamePoint(clipped->to, c.expected->to);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Segments, ClipToRectTest,
+    ::testing::Values(
+        ClipCase{"inside, unchanged", {10, 20}, {300, 200}, kWindow, {{{10, 20}, {300, 200}}}},
+        ClipCase{"a point inside", {5, 5}, {5, 5}, kWindow, {{{5, 5}, {5, 5}}}},
+        ClipCase{"left of the window", {-100, 5}, {-50, 400}, kWindow, std::nullopt},
+        ClipCase{"a curve segment from 1e30 cm above to 1e30 cm below",
+                 {185, -kFar},
+                 {185.375, kFar},
+                 kWindow,
+                 {{{185.1875, -2}, {185.1875, 361}}}},
+        // Interpolating from the far end gives a t that rounds to 1 and a y that is off by 1e15.
+        ClipCase{"from 1e30 cm above to a point inside",
+                 {185, -kFar},
+                 {185.375, 100},
+                 kWindow,
+                 {{{185.375, -2}, {185.375, 100}}}},
+        ClipCase{"far horizontal",
+                 {-2 * k2p100, 150},
+                 {2 * k2p100, 150},
+                 kWindow,
+                 {{{-2, 150}, {380, 150}}}},
+        ClipCase{
+            "far horizontal below the window", {-1e300, 400}, {1e300, 400}, kWindow, std::nullopt},
+        ClipCase{"far diagonal through the window, y = x/3",
+                 {-3 * k2p100, -k2p100},
+                 {3 * k2p100, k2p100},
+                 {-100, -20, 300, 50},
+                 {{{-60, -20}, {150, 50}}}},
+        ClipCase{"the same line drawn the other way",
+                 {3 * k2p100, k2p100},
+                 {-3 * k2p100, -k2p100},
+                 {-100, -20, 300, 50},
+                 {{{150, 50}, {-60, -20}}}},
+        ClipCase{"far diagonal passing half a pixel outside a corner",
+                 {-3 * k2p100, -k2p100},
+                 {3 * k2p100, k2p100},
+                 {0, 100.5, 300, 200},
+                 std::nullopt},
+        ClipCase{"far diagonal cutting a corner by half a pixel",
+                 {-3 * k2p100, -k2p100},
+                 {3 * k2p100, k2p100},
+                 {0, 99.5, 300, 200},
+                 {{{298.5, 99.5}, {300, 100}}}},
+        ClipCase{"ends at the edge of the double range",
+                 {-DBL_MAX, -DBL_MAX / 2},
+                 {DBL_MAX, DBL_MAX / 2},
+                 {-100, -100, 100, 100},
+                 {{{-100, -50}, {100, 50}}}},
+        ClipCase{"not a number",
+                 {std::numeric_limits<double>::quiet_NaN(), 0},
+                 {10, 10},
+                 kWindow,
+                 std::nullopt},
+        ClipCase{"infinite",
+                 {0, 0},
+                 {10, std::numeric_limits<double>::infinity()},
+                 kWindow,
+                 std::nullopt}));
+
+// Lines y = (p/q)·x through the origin with ends 2^100 pixels away in both directions, cut
+// by rectangles placed all around them: every cut end lies on the line and on the rectangle.
+TEST(ClipToRectTest, FarLinesAreCutOnTheLineItself) {
+    int visible = 0;
+    for (int p = -7; p <= 7; ++p) {
+        for (int q = 1; q <= 7; ++q) {
+            const ClipPoint far{q * k2p100, p * k2p100};
+            for (double left = -400; left <= 400; left += 37.5) {
+                for (double top = -400; top <= 400; top += 41.25) {
+                    const ClipRect rect{left, top, left + 120, top + 90};
+                    const auto clipped = ClipToRect({-far.x, -far.y}, far, rect);
+                    if (!clipped) {
+                        continue;
+                    }
+                    ++visible;
+                    for (const ClipPoint end : {clipped->from, clipped->to}) {
+                        EXPECT_NEAR(q * end.y, p * end.x, 1e-11) << p << '/' << q;
+                        EXPECT_TRUE(end.x >= rect.left && end.x <= rect.right);
+                        EXPECT_TRUE(end.y >= rect.top && end.y <= rect.bottom);
+                        const bool onEdge = end.x == rect.left || end.x == rect.right ||
+                                            end.y == rect.top || end.y == rect.bottom;
+                        EXPECT_TRUE(onEdge) << p << '/' << q;
+                    }
+                    EXPECT_LE(clipped->from.x, clipped->to.x);
+                }
+            }
+        }
+    }
+    // Lines through the origin pass through a good share of the rectangles around it.
+    EXPECT_GT(visible, 500);
+}
+
+} // namespace
+} // namespace veltrix
