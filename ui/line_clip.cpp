@@ -167,6 +167,10 @@ ClipPoint Scaled(ClipPoint p, int exponent) {
     return {std::ldexp(p.x, exponent), std::ldexp(p.y, exponent)};
 }
 
+bool Inside(ClipPoint p, const ClipRect& rect) {
+    return p.x >= rect.left && p.x <= rect.right && p.y >= rect.top && p.y <= rect.bottom;
+}
+
 } // namespace
 
 std::optional<ClipSegment> ClipToRect(ClipPoint from, ClipPoint to, const ClipRect& rect) {
@@ -181,6 +185,13 @@ std::optional<ClipSegment> ClipToRect(ClipPoint from, ClipPoint to, const ClipRe
     }
     if (!(rect.left <= rect.right && rect.top <= rect.bottom)) {
         return std::nullopt;
+    }
+    if (std::max(from.x, to.x) < rect.left || std::min(from.x, to.x) > rect.right ||
+        std::max(from.y, to.y) < rect.top || std::min(from.y, to.y) > rect.bottom) {
+        return std::nullopt; // wholly beyond one edge, as most points of a steep curve are
+    }
+    if (Inside(from, rect) && Inside(to, rect)) {
+        return ClipSegment{from, to};
     }
     if (largest <= std::ldexp(1.0, kLargestSafeExponent)) {
         return ClipUnscaled(from, to, rect);
