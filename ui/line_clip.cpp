@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 // Where a far-away line crosses an edge cannot be found by interpolating from its ends in plain
 // double arithmetic: with ends at 1e31 pixels every sum loses everything below 1e15. The crossing
@@ -130,8 +131,18 @@ ClipPoint PointAt(const Line& line, const Box& box, double u) {
     return {u, std::clamp(v, box.vMin, box.vMax)};
 }
 
+bool InBox(double u, double v, const Box& box) {
+    return u >= box.uMin && u <= box.uMax && v >= box.vMin && v <= box.vMax;
+}
+
 std::optional<ClipSegment> ClipAlongU(const Line& line, const Box& box) {
-    const std::optional<Span> span = VisibleSpan(line, box);
+    std::optional<Span> span = VisibleSpan(line, box);
+    // A crossing rounded a unit past an end that lies on an edge must not cut that end off.
+    for (const auto& [u, v] : {std::pair{line.u0, line.v0}, std::pair{line.u1, line.v1}}) {
+        if (InBox(u, v, box)) {
+            span = span ? Span{std::min(span->lo, u), std::max(span->hi, u)} : Span{u, u};
+        }
+    }
     if (!span) {
         return std::nullopt;
     }
@@ -205,9 +216,15 @@ std::optional<ClipSegment> ClipToRect(ClipPoint from, ClipPoint to, const ClipRe
     if (!clipped) {
         return std::nullopt;
     }
-    // An end kept as it was comes back unchanged, even if scaling lost its smallest bits.
+    // Scaling down may have lost the smallest bits of a coordinate (those below 2^-1000 or so):
+    // an end kept as it was comes back unchanged, and a cut end stays on the rectangle.
     const auto restore = [&](ClipPoint p, ClipPoint original) {
-        return p == Scaled(original, -shift) ? original : Scaled(p, shift);
+        if (Inside(original, rect) && p == Scaled(original, -shift)) {
+            return original;
+        }
+        const ClipPoint back = Scaled(p, shift);
+        return ClipPoint{std::clamp(back.x, rect.left, rect.right),
+                         std::clamp(back.y, rect.top, rect.bottom)};
     };
     return ClipSegment{restore(clipped->from, from), restore(clipped->to, to)};
 }
