@@ -4,6 +4,7 @@
 #include "ui/app_context.hpp"
 #include "ui/controls.hpp"
 #include "ui/find_value_window.hpp"
+#include "ui/graph_window.hpp"
 #include "ui/icon.hpp"
 #include "ui/solution_window.hpp"
 
@@ -64,6 +65,7 @@ void MainWindow::BuildControls(QWidget& client) {
     equation_->setFocus();
 
     connect(&calculate, &QPushButton::clicked, this, [this] { Calculate(app_); });
+    connect(plot_, &QPushButton::clicked, this, [this] { Plot(app_); });
     connect(&findValue, &QPushButton::clicked, this,
             [this] { app_.Windows().MakeVisible<FindValueWindow>(); });
     connect(&setAccuracy, &QPushButton::clicked, this,

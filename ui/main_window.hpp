@@ -32,8 +32,7 @@ class MainWindow final : public QMainWindow {
     // The equation as typed, read by every command at the moment it runs.
     QString EquationText() const;
 
-    // The Plot button (Command2). It starts no command of this window; the graph's unit connects
-    // its command here.
+    // The Plot button (Command2), which starts the Plot command of the Graph window's unit.
     QPushButton& PlotButton() { return *plot_; }
 
   protected:

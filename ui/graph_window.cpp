@@ -1,0 +1,174 @@
+#include "ui/graph_window.hpp"
+
+#include "engine/engine.hpp"
+#include "ui/app_context.hpp"
+#include "ui/line_clip.hpp"
+#include "ui/main_window.hpp"
+
+#include <QLineF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace veltrix::ui {
+
+namespace {
+
+constexpr double kPixelsPerCentimetre =
+    static_cast<double>(kTwipsPerCentimetre) / static_cast<double>(kTwipsPerPixel);
+
+// Lines are cut a little beyond the picture, so that a line ending at its edge is drawn exactly
+// as it would be uncut.
+constexpr double kCutMargin = 2.0;
+
+QString PlotFailedMessage() {
+    return QStringLiteral(
+        "You have either entered an invalid quadratic, or have specified too higher accuracy.");
+}
+
+QSize DevicePixels(QSize logical, qreal scale) {
+    return {static_cast<int>(std::ceil(logical.width() * scale)),
+            static_cast<int>(std::ceil(logical.height() * scale))};
+}
+
+// The visible part of each line in device pixels; lines wholly outside the picture are dropped.
+std::vector<QLineF> CutToPicture(std::span<const GraphLine> lines, QSize picture, qreal scale) {
+    const double pixels = kPixelsPerCentimetre * scale;
+    const ClipRect area{-kCutMargin, -kCutMargin, picture.width() + kCutMargin,
+                        picture.height() + kCutMargin};
+    std::vector<QLineF> visible;
+    visible.reserve(lines.size());
+    for (const GraphLine& line : lines) {
+        const std::optional<ClipSegment> cut =
+            ClipToRect({line.from.x * pixels, line.from.y * pixels},
+                       {line.to.x * pixels, line.to.y * pixels}, area);
+        if (cut) {
+            visible.emplace_back(cut->from.x, cut->from.y, cut->to.x, cut->to.y);
+        }
+    }
+    return visible;
+}
+
+} // namespace
+
+GraphWindow::GraphWindow(AppContext&) {
+    setWindowTitle(QStringLiteral("Graph"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    // paintEvent covers every pixel with the picture, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void GraphWindow::DrawLines(std::span<const GraphLine> lines) {
+    Keep({lines.begin(), lines.end()});
+}
+
+void GraphWindow::DrawChain(GraphPoint start, std::span<const GraphPoint> points) {
+    std::vector<GraphLine> segments;
+    segments.reserve(points.size());
+    GraphPoint previous = start;
+    for (const GraphPoint point : points) {
+        segments.push_back({previous, point});
+        previous = point;
+    }
+    Keep(std::move(segments));
+}
+
+std::size_t GraphWindow::KeptLineCount() const {
+    std::size_t count = 0;
+    for (const std::vector<GraphLine>& batch : batches_) {
+        count += batch.size();
+    }
+    return count;
+}
+
+void GraphWindow::Keep(std::vector<GraphLine> lines) {
+    // Black on white without smoothing: drawing a line again changes no pixel. Every Plot redraws
+    // the same axes, and the same equation plotted twice gives the same curve.
+    if (lines.empty() || std::find(batches_.begin(), batches_.end(), lines) != batches_.end()) {
+        return;
+    }
+    EnsurePicture();
+    Render(lines);
+    batches_.push_back(std::move(lines));
+    update();
+}
+
+void GraphWindow::EnsurePicture() {
+    const qreal scale = devicePixelRatioF();
+    const QSize needed = DevicePixels(size(), scale);
+    if (scale == pictureScale_ && picture_.width() >= needed.width() &&
+        picture_.height() >= needed.height()) {
+        return;
+    }
+    // A window that shrinks keeps its larger picture, so growing back costs nothing.
+    const QSize kept = scale == pictureScale_ ? picture_.size() : QSize();
+    picture_ = QImage(needed.expandedTo(kept), QImage::Format_RGB32);
+    pictureScale_ = scale;
+    picture_.fill(Qt::white);
+    for (const std::vector<GraphLine>& batch : batches_) {
+        Render(batch);
+    }
+}
+
+void GraphWindow::Render(std::span<const GraphLine> lines) {
+    if (picture_.isNull()) {
+        return; // no memory for a picture this large: the window stays white
+    }
+    const std::vector<QLineF> visible = CutToPicture(lines, picture_.size(), pictureScale_);
+    QPainter painter(&picture_);
+    painter.setPen(QPen(Qt::black, 0)); // width 0: one device pixel at any scale
+    painter.drawLines(visible.data(), static_cast<int>(visible.size()));
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    EnsurePicture();
+}
+
+void GraphWindow::paintEvent(QPaintEvent* event) {
+    // The screen's scale may have changed since the last paint (the window moved to another
+    // screen, or the user changed the scale).
+    EnsurePicture();
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    if (picture_.isNull()) {
+        painter.fillRect(exposed, Qt::white);
+        return;
+    }
+    const QRectF source(exposed.x() * pictureScale_, exposed.y() * pictureScale_,
+                        exposed.width() * pictureScale_, exposed.height() * pictureScale_);
+    painter.drawImage(QRectF(exposed), picture_, source);
+}
+
+void Plot(AppContext& app) {
+    try {
+        const QString equation = app.Windows().Get<MainWindow>().EquationText();
+        const ParseOutcome parsed = ParseQuadratic(equation.toStdU16String());
+        if (std::holds_alternative<InvalidQuadratic>(parsed)) {
+            app.Messages().Show(QStringLiteral("Invalid Quadratic"));
+            return;
+        }
+        const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed);
+        if (coefficients == nullptr) { // MalformedTerm: the window is not touched
+            app.Messages().Show(PlotFailedMessage());
+            return;
+        }
+        GraphWindow& graph = app.Windows().MakeVisible<GraphWindow>();
+        graph.DrawLines(kAxesAndTicks);
+        const CurvePoints curve = PlotCurve(*coefficients);
+        graph.DrawChain(kCurveStart, curve.points);
+        if (curve.failedAtX) {
+            app.Messages().Show(PlotFailedMessage());
+        }
+    } catch (const std::exception&) {
+        // Out of memory for a monstrous equation: the command's general failure.
+        app.Messages().Show(PlotFailedMessage());
+    }
+}
+
+} // namespace veltrix::ui
