@@ -33,6 +33,12 @@ QSize DevicePixels(QSize logical, qreal scale) {
             static_cast<int>(std::ceil(logical.height() * scale))};
 }
 
+QSize WithRoomToGrow(QSize size) {
+    constexpr int kStep = 128;
+    return {(size.width() + kStep - 1) / kStep * kStep,
+            (size.height() + kStep - 1) / kStep * kStep};
+}
+
 // The visible part of each line in device pixels; lines wholly outside the picture are dropped.
 std::vector<QLineF> CutToPicture(std::span<const GraphLine> lines, QSize picture, qreal scale) {
     const double pixels = kPixelsPerCentimetre * scale;
@@ -105,9 +111,11 @@ void GraphWindow::EnsurePicture() {
         picture_.height() >= needed.height()) {
         return;
     }
-    // A window that shrinks keeps its larger picture, so growing back costs nothing.
-    const QSize kept = scale == pictureScale_ ? picture_.size() : QSize();
-    picture_ = QImage(needed.expandedTo(kept), QImage::Format_RGB32);
+    // A window that shrinks keeps its larger picture, so growing back costs nothing; one that
+    // grows gets some room to spare, so that dragging its edge does not redraw at every step.
+    const bool growing = scale == pictureScale_ && !picture_.isNull();
+    const QSize pictureSize = growing ? WithRoomToGrow(needed).expandedTo(picture_.size()) : needed;
+    picture_ = QImage(pictureSize, QImage::Format_RGB32);
     pictureScale_ = scale;
     picture_.fill(Qt::white);
     for (const std::vector<GraphLine>& batch : batches_) {
