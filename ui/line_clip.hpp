@@ -1,6 +1,7 @@
 // Cuts a straight line to the part that can be seen, before it reaches the painter. Qt's raster
-// engine draws lines whose ends lie beyond about 1e15 pixels wrongly or not at all, and the
-// Graph window draws curve points that lie up to 1e38 cm away.
+// engine cuts lines itself, but interpolates from their ends: a line whose ends lie 1e16 pixels
+// away along both axes comes out on the wrong course. The Graph window draws curve points that
+// lie up to 1e38 cm away.
 #pragma once
 
 #include <optional>
