@@ -1,5 +1,6 @@
 // Every command of every window runs from the keyboard alone: Tab to the control, Space to press
 // it, the arrow keys in the option group, and Alt for the menu bar.
+#include "ui/graph_window.hpp"
 #include "ui_test_support.hpp"
 
 #include <QMenu>
@@ -49,6 +50,15 @@ TEST_F(KeyboardTest, CalculateRunsFromTheKeyboard) {
     TabTo("Command1");
     Press(Qt::Key_Space);
     EXPECT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
+}
+
+TEST_F(KeyboardTest, PlotRunsFromTheKeyboard) {
+    TabTo("Command2");
+    Press(Qt::Key_Space);
+    GraphWindow* graph = app.Windows().Find<GraphWindow>();
+    ASSERT_NE(graph, nullptr);
+    EXPECT_TRUE(graph->isVisible());
+    EXPECT_EQ(graph->KeptLineCount(), kAxesAndTicks.size() + kCurvePointCount);
 }
 
 TEST_F(KeyboardTest, FindAValueRunsFromTheKeyboard) {
