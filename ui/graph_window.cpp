@@ -57,6 +57,16 @@ std::vector<QLineF> CutToPicture(std::span<const GraphLine> lines, QSize picture
     return visible;
 }
 
+// An equation as a screen reader should say it: a very long one (anything can be pasted into the
+// equation box) is cut short, so that a description of many plots stays readable and small.
+QString Spoken(const QString& equation) {
+    constexpr qsizetype kLongest = 80;
+    if (equation.size() <= kLongest) {
+        return equation;
+    }
+    return equation.left(kLongest) + QStringLiteral("…");
+}
+
 } // namespace
 
 GraphWindow::GraphWindow(AppContext&) {
@@ -82,6 +92,12 @@ void GraphWindow::DrawChain(GraphPoint start, std::span<const GraphPoint> points
         previous = point;
     }
     Keep(std::move(segments));
+}
+
+void GraphWindow::NotePlotted(const QString& equation) {
+    plotted_.append(Spoken(equation));
+    setAccessibleDescription(QStringLiteral("Curves plotted, in order: ") +
+                             plotted_.join(QStringLiteral("; ")));
 }
 
 std::size_t GraphWindow::KeptLineCount() const {
@@ -170,6 +186,9 @@ void Plot(AppContext& app) {
         graph.DrawLines(kAxesAndTicks);
         const CurvePoints curve = PlotCurve(*coefficients);
         graph.DrawChain(kCurveStart, curve.points);
+        if (!curve.points.empty()) {
+            graph.NotePlotted(equation);
+        }
         if (curve.failedAtX) {
             app.Messages().Show(PlotFailedMessage());
         }

@@ -6,6 +6,7 @@
 #include "ui/geometry.hpp"
 
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 #include <cstddef>
 #include <span>
@@ -34,6 +35,10 @@ class GraphWindow final : public QWidget {
     // The segments from `start` to the first point, and from each point to the next.
     void DrawChain(GraphPoint start, std::span<const GraphPoint> points);
 
+    // Tells screen readers, through the window's accessible description, that the curve of this
+    // equation is now on the window too. Nothing visible changes.
+    void NotePlotted(const QString& equation);
+
     // How many lines the window keeps. A batch of lines identical to one already drawn adds
     // nothing to the picture, so it is kept only once.
     std::size_t KeptLineCount() const;
@@ -48,7 +53,8 @@ class GraphWindow final : public QWidget {
     void Render(std::span<const GraphLine> lines);
 
     std::vector<std::vector<GraphLine>> batches_;
-    QImage picture_; // device pixels, white where nothing is drawn
+    QStringList plotted_; // the equations whose curves the window shows, oldest first
+    QImage picture_;      // device pixels, white where nothing is drawn
     qreal pictureScale_ = 0;
 };
 

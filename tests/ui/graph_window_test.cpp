@@ -207,5 +207,42 @@ TEST_F(PlotTest, SameCurveTwiceIsKeptOnce) {
     EXPECT_EQ(Screen(), first);
 }
 
+TEST_F(PlotTest, DescriptionListsThePlottedEquationsInOrder) {
+    PlotEquation(QStringLiteral("10X^2-2X-3"));
+    ASSERT_NE(Graph(), nullptr);
+    EXPECT_EQ(Graph()->accessibleDescription(),
+              QStringLiteral("Curves plotted, in order: 10X^2-2X-3"));
+
+    // A plot that draws no curve adds nothing; a repeated equation is listed again.
+    PlotEquation(QStringLiteral("-X^2+2X+1"));
+    PlotEquation(QStringLiteral("X^2+X"));
+    PlotEquation(QStringLiteral("10X^2-2X-3"));
+    EXPECT_EQ(Graph()->accessibleDescription(),
+              QStringLiteral("Curves plotted, in order: 10X^2-2X-3; X^2+X; 10X^2-2X-3"));
+}
+
+TEST_F(PlotTest, DescriptionShortensAVeryLongEquation) {
+    // a is 0.000…01 with 5,000 zeros: a long text, but a number all the same.
+    const QString longEquation =
+        QStringLiteral("0.") + QString(5000, QLatin1Char('0')) + QStringLiteral("1X^2+X");
+    PlotEquation(longEquation);
+    ASSERT_NE(Graph(), nullptr);
+    const QString description = Graph()->accessibleDescription();
+    EXPECT_TRUE(description.startsWith(QStringLiteral("Curves plotted, in order: 0.000")));
+    EXPECT_TRUE(description.endsWith(QStringLiteral("…")));
+    EXPECT_LT(description.size(), 200);
+}
+
+TEST_F(PlotTest, ClosedWindowForgetsItsDescription) {
+    PlotEquation(QStringLiteral("X^2+X"));
+    ASSERT_NE(Graph(), nullptr);
+    Graph()->close();
+    LetClosedWindowsGo();
+    PlotEquation(QStringLiteral("10X^2-2X-3"));
+    ASSERT_NE(Graph(), nullptr);
+    EXPECT_EQ(Graph()->accessibleDescription(),
+              QStringLiteral("Curves plotted, in order: 10X^2-2X-3"));
+}
+
 } // namespace
 } // namespace veltrix::ui::testing
