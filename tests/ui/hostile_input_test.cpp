@@ -4,9 +4,6 @@
 #include "ui_test_support.hpp"
 #include "windows_shown.hpp"
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 namespace veltrix::ui::testing {
 namespace {
 
@@ -47,30 +44,8 @@ class HostileInputTest : public VeltrixTest {
         ASSERT_TRUE(messages.prompts.isEmpty());
     }
 
-    // Ctrl+A, then Ctrl+V with the text on the clipboard.
-    static void Paste(QLineEdit& box, const QString& text) {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    }
-
-    // Clears the box, then sends one key press per character, a surrogate pair as one character,
-    // as a keyboard or an input method hands them over.
-    static void TypeKeys(QLineEdit& box, const QString& text) {
-        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&box, Qt::Key_Delete);
-        for (qsizetype i = 0; i < text.size();) {
-            const qsizetype length =
-                text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()
-                    ? 2
-                    : 1;
-            QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, text.mid(i, length), {});
-            i += length;
-        }
-    }
-
     static void Enter(QLineEdit& box, Entry entry, const QString& text) {
-        entry == Entry::Pasted ? Paste(box, text) : TypeKeys(box, text);
+        entry == Entry::Pasted ? Paste(box, text) : TypeCharacters(box, text);
     }
 
     QLineEdit& EquationBox() { return Find<QLineEdit>(*mainWindow, "Text1"); }

@@ -9,6 +9,8 @@
 #include "ui/solution_window.hpp"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +83,28 @@ class VeltrixTest : public ::testing::Test {
         box.selectAll();
         QTest::keyClick(&box, Qt::Key_Delete);
         QTest::keyClicks(&box, text);
+    }
+
+    // Ctrl+A, then Ctrl+V with the text on the clipboard.
+    static void Paste(QLineEdit& box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // Clears the box, then sends one key press per character, a surrogate pair as one character,
+    // as a keyboard or an input method hands them over. (QTest::keyClicks would split an emoji
+    // into two halves, which the box rejects.)
+    static void TypeCharacters(QLineEdit& box, const QString& text) {
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        for (qsizetype i = 0; i < text.size();) {
+            const bool pair =
+                text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            const qsizetype length = pair ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, text.mid(i, length), {});
+            i += length;
+        }
     }
 
     static QString Caption(QWidget& window, const char* name) {
