@@ -268,6 +268,13 @@ QString Padded(QString text, QChar padding, qsizetype length) {
     return text + QString(length - text.size(), padding);
 }
 
+QString Repeated(QString text, const QString& digits, qsizetype length) {
+    while (text.size() < length) {
+        text += digits.first(std::min(digits.size(), length - text.size()));
+    }
+    return text;
+}
+
 struct MegabyteCase {
     const char* name;
     QString equation;
@@ -291,6 +298,11 @@ std::vector<MegabyteCase> MegabyteCases() {
          QString(third, u'7') + "X^2" + QString(third, u'5') + "X" +
              QString(kMegabyte - 2 * third - 4, u'3'),
          kCalculateFails, kFindValueFails},
+        // 10/7, -20/7 and -23/7, written out to a third of a megabyte each.
+        {"SignificantDigits",
+         Repeated("1.", "428571", third) + "X^2" + Repeated("-2.", "857142", third - 3) + "X" +
+             Repeated("-3.", "285714", kMegabyte - 2 * third - 1),
+         Shows({"2.8", "-0.8"}), Shows({"-3.3"})},
         {"NoX", QString(kMegabyte, u'9'), Says(kInvalid), Says(kInvalid)},
         {"OnlyX", QString(kMegabyte, u'X'), Says(kInvalid), Says(kInvalid)},
     };

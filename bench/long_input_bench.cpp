@@ -1,0 +1,90 @@
+// Engine time of each command on a megabyte of pasted equation (1,048,576 characters), in the
+// shapes that make the engine walk, copy or convert all of it. Each command must stay well under
+// 100 ms on such a text.
+#include "engine/engine.hpp"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+
+std::u16string Padded(std::u16string text, char16_t padding, std::size_t length) {
+    text.resize(length, padding);
+    return text;
+}
+
+std::u16string Repeated(std::u16string text, std::u16string_view digits, std::size_t length) {
+    while (text.size() < length) {
+        text += digits.substr(0, length - text.size());
+    }
+    return text;
+}
+
+// The shapes, in the order of the Args below.
+std::u16string Equation(std::int64_t shape) {
+    const std::size_t third = kMegabyte / 3;
+    switch (shape) {
+    case 0: // blanks after the constant: a valid equation
+        return Padded(u"10X^2-2X-3", u' ', kMegabyte);
+    case 1: // three coefficients of a third of a megabyte each, mostly zeros after the point
+        return Padded(u"10.", u'0', third) + u"X^2" + Padded(u"-2.", u'0', third - 3) + u"X" +
+               Padded(u"-3.", u'0', kMegabyte - 2 * third - 1);
+    case 2: // coefficients of a third of a megabyte of digits each, beyond the double range
+        return std::u16string(third, u'7') + u"X^2" + std::u16string(third, u'5') + u"X" +
+               std::u16string(kMegabyte - 2 * third - 4, u'3');
+    case 3: // coefficients of a third of a megabyte of significant digits, which a correctly
+            // rounded conversion must weigh
+        return Repeated(u"1.", u"428571", third) + u"X^2" + Repeated(u"-2.", u"857142", third - 3) +
+               u"X" + Repeated(u"-3.", u"285714", kMegabyte - 2 * third - 1);
+    case 4: // no X at all
+        return std::u16string(kMegabyte, u'9');
+    default: // nothing but X
+        return std::u16string(kMegabyte, u'X');
+    }
+}
+
+void Shapes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("shape")->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+}
+
+void SetLabel(benchmark::State& state) {
+    static const char* const kNames[] = {
+        "blanks after the constant", "long fractions", "digits beyond the double range",
+        "significant digits",        "no X",           "only X"};
+    state.SetLabel(kNames[state.range(0)]);
+}
+
+void BM_CalculateMegabyte(benchmark::State& state) {
+    const std::u16string equation = Equation(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(veltrix::SolveQuadratic(equation, u"2"));
+    }
+    SetLabel(state);
+}
+BENCHMARK(BM_CalculateMegabyte)->Apply(Shapes);
+
+void BM_FindValueMegabyte(benchmark::State& state) {
+    const std::u16string equation = Equation(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(veltrix::ValueOfYAtX(equation, u"1.234", u"2"));
+    }
+    SetLabel(state);
+}
+BENCHMARK(BM_FindValueMegabyte)->Apply(Shapes);
+
+// An x text of 10,000 digits, and of 10,000 digits after "0.".
+void BM_FindValueTenThousandDigitX(benchmark::State& state) {
+    const std::u16string x =
+        state.range(0) == 0 ? std::u16string(10'000, u'7') : u"0." + std::u16string(10'000, u'3');
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(veltrix::ValueOfYAtX(u"10X^2-2X-3", x, u"2"));
+    }
+    state.SetLabel(state.range(0) == 0 ? "10,000 digits" : "0. and 10,000 digits");
+}
+BENCHMARK(BM_FindValueTenThousandDigitX)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
