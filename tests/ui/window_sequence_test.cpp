@@ -7,6 +7,8 @@
 #include "windows_shown.hpp"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QWindow>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -154,6 +156,12 @@ class WindowSequenceTest : public VeltrixTest {
     FindValueWindow* FindValue() { return app.Windows().Find<FindValueWindow>(); }
     AccuracyWindow* Accuracy() { return app.Windows().Find<AccuracyWindow>(); }
 
+    // The window system's close event, as the close box in the title bar sends it.
+    static void PressCloseBox(QWidget& window) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window.windowHandle(), &close);
+    }
+
     void Enter(QLineEdit& box, const QString& text) {
         Pick(2) == 0 ? Paste(box, text) : TypeCharacters(box, text);
     }
@@ -233,17 +241,17 @@ std::vector<WindowSequenceTest::Step> WindowSequenceTest::Steps() {
          }},
         {"close Find a value", findValueOpen,
          [this] {
-             FindValue()->close();
+             PressCloseBox(*FindValue());
              model.findValue.reset();
          }},
         {"close Solution", [this] { return model.solution.has_value(); },
          [this] {
-             Solution()->close();
+             PressCloseBox(*Solution());
              model.solution.reset();
          }},
         {"close Accuracy", accuracyVisible,
          [this] {
-             Accuracy()->close();
+             PressCloseBox(*Accuracy());
              model.accuracy.reset();
          }},
     };
