@@ -74,6 +74,20 @@ void BM_FindValueMegabyte(benchmark::State& state) {
 }
 BENCHMARK(BM_FindValueMegabyte)->Apply(Shapes);
 
+// Plot's engine work: the split, then the coefficients' conversion and the 1,991 curve points.
+void BM_PlotMegabyte(benchmark::State& state) {
+    const std::u16string equation = Equation(state.range(0));
+    for (auto _ : state) {
+        const veltrix::ParseOutcome parsed = veltrix::ParseQuadratic(equation);
+        if (const auto* coefficients = std::get_if<veltrix::QuadraticCoefficients>(&parsed)) {
+            benchmark::DoNotOptimize(veltrix::PlotCurve(*coefficients));
+        }
+        benchmark::DoNotOptimize(parsed);
+    }
+    SetLabel(state);
+}
+BENCHMARK(BM_PlotMegabyte)->Apply(Shapes);
+
 // An x text of 10,000 digits, and of 10,000 digits after "0.".
 void BM_FindValueTenThousandDigitX(benchmark::State& state) {
     const std::u16string x =

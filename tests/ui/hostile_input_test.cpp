@@ -27,8 +27,8 @@ const QString kInvalid = QStringLiteral("Invalid Quadratic");
 class HostileInputTest : public VeltrixTest {
   protected:
     // A program that has been used: accuracy 1 chosen and confirmed (so Form5 is hidden), the
-    // roots of 2X^2-3X-2 in Form4 and its value at x = 2 in Form3. Hostile input must leave all
-    // of this as it is, except what its own command writes.
+    // roots of 2X^2-3X-2 in Form4, its value at x = 2 in Form3 and its curve in Form2. Hostile
+    // input must leave all of this as it is, except what its own command writes.
     void SetUp() override {
         VeltrixTest::SetUp();
         AccuracyWindow& accuracy = ChooseAccuracy(1);
@@ -39,8 +39,12 @@ class HostileInputTest : public VeltrixTest {
         findValue = app.Windows().Find<FindValueWindow>();
         Type(*findValue, "Text1", "2");
         Click(*findValue, "Command1");
+        Click(*mainWindow, "Command2");
         ASSERT_EQ(ShownRoots(), (QStringList{"2", "-0.5"}));
         ASSERT_EQ(Caption(*findValue, "Label3"), "0");
+        GraphWindow* graph = app.Windows().Find<GraphWindow>();
+        ASSERT_NE(graph, nullptr);
+        ASSERT_EQ(graph->KeptLineCount(), kAxesAndTicks.size() + kCurvePointCount);
         ASSERT_TRUE(messages.prompts.isEmpty());
     }
 
@@ -51,12 +55,19 @@ class HostileInputTest : public VeltrixTest {
     QLineEdit& EquationBox() { return Find<QLineEdit>(*mainWindow, "Text1"); }
     QLineEdit& XBox() { return Find<QLineEdit>(*findValue, "Text1"); }
 
-    // Presses Calculate in the main window, then in the Find-a-value window, and checks that
-    // each wrote its labels or gave its message, and that nothing else on any window changed.
+    // Presses Calculate in the main window, Calculate in the Find-a-value window and Plot, and
+    // checks that each wrote its labels, drew its curve or gave its message, and that nothing
+    // else on any window changed.
+    //
+    // Every failure in these tests comes from a coefficient that does not convert or from an
+    // equation that does not split. So Plot draws a whole new curve where Calculate finds roots;
+    // where Calculate fails, Plot draws only the axes, which the window already shows, and gives
+    // Calculate's words; and "Invalid Quadratic" leaves the window alone.
     void ExpectCommandsGive(const WindowsShown& before, const Outcome& roots,
                             const Outcome& value) {
         Click(*mainWindow, "Command1");
         Click(*findValue, "Command1");
+        Click(*mainWindow, "Command2");
 
         WindowsShown expected = before;
         expected.equation = EquationBox().text();
@@ -72,6 +83,11 @@ class HostileInputTest : public VeltrixTest {
             expected.findValue->y = value.shown.value(0);
         } else {
             prompts << value.message;
+        }
+        if (roots.message.isEmpty()) {
+            expected.graph->keptLines += kCurvePointCount;
+        } else {
+            prompts << roots.message;
         }
         EXPECT_EQ(WhatTheWindowsShow(app), expected);
         EXPECT_EQ(messages.prompts, prompts);

@@ -2,6 +2,7 @@
 // one comparison that a command changed what it should and nothing else.
 #pragma once
 
+#include "ui/graph_window.hpp"
 #include "ui_test_support.hpp"
 
 #include <QAbstractButton>
@@ -30,10 +31,17 @@ struct AccuracyShown {
     friend bool operator==(const AccuracyShown&, const AccuracyShown&) = default;
 };
 
+struct GraphShown {
+    std::size_t keptLines = 0; // the lines it holds, a batch drawn twice counted once
+    bool visible = true;
+    friend bool operator==(const GraphShown&, const GraphShown&) = default;
+};
+
 struct WindowsShown {
     QStringList existing;        // the program's windows, sorted by name
     QStringList visibleTopLevel; // every visible top-level widget, sorted by name
     QString equation;            // Text1 of Form1
+    std::optional<GraphShown> graph;
     std::optional<SolutionShown> solution;
     std::optional<FindValueShown> findValue;
     std::optional<AccuracyShown> accuracy;
@@ -54,6 +62,10 @@ inline void PrintTo(const WindowsShown& shown, std::ostream* os) {
     *os << "\n  existing {" << shown.existing.join(' ').toStdString() << "} visible {"
         << shown.visibleTopLevel.join(' ').toStdString() << "}\n  Form1.Text1 "
         << Abbreviated(shown.equation);
+    if (shown.graph) {
+        *os << "\n  Form2" << (shown.graph->visible ? "" : " (hidden)") << ' '
+            << shown.graph->keptLines << " lines";
+    }
     if (shown.solution) {
         *os << "\n  Form4" << (shown.solution->visible ? "" : " (hidden)") << " Label2 "
             << Abbreviated(shown.solution->plusRoot) << " Label4 "
@@ -102,6 +114,9 @@ inline WindowsShown WhatTheWindowsShow(AppContext& app) {
     shown.visibleTopLevel.sort();
     if (auto* main = app.Windows().Find<MainWindow>()) {
         shown.equation = main->EquationText();
+    }
+    if (auto* graph = app.Windows().Find<GraphWindow>()) {
+        shown.graph = GraphShown{graph->KeptLineCount(), graph->isVisible()};
     }
     if (auto* solution = app.Windows().Find<SolutionWindow>()) {
         shown.solution = SolutionShown{CaptionOf(*solution, "Label2"),
