@@ -45,6 +45,7 @@ class HostileInputTest : public VeltrixTest {
         GraphWindow* graph = app.Windows().Find<GraphWindow>();
         ASSERT_NE(graph, nullptr);
         ASSERT_EQ(graph->KeptLineCount(), kAxesAndTicks.size() + kCurvePointCount);
+        ASSERT_EQ(graph->accessibleDescription(), GraphDescription({"2X^2-3X-2"}));
         ASSERT_TRUE(messages.prompts.isEmpty());
     }
 
@@ -86,6 +87,7 @@ class HostileInputTest : public VeltrixTest {
         }
         if (roots.message.isEmpty()) {
             expected.graph->keptLines += kCurvePointCount;
+            expected.graph->description = GraphDescription({"2X^2-3X-2", expected.equation});
         } else {
             prompts << roots.message;
         }

@@ -25,9 +25,11 @@ const QString kOptionDigits[] = {"0", "1", "2", "3"};
 class Model {
   public:
     QString equation = QStringLiteral("10X^2-2X-3");
-    // The Graph window by the curves it holds: each distinct one once, after the axes.
+    // The Graph window by the curves it holds, each distinct one once after the axes, and by the
+    // equations plotted on it, every one that drew a curve.
     struct Graph {
         std::vector<std::vector<GraphPoint>> curves;
+        QStringList plotted;
     };
     std::optional<Graph> graph;
     std::optional<SolutionShown> solution;
@@ -97,9 +99,11 @@ class Model {
             graph = Graph{};
         }
         const CurvePoints curve = PlotCurve(*coefficients);
-        if (!curve.points.empty() &&
-            std::ranges::find(graph->curves, curve.points) == graph->curves.end()) {
-            graph->curves.push_back(curve.points);
+        if (!curve.points.empty()) {
+            graph->plotted << equation;
+            if (std::ranges::find(graph->curves, curve.points) == graph->curves.end()) {
+                graph->curves.push_back(curve.points);
+            }
         }
         if (curve.failedAtX) {
             prompts << kCalculateFailed;
@@ -110,7 +114,7 @@ class Model {
         WindowsShown shown;
         shown.equation = equation;
         if (graph) {
-            shown.graph = GraphShown{kAxesAndTicks.size(), true};
+            shown.graph = GraphShown{kAxesAndTicks.size(), GraphDescription(graph->plotted), true};
             for (const std::vector<GraphPoint>& curve : graph->curves) {
                 shown.graph->keptLines += curve.size();
             }

@@ -33,6 +33,7 @@ struct AccuracyShown {
 
 struct GraphShown {
     std::size_t keptLines = 0; // the lines it holds, a batch drawn twice counted once
+    QString description;       // what it tells screen readers: the equations plotted on it
     bool visible = true;
     friend bool operator==(const GraphShown&, const GraphShown&) = default;
 };
@@ -64,7 +65,8 @@ inline void PrintTo(const WindowsShown& shown, std::ostream* os) {
         << Abbreviated(shown.equation);
     if (shown.graph) {
         *os << "\n  Form2" << (shown.graph->visible ? "" : " (hidden)") << ' '
-            << shown.graph->keptLines << " lines";
+            << shown.graph->keptLines << " lines, description "
+            << Abbreviated(shown.graph->description);
     }
     if (shown.solution) {
         *os << "\n  Form4" << (shown.solution->visible ? "" : " (hidden)") << " Label2 "
@@ -81,6 +83,19 @@ inline void PrintTo(const WindowsShown& shown, std::ostream* os) {
             << shown.accuracy->selectedOption.toStdString();
     }
     *os << '\n';
+}
+
+// The Graph window's description after plotting these equations: each as typed, a long one cut
+// short at 80 characters.
+inline QString GraphDescription(const QStringList& plotted) {
+    if (plotted.isEmpty()) {
+        return {};
+    }
+    QStringList spoken;
+    for (const QString& equation : plotted) {
+        spoken << (equation.size() <= 80 ? equation : equation.first(80) + QChar(0x2026));
+    }
+    return QStringLiteral("Curves plotted, in order: ") + spoken.join(QStringLiteral("; "));
 }
 
 inline QString SelectedOption(QWidget& window) {
@@ -116,7 +131,8 @@ inline WindowsShown WhatTheWindowsShow(AppContext& app) {
         shown.equation = main->EquationText();
     }
     if (auto* graph = app.Windows().Find<GraphWindow>()) {
-        shown.graph = GraphShown{graph->KeptLineCount(), graph->isVisible()};
+        shown.graph =
+            GraphShown{graph->KeptLineCount(), graph->accessibleDescription(), graph->isVisible()};
     }
     if (auto* solution = app.Windows().Find<SolutionWindow>()) {
         shown.solution = SolutionShown{CaptionOf(*solution, "Label2"),
