@@ -19,10 +19,19 @@ template <class Control> Control& Place(Control* control, const char* name, cons
 
 } // namespace
 
+void UseBlackText(QWidget& control) {
+    QPalette palette = control.palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, Qt::black); // all colour groups: active, inactive, disabled
+    }
+    control.setPalette(palette);
+}
+
 QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box) {
     QLabel& label = Place(new QLabel(caption, &parent), name, box);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setTextFormat(Qt::PlainText);
+    UseBlackText(label);
     return label;
 }
 
@@ -44,7 +53,9 @@ QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption
 
 QRadioButton& AddOption(QWidget& parent, const char* name, const QString& caption,
                         const TwipsRect& box) {
-    return Place(new QRadioButton(caption, &parent), name, box);
+    QRadioButton& option = Place(new QRadioButton(caption, &parent), name, box);
+    UseBlackText(option);
+    return option;
 }
 
 void StackTopFirst(std::initializer_list<QWidget*> controls) {
