@@ -30,6 +30,7 @@ QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, cons
 QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text, const TwipsRect& box);
 
 // A push button that is never a default button: Enter elsewhere in the window does not press it.
+// Enter, Return and Space press it while it has the focus.
 QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption,
                        const TwipsRect& box);
 
