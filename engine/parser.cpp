@@ -19,12 +19,19 @@ std::size_t FindFrom(std::u16string_view text, char16_t marker, std::size_t from
     return from >= text.size() ? kNone : text.find(marker, from);
 }
 
+// How many units after the first marker stand for its power and are skipped unread: the two of
+// "^2", or the one superscript two that word processors and web pages write for it.
+std::size_t PowerLength(std::u16string_view text, std::size_t marker) {
+    return marker + 1 < text.size() && text[marker + 1] == u'\u00B2' ? 1 : 2;
+}
+
 MarkerSearch SearchMarkers(std::u16string_view text, char16_t marker) {
     MarkerSearch found;
     found.first = FindFrom(text, marker, 0);
     if (found.first != kNone) {
-        // The character right after the first marker is never the second marker.
-        found.second = FindFrom(text, marker, found.first + 2);
+        // The search starts at the power's last unit, so the unit right after the first marker
+        // is never the second marker.
+        found.second = FindFrom(text, marker, found.first + PowerLength(text, found.first));
     }
     if (found.second != kNone) {
         found.third = FindFrom(text, marker, found.second + 1);
@@ -43,8 +50,8 @@ Coefficient LinearCoefficient(std::u16string_view bText) {
 }
 
 ParseOutcome Split(std::u16string_view text, std::size_t first, std::size_t second) {
-    // The b text starts after the marker and the two characters of its "^2" slot.
-    const std::size_t bStart = first + 3;
+    // The b text starts after the marker and its power.
+    const std::size_t bStart = first + 1 + PowerLength(text, first);
     if (second < bStart) {
         return MalformedTerm{};
     }

@@ -32,7 +32,8 @@ using ParseOutcome = std::variant<QuadraticCoefficients, InvalidQuadratic, Malfo
 
 // Positions are UTF-16 units, as the equation box counts its characters (a character outside the
 // Basic Multilingual Plane, such as an emoji, is two). Upper-case "X" markers are tried first,
-// then lower-case "x"; the two units after the first marker are skipped unread.
+// then lower-case "x". The power after the first marker is skipped unread: the two units of "^2"
+// (whatever they hold), or a single superscript two "²" when that follows the marker.
 ParseOutcome ParseQuadratic(std::u16string_view equation);
 
 // The number a coefficient stands for, or nothing when its text does not convert.

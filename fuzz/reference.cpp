@@ -120,10 +120,18 @@ struct Pass {
     int Count() const { return p1 == 0 ? 0 : p2 == 0 ? 1 : p3 == 0 ? 2 : 3; }
 };
 
+// How many characters after the marker at p1 are its power, skipped unread: one when the next is
+// a superscript two, which stands for the whole "^2"; two, whatever they are, otherwise.
+std::size_t PowerLength(std::u16string_view text, std::size_t p1) {
+    const bool superscript = p1 + 1 <= text.size() && text[p1] == u'\u00B2';
+    return superscript ? 1 : 2;
+}
+
 Pass SearchPass(std::u16string_view text, char16_t marker) {
     Pass pass{};
     pass.p1 = FindMarker(text, marker, 1);
-    pass.p2 = FindMarker(text, marker, pass.p1 + 2);
+    // From the power's last character on: for "^2" that is p1 + 2.
+    pass.p2 = pass.p1 == 0 ? 0 : FindMarker(text, marker, pass.p1 + PowerLength(text, pass.p1));
     pass.p3 = FindMarker(text, marker, pass.p2 + 1);
     return pass;
 }
@@ -153,13 +161,14 @@ ReferenceSplit SplitAt(std::u16string_view text, std::size_t p1, std::size_t p2)
     ReferenceSplit split;
     split.first = p1;
     split.second = p2;
-    if (p2 < p1 + 3) {
+    const std::size_t bFrom = p1 + PowerLength(text, p1) + 1;
+    if (p2 < bFrom) {
         split.kind = SplitKind::Malformed;
         return split;
     }
     split.kind = SplitKind::Parsed;
     const std::u16string aText = Characters(text, 1, p1 - 1);
-    const std::u16string bText = Characters(text, p1 + 3, p2 - 1);
+    const std::u16string bText = Characters(text, bFrom, p2 - 1);
     const std::u16string cText = Characters(text, p2 + 1, text.size());
     split.coefficients.a = p1 == 1 ? Coefficient(1.0) : Coefficient(aText);
     split.coefficients.b = bText == u"-"   ? Coefficient(-1.0)

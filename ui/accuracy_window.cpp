@@ -54,7 +54,9 @@ AccuracyWindow::AccuracyWindow(AppContext& app) : app_(app) {
     }
     QLabel& outro =
         AddLabel(*this, "Label2", QStringLiteral("decimal places."), {0, 1440, 1455, 255});
+    // The OK button is white, as everything in this window is, so its caption is black too.
     QPushButton& ok = AddButton(*this, "Command1", QStringLiteral("OK"), {0, 1800, 1215, 255});
+    UseBlackText(ok);
     connect(&ok, &QPushButton::clicked, this, &AccuracyWindow::Confirm);
 
     StackTopFirst({accuracy_, &ok, &outro, buttons[3], buttons[2], buttons[1], buttons[0], &intro});

@@ -1,5 +1,6 @@
 #include "ui/controls.hpp"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,12 +18,49 @@ template <class Control> Control& Place(Control* control, const char* name, cons
     return *control;
 }
 
+// Qt's push buttons take Enter and Return only as default buttons, which no button of the
+// program is. This one takes them, keypad Enter included, as the desktops' own buttons do. A key
+// held down presses it once, as Space does.
+class CommandButton final : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!IsEnter(*event)) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+    }
+
+  private:
+    static bool IsEnter(const QKeyEvent& event) {
+        const bool key = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+        const bool plain =
+            event.modifiers() == Qt::NoModifier || event.modifiers() == Qt::KeypadModifier;
+        return key && plain;
+    }
+};
+
 } // namespace
+
+void UseBlackText(QWidget& control) {
+    QPalette palette = control.palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, Qt::black); // all colour groups: active, inactive, disabled
+    }
+    control.setPalette(palette);
+}
 
 QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box) {
     QLabel& label = Place(new QLabel(caption, &parent), name, box);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setTextFormat(Qt::PlainText);
+    UseBlackText(label);
     return label;
 }
 
@@ -36,7 +74,7 @@ QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text,
 
 QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption,
                        const TwipsRect& box) {
-    QPushButton& button = Place(new QPushButton(caption, &parent), name, box);
+    QPushButton& button = Place(new CommandButton(caption, &parent), name, box);
     button.setAutoDefault(false);
     button.setDefault(false);
     return button;
@@ -44,7 +82,9 @@ QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption
 
 QRadioButton& AddOption(QWidget& parent, const char* name, const QString& caption,
                         const TwipsRect& box) {
-    return Place(new QRadioButton(caption, &parent), name, box);
+    QRadioButton& option = Place(new QRadioButton(caption, &parent), name, box);
+    UseBlackText(option);
+    return option;
 }
 
 void StackTopFirst(std::initializer_list<QWidget*> controls) {

@@ -17,16 +17,24 @@ class QWidget;
 
 namespace veltrix::ui {
 
-// A label with its text at the top left, as captions sit; transparent unless made opaque.
+// Black text, in every colour group, for a control drawn on one of the windows' fixed light
+// background colours: the desktop theme's own text colour is light on a dark theme, and would be
+// unreadable there.
+void UseBlackText(QWidget& control);
+
+// A label with its text at the top left, as captions sit; transparent unless made opaque. Every
+// label lies on its window's fixed background colour, so its text is black.
 QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box);
 
 // A one-line text box without a length limit.
 QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text, const TwipsRect& box);
 
 // A push button that is never a default button: Enter elsewhere in the window does not press it.
+// Enter, Return and Space press it while it has the focus.
 QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption,
                        const TwipsRect& box);
 
+// An option button; like a label, it lies on a fixed background colour and has black text.
 QRadioButton& AddOption(QWidget& parent, const char* name, const QString& caption,
                         const TwipsRect& box);
 

@@ -1,5 +1,7 @@
 #include "ui/message_boxes.hpp"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace veltrix::ui {
@@ -13,6 +15,8 @@ std::unique_ptr<QMessageBox> QtMessageBoxes::Build(const QString& prompt) {
                                              QMessageBox::Ok);
     // Prompts are shown as written, never read as markup.
     box->setTextFormat(Qt::PlainText);
+    // Some desktop themes put icons on dialog buttons, a tick on OK; these boxes have no icon.
+    box->button(QMessageBox::Ok)->setIcon(QIcon());
     box->setWindowModality(Qt::ApplicationModal);
     return box;
 }

@@ -92,12 +92,26 @@ TEST(ParseQuadratic, SecondMarkerTwoPlacesOnIsMalformed) {
     EXPECT_TRUE(std::holds_alternative<MalformedTerm>(ParseQuadratic(u"5x^x")));
 }
 
-TEST(ParseQuadratic, CountsPositionsInUtf16Units) {
-    // "²" is one unit: the skipped pair after the first marker is "²-", so b is "2".
-    const ParseOutcome got = ParseQuadratic(u"10X\u00B2-2X-3");
-    const auto* coefficients = std::get_if<QuadraticCoefficients>(&got);
-    ASSERT_NE(coefficients, nullptr);
-    EXPECT_EQ(*coefficients, (QuadraticCoefficients{Text("10"), Text("2"), Text("-3")}));
+TEST(ParseQuadratic, SuperscriptTwoRightAfterTheFirstMarkerIsTheWholePower) {
+    const struct {
+        std::u16string_view equation;
+        QuadraticCoefficients expected;
+    } cases[] = {
+        {u"10X\u00B2-2X-3", {Text("10"), Text("-2"), Text("-3")}},
+        {u"x\u00B2-x+1", {Number(1), Number(-1), Text("+1")}},
+        // The x term may follow at once: its coefficient is empty, not a malformed term.
+        {u"X\u00B2X+1", {Number(1), Text(""), Text("+1")}},
+        // After "^" it is the second of the two characters skipped; after the second marker it
+        // is part of c.
+        {u"10X^\u00B2-2X-3", {Text("10"), Text("-2"), Text("-3")}},
+        {u"10X^2-2X\u00B2-3", {Text("10"), Text("-2"), Coefficient(u"\u00B2-3")}},
+    };
+    for (const auto& c : cases) {
+        const ParseOutcome got = ParseQuadratic(c.equation);
+        const auto* coefficients = std::get_if<QuadraticCoefficients>(&got);
+        ASSERT_NE(coefficients, nullptr) << testing::Narrow(c.equation);
+        EXPECT_EQ(*coefficients, c.expected) << testing::Narrow(c.equation);
+    }
 }
 
 TEST(ParseQuadratic, KeepsCharactersOutsideTheBasicPlaneIntact) {

@@ -113,6 +113,7 @@ TEST_F(FindValueTest, EnterInTheXBoxStartsNothing) {
     FindValueWindow& window = Open();
     Type(window, "Text1", "1");
     QTest::keyClick(&Find(window, "Text1"), Qt::Key_Return);
+    QTest::keyClick(&Find(window, "Text1"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Caption(window, "Label3"), "");
     EXPECT_TRUE(messages.prompts.isEmpty());
 }

@@ -148,6 +148,9 @@ std::vector<EquationCase> EquationCases() {
     // An emoji is two UTF-16 units: in the two skipped after the first X it is skipped whole;
     // anywhere else it, or half of it, is part of a coefficient that does not convert.
     add(EnteredBothWays("EmojiInTheSkippedSlot", U(u"10X😀-2X-3"), kDefaultRoots, kDefaultValue));
+    // A superscript two, as pasted from a web page, is the whole power: the equation is the
+    // default one.
+    add(EnteredBothWays("SuperscriptTwo", U(u"10X²-2X-3"), kDefaultRoots, kDefaultValue));
     add(EnteredBothWays("EmojiAfterTheConstant", U(u"10X^2-2X-3😀"), kCalculateFails,
                         kFindValueFails));
     add(EnteredBothWays("EmojiBeforeTheFirstX", U(u"😀X^2-2X-3"), kCalculateFails, kFindValueFails));

@@ -1,5 +1,5 @@
-// Every command of every window runs from the keyboard alone: Tab to the control, Space to press
-// it, the arrow keys in the option group, and Alt for the menu bar.
+// Every command of every window runs from the keyboard alone: Tab to the control, Space, Enter
+// or Return to press it, the arrow keys in the option group, and Alt for the menu bar.
 #include "ui/graph_window.hpp"
 #include "ui_test_support.hpp"
 
@@ -46,37 +46,60 @@ class KeyboardTest : public VeltrixTest {
     }
 };
 
-TEST_F(KeyboardTest, CalculateRunsFromTheKeyboard) {
+// A key that presses the focused push button, as a keyboard sends it.
+struct PressKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const PressKey& k, std::ostream* os) {
+    *os << k.name;
+}
+
+class ButtonKeyTest : public KeyboardTest, public ::testing::WithParamInterface<PressKey> {
+  protected:
+    static void PressButton() { QTest::keyClick(Focused(), GetParam().key, GetParam().modifiers); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, ButtonKeyTest,
+                         ::testing::Values(PressKey{"Space", Qt::Key_Space, Qt::NoModifier},
+                                           PressKey{"Return", Qt::Key_Return, Qt::NoModifier},
+                                           PressKey{"KeypadEnter", Qt::Key_Enter,
+                                                    Qt::KeypadModifier}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_P(ButtonKeyTest, CalculateRunsFromTheKeyboard) {
     TabTo("Command1");
-    Press(Qt::Key_Space);
+    PressButton();
     EXPECT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
 }
 
-TEST_F(KeyboardTest, PlotRunsFromTheKeyboard) {
+TEST_P(ButtonKeyTest, PlotRunsFromTheKeyboard) {
     TabTo("Command2");
-    Press(Qt::Key_Space);
+    PressButton();
     GraphWindow* graph = app.Windows().Find<GraphWindow>();
     ASSERT_NE(graph, nullptr);
     EXPECT_TRUE(graph->isVisible());
     EXPECT_EQ(graph->KeptLineCount(), kAxesAndTicks.size() + kCurvePointCount);
 }
 
-TEST_F(KeyboardTest, FindAValueRunsFromTheKeyboard) {
+TEST_P(ButtonKeyTest, FindAValueRunsFromTheKeyboard) {
     TabTo("Command3");
-    Press(Qt::Key_Space);
+    PressButton();
     FindValueWindow* find = app.Windows().Find<FindValueWindow>();
     ASSERT_NE(find, nullptr);
     find->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(find));
     QTest::keyClicks(Focused(), "1.234");
     TabTo("Command1");
-    Press(Qt::Key_Space);
+    PressButton();
     EXPECT_EQ(Caption(*find, "Label3"), "9.76");
 }
 
-TEST_F(KeyboardTest, AccuracyIsChosenAndConfirmedFromTheKeyboard) {
+TEST_P(ButtonKeyTest, AccuracyIsChosenAndConfirmedFromTheKeyboard) {
     TabTo("Command4");
-    Press(Qt::Key_Space);
+    PressButton();
     AccuracyWindow* accuracy = app.Windows().Find<AccuracyWindow>();
     ASSERT_NE(accuracy, nullptr);
     accuracy->activateWindow();
@@ -84,7 +107,7 @@ TEST_F(KeyboardTest, AccuracyIsChosenAndConfirmedFromTheKeyboard) {
     Press(Qt::Key_Down);
     EXPECT_EQ(accuracy->AccuracyText(), "3");
     TabTo("Command1");
-    Press(Qt::Key_Space);
+    PressButton();
     EXPECT_TRUE(accuracy->isHidden());
 }
 

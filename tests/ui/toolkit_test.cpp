@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +66,28 @@ TEST(QtMessageBoxesTest, BuildsAPlainBoxWithOnlyOk) {
     EXPECT_TRUE(box->informativeText().isEmpty());
     EXPECT_TRUE(box->detailedText().isEmpty());
     EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+}
+
+// A style that puts icons on dialog buttons, as the GTK theme's does.
+class ButtonIconStyle final : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+TEST(QtMessageBoxesTest, OkHasNoIconWhereTheStylePutsIconsOnButtons) {
+    QApplication::setStyle(new ButtonIconStyle);
+    const bool iconless = QtMessageBoxes::Build(QStringLiteral("Invalid Quadratic"))
+                              ->button(QMessageBox::Ok)
+                              ->icon()
+                              .isNull();
+    QApplication::setStyle(new VeltrixStyle);
+    EXPECT_TRUE(iconless);
 }
 
 TEST(QtMessageBoxesTest, ShowWaitsForOkThenReturns) {

@@ -1,0 +1,175 @@
+// Every text of every window stays readable on a dark desktop theme: texts on the windows' fixed
+// white and grey backgrounds are black, and the text boxes and push buttons that follow the theme
+// keep its light-on-dark colours. Measured on the drawn pixels, as WCAG 2 measures contrast.
+#include "ui_test_support.hpp"
+
+#include <QAbstractButton>
+#include <QHash>
+#include <QImage>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace veltrix::ui::testing {
+namespace {
+
+// A dark theme's colours, GNOME's Adwaita-dark among them: light text on dark grey.
+QPalette DarkPalette() {
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor text(0xEE, 0xEE, 0xEC);
+    QPalette dark(text, window, window.lighter(130), window.darker(130), window.darker(110), text,
+                  Qt::white, QColor(0x2D, 0x2D, 0x2D), window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9E));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(QPalette::Disabled, role, QColor(0x91, 0x91, 0x90));
+    }
+    return dark;
+}
+
+// WCAG 2's relative luminance of an sRGB colour, and the contrast ratio of two colours.
+double Luminance(QRgb colour) {
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double Contrast(QRgb a, QRgb b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The text's box: the bounding box of the pixels that differ between the window drawn with and
+// without the text. The background is the commonest colour of that box without the text; the
+// text's contrast is that of its pixel most contrasting with the background. Nothing when no
+// pixel of the text is to be seen.
+std::optional<double> TextContrast(const QImage& withText, const QImage& withoutText) {
+    QRect box;
+    for (int y = 0; y < withText.height(); ++y) {
+        for (int x = 0; x < withText.width(); ++x) {
+            if (withText.pixel(x, y) != withoutText.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    if (box.isEmpty()) {
+        return std::nullopt;
+    }
+    QHash<QRgb, int> counts;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            ++counts[withoutText.pixel(x, y)];
+        }
+    }
+    const QRgb background = std::ranges::max(counts.keys(), {}, [&](QRgb c) { return counts[c]; });
+    double highest = 1.0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            highest = std::max(highest, Contrast(withText.pixel(x, y), background));
+        }
+    }
+    return highest;
+}
+
+QString TextOf(QWidget& control) {
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        return button->text();
+    }
+    return qobject_cast<QLineEdit*>(&control)->text();
+}
+
+void SetTextOf(QWidget& control, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setText(text);
+    } else {
+        qobject_cast<QLineEdit*>(&control)->setText(text);
+    }
+}
+
+struct TextCase {
+    const char* window;
+    const char* control;
+};
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.window << '.' << c.control;
+}
+
+// Every window open, each text filled in, all drawn under the dark palette: the roots of the
+// default equation in the Solution window, its value at x = 1.234 in Find a value.
+class DarkThemeContrastTest : public VeltrixTest, public ::testing::WithParamInterface<TextCase> {
+  protected:
+    void SetUp() override {
+        QApplication::setPalette(DarkPalette());
+        VeltrixTest::SetUp();
+        Click(*mainWindow, "Command1");
+        Click(*mainWindow, "Command3");
+        FindValueWindow& findValue = *app.Windows().Find<FindValueWindow>();
+        Type(findValue, "Text1", "1.234");
+        Click(findValue, "Command1");
+        Click(*mainWindow, "Command4");
+        ASSERT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
+        ASSERT_EQ(Caption(findValue, "Label3"), "9.76");
+    }
+
+    void TearDown() override { QApplication::setPalette(lightPalette_); }
+
+    QWidget& Window(const char* name) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->objectName() == QLatin1String(name)) {
+                return *window;
+            }
+        }
+        throw std::runtime_error(std::string("no visible window ") + name);
+    }
+
+  private:
+    const QPalette lightPalette_ = QApplication::palette();
+};
+
+TEST_P(DarkThemeContrastTest, TextKeepsAtLeastFourAndAHalfToOne) {
+    QWidget& window = Window(GetParam().window);
+    QWidget& control = Find(window, GetParam().control);
+    const QString text = TextOf(control);
+    ASSERT_FALSE(text.isEmpty());
+    const QImage withText = window.grab().toImage();
+    SetTextOf(control, QString());
+    const QImage withoutText = window.grab().toImage();
+    SetTextOf(control, text);
+
+    const std::optional<double> contrast = TextContrast(withText, withoutText);
+    ASSERT_TRUE(contrast.has_value()) << "no pixel of \"" << text.toStdString() << "\" is seen";
+    RecordProperty("contrast", QString::number(*contrast, 'f', 2).toStdString());
+    EXPECT_GE(*contrast, 4.5) << '"' << text.toStdString() << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryText, DarkThemeContrastTest,
+    ::testing::Values(
+        // On fixed backgrounds: the main window's grey, the other windows' white.
+        TextCase{"Form1", "Label1"}, TextCase{"Form4", "Label1"}, TextCase{"Form4", "Label2"},
+        TextCase{"Form4", "Label3"}, TextCase{"Form4", "Label4"}, TextCase{"Form3", "Label1"},
+        TextCase{"Form3", "Label2"}, TextCase{"Form3", "Label3"}, TextCase{"Form5", "Label1"},
+        TextCase{"Form5", "Option1"}, TextCase{"Form5", "Option2"}, TextCase{"Form5", "Option3"},
+        TextCase{"Form5", "Option4"}, TextCase{"Form5", "Label2"}, TextCase{"Form5", "Command1"},
+        // Following the theme, on the same windows.
+        TextCase{"Form1", "Text1"}, TextCase{"Form1", "Command1"}, TextCase{"Form1", "Command4"},
+        TextCase{"Form3", "Text1"}, TextCase{"Form3", "Command1"}),
+    [](const auto& test) {
+        return std::string(test.param.window) + '_' + std::string(test.param.control);
+    });
+
+} // namespace
+} // namespace veltrix::ui::testing
