@@ -106,8 +106,8 @@ TEST_F(SolutionWindowTest, LabelsAreOpaqueAndStackedSoThatOrStaysVisible) {
     Click(*mainWindow, "Command1");
     SolutionWindow& solution = *Solution();
     QStringList bottomToTop;
-    for (QObject* child : solution.children()) {
-        bottomToTop << child->objectName();
+    for (QLabel* label : solution.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        bottomToTop << label->objectName();
     }
     EXPECT_EQ(bottomToTop, (QStringList{"Label1", "Label2", "Label3", "Label4"}));
     const struct {

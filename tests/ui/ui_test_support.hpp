@@ -47,6 +47,18 @@ class RecordingMessageBoxes final : public MessageBoxes {
     QStringList prompts;
 };
 
+// Answers the save dialog with `answer` (nothing: the user cancels) and keeps what it offered.
+class ScriptedFileDialogs final : public FileDialogs {
+  public:
+    std::optional<SaveTarget> AskSaveName(QWidget&, const QString&,
+                                          const QStringList& filters) override {
+        offered = filters;
+        return answer;
+    }
+    std::optional<SaveTarget> answer;
+    QStringList offered;
+};
+
 inline const QString kCalculateFailed = QStringLiteral(
     "You have either entered an invalid quadratic, or have specified too higher accuracy.");
 inline const QString kFindValueFailed = QStringLiteral(
@@ -139,7 +151,8 @@ class VeltrixTest : public ::testing::Test {
     }
 
     RecordingMessageBoxes messages;
-    AppContext app{messages};
+    ScriptedFileDialogs files;
+    AppContext app{messages, files};
     MainWindow* mainWindow = nullptr;
 };
 

@@ -1,0 +1,45 @@
+#include "ui/svg_drawing.hpp"
+
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cmath>
+
+namespace veltrix::ui {
+
+namespace {
+
+// The page's size is given in whole dots: at 2540 dots per inch a dot is a hundredth of a
+// millimetre, and a centimetre 1000 dots.
+constexpr int kDotsPerInch = 2540;
+constexpr double kDotsPerCentimetre = 1000.0;
+
+} // namespace
+
+bool WriteSvg(QIODevice& device, const LineDrawing& drawing) {
+    const QSize dots(static_cast<int>(std::round(drawing.size.width() * kDotsPerCentimetre)),
+                     static_cast<int>(std::round(drawing.size.height() * kDotsPerCentimetre)));
+    // The page in centimetres, as the dots give it: its width and height then say the same size
+    // in millimetres.
+    const QRectF page(0, 0, dots.width() / kDotsPerCentimetre, dots.height() / kDotsPerCentimetre);
+
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    svg.setResolution(kDotsPerInch);
+    svg.setSize(dots);
+    svg.setViewBox(page);
+    svg.setTitle(drawing.title);
+    svg.setDescription(drawing.description);
+
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    painter.fillRect(page, Qt::white);
+    painter.setPen(QPen(Qt::black, drawing.lineWidth));
+    for (const QPolygonF& polyline : drawing.polylines) {
+        painter.drawPolyline(polyline);
+    }
+    return painter.end();
+}
+
+} // namespace veltrix::ui
