@@ -48,8 +48,8 @@ class ContextMenuKeys final : public QObject {
 };
 
 QMenu& ContextMenuOf(QWidget& window) {
-    if (auto* menu = window.findChild<QMenu*>(QLatin1String(kMenuName),
-                                              Qt::FindDirectChildrenOnly)) {
+    if (auto* menu =
+            window.findChild<QMenu*>(QLatin1String(kMenuName), Qt::FindDirectChildrenOnly)) {
         return *menu;
     }
     auto* menu = new QMenu(&window);

@@ -35,8 +35,9 @@ std::optional<SaveTarget> QtFileDialogs::AskSaveName(QWidget& parent, const QStr
     // A name typed without an extension gets the one of the type chosen, before the dialog checks
     // whether that file exists already.
     dialog.setDefaultSuffix(SuffixOf(filters.value(0)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOf(filter)); });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOf(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

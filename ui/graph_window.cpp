@@ -197,13 +197,12 @@ void GraphWindow::SaveAs() {
         return;
     }
     const std::optional<QString> failure =
-        IsSvg(*target) ? WriteWholeFile(target->path,
-                                        [drawing = Drawing()](QIODevice& file) {
-                                            return WriteSvg(file, drawing);
-                                        })
-                       : WriteWholeFile(target->path, [picture = Picture()](QIODevice& file) {
-                             return picture.save(&file, "PNG");
-                         });
+        IsSvg(*target)
+            ? WriteWholeFile(target->path, [drawing = Drawing()](
+                                               QIODevice& file) { return WriteSvg(file, drawing); })
+            : WriteWholeFile(target->path, [picture = Picture()](QIODevice& file) {
+                  return picture.save(&file, "PNG");
+              });
     if (failure) {
         app_.Messages().Show(SaveFailedMessage(target->path, *failure));
     }

@@ -8,8 +8,8 @@ namespace veltrix::ui {
 
 namespace {
 
-// The page's size is given in whole dots: at 2540 dots per inch a dot is a hundredth of a
-// millimetre, and a centimetre 1000 dots.
+// The file gives the page's size in whole dots: at 2540 dots per inch a dot is a hundredth of a
+// millimetre, and a centimetre 1000 dots. Its drawing is in centimetres.
 constexpr int kDotsPerInch = 2540;
 constexpr double kDotsPerCentimetre = 1000.0;
 
@@ -18,9 +18,7 @@ constexpr double kDotsPerCentimetre = 1000.0;
 bool WriteSvg(QIODevice& device, const LineDrawing& drawing) {
     const QSize dots(static_cast<int>(std::round(drawing.size.width() * kDotsPerCentimetre)),
                      static_cast<int>(std::round(drawing.size.height() * kDotsPerCentimetre)));
-    // The page in centimetres, as the dots give it: its width and height then say the same size
-    // in millimetres.
-    const QRectF page(0, 0, dots.width() / kDotsPerCentimetre, dots.height() / kDotsPerCentimetre);
+    const QRectF page(QPointF(0, 0), drawing.size);
 
     QSvgGenerator svg;
     svg.setOutputDevice(&device);

@@ -119,6 +119,14 @@ class VeltrixTest : public ::testing::Test {
         }
     }
 
+    // Selects a label's text with the mouse, dragging from its left edge to its right.
+    static void DragAcross(QWidget& label) {
+        const int y = label.height() / 2;
+        QTest::mousePress(&label, Qt::LeftButton, {}, {0, y});
+        QTest::mouseMove(&label, {label.width() - 1, y});
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, {label.width() - 1, y});
+    }
+
     static QString Caption(QWidget& window, const char* name) {
         return Find<QLabel>(window, name).text();
     }
