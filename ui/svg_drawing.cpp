@@ -33,6 +33,9 @@ bool WriteSvg(QIODevice& device, const LineDrawing& drawing) {
         return false;
     }
     painter.fillRect(page, Qt::white);
+    // As on the screen, where a line covers the pixels to the right of and below its course, the
+    // strokes lie on that side of the lines: one on the right or bottom edge stays off the page.
+    painter.translate(drawing.lineWidth / 2, drawing.lineWidth / 2);
     painter.setPen(QPen(Qt::black, drawing.lineWidth));
     for (const QPolygonF& polyline : drawing.polylines) {
         painter.drawPolyline(polyline);

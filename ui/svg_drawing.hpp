@@ -19,7 +19,8 @@ struct LineDrawing {
 };
 
 // Writes the drawing as SVG on a white page of its size, so that a centimetre of the drawing is a
-// centimetre wherever the file is shown or printed at its own size. Says whether it could.
+// centimetre wherever the file is shown or printed at its own size. The points are written as
+// given; the strokes lie half their width to the right of and below them. Says whether it could.
 bool WriteSvg(QIODevice& device, const LineDrawing& drawing);
 
 } // namespace veltrix::ui
