@@ -13,10 +13,10 @@ SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Packages the build and the test suites need: the compiler and tools, GoogleTest, Qt 6 Widgets
-# (qt6-base-dev brings the OpenGL headers its CMake files ask for), rsvg-convert to render the
-# icon, and a font for the headless UI tests.
+# (qt6-base-dev brings the OpenGL headers its CMake files ask for) and Qt 6 Svg (the Graph window
+# saves SVG files), rsvg-convert to render the icon, and a font for the headless UI tests.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
-                  qt6-base-dev libgl-dev librsvg2-bin fonts-dejavu-core
+                  qt6-base-dev qt6-svg-dev libgl-dev librsvg2-bin fonts-dejavu-core
 # Running the program: Qt's X11 platform plugin (on a Wayland desktop it runs through XWayland,
 # where its windows can open at their own positions), a font, and Xvfb for a machine without a
 # display.

@@ -2,6 +2,7 @@
 #include "app/first_paint_probe.hpp"
 #include "ui/accessibility.hpp"
 #include "ui/app_context.hpp"
+#include "ui/context_menu.hpp"
 #include "ui/icon.hpp"
 #include "ui/main_window.hpp"
 #include "ui/style.hpp"
@@ -16,9 +17,11 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(VELTRIX_APP_ID));
     QApplication::setWindowIcon(veltrix::ui::VeltrixIcon());
     veltrix::ui::InstallAccessibleWindows();
+    veltrix::ui::InstallContextMenuKeys();
 
     veltrix::ui::QtMessageBoxes messages;
-    veltrix::ui::AppContext app(messages);
+    veltrix::ui::QtFileDialogs files;
+    veltrix::ui::AppContext app(messages, files);
     veltrix::ui::MainWindow& mainWindow = app.Windows().Get<veltrix::ui::MainWindow>();
     veltrix::InstallFirstPaintProbeIfRequested(mainWindow);
     veltrix::ui::ShowMainWindow(app);

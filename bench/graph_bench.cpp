@@ -55,7 +55,8 @@ class Program {
 
   private:
     SilentMessageBoxes messages_;
-    AppContext app_{messages_};
+    QtFileDialogs files_; // never asked: nothing is saved
+    AppContext app_{messages_, files_};
 };
 
 // Parse, axes, 1,991 curve points, each segment cut to the window and drawn into its picture.

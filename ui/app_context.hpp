@@ -1,8 +1,9 @@
 // What every window and command of one running program shares: its windows and the way it shows
-// messages. The program's entry owns the one instance; tests build their own with a recorder in
-// place of the real message boxes.
+// messages and asks for file names. The program's entry owns the one instance; tests build their
+// own with a recorder in place of the real message boxes and answers in place of the file dialog.
 #pragma once
 
+#include "ui/file_dialogs.hpp"
 #include "ui/message_boxes.hpp"
 #include "ui/window_set.hpp"
 
@@ -10,12 +11,14 @@ namespace veltrix::ui {
 
 class AppContext {
   public:
-    explicit AppContext(MessageBoxes& messages) : messages_(messages), windows_(*this) {}
+    AppContext(MessageBoxes& messages, FileDialogs& files)
+        : messages_(messages), files_(files), windows_(*this) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
     WindowSet& Windows() { return windows_; }
     MessageBoxes& Messages() { return messages_; }
+    FileDialogs& Files() { return files_; }
 
     // Ends the program at once: closes every window, hidden ones too, and leaves the event loop.
     // Nothing is asked and nothing is saved.
@@ -23,6 +26,7 @@ class AppContext {
 
   private:
     MessageBoxes& messages_;
+    FileDialogs& files_;
     WindowSet windows_;
     bool ending_ = false;
 };

@@ -64,6 +64,11 @@ QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, cons
     return label;
 }
 
+void MakeSelectable(QLabel& label) {
+    label.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label.setFocusPolicy(Qt::NoFocus); // selecting by mouse would give the label click focus
+}
+
 QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text,
                       const TwipsRect& box) {
     QLineEdit& textBox = Place(new QLineEdit(&parent), name, box);

@@ -26,6 +26,11 @@ void UseBlackText(QWidget& control);
 // label lies on its window's fixed background colour, so its text is black.
 QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box);
 
+// Lets the user select the label's text with the mouse and copy it from the label's context menu.
+// The label still takes no keyboard focus: Tab passes it by, and a click leaves the focus where it
+// was.
+void MakeSelectable(QLabel& label);
+
 // A one-line text box without a length limit.
 QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text, const TwipsRect& box);
 

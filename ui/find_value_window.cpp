@@ -45,6 +45,7 @@ FindValueWindow::FindValueWindow(AppContext& app) : app_(app) {
     QLabel& yName = AddWhiteLabel(*this, "Label2", QStringLiteral("Y="), {120, 600, 2895, 375});
     y_ = &AddWhiteLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
     y_->setAccessibleDescription(QStringLiteral("value of y"));
+    MakeSelectable(*y_);
 
     StackTopFirst({y_, &yName, &calculate, x_, &xName});
     SetTabOrder({x_, &calculate});

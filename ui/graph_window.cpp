@@ -2,15 +2,23 @@
 
 #include "engine/engine.hpp"
 #include "ui/app_context.hpp"
+#include "ui/context_menu.hpp"
 #include "ui/line_clip.hpp"
 #include "ui/main_window.hpp"
+#include "ui/save_file.hpp"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace veltrix::ui {
 
@@ -67,9 +75,47 @@ QString Spoken(const QString& equation) {
     return equation.left(kLongest) + QStringLiteral("…");
 }
 
+QString PngFilter() {
+    return QStringLiteral("PNG image (*.png)");
+}
+
+QString SvgFilter() {
+    return QStringLiteral("SVG drawing (*.svg)");
+}
+
+// SVG for a name ending in .svg, PNG for one ending in .png, otherwise the type chosen.
+bool IsSvg(const SaveTarget& target) {
+    const QString suffix = QFileInfo(target.path).suffix();
+    if (suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return target.filter == SvgFilter();
+}
+
+QString SaveFailedMessage(const QString& path, const QString& why) {
+    return QStringLiteral("The picture could not be saved as \"%1\": %2.")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+
+// Adds the line to the last polyline when it starts where that one ends, as the segments of a
+// curve do, so that a file holds chains of points rather than loose segments.
+void AddToChains(std::vector<QPolygonF>& polylines, std::optional<ClipPoint>& chainEnd,
+                 const ClipSegment& line) {
+    const QPointF to(line.to.x, line.to.y);
+    if (chainEnd == line.from) {
+        polylines.back() << to;
+    } else {
+        polylines.push_back(QPolygonF{QPointF(line.from.x, line.from.y), to});
+    }
+    chainEnd = line.to;
+}
+
 } // namespace
 
-GraphWindow::GraphWindow(AppContext&) {
+GraphWindow::GraphWindow(AppContext& app) : app_(app) {
     setWindowTitle(QStringLiteral("Graph"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -77,6 +123,11 @@ GraphWindow::GraphWindow(AppContext&) {
     // paintEvent covers every pixel with the picture, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+
+    connect(&AddMenuCommand(*this, "Copy", QStringLiteral("&Copy"), QKeySequence::Copy),
+            &QAction::triggered, this, &GraphWindow::CopyPicture);
+    connect(&AddMenuCommand(*this, "SaveAs", QStringLiteral("Save &As…"), QKeySequence::Save),
+            &QAction::triggered, this, &GraphWindow::SaveAs);
 }
 
 void GraphWindow::DrawLines(std::span<const GraphLine> lines) {
@@ -106,6 +157,55 @@ std::size_t GraphWindow::KeptLineCount() const {
         count += batch.size();
     }
     return count;
+}
+
+QImage GraphWindow::Picture() {
+    QImage picture = grab().toImage();
+    const auto dotsPerMetre =
+        static_cast<int>(std::lround(kPixelsPerCentimetre * 100 * picture.devicePixelRatio()));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    return picture;
+}
+
+LineDrawing GraphWindow::Drawing() const {
+    const QSizeF page(width() / kPixelsPerCentimetre, height() / kPixelsPerCentimetre);
+    // A line is one pixel wide at scale 1.
+    LineDrawing drawing{page, 1 / kPixelsPerCentimetre, {}, windowTitle(), accessibleDescription()};
+    const ClipRect area{0, 0, page.width(), page.height()};
+    std::optional<ClipPoint> chainEnd;
+    for (const std::vector<GraphLine>& batch : batches_) {
+        for (const GraphLine& line : batch) {
+            const std::optional<ClipSegment> cut =
+                ClipToRect({line.from.x, line.from.y}, {line.to.x, line.to.y}, area);
+            if (cut) {
+                AddToChains(drawing.polylines, chainEnd, *cut);
+            }
+        }
+    }
+    return drawing;
+}
+
+void GraphWindow::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(Picture());
+}
+
+void GraphWindow::SaveAs() {
+    const std::optional<SaveTarget> target =
+        app_.Files().AskSaveName(*this, QStringLiteral("graph.png"), {PngFilter(), SvgFilter()});
+    if (!target) {
+        return;
+    }
+    const std::optional<QString> failure =
+        IsSvg(*target)
+            ? WriteWholeFile(target->path, [drawing = Drawing()](
+                                               QIODevice& file) { return WriteSvg(file, drawing); })
+            : WriteWholeFile(target->path, [picture = Picture()](QIODevice& file) {
+                  return picture.save(&file, "PNG");
+              });
+    if (failure) {
+        app_.Messages().Show(SaveFailedMessage(target->path, *failure));
+    }
 }
 
 void GraphWindow::Keep(std::vector<GraphLine> lines) {

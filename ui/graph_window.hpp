@@ -4,6 +4,7 @@
 
 #include "engine/plot_curve.hpp"
 #include "ui/geometry.hpp"
+#include "ui/svg_drawing.hpp"
 
 #include <QImage>
 #include <QStringList>
@@ -21,6 +22,9 @@ class AppContext;
 // themselves and a picture of them at the screen's resolution, so its drawing survives covering,
 // minimising, resizing and a change of screen scale. A larger window shows more of the same
 // plane; nothing is ever rescaled.
+//
+// Its context menu, and Ctrl+C and Ctrl+S while it is active, copy its picture to the clipboard
+// and save it as a PNG or SVG file.
 class GraphWindow final : public QWidget {
     Q_OBJECT
 
@@ -43,15 +47,31 @@ class GraphWindow final : public QWidget {
     // nothing to the picture, so it is kept only once.
     std::size_t KeptLineCount() const;
 
+    // The client area exactly as the window shows it, in device pixels at the screen's scale.
+    // Its resolution says the window's true size: 37.8 pixels a centimetre at scale 1.
+    QImage Picture();
+
+    // The lines as far as the client area shows them, cut at its edges, in centimetres: the
+    // window's drawing at its true size, for an SVG file.
+    LineDrawing Drawing() const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Copy: the picture onto the clipboard.
+    void CopyPicture();
+    // Save As: asks for a file name and writes the picture there as PNG, or the drawing as SVG,
+    // by the name's extension or else by the file type chosen. A failure writes nothing and
+    // says why in a message box.
+    void SaveAs();
+
     void Keep(std::vector<GraphLine> lines);
     void EnsurePicture();
     void Render(std::span<const GraphLine> lines);
 
+    AppContext& app_;
     std::vector<std::vector<GraphLine>> batches_;
     QStringList plotted_; // the equations whose curves the window shows, oldest first
     QImage picture_;      // device pixels, white where nothing is drawn

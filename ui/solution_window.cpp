@@ -3,11 +3,15 @@
 #include "engine/engine.hpp"
 #include "ui/accuracy_window.hpp"
 #include "ui/app_context.hpp"
+#include "ui/context_menu.hpp"
 #include "ui/controls.hpp"
 #include "ui/main_window.hpp"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <exception>
 
@@ -88,6 +92,34 @@ SolutionWindow::SolutionWindow(AppContext&) {
     minusRoot_->setAccessibleDescription(QStringLiteral("second value of x"));
     StackTopFirst({minusRoot_, &separator, plusRoot_, &lead});
     setFocusPolicy(Qt::NoFocus);
+
+    for (QLabel* root : {plusRoot_, minusRoot_}) {
+        MakeSelectable(*root);
+        root->installEventFilter(this);
+    }
+    // The window has nothing that takes the focus, so Ctrl+C belongs to the window itself.
+    connect(&AddMenuCommand(*this, "Copy", QStringLiteral("&Copy"), QKeySequence::Copy),
+            &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
+}
+
+QString SolutionWindow::TextToCopy() const {
+    for (const QLabel* root : {plusRoot_, minusRoot_}) {
+        if (root->hasSelectedText()) {
+            return root->selectedText();
+        }
+    }
+    return plusRoot_->text() + QStringLiteral(" or ") + minusRoot_->text();
+}
+
+bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
+    // One selection in the window, as in a line of text: pressing on one root gives up the
+    // selection in the other.
+    if (event->type() == QEvent::MouseButtonPress) {
+        QLabel* other = watched == plusRoot_ ? minusRoot_ : plusRoot_;
+        other->setSelection(0, 0);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SolutionWindow::ShowRoots(const QString& plusRoot, const QString& minusRoot) {

@@ -24,6 +24,13 @@ class SolutionWindow final : public QWidget {
     // Writes both roots, first the one from -b + √D, then the one from -b - √D.
     void ShowRoots(const QString& plusRoot, const QString& minusRoot);
 
+    // What Copy (Ctrl+C) puts on the clipboard: the text selected in a root, or else both roots
+    // as the window shows them, "0.66 or -0.46".
+    QString TextToCopy() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QLabel* plusRoot_ = nullptr;
     QLabel* minusRoot_ = nullptr;

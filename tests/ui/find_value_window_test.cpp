@@ -51,6 +51,18 @@ TEST_F(FindValueTest, OpensEmptyAtItsLayoutWithTheXBoxFocused) {
     EXPECT_EQ(x->text(QAccessible::Name), "x");
 }
 
+TEST_F(FindValueTest, TheResultIsSelectedWithTheMouseWithoutTakingTheFocus) {
+    FindValueWindow& window = Open();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    CalculateAt(window, "1.234");
+    QWidget* focused = QApplication::focusWidget();
+    auto& y = Find<QLabel>(window, "Label3");
+    DragAcross(y);
+    EXPECT_EQ(y.selectedText(), "9.76");
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+}
+
 struct ValueCase {
     const char* equation;
     const char* x;

@@ -1,11 +1,18 @@
 // The Plot button and the Graph window, driven as a person would: the equation typed, Plot
 // clicked, and the window's pixels read back as the screen would show them.
+#include "engine/engine.hpp"
 #include "ui/graph_window.hpp"
 #include "ui_test_support.hpp"
 
+#include <QDir>
 #include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace veltrix::ui::testing {
 namespace {
@@ -52,6 +59,12 @@ class PlotTest : public VeltrixTest {
             }
         }
         return false;
+    }
+
+    // Makes the Graph window the active one, where its shortcuts work.
+    void ActivateGraph() {
+        Graph()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Graph()));
     }
 
     // A Graph window given only the axes and ticks, at the size of the one on the screen.
@@ -243,6 +256,186 @@ TEST_F(PlotTest, ClosedWindowForgetsItsDescription) {
     EXPECT_EQ(Graph()->accessibleDescription(),
               QStringLiteral("Curves plotted, in order: 10X^2-2X-3"));
 }
+
+const QString kPng = QStringLiteral("PNG image (*.png)");
+const QString kSvg = QStringLiteral("SVG drawing (*.svg)");
+
+// Copy with Ctrl+C, or Save As with Ctrl+S answered with a file name and type.
+struct OutputCase {
+    const char* fileName; // nullptr: Ctrl+C
+    QString filter;
+    bool svg; // an SVG file is expected, otherwise the window's pixels
+};
+
+void PrintTo(const OutputCase& c, std::ostream* os) {
+    *os << (c.fileName ? c.fileName : "Ctrl+C") << ' ' << c.filter.toStdString();
+}
+
+// The size attributes and the polylines' points of an SVG file, as Qt writes them.
+struct SvgFile {
+    QString size; // width, height and viewBox
+    std::vector<QPointF> vertices;
+    std::vector<QPolygonF> polylines;
+};
+
+SvgFile ReadSvg(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QString text = QString::fromUtf8(file.readAll());
+    SvgFile svg;
+    static const QRegularExpression size(
+        R"re(<svg (width="[^"]*" height="[^"]*")\s+(viewBox="[^"]*"))re");
+    const QRegularExpressionMatch match = size.match(text);
+    svg.size = match.captured(1) + ' ' + match.captured(2);
+    static const QRegularExpression polyline(R"re(<polyline [^>]*points="([^"]*)")re");
+    for (const QRegularExpressionMatch& line : polyline.globalMatch(text)) {
+        svg.polylines.emplace_back();
+        for (const QString& point : line.captured(1).split(' ', Qt::SkipEmptyParts)) {
+            svg.polylines.back() << QPointF(point.section(',', 0, 0).toDouble(),
+                                            point.section(',', 1, 1).toDouble());
+            svg.vertices.push_back(svg.polylines.back().constLast());
+        }
+    }
+    return svg;
+}
+
+class GraphOutputTest : public PlotTest, public ::testing::WithParamInterface<OutputCase> {
+  protected:
+    // The default curve, which leaves the window at its top edge, and the zero curve along the
+    // horizontal axis, which leaves it at the left and right edges.
+    void PlotTwoCurves() {
+        PlotEquation(QStringLiteral("10X^2-2X-3"));
+        PlotEquation(QStringLiteral("0X^2+0X+0"));
+        ActivateGraph();
+    }
+
+    static std::vector<GraphPoint> CurveOf(std::u16string_view equation) {
+        return PlotCurve(std::get<QuadraticCoefficients>(ParseQuadratic(equation))).points;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_P(GraphOutputTest, IsWhatTheWindowShows) {
+    const OutputCase& c = GetParam();
+    PlotTwoCurves();
+    const QString description = Graph()->accessibleDescription();
+    const QString path = c.fileName ? folder.filePath(c.fileName) : QString();
+    files.answer = SaveTarget{path, c.filter};
+    QTest::keyClick(Graph(), c.fileName ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(messages.prompts.isEmpty());
+    EXPECT_EQ(Graph()->accessibleDescription(), description);
+    if (c.fileName) {
+        EXPECT_EQ(files.offered, (QStringList{kPng, kSvg}));
+        EXPECT_EQ(QImageReader(path).format(), c.svg ? "svg" : "png");
+    }
+    if (!c.svg) {
+        const QImage picture = c.fileName ? QImage(path) : QGuiApplication::clipboard()->image();
+        EXPECT_EQ(picture.size(), Graph()->size() * Graph()->devicePixelRatioF());
+        EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32),
+                  Screen().convertToFormat(QImage::Format_RGB32));
+        return;
+    }
+    // 378 by 359 pixels at 37.8 a centimetre: 10 by 9.49735 cm, in six digits.
+    const SvgFile svg = ReadSvg(path);
+    EXPECT_EQ(svg.size, R"(width="100mm" height="94.97mm" viewBox="0 0 10 9.49735")");
+    const QRectF page(0, 0, 10, 359 / 37.8);
+    // The vertical axis runs from 0 to 10 cm, and stops at the bottom edge.
+    EXPECT_EQ(std::count(svg.polylines.begin(), svg.polylines.end(),
+                         QPolygonF{QPointF(5, 0), QPointF(5, 9.49735)}),
+              1);
+    const auto isVertex = [&svg](QPointF p, double within) {
+        return std::any_of(svg.vertices.begin(), svg.vertices.end(), [&](QPointF v) {
+            return std::abs(v.x() - p.x()) < within && std::abs(v.y() - p.y()) < within;
+        });
+    };
+    for (const auto* equation : {u"10X^2-2X-3", u"0X^2+0X+0"}) {
+        for (const GraphPoint point : CurveOf(equation)) {
+            const QPointF p(point.x, point.y);
+            EXPECT_TRUE(!page.contains(p) || isVertex(p, 1e-5)) << p.x() << ',' << p.y();
+        }
+    }
+    EXPECT_TRUE(std::all_of(svg.vertices.begin(), svg.vertices.end(),
+                            [&page](QPointF v) { return page.contains(v); }));
+    // Lines are cut where they leave: the default curve at the top edge at 4.2 and 6 cm, the zero
+    // curve at the side edges.
+    for (const QPointF cut : {QPointF(4.2, 0), QPointF(6, 0), QPointF(0, 5), QPointF(10, 5)}) {
+        EXPECT_TRUE(isVertex(cut, 1e-3)) << cut.x() << ',' << cut.y();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, GraphOutputTest,
+                         ::testing::Values(OutputCase{nullptr, {}, false},
+                                           OutputCase{"graph", kPng, false},
+                                           OutputCase{"graph.PNG", kSvg, false},
+                                           OutputCase{"graph.svg", kPng, true},
+                                           OutputCase{"graph", kSvg, true}));
+
+// Writes beyond 1,000 bytes fail, as on a full disk, while it lives.
+struct FullDisk {
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{1000, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the program
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &old); }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    rlimit old{};
+};
+
+struct FailureCase {
+    const char* what;
+    const char* fileName; // in a folder that holds a folder "folder" and a file "old"
+    QString filter;
+    bool fullDisk;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class SaveFailureTest : public PlotTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(SaveFailureTest, LosesNothingAndSaysWhy) {
+    const FailureCase& c = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("folder"));
+    QFile old(folder.filePath("old"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    PlotEquation(QStringLiteral("10X^2-2X-3"));
+    ActivateGraph();
+    const QImage before = Screen();
+    const QString path = folder.filePath(c.fileName);
+    files.answer = SaveTarget{path, c.filter};
+    {
+        std::optional<FullDisk> fullDisk;
+        if (c.fullDisk) {
+            fullDisk.emplace();
+        }
+        QTest::keyClick(Graph(), Qt::Key_S, Qt::ControlModifier);
+    }
+    ASSERT_EQ(messages.prompts.size(), 1);
+    const QString start = QStringLiteral("The picture could not be saved as \"%1\": ")
+                              .arg(QDir::toNativeSeparators(path));
+    EXPECT_TRUE(messages.prompts[0].startsWith(start)) << messages.prompts[0].toStdString();
+    EXPECT_GT(messages.prompts[0].size(), start.size() + 1) << "no reason given";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"folder", "old"}));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+    EXPECT_TRUE(QDir(folder.filePath("folder")).isEmpty());
+    EXPECT_EQ(Screen(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, SaveFailureTest,
+    ::testing::Values(FailureCase{"a name that is a folder", "folder", kPng, false},
+                      FailureCase{"a folder that does not exist", "none/graph.png", kPng, false},
+                      FailureCase{"a full disk, PNG over an old file", "old", kPng, true},
+                      FailureCase{"a full disk, SVG over an old file", "old", kSvg, true}));
 
 } // namespace
 } // namespace veltrix::ui::testing

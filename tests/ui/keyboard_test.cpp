@@ -3,6 +3,7 @@
 #include "ui/graph_window.hpp"
 #include "ui_test_support.hpp"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -120,6 +121,46 @@ TEST_F(KeyboardTest, HelpMenuItemsRunFromTheKeyboard) {
 TEST_F(KeyboardTest, ExitRunsFromTheKeyboard) {
     ChooseMenuItem(0, 0);
     EXPECT_TRUE(app.Windows().ExistingNames().isEmpty());
+}
+
+// Both keys open the context menu of the window without a focusable control, and of the control
+// with the focus elsewhere; screen readers hear each item's name.
+TEST_F(KeyboardTest, MenuKeyAndShiftF10OpenTheContextMenu) {
+    Click(*mainWindow, "Command1");
+    Click(*mainWindow, "Command2");
+    Click(*mainWindow, "Command3");
+    const struct {
+        QWidget* window;
+        QStringList items; // empty: the text box's own menu, whatever Qt puts in it
+    } windows[] = {{Solution(), {"Copy"}},
+                   {app.Windows().Find<GraphWindow>(), {"Copy", "Save As…"}},
+                   {app.Windows().Find<FindValueWindow>(), {}}};
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_Menu, Qt::NoModifier},
+                                                             {Qt::Key_F10, Qt::ShiftModifier}};
+    for (const auto& w : windows) {
+        ASSERT_NE(w.window, nullptr);
+        w.window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.window));
+        for (const auto& [key, modifier] : keys) {
+            QWidget* focused = Focused() ? Focused() : w.window;
+            QTest::keyClick(focused, key, modifier);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr) << w.window->objectName().toStdString() << ' ' << key;
+            EXPECT_EQ(menu->parentWidget(), focused);
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+            QStringList names;
+            for (int i = 0; i < accessible->childCount(); ++i) {
+                if (accessible->child(i)->role() != QAccessible::Separator) {
+                    names << accessible->child(i)->text(QAccessible::Name);
+                    EXPECT_FALSE(names.back().isEmpty());
+                }
+            }
+            if (!w.items.isEmpty()) {
+                EXPECT_EQ(names, w.items);
+            }
+            menu->close();
+        }
+    }
 }
 
 TEST_F(KeyboardTest, MessageBoxClosesWithEnterSpaceOrEscape) {

@@ -1,6 +1,7 @@
 #include "ui_test_support.hpp"
 
 #include <QAccessible>
+#include <QAction>
 
 namespace veltrix::ui::testing {
 namespace {
@@ -106,8 +107,8 @@ TEST_F(SolutionWindowTest, LabelsAreOpaqueAndStackedSoThatOrStaysVisible) {
     Click(*mainWindow, "Command1");
     SolutionWindow& solution = *Solution();
     QStringList bottomToTop;
-    for (QObject* child : solution.children()) {
-        bottomToTop << child->objectName();
+    for (QLabel* label : solution.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        bottomToTop << label->objectName();
     }
     EXPECT_EQ(bottomToTop, (QStringList{"Label1", "Label2", "Label3", "Label4"}));
     const struct {
@@ -136,6 +137,37 @@ TEST_F(SolutionWindowTest, TheLeadInStaysWholeBesideTheFirstRoot) {
     auto& leadIn = Find<QLabel>(*Solution(), "Label1");
     EXPECT_LE(leadIn.fontMetrics().horizontalAdvance(leadIn.text()),
               Find(*Solution(), "Label2").x());
+}
+
+// Ctrl+C and the window's Copy take the root selected with the mouse, or else both roots as the
+// line shows them; selecting in one root gives up the selection in the other.
+TEST_F(SolutionWindowTest, CopyTakesTheSelectedRootOrBothRoots) {
+    Click(*mainWindow, "Command1");
+    SolutionWindow& solution = *Solution();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&solution));
+    QAction* copy = solution.findChild<QAction*>("Copy");
+    ASSERT_NE(copy, nullptr);
+    const struct {
+        bool firstSelectedBefore; // part of the first root selected before the drag
+        const char* dragged;      // the root dragged across, if any
+        QString copied;
+    } cases[] = {
+        {false, nullptr, "0.66 or -0.46"}, {false, "Label2", "0.66"}, {true, "Label4", "-0.46"}};
+    for (const auto& c : cases) {
+        if (c.firstSelectedBefore) {
+            Find<QLabel>(solution, "Label2").setSelection(0, 2);
+        }
+        if (c.dragged) {
+            DragAcross(Find(solution, c.dragged));
+        }
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&solution, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
+        QGuiApplication::clipboard()->clear();
+        copy->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
+        EXPECT_EQ(QApplication::focusWidget(), nullptr) << "a root took the focus";
+    }
 }
 
 TEST_F(SolutionWindowTest, ScreenReadersReadTheRoots) {

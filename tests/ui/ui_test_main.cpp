@@ -1,6 +1,7 @@
 // The UI tests need one QApplication for the whole run, set up as the program sets up its own;
 // listing the tests needs none, so test discovery works without a display.
 #include "ui/accessibility.hpp"
+#include "ui/context_menu.hpp"
 #include "ui/style.hpp"
 
 #include <QApplication>
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     veltrix::ui::InstallAccessibleWindows();
+    veltrix::ui::InstallContextMenuKeys();
     return RUN_ALL_TESTS();
 }

@@ -47,6 +47,18 @@ class RecordingMessageBoxes final : public MessageBoxes {
     QStringList prompts;
 };
 
+// Answers the save dialog with `answer` (nothing: the user cancels) and keeps what it offered.
+class ScriptedFileDialogs final : public FileDialogs {
+  public:
+    std::optional<SaveTarget> AskSaveName(QWidget&, const QString&,
+                                          const QStringList& filters) override {
+        offered = filters;
+        return answer;
+    }
+    std::optional<SaveTarget> answer;
+    QStringList offered;
+};
+
 inline const QString kCalculateFailed = QStringLiteral(
     "You have either entered an invalid quadratic, or have specified too higher accuracy.");
 inline const QString kFindValueFailed = QStringLiteral(
@@ -107,6 +119,14 @@ class VeltrixTest : public ::testing::Test {
         }
     }
 
+    // Selects a label's text with the mouse, dragging from its left edge to its right.
+    static void DragAcross(QWidget& label) {
+        const int y = label.height() / 2;
+        QTest::mousePress(&label, Qt::LeftButton, {}, {0, y});
+        QTest::mouseMove(&label, {label.width() - 1, y});
+        QTest::mouseRelease(&label, Qt::LeftButton, {}, {label.width() - 1, y});
+    }
+
     static QString Caption(QWidget& window, const char* name) {
         return Find<QLabel>(window, name).text();
     }
@@ -139,7 +159,8 @@ class VeltrixTest : public ::testing::Test {
     }
 
     RecordingMessageBoxes messages;
-    AppContext app{messages};
+    ScriptedFileDialogs files;
+    AppContext app{messages, files};
     MainWindow* mainWindow = nullptr;
 };
 
