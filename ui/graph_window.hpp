@@ -46,6 +46,8 @@ class GraphWindow final : public QWidget {
     // How many lines the window keeps. A batch of lines identical to one already drawn adds
     // nothing to the picture, so it is kept only once.
     std::size_t KeptLineCount() const;
+    // The picture the window paints from, in device pixels: at least as large as the window.
+    QSize PictureSize() const { return picture_.size(); }
 
     // The client area exactly as the window shows it, in device pixels at the screen's scale.
     // Its resolution says the window's true size: 37.8 pixels a centimetre at scale 1.

@@ -59,7 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"-1e400", std::nullopt},
                       NumberCase{"1.7976931348623159e308", std::nullopt},
                       NumberCase{"100000e99999999999999999", std::nullopt},
-                      NumberCase{"0.0001e313", std::nullopt}, NumberCase{"1\n", std::nullopt}));
+                      NumberCase{"0.0001e313", std::nullopt}, NumberCase{"1\n", std::nullopt},
+                      // The exponent's sign, and the first digit of an unsigned one, decide
+                      // between overflow (a failure) and underflow (zero).
+                      NumberCase{"1e+400", std::nullopt}, NumberCase{"1e+400  ", std::nullopt},
+                      NumberCase{"0.00001e400", std::nullopt},
+                      NumberCase{"0.00001e400 ", std::nullopt}));
 
 TEST(TextToNumber, RejectsNonAsciiDigitsAndSpaces) {
     // Full-width digit one, Arabic-Indic digit, no-break space and NUL are not blanks or digits.

@@ -1,6 +1,7 @@
 #include "test_text.hpp"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace veltrix {
 namespace {
@@ -60,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Overflow in 4ac, in b², and inf - inf in the discriminant.
         SolveCase{"1e300X^2+0X+1e300", "2", EvaluationFailed{}},
         SolveCase{"X^2+1e200X+0", "2", EvaluationFailed{}},
-        SolveCase{"-1e300X^2+1e200X+1e300", "2", EvaluationFailed{}}));
+        SolveCase{"-1e300X^2+1e200X+1e300", "2", EvaluationFailed{}},
+        SolveCase{"X^2+1e+400X-4", "2", EvaluationFailed{}}));
 
 // The accuracy is converted before the equation is looked at: a bad accuracy fails even an
 // equation that does not split.
@@ -72,6 +74,20 @@ INSTANTIATE_TEST_SUITE_P(Accuracy, SolveQuadraticTest,
                                            SolveCase{"10X^2-2X-3", "400", EvaluationFailed{}},
                                            SolveCase{"10X^2-2X-3", "-400", EvaluationFailed{}},
                                            SolveCase{"10X^2-2X-3", "-1", R("0", "0")}));
+
+// Any whole accuracy is taken, not only 0 to 3. A value of five digits that fills the rounding
+// range keeps exactly those digits, so a power of ten one step off shows at any accuracy: below,
+// at and above 10^22, the largest a double holds exactly.
+TEST(ValueOfYAtX, KeepsFiveDigitsAtEveryWholeAccuracy) {
+    for (int places = -4; places <= 40; ++places) {
+        const std::string c = "1.2345E" + std::to_string(4 - places);
+        const ValueOutcome got =
+            ValueOfYAtX(U16("0X^2+0X+" + c), u"0", U16(std::to_string(places)));
+        const auto* found = std::get_if<ValueFound>(&got);
+        ASSERT_NE(found, nullptr) << "accuracy " << places;
+        EXPECT_EQ(TextToNumber(found->text), TextToNumber(U16(c))) << "accuracy " << places;
+    }
+}
 
 struct ValueCase {
     const char* equation;

@@ -50,6 +50,21 @@ TEST_F(AccuracyWindowTest, OpensAtItsLayoutWithTheSelectedOptionFocused) {
     EXPECT_TRUE(text.isHidden());
     EXPECT_EQ(text.geometry(), QRect(128, 32, 41, 65));
     EXPECT_EQ(QApplication::focusWidget(), &Find(accuracy, "Option3"));
+
+    // Later controls lie on top where they overlap, and a screen reader reads them in that order.
+    QStringList bottomToTop;
+    for (QWidget* child : accuracy.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden()) {
+            bottomToTop << child->objectName();
+        }
+    }
+    EXPECT_EQ(bottomToTop, (QStringList{"Label1", "Option1", "Option2", "Option3", "Option4",
+                                        "Label2", "Command1"}));
+    // OK's face stays white, but for the slight shading the style gives a button's face.
+    const QImage ok = Find(accuracy, "Command1").grab().toImage();
+    for (int y = 2; y < ok.height() - 2; ++y) {
+        EXPECT_GE(qGray(ok.pixel(4, y)), 245) << "row " << y;
+    }
 }
 
 TEST_F(AccuracyWindowTest, AChoiceAppliesBeforeOk) {
@@ -173,7 +188,8 @@ TEST_P(AccuracyOkCheckTest, AcceptsOnlyATextThatConvertsAndDoubles) {
 INSTANTIATE_TEST_SUITE_P(Texts, AccuracyOkCheckTest,
                          ::testing::Values(OkCheckCase{"3", true}, OkCheckCase{"-1", true},
                                            OkCheckCase{"2.5", true}, OkCheckCase{"abc", false},
-                                           OkCheckCase{"", false}, OkCheckCase{"1e308", false}));
+                                           OkCheckCase{"", false}, OkCheckCase{"1e308", false},
+                                           OkCheckCase{"6e307", true}));
 
 } // namespace
 } // namespace veltrix::ui::testing

@@ -1,7 +1,5 @@
 #include "ui_test_support.hpp"
 
-#include <QAccessible>
-
 namespace veltrix::ui::testing {
 namespace {
 
@@ -47,8 +45,6 @@ TEST_F(FindValueTest, OpensEmptyAtItsLayoutWithTheXBoxFocused) {
         bottomToTop << child->objectName();
     }
     EXPECT_EQ(bottomToTop, (QStringList{"Label1", "Text1", "Command1", "Label2", "Label3"}));
-    QAccessibleInterface* x = QAccessible::queryAccessibleInterface(&Find(window, "Text1"));
-    EXPECT_EQ(x->text(QAccessible::Name), "x");
 }
 
 TEST_F(FindValueTest, TheResultIsSelectedWithTheMouseWithoutTakingTheFocus) {

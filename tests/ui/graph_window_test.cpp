@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -182,6 +183,38 @@ TEST_F(PlotTest, ResizingShowsMoreOfTheSamePlane) {
     EXPECT_TRUE(IsBlack(large, {185, 378}));
     EXPECT_TRUE(IsBlack(large, {378, 181}));
     EXPECT_TRUE(IsBlack(large, {378, 197}));
+}
+
+// Grown a pixel at a time through every remainder of the picture's growth step, the window
+// paints its last column and row from a picture that is never far larger than itself.
+TEST_F(PlotTest, GrowingPaintsTheWholeWindowFromAPictureOfAboutItsSize) {
+    GraphWindow& graph = app.Windows().MakeVisible<GraphWindow>();
+    const GraphLine longAxes[] = {{{5, 0}, {5, 100}}, {{0, 5}, {100, 5}}};
+    graph.DrawLines(longAxes);
+    for (int grown = 0; grown <= 128; ++grown) {
+        graph.resize(QSize(378, 359) + QSize(grown, grown));
+        const QImage screen = Screen();
+        const int right = graph.width() - 1;
+        const int bottom = graph.height() - 1;
+        ASSERT_TRUE(IsBlack(screen, {right, kAxis}) && IsWhite(screen, {right, kAxis + 3}) &&
+                    IsBlack(screen, {kAxis, bottom}) && IsWhite(screen, {kAxis + 3, bottom}))
+            << "at " << graph.width() << " x " << graph.height();
+        ASSERT_LE(graph.PictureSize().width(), 2 * graph.width());
+        ASSERT_LE(graph.PictureSize().height(), 2 * graph.height());
+    }
+}
+
+// A Plot into a window already on the screen shows there without anything else happening: the
+// window asks to be repainted. (grab() would paint on demand and see the curve regardless.)
+TEST_F(PlotTest, APlotIntoAnOpenWindowReachesTheScreen) {
+    PlotEquation(QStringLiteral("10X^2-2X-3"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Graph()));
+    QCoreApplication::processEvents();
+    PlotEquation(QStringLiteral("X^2+X"));
+    QCoreApplication::processEvents();
+    const QImage onScreen = Graph()->screen()->grabWindow(Graph()->winId()).toImage();
+    EXPECT_TRUE(BlackNear(onScreen, kDefaultLowest));
+    EXPECT_TRUE(BlackNear(onScreen, kXSquaredPlusXLowest));
 }
 
 TEST_F(PlotTest, ClosingTheWindowThrowsItsDrawingAway) {

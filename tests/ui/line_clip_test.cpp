@@ -114,6 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {0x1.641f0d5a99bep+9, 0x1.372cd8d05ea14p+10},
                  kWindow,
                  {{{-2, 109.875}, {156.05437470944557, 361}}}},
+        // A segment that only touches the rectangle is seen as a point, at any edge or corner.
+        ClipCase{"onto the right edge", {500, 100}, {380, 50}, kWindow, {{{380, 50}, {380, 50}}}},
+        ClipCase{
+            "onto the bottom edge", {100, 500}, {150, 361}, kWindow, {{{150, 361}, {150, 361}}}},
+        ClipCase{"onto the top edge", {100, -50}, {120, -2}, kWindow, {{{120, -2}, {120, -2}}}},
+        ClipCase{"through a corner", {370, 371}, {390, 351}, kWindow, {{{380, 361}, {380, 361}}}},
         ClipCase{"not a number",
                  {std::numeric_limits<double>::quiet_NaN(), 0},
                  {10, 10},
@@ -155,6 +161,31 @@ TEST(ClipToRectTest, FarLinesAreCutOnTheLineItself) {
     }
     // Lines through the origin pass through a good share of the rectangles around it.
     EXPECT_GT(visible, 500);
+}
+
+// Lines with ends 2^50 pixels away, whole numbers of 50 bits whose products a double cannot hold,
+// and 2^51 apart along x: the exact crossing with a side edge, N / 2^51, is computed with 128-bit
+// integers and rounded once. The cut end must be that very double.
+TEST(ClipToRectTest, FarCrossingsWithTheSidesAreExactToTheLastBit) {
+    __extension__ using Exact = __int128;
+    for (double offset = 1; offset < 4e9; offset = offset * 7 + 12345) {
+        for (const double slope : {0.3, -0.21, 0.0137}) {
+            const double left = -std::ldexp(1, 50) + offset;
+            const double right = std::ldexp(1, 50) + offset;
+            const ClipPoint a{left, std::nearbyint(100 + slope * left)};
+            const ClipPoint b{right, std::nearbyint(100 + slope * right)};
+            const auto clipped = ClipToRect(a, b, kWindow);
+            ASSERT_TRUE(clipped) << offset << ", slope " << slope;
+            for (const ClipPoint end : {clipped->from, clipped->to}) {
+                const Exact n = Exact(a.y) * Exact(b.x) - Exact(a.x) * Exact(b.y) +
+                                Exact(end.x) * (Exact(b.y) - Exact(a.y));
+                EXPECT_EQ(end.y, std::ldexp(static_cast<double>(n), -51))
+                    << offset << ", slope " << slope << ", x " << end.x;
+            }
+            EXPECT_EQ(clipped->from.x, kWindow.left);
+            EXPECT_EQ(clipped->to.x, kWindow.right);
+        }
+    }
 }
 
 } // namespace

@@ -15,7 +15,8 @@ TEST_F(MainWindowTest, StartsWithOnlyItselfAndTheDefaultEquationFocused) {
     EXPECT_EQ(app.Windows().ExistingNames(), QStringList{"Form1"});
     EXPECT_EQ(mainWindow->objectName(), "Form1");
     EXPECT_EQ(mainWindow->windowTitle(), "Veltrix");
-    EXPECT_FALSE(mainWindow->windowIcon().isNull());
+    EXPECT_EQ(mainWindow->windowIcon().availableSizes(),
+              (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
     auto& equation = Find<QLineEdit>(*mainWindow, "Text1");
     EXPECT_EQ(equation.text(), "10X^2-2X-3");
     EXPECT_EQ(QApplication::focusWidget(), &equation);
@@ -78,12 +79,48 @@ TEST_F(MainWindowTest, EquationBoxTakesAnyLength) {
     EXPECT_EQ(mainWindow->EquationText(), longEquation);
 }
 
-TEST_F(MainWindowTest, InputsHaveAccessibleNames) {
-    QAccessibleInterface* equation =
-        QAccessible::queryAccessibleInterface(&Find(*mainWindow, "Text1"));
-    ASSERT_NE(equation, nullptr);
-    EXPECT_EQ(equation->text(QAccessible::Name), "Equation");
-    EXPECT_EQ(equation->text(QAccessible::Value), "10X^2-2X-3");
+// What a screen reader gets. It asks first about objects that are not widgets: the application,
+// and a window's handle, which Qt answers for through the window itself. Then about each control.
+TEST_F(MainWindowTest, ScreenReadersGetEachControlsRoleNameDescriptionAndLabel) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(qApp)->role(), QAccessible::Application);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(mainWindow->windowHandle()), nullptr);
+    for (const char* opens : {"Command1", "Command2", "Command3", "Command4"}) {
+        Click(*mainWindow, opens);
+    }
+    const struct {
+        const char* window;
+        const char* control; // empty: the window itself
+        QAccessible::Role role;
+        QString name, description, labelledBy;
+    } rows[] = {
+        {"Form1", "Text1", QAccessible::EditableText, "Equation", "",
+         "Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3"},
+        {"Form2", "", QAccessible::Window, "Graph", "Curves plotted, in order: 10X^2-2X-3", ""},
+        {"Form3", "Text1", QAccessible::EditableText, "x", "", "X="},
+        {"Form3", "Label3", QAccessible::StaticText, "", "value of y", ""},
+        {"Form4", "", QAccessible::Window, "Solution", "", ""},
+        {"Form4", "Label2", QAccessible::StaticText, "0.66", "first value of x", ""},
+        {"Form4", "Label4", QAccessible::StaticText, "-0.46", "second value of x", ""},
+        {"Form5", "", QAccessible::Window, "Accuracy", "", ""},
+        {"Form5", "Option1", QAccessible::RadioButton, "0", "decimal places", ""},
+        {"Form5", "Option4", QAccessible::RadioButton, "3", "decimal places", ""},
+        {"Form5", "Text1", QAccessible::EditableText, "Accuracy", "", ""},
+    };
+    for (const auto& row : rows) {
+        QWidget& window = *app.Windows().FindByName(QString::fromLatin1(row.window));
+        QWidget& control = row.control[0] != '\0' ? Find(window, row.control) : window;
+        SCOPED_TRACE(std::string(row.window) + ' ' + row.control);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&control);
+        ASSERT_NE(reader, nullptr);
+        QStringList labels;
+        for (const auto& [label, relation] : reader->relations(QAccessible::Label)) {
+            labels << label->text(QAccessible::Name);
+        }
+        EXPECT_EQ(reader->role(), row.role);
+        EXPECT_EQ(reader->text(QAccessible::Name), row.name);
+        EXPECT_EQ(reader->text(QAccessible::Description), row.description);
+        EXPECT_EQ(labels.join(' '), row.labelledBy);
+    }
 }
 
 // Opens the menu `menuName` on the menu bar and clicks its item `itemName`, by mouse.

@@ -1,6 +1,5 @@
 #include "ui_test_support.hpp"
 
-#include <QAccessible>
 #include <QAction>
 
 namespace veltrix::ui::testing {
@@ -132,11 +131,17 @@ TEST_F(SolutionWindowTest, LabelsAreOpaqueAndStackedSoThatOrStaysVisible) {
     EXPECT_EQ(solution.geometry(), QRect(233, 260, 289, 21));
 }
 
+// The font is narrowed only as far as the lead-in needs: one step less would not fit.
 TEST_F(SolutionWindowTest, TheLeadInStaysWholeBesideTheFirstRoot) {
     Click(*mainWindow, "Command1");
     auto& leadIn = Find<QLabel>(*Solution(), "Label1");
-    EXPECT_LE(leadIn.fontMetrics().horizontalAdvance(leadIn.text()),
-              Find(*Solution(), "Label2").x());
+    const int room = Find(*Solution(), "Label2").x();
+    EXPECT_LE(leadIn.fontMetrics().horizontalAdvance(leadIn.text()), room);
+    QFont wider = leadIn.font();
+    if (wider.stretch() != QFont::AnyStretch && wider.stretch() < QFont::Unstretched) {
+        wider.setStretch(wider.stretch() + 1);
+        EXPECT_GT(QFontMetrics(wider).horizontalAdvance(leadIn.text()), room);
+    }
 }
 
 // Ctrl+C and the window's Copy take the root selected with the mouse, or else both roots as the
@@ -168,18 +173,6 @@ TEST_F(SolutionWindowTest, CopyTakesTheSelectedRootOrBothRoots) {
         EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
         EXPECT_EQ(QApplication::focusWidget(), nullptr) << "a root took the focus";
     }
-}
-
-TEST_F(SolutionWindowTest, ScreenReadersReadTheRoots) {
-    Click(*mainWindow, "Command1");
-    QAccessibleInterface* first =
-        QAccessible::queryAccessibleInterface(&Find(*Solution(), "Label2"));
-    QAccessibleInterface* second =
-        QAccessible::queryAccessibleInterface(&Find(*Solution(), "Label4"));
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(Solution())->role(), QAccessible::Window);
-    EXPECT_EQ(first->text(QAccessible::Name), "0.66");
-    EXPECT_EQ(second->text(QAccessible::Name), "-0.46");
 }
 
 } // namespace
