@@ -49,8 +49,10 @@ sleep 1 # the last paints
 
 import -window root "$output.tmp.png"
 # Only the windows, with a small margin around them that lets the page show through, in few
-# enough colours to keep the file small.
+# enough colours to keep the file small, and with no timestamp: the same windows make the same
+# file.
 convert "$output.tmp.png" -trim -bordercolor black -border 8 +repage \
-    -fill none -draw "color 0,0 floodfill" -colors 64 "PNG8:$output"
+    -fill none -draw "color 0,0 floodfill" -colors 64 \
+    -define png:exclude-chunks=date,time "PNG8:$output"
 rm -f "$output.tmp.png"
 echo "wrote $output ($(stat -c %s "$output") bytes)"
