@@ -77,10 +77,16 @@ std::optional<QString> ChoosePlatform(const SessionEnvironment& session,
     // One window system, always there: Qt's default plugin is the only one.
     return QString();
 #else
-    if (!session.x11Display.isEmpty()) {
+    const bool x11 = !session.x11Display.isEmpty();
+    const bool wayland = !session.waylandDisplay.isEmpty();
+    if (x11 && wayland) {
+        // Qt tries the plugins in turn: Wayland still serves when XWayland cannot be reached.
+        return QStringLiteral("xcb;wayland");
+    }
+    if (x11) {
         return QStringLiteral("xcb");
     }
-    if (!session.waylandDisplay.isEmpty()) {
+    if (wayland) {
         return QStringLiteral("wayland");
     }
     return std::nullopt;

@@ -21,11 +21,12 @@ SessionEnvironment ReadSessionEnvironment();
 
 QStringList CommandLineArguments(int argc, char* argv[]);
 
-// The platform plugin to run on. The user's own choice (a -platform argument, else
-// QT_QPA_PLATFORM) always wins. Otherwise X whenever there is an X server, XWayland beside a
-// Wayland compositor included, because only there do the windows open at their own places; then
-// Wayland when it is all there is. Nothing when the session has no display at all. On Windows
-// and macOS, without a choice of the user's, the empty name: Qt's default.
+// The platform plugin, or Qt's list of plugins to try in turn, to run on. The user's own choice
+// (a -platform argument, else QT_QPA_PLATFORM) always wins. Otherwise X whenever there is an X
+// server, XWayland beside a Wayland compositor included, because only there do the windows open
+// at their own places; then Wayland when it is all there is. Nothing when the session has no
+// display at all. On Windows and macOS, without a choice of the user's, the empty name: Qt's
+// default.
 std::optional<QString> ChoosePlatform(const SessionEnvironment& session,
                                       const QStringList& arguments);
 

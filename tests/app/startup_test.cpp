@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     Sessions, ChoosePlatformTest,
     testing::Values(
         PlatformCase{"X11 alone", {{}, kX, {}}, {}, "xcb"},
-        PlatformCase{"Wayland with XWayland", {{}, kX, kWayland}, {}, "xcb"},
+        PlatformCase{"Wayland with XWayland", {{}, kX, kWayland}, {}, "xcb;wayland"},
         PlatformCase{"Wayland alone", {{}, {}, kWayland}, {}, "wayland"},
         PlatformCase{"no display", {}, {}, nullptr},
         PlatformCase{"empty values count as unset", {"", "", kWayland}, {}, "wayland"},
@@ -54,11 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
                      {{}, kX, {}},
                      {"-platform", "vnc", "-platform", "offscreen"},
                      "offscreen"},
-        PlatformCase{"-platform without a name", {{}, kX, kWayland}, {"-platform"}, "xcb"},
+        PlatformCase{"-platform without a name", {{}, kX, {}}, {"-platform"}, "xcb"},
         PlatformCase{"-platformtheme chooses no platform",
                      {{}, kX, kWayland},
                      {"-platformtheme", "gtk3"},
-                     "xcb"}));
+                     "xcb;wayland"}));
 
 } // namespace
 } // namespace veltrix
