@@ -47,12 +47,13 @@ timeout 20 xdotool windowmove --sync "$graph" 500 140
 timeout 20 xdotool windowactivate --sync "$solution"
 sleep 1 # the last paints
 
-import -window root "$output.tmp.png"
+shot=$(mktemp --suffix=.png)
+import -window root "$shot"
 # Only the windows, with a small margin around them that lets the page show through, in few
 # enough colours to keep the file small, and with no timestamp: the same windows make the same
 # file.
-convert "$output.tmp.png" -trim -bordercolor black -border 8 +repage \
+convert "$shot" -trim -bordercolor black -border 8 +repage \
     -fill none -draw "color 0,0 floodfill" -colors 64 \
     -define png:exclude-chunks=date,time "PNG8:$output"
-rm -f "$output.tmp.png"
+rm -f "$shot"
 echo "wrote $output ($(stat -c %s "$output") bytes)"
