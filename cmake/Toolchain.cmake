@@ -27,7 +27,7 @@ endif()
 # checked where sizes are known, stack guards, and the program's relocations resolved at load
 # and made read-only. Sanitizer builds do their own checking.
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT VELTRIX_SANITIZERS
-        AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+        AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
     add_compile_options(-D_FORTIFY_SOURCE=2 -fstack-protector-strong)
     add_link_options(-Wl,-z,relro,-z,now)
 endif()
