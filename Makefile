@@ -6,6 +6,7 @@
 #                display)
 #   make fuzz    build the libFuzzer targets with clang, run each for FUZZ_SECONDS (default 60)
 #   make fuzz-smoke   the same for FUZZ_SMOKE_SECONDS each (default 5); part of make test
+#   make screenshot   optimised build, remakes the README's screenshot on Xvfb with openbox
 
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
@@ -14,20 +15,26 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Packages the build and the test suites need: the compiler and tools, GoogleTest, Qt 6 Widgets
 # (qt6-base-dev brings the OpenGL headers its CMake files ask for) and Qt 6 Svg (the Graph window
-# saves SVG files), rsvg-convert to render the icon, and a font for the headless UI tests.
+# saves SVG files), rsvg-convert to render the icon, help2man to make the manual page, and a font
+# for the headless UI tests.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
-                  qt6-base-dev qt6-svg-dev libgl-dev librsvg2-bin fonts-dejavu-core
-# Running the program: Qt's X11 platform plugin (on a Wayland desktop it runs through XWayland,
-# where its windows can open at their own positions), a font, and Xvfb for a machine without a
-# display.
-RUN_PACKAGES := qt6-qpa-plugins fonts-dejavu-core xvfb xauth
+                  qt6-base-dev qt6-svg-dev libgl-dev librsvg2-bin help2man fonts-dejavu-core
+# Running the program: a font, and Xvfb for a machine without a display. Qt's X11 platform plugin
+# comes with Qt itself; on a Wayland desktop Veltrix runs through XWayland, where its windows open
+# at their own places, and only a Wayland session without XWayland needs Qt's Wayland plugin.
+RUN_PACKAGES := fonts-dejavu-core xvfb xauth \
+                $(if $(WAYLAND_DISPLAY),$(if $(DISPLAY),,qt6-wayland))
 BENCH_PACKAGES := libbenchmark-dev xvfb xauth
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
-# Building the Debian package (dpkg-shlibdeps needs file) and validating what it installs.
-PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
-# The end-to-end check: a real X server with Qt's X11 plugin, session and accessibility buses,
-# and an AT-SPI client; Pillow reads the Windows and macOS icons back.
-E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-qpa-plugins
+# Building the Debian package (dpkg-shlibdeps needs file), validating what it installs, and
+# Debian's own package checker.
+PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream lintian
+# The end-to-end check: a real X server, session and accessibility buses, and an AT-SPI client;
+# Pillow reads the Windows and macOS icons back.
+E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil
+# The README's screenshot: a virtual X display with a window manager, keys and clicks sent to the
+# windows, and ImageMagick to take and trim the picture.
+SCREENSHOT_PACKAGES := xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
 
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
@@ -50,8 +57,8 @@ endef
 # Runs a command on the display there is, or on a virtual one when there is none.
 ON_A_DISPLAY = $(if $(or $(DISPLAY),$(WAYLAND_DISPLAY)),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
-.PHONY: deps deps-run deps-bench deps-fuzz deps-package deps-test test run package bench fuzz \
-	fuzz-smoke clean
+.PHONY: deps deps-run deps-bench deps-fuzz deps-package deps-test deps-screenshot test run \
+	package bench fuzz fuzz-smoke screenshot clean
 
 deps:
 	$(call install_missing,$(BUILD_PACKAGES))
@@ -70,6 +77,9 @@ deps-package: deps
 
 deps-test: deps-package
 	$(call install_missing,$(E2E_PACKAGES))
+
+deps-screenshot: deps
+	$(call install_missing,$(SCREENSHOT_PACKAGES))
 
 # Everything under sanitizers, then the package built from the optimised tree and checked, then
 # a short run of each fuzz target.
@@ -114,6 +124,11 @@ fuzz: deps-fuzz
 
 fuzz-smoke:
 	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
+
+screenshot: deps-screenshot
+	cmake --preset release
+	cmake --build --preset release --target veltrix
+	packaging/screenshot.sh build/release/app/veltrix packaging/screenshot.png
 
 clean:
 	rm -rf build

@@ -1,5 +1,6 @@
 // Veltrix: starts the main window and runs until the user ends the program.
 #include "app/first_paint_probe.hpp"
+#include "app/startup.hpp"
 #include "ui/accessibility.hpp"
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
@@ -8,9 +9,25 @@
 #include "ui/style.hpp"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    const QStringList arguments = veltrix::CommandLineArguments(argc, argv);
+    if (veltrix::AnswerHelpOrVersion(arguments)) {
+        return EXIT_SUCCESS;
+    }
+    const std::optional<QString> platform =
+        veltrix::ChoosePlatform(veltrix::ReadSessionEnvironment(), arguments);
+    if (!platform) {
+        veltrix::ReportNoDisplay();
+        return EXIT_FAILURE;
+    }
+    veltrix::UsePlatform(*platform);
+
     QApplication application(argc, argv);
+    if (!veltrix::AcceptsRemainingArguments(QCoreApplication::arguments())) {
+        return EXIT_FAILURE;
+    }
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
     // Lets the desktop match the windows to the installed desktop entry, and so to its icon.

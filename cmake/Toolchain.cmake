@@ -23,6 +23,15 @@ else()
     endif()
 endif()
 
+# An optimised Linux build is hardened as Debian builds its packages: string and memory functions
+# checked where sizes are known, stack guards, and the program's relocations resolved at load
+# and made read-only. Sanitizer builds do their own checking.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT VELTRIX_SANITIZERS
+        AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+    add_compile_options(-D_FORTIFY_SOURCE=2 -fstack-protector-strong)
+    add_link_options(-Wl,-z,relro,-z,now)
+endif()
+
 if(VELTRIX_SANITIZERS)
     list(JOIN VELTRIX_SANITIZERS "," _veltrix_sanitizer_list)
     add_compile_options(-fsanitize=${_veltrix_sanitizer_list} -fno-omit-frame-pointer

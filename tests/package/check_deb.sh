@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Checks the Debian package that CPack built: unpacks it into a scratch root with dpkg -x, looks
 # for each file a desktop program needs, validates the desktop entry and the AppStream data with
-# the tools Debian's own checks use, and checks that the dependencies came from dpkg-shlibdeps.
+# the tools Debian's own checks use, checks that the dependencies came from dpkg-shlibdeps, that
+# every place naming the version names the same one, and runs the installed program's command
+# line without a display.
 #
-#   check_deb.sh PACKAGE_DIR APP_ID
+#   check_deb.sh PACKAGE_DIR APP_ID VERSION
 set -euo pipefail
 
 package_dir=$1
 app_id=$2
+version=$3
 failures=0
 
 fail() {
@@ -16,9 +19,9 @@ fail() {
 }
 
 shopt -s nullglob
-debs=("$package_dir"/veltrix_2.0*_amd64.deb)
+debs=("$package_dir"/veltrix_"$version"_amd64.deb)
 if [ ${#debs[@]} -ne 1 ]; then
-    echo "FAIL: expected one veltrix_2.0*_amd64.deb in $package_dir, found ${#debs[@]}" >&2
+    echo "FAIL: expected veltrix_${version}_amd64.deb in $package_dir" >&2
     exit 1
 fi
 deb=${debs[0]}
@@ -80,6 +83,50 @@ done
 for field in Maintainer Section Description; do
     [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "control field $field is empty"
 done
+
+# What Debian keeps for every package: the copyright in the machine-readable format, naming the
+# licence and carrying its terms; the changelog and the manual page, compressed.
+doc=$root/usr/share/doc/veltrix
+copyright=$doc/copyright
+if [ -f "$copyright" ]; then
+    head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "usr/share/doc/veltrix/copyright is not in the machine-readable format"
+    grep -qx 'License: MIT' "$copyright" || fail "the copyright file does not name the MIT licence"
+    grep -q '^ Permission is hereby granted' "$copyright" || fail "the copyright file lacks the terms"
+else
+    fail "usr/share/doc/veltrix/copyright missing"
+fi
+for gz in "$doc/changelog.gz" "$root/usr/share/man/man1/veltrix.1.gz"; do
+    gzip -t "$gz" 2>/dev/null || fail "${gz#"$root"/} missing or not gzip"
+done
+if [ -f "$root/usr/share/man/man1/veltrix.1.gz" ]; then
+    zcat "$root/usr/share/man/man1/veltrix.1.gz" | grep -q '^\.SH "THE WINDOWS"' ||
+        fail "the manual page lacks the section on the windows"
+fi
+grep -q "<project_license>MIT</project_license>" "$metainfo" 2>/dev/null ||
+    fail "the AppStream data does not name the MIT licence"
+
+# One version everywhere: the package, the program, the changelog and the AppStream release.
+echo "== versions"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+changelog_version=$(zcat "$doc/changelog.gz" 2>/dev/null | sed -n '1s/^veltrix (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] || fail "the changelog's newest entry is '$changelog_version'"
+grep -q "<release version=\"$version\"" "$metainfo" 2>/dev/null ||
+    fail "the AppStream data has no release $version"
+
+# The command line answers without any display; with none and no platform chosen, one line.
+echo "== command line without a display"
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+shown=$("${headless[@]}" "$program" --version) || fail "--version exited with status $?"
+[ "$shown" = "Veltrix $version" ] || fail "--version printed '$shown'"
+shown=$("${headless[@]}" "$program" --help) || fail "--help exited with status $?"
+[[ $shown == "Usage: veltrix [options]"* && $shown == *--version* && $shown == *-platform* ]] ||
+    fail "--help lacks the usage line, an option or Qt's own: '$shown'"
+status=0
+complaint=$("${headless[@]}" "$program" 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 1 ] || fail "without a display the program exited with status $status, not 1"
+[[ $complaint == *"needs a graphical display"* && $(wc -l <<<"$complaint") -eq 1 ]] ||
+    fail "without a display the program said: '$complaint'"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2

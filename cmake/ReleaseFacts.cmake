@@ -1,0 +1,80 @@
+# The facts the package states about itself, each read from the one file that keeps it: the
+# release from the changelog's newest entry, the copyright and the licence text from LICENSE.
+
+# Sets VELTRIX_RELEASE_DATE (YYYY-MM-DD), VELTRIX_RELEASE_EPOCH (seconds, for reproducible
+# dates in generated files) and VELTRIX_RELEASE_NOTES (the entry's items as AppStream <li>s)
+# from the newest entry of a Debian-format changelog, whose version must be the project's.
+function(veltrix_read_changelog changelog)
+    # Lines become a CMake list, where a ';' would split one: it stands aside until the end.
+    file(READ ${changelog} text)
+    string(ASCII 31 semicolon)
+    string(REPLACE ";" "${semicolon}" text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    list(GET lines 0 heading)
+    if(NOT heading MATCHES "^veltrix \\(([^)]+)\\) ")
+        message(FATAL_ERROR "${changelog}: the first line is not a changelog entry's heading")
+    endif()
+    if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+        message(FATAL_ERROR "${changelog}: the newest entry is for ${CMAKE_MATCH_1}, but the "
+            "project's version is ${PROJECT_VERSION}: add an entry for ${PROJECT_VERSION}")
+    endif()
+
+    set(items)
+    set(item)
+    list(SUBLIST lines 1 -1 body)
+    foreach(line IN LISTS body)
+        if(line MATCHES "^ -- .+>  (.+)$")
+            set(date ${CMAKE_MATCH_1})
+            break()
+        elseif(line MATCHES "^  \\* (.*)$")
+            list(APPEND items "${item}")
+            set(item "${CMAKE_MATCH_1}")
+        elseif(line MATCHES "^    (.*)$")
+            string(APPEND item " ${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    list(APPEND items "${item}")
+    list(FILTER items EXCLUDE REGEX "^$")
+    if(NOT date OR NOT items)
+        message(FATAL_ERROR "${changelog}: the newest entry has no items or no trailer line")
+    endif()
+
+    set(notes)
+    foreach(item IN LISTS items)
+        string(REPLACE "&" "&amp;" item "${item}")
+        string(REPLACE "<" "&lt;" item "${item}")
+        string(REPLACE ">" "&gt;" item "${item}")
+        string(REPLACE "${semicolon}" ";" item "${item}")
+        string(APPEND notes "          <li>${item}</li>\n")
+    endforeach()
+    string(STRIP "${notes}" notes)
+
+    foreach(format IN ITEMS %Y-%m-%d %s)
+        execute_process(COMMAND date -u -d "${date}" +${format}
+            OUTPUT_VARIABLE value OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+        if(failed)
+            message(FATAL_ERROR "${changelog}: cannot read the date '${date}'")
+        endif()
+        list(APPEND values ${value})
+    endforeach()
+    list(GET values 0 day)
+    list(GET values 1 epoch)
+    set(VELTRIX_RELEASE_DATE ${day} PARENT_SCOPE)
+    set(VELTRIX_RELEASE_EPOCH ${epoch} PARENT_SCOPE)
+    set(VELTRIX_RELEASE_NOTES "          ${notes}" PARENT_SCOPE)
+endfunction()
+
+# Sets VELTRIX_COPYRIGHT ("YEAR HOLDER") and VELTRIX_LICENSE_TEXT, the licence's terms laid out
+# as the body of a machine-readable copyright file's License paragraph, from LICENSE.
+function(veltrix_read_license license)
+    file(READ ${license} text)
+    if(NOT text MATCHES "\nCopyright \\(c\\) ([0-9]+ [^\n]+)\n\n(.+)$")
+        message(FATAL_ERROR "${license}: no 'Copyright (c) YEAR HOLDER' line before the terms")
+    endif()
+    set(VELTRIX_COPYRIGHT "${CMAKE_MATCH_1}" PARENT_SCOPE)
+    string(STRIP "${CMAKE_MATCH_2}" terms)
+    # One blank before every line; an empty line becomes " .".
+    string(REPLACE "\n\n" "\n.\n" terms "${terms}")
+    string(REPLACE "\n" "\n " terms "${terms}")
+    set(VELTRIX_LICENSE_TEXT " ${terms}" PARENT_SCOPE)
+endfunction()
