@@ -75,13 +75,14 @@ deps-fuzz: deps
 deps-package: deps
 	$(call install_missing,$(PACKAGE_PACKAGES))
 
-deps-test: deps-package
+deps-test: deps-package deps-bench
 	$(call install_missing,$(E2E_PACKAGES))
 
 deps-screenshot: deps
 	$(call install_missing,$(SCREENSHOT_PACKAGES))
 
-# Everything under sanitizers, then the package built from the optimised tree and checked, then
+# Everything under sanitizers (the benchmarks are built there too, so that a change cannot leave
+# them broken, but not run), then the package built from the optimised tree and checked, then
 # a short run of each fuzz target.
 test: deps-test
 	cmake --preset debug

@@ -55,7 +55,7 @@ class Program {
 
   private:
     SilentMessageBoxes messages_;
-    QtFileDialogs files_; // never asked: nothing is saved
+    veltrix::ui::QtFileDialogs files_; // never asked: nothing is saved
     AppContext app_{messages_, files_};
 };
 
