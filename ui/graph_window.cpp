@@ -3,7 +3,7 @@
 #include "engine/engine.hpp"
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
-#include "ui/line_clip.hpp"
+#include "engine/line_clip.hpp"
 #include "ui/main_window.hpp"
 #include "ui/save_file.hpp"
 

@@ -1,4 +1,4 @@
-#include "ui/line_clip.hpp"
+#include "engine/line_clip.hpp"
 
 #include <algorithm>
 #include <array>
