@@ -4,4 +4,5 @@
 #include "engine/conversions.hpp"
 #include "engine/parser.hpp"
 #include "engine/plot_curve.hpp"
+#include "engine/polylines.hpp"
 #include "engine/solver.hpp"

@@ -3,7 +3,6 @@
 #include "engine/engine.hpp"
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
-#include "engine/line_clip.hpp"
 #include "ui/main_window.hpp"
 #include "ui/save_file.hpp"
 
@@ -100,19 +99,6 @@ QString SaveFailedMessage(const QString& path, const QString& why) {
         .arg(QDir::toNativeSeparators(path), why);
 }
 
-// Adds the line to the last polyline when it starts where that one ends, as the segments of a
-// curve do, so that a file holds chains of points rather than loose segments.
-void AddToChains(std::vector<QPolygonF>& polylines, std::optional<ClipPoint>& chainEnd,
-                 const ClipSegment& line) {
-    const QPointF to(line.to.x, line.to.y);
-    if (chainEnd == line.from) {
-        polylines.back() << to;
-    } else {
-        polylines.push_back(QPolygonF{QPointF(line.from.x, line.from.y), to});
-    }
-    chainEnd = line.to;
-}
-
 } // namespace
 
 GraphWindow::GraphWindow(AppContext& app) : app_(app) {
@@ -172,15 +158,11 @@ LineDrawing GraphWindow::Drawing() const {
     const QSizeF page(width() / kPixelsPerCentimetre, height() / kPixelsPerCentimetre);
     // A line is one pixel wide at scale 1.
     LineDrawing drawing{page, 1 / kPixelsPerCentimetre, {}, windowTitle(), accessibleDescription()};
-    const ClipRect area{0, 0, page.width(), page.height()};
-    std::optional<ClipPoint> chainEnd;
-    for (const std::vector<GraphLine>& batch : batches_) {
-        for (const GraphLine& line : batch) {
-            const std::optional<ClipSegment> cut =
-                ClipToRect({line.from.x, line.from.y}, {line.to.x, line.to.y}, area);
-            if (cut) {
-                AddToChains(drawing.polylines, chainEnd, *cut);
-            }
+    for (const Polyline& visible :
+         VisiblePolylines(batches_, {0, 0, page.width(), page.height()})) {
+        QPolygonF& polyline = drawing.polylines.emplace_back();
+        for (const ClipPoint point : visible) {
+            polyline << QPointF(point.x, point.y);
         }
     }
     return drawing;

@@ -1,4 +1,5 @@
 #include "engine/line_clip.hpp"
+#include "engine/polylines.hpp"
 
 #include <cfloat>
 #include <cmath>
@@ -186,6 +187,17 @@ TEST(ClipToRectTest, FarCrossingsWithTheSidesAreExactToTheLastBit) {
             EXPECT_EQ(clipped->to.x, kWindow.right);
         }
     }
+}
+
+// Joined where a visible part starts exactly where the one before it ended, across batches too;
+// a part cut at an edge ends its polyline, and one wholly outside leaves nothing.
+TEST(VisiblePolylinesTest, JoinsTheVisiblePartsThatMeet) {
+    const std::vector<std::vector<GraphLine>> batches = {
+        {{{1, 1}, {2, 2}}, {{2, 2}, {3, 1}}, {{3, 1}, {12, 1}}, {{12, 1}, {4, 9}}},
+        {{{4, 9}, {5, 8}}, {{20, 20}, {30, 30}}, {{5, 5}, {6, 6}}, {{6, 6}, {6, 7}}}};
+    const std::vector<Polyline> expected = {
+        {{1, 1}, {2, 2}, {3, 1}, {10, 1}}, {{10, 3}, {4, 9}, {5, 8}}, {{5, 5}, {6, 6}, {6, 7}}};
+    EXPECT_EQ(VisiblePolylines(batches, {0, 0, 10, 10}), expected);
 }
 
 } // namespace
