@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace veltrix {
 namespace {
@@ -17,6 +18,10 @@ struct NumberCase {
 
 void PrintTo(const NumberCase& c, std::ostream* os) {
     *os << '"' << c.text << '"';
+}
+
+std::string NumberCaseName(const ::testing::TestParamInfo<NumberCase>& row) {
+    return testing::RowName(row.index, {row.param.text});
 }
 
 class TextToNumberTest : public ::testing::TestWithParam<NumberCase> {};
@@ -41,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"1.7976931348623157e308", std::numeric_limits<double>::max()},
                       NumberCase{"4.9e-324", std::numeric_limits<double>::denorm_min()},
                       NumberCase{"1e-400", 0.0}, NumberCase{"-1e-99999999999999999999", -0.0},
-                      NumberCase{"0.000000000000000000001e-320", 0.0}));
+                      NumberCase{"0.000000000000000000001e-320", 0.0}),
+    NumberCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, TextToNumberTest,
@@ -64,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // between overflow (a failure) and underflow (zero).
                       NumberCase{"1e+400", std::nullopt}, NumberCase{"1e+400  ", std::nullopt},
                       NumberCase{"0.00001e400", std::nullopt},
-                      NumberCase{"0.00001e400 ", std::nullopt}));
+                      NumberCase{"0.00001e400 ", std::nullopt}),
+    NumberCaseName);
 
 TEST(TextToNumber, RejectsNonAsciiDigitsAndSpaces) {
     // Full-width digit one, Arabic-Indic digit, no-break space and NUL are not blanks or digits.
@@ -91,6 +98,10 @@ void PrintTo(const TextCase& c, std::ostream* os) {
     *os << c.value;
 }
 
+std::string TextCaseName(const ::testing::TestParamInfo<TextCase>& row) {
+    return testing::RowName(row.index, {testing::NumberName(row.param.value)});
+}
+
 class NumberToTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(NumberToTextTest, WritesShortestFifteenDigitForm) {
@@ -107,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, NumberToTextTest,
                                            TextCase{-32768.0, "-32768"}, TextCase{0.1 + 0.2, "0.3"},
                                            TextCase{123456789012345.0, "123456789012345"},
                                            TextCase{1234567890123456.0, "1.23456789012346E+15"},
-                                           TextCase{9.99999999999999e14, "999999999999999"}));
+                                           TextCase{9.99999999999999e14, "999999999999999"}),
+                         TextCaseName);
 
 struct RoundCase {
     double value;
@@ -117,6 +129,11 @@ struct RoundCase {
 
 void PrintTo(const RoundCase& c, std::ostream* os) {
     *os << c.value << " x " << c.factor;
+}
+
+std::string RoundCaseName(const ::testing::TestParamInfo<RoundCase>& row) {
+    return testing::RowName(row.index, {testing::NumberName(row.param.value), "times",
+                                        testing::NumberName(row.param.factor)});
 }
 
 class RoundToAccuracyTest : public ::testing::TestWithParam<RoundCase> {};
@@ -136,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(HalvesToEven, RoundToAccuracyTest,
                                            RoundCase{0.25, 10, 0.2}, RoundCase{2.25, 10, 2.2},
                                            RoundCase{0.65678, 100, 0.66},
                                            RoundCase{-0.45678, 100, -0.46},
-                                           RoundCase{25.0, 0.1, 20.0}, RoundCase{1.0, 0.1, 0.0}));
+                                           RoundCase{25.0, 0.1, 20.0}, RoundCase{1.0, 0.1, 0.0}),
+                         RoundCaseName);
 
 // The whole number must fit -32768..32767 at every accuracy: 32767.5 itself rounds up to 32768.
 INSTANTIATE_TEST_SUITE_P(
@@ -147,14 +165,16 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{327.67, 100, 327.67}, RoundCase{327.68, 100, std::nullopt},
                       RoundCase{-327.68, 100, -327.68}, RoundCase{-327.69, 100, std::nullopt},
                       RoundCase{32.767, 1000, 32.767}, RoundCase{32.768, 1000, std::nullopt},
-                      RoundCase{327670.0, 0.1, 327670.0}, RoundCase{327680.0, 0.1, std::nullopt}));
+                      RoundCase{327670.0, 0.1, 327670.0}, RoundCase{327680.0, 0.1, std::nullopt}),
+    RoundCaseName);
 
 INSTANTIATE_TEST_SUITE_P(RangeFailures, RoundToAccuracyTest,
                          ::testing::Values(RoundCase{1.0, 0.0,
                                                      std::nullopt}, // 10^d underflowed: 0 / 0
                                            RoundCase{0.0, 0.0, std::nullopt},
                                            RoundCase{1e300, 1e300, std::nullopt}, // v × m overflows
-                                           RoundCase{1.0, 5e-324, 0.0}));
+                                           RoundCase{1.0, 5e-324, 0.0}),
+                         RoundCaseName);
 
 TEST(RoundToAccuracy, SmallNegativeValueShowsAsZero) {
     const std::optional<double> rounded = RoundToAccuracy(-0.004, 100);

@@ -24,6 +24,10 @@ void PrintTo(const SplitCase& c, std::ostream* os) {
     *os << '"' << c.equation << '"';
 }
 
+std::string SplitCaseName(const ::testing::TestParamInfo<SplitCase>& row) {
+    return testing::RowName(row.index, {row.param.equation});
+}
+
 class ParseSplitTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(ParseSplitTest, SplitsIntoCoefficients) {
@@ -49,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Only the exact one-character texts become numbers.
                       SplitCase{"X^2 -X", {Number(1), Text(" -"), Number(0)}},
                       SplitCase{"X^2+ X", {Number(1), Text("+ "), Number(0)}},
-                      SplitCase{"10X^2 - 2X - 3", {Text("10"), Text(" - 2"), Text(" - 3")}}));
+                      SplitCase{"10X^2 - 2X - 3", {Text("10"), Text(" - 2"), Text(" - 3")}}),
+    SplitCaseName);
 
 // Which passes find how many markers, and what comes of it.
 INSTANTIATE_TEST_SUITE_P(MarkerTable, ParseSplitTest,
@@ -63,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(MarkerTable, ParseSplitTest,
                              SplitCase{"X1X1Xx^2+1x+2", {Text("X1X1X"), Text("+1"), Text("+2")}},
                              // The character right after a marker is skipped: "XX" counts the
                              // second X only when it stands at least two places on.
-                             SplitCase{"XXaX", {Number(1), Text(""), Number(0)}}));
+                             SplitCase{"XXaX", {Number(1), Text(""), Number(0)}}),
+                         SplitCaseName);
 
 TEST(ParseQuadratic, MarkerRightAfterTheFirstIsNotTheSecond) {
     // "XX" then nothing: p1 = 1 and no X from position 3 on.
@@ -71,6 +77,10 @@ TEST(ParseQuadratic, MarkerRightAfterTheFirstIsNotTheSecond) {
 }
 
 class ParseInvalidTest : public ::testing::TestWithParam<const char*> {};
+
+std::string InvalidEquationName(const ::testing::TestParamInfo<const char*>& row) {
+    return testing::RowName(row.index, {row.param});
+}
 
 TEST_P(ParseInvalidTest, IsInvalidQuadratic) {
     EXPECT_TRUE(std::holds_alternative<InvalidQuadratic>(ParseQuadratic(U16(GetParam()))))
@@ -84,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, ParseInvalidTest,
                                            // one X, however many x
                                            "X^2+2x+3x", "xxX",
                                            // three or more X with none, one or three x
-                                           "XXXXX", "X^2+X+X", "X^2+X+Xx", "X^2+X+Xx^2+x+x"));
+                                           "XXXXX", "X^2+X+X", "X^2+X+Xx", "X^2+X+Xx^2+x+x"),
+                         InvalidEquationName);
 
 TEST(ParseQuadratic, SecondMarkerTwoPlacesOnIsMalformed) {
     EXPECT_TRUE(std::holds_alternative<MalformedTerm>(ParseQuadratic(u"XXX")));

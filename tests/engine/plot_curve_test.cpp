@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace veltrix {
@@ -101,6 +102,10 @@ void PrintTo(const FirstPointFailure& c, std::ostream* os) {
     *os << '"' << c.equation << "\" (" << c.why << ')';
 }
 
+std::string FirstPointFailureName(const ::testing::TestParamInfo<FirstPointFailure>& row) {
+    return testing::RowName(row.index, {row.param.equation});
+}
+
 class FailsAtTheFirstPoint : public ::testing::TestWithParam<FirstPointFailure> {};
 
 TEST_P(FailsAtTheFirstPoint, WithNoSegment) {
@@ -121,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // -inf + inf would make a NaN, which no range test catches afterwards.
                       FirstPointFailure{"1E307X^2+1E308X+0", "opposite overflows"},
                       // 1e37 · 97.8 is a double but beyond the largest float.
-                      FirstPointFailure{"1E37X^2+0X+0", "beyond the float range"}));
+                      FirstPointFailure{"1E37X^2+0X+0", "beyond the float range"}),
+    FirstPointFailureName);
 
 // A double overflow can only come at the first point: any point after a kept one that had an
 // intermediate beyond the double range would have had a y beyond the float range earlier. So

@@ -18,6 +18,10 @@ void PrintTo(const SolveCase& c, std::ostream* os) {
     *os << '"' << c.equation << "\" at \"" << c.accuracy << '"';
 }
 
+std::string SolveCaseName(const ::testing::TestParamInfo<SolveCase>& row) {
+    return testing::RowName(row.index, {row.param.equation, "at", row.param.accuracy});
+}
+
 class SolveQuadraticTest : public ::testing::TestWithParam<SolveCase> {};
 
 TEST_P(SolveQuadraticTest, GivesTheOutcome) {
@@ -46,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         SolveCase{"10X^2-2X-3 ", "2", R("0.66", "-0.46")},
         // The accuracy need not be whole: 1 × 10^2.5 rounds to 316, and
         // 316 / 316.2277… is not 1.
-        SolveCase{"X^2-2X+1", "2.5", R("0.999279740613208", "0.999279740613208")}));
+        SolveCase{"X^2-2X+1", "2.5", R("0.999279740613208", "0.999279740613208")}),
+    SolveCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, SolveQuadraticTest,
@@ -62,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
         SolveCase{"1e300X^2+0X+1e300", "2", EvaluationFailed{}},
         SolveCase{"X^2+1e200X+0", "2", EvaluationFailed{}},
         SolveCase{"-1e300X^2+1e200X+1e300", "2", EvaluationFailed{}},
-        SolveCase{"X^2+1e+400X-4", "2", EvaluationFailed{}}));
+        SolveCase{"X^2+1e+400X-4", "2", EvaluationFailed{}}),
+    SolveCaseName);
 
 // The accuracy is converted before the equation is looked at: a bad accuracy fails even an
 // equation that does not split.
@@ -73,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Accuracy, SolveQuadraticTest,
                                            SolveCase{"X^2-4", "", EvaluationFailed{}},
                                            SolveCase{"10X^2-2X-3", "400", EvaluationFailed{}},
                                            SolveCase{"10X^2-2X-3", "-400", EvaluationFailed{}},
-                                           SolveCase{"10X^2-2X-3", "-1", R("0", "0")}));
+                                           SolveCase{"10X^2-2X-3", "-1", R("0", "0")}),
+                         SolveCaseName);
 
 // Any whole accuracy is taken, not only 0 to 3. A value of five digits that fills the rounding
 // range keeps exactly those digits, so a power of ten one step off shows at any accuracy: below,
@@ -98,6 +105,11 @@ struct ValueCase {
 
 void PrintTo(const ValueCase& c, std::ostream* os) {
     *os << '"' << c.equation << "\" x=\"" << c.x << "\" at \"" << c.accuracy << '"';
+}
+
+std::string ValueCaseName(const ::testing::TestParamInfo<ValueCase>& row) {
+    return testing::RowName(row.index,
+                            {row.param.equation, "x", row.param.x, "at", row.param.accuracy});
 }
 
 class ValueOfYAtXTest : public ::testing::TestWithParam<ValueCase> {};
@@ -125,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueOfYAtXTest,
                                            ValueCase{"10x^2-2x-3", "1.234", "2", V("9.76")},
                                            ValueCase{"10X^3-2X-3", "1", "2", V("5")},
                                            ValueCase{"X^2+0X-4", "2", "2", V("0")},
-                                           ValueCase{"X^2+X", " - 2 ", "2", V("2")}));
+                                           ValueCase{"X^2+X", " - 2 ", "2", V("2")}),
+                         ValueCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, ValueOfYAtXTest,
@@ -142,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"10X^2-2X-3", "1", "-400", EvaluationFailed{}},
                       // x² overflows although y would be representable after cancelling.
                       ValueCase{"X^2-1e300X+0", "1e200", "2", EvaluationFailed{}},
-                      ValueCase{"1e300X^2+0X+0", "1e10", "2", EvaluationFailed{}}));
+                      ValueCase{"1e300X^2+0X+0", "1e10", "2", EvaluationFailed{}}),
+    ValueCaseName);
 
 } // namespace
 } // namespace veltrix
