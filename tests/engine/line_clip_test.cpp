@@ -1,5 +1,6 @@
 #include "engine/line_clip.hpp"
 #include "engine/polylines.hpp"
+#include "test_text.hpp"
 
 #include <cfloat>
 #include <cmath>
@@ -39,6 +40,10 @@ void PrintTo(const ClipCase& c, std::ostream* os) {
 }
 
 class ClipToRectTest : public ::testing::TestWithParam<ClipCase> {};
+
+std::string ClipCaseName(const ::testing::TestParamInfo<ClipCase>& row) {
+    return testing::RowName(row.index, {row.param.what});
+}
 
 void ExpectSamePoint(ClipPoint actual, ClipPoint expected) {
     EXPECT_DOUBLE_EQ(actual.x, expected.x);
@@ -130,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 0},
                  {10, std::numeric_limits<double>::infinity()},
                  kWindow,
-                 std::nullopt}));
+                 std::nullopt}),
+    ClipCaseName);
 
 // Lines y = (p/q)·x through the origin with ends 2^100 pixels away in both directions, cut
 // by rectangles placed all around them: every cut end lies on the line and on the rectangle.
