@@ -14,6 +14,9 @@ namespace veltrix::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kTwipsPerCentimetre = 567;
+// 37.8: the Graph window draws in centimetres.
+inline constexpr double kPixelsPerCentimetre =
+    static_cast<double>(kTwipsPerCentimetre) / static_cast<double>(kTwipsPerPixel);
 
 // A rectangle in twips: left and top from the parent's top-left corner (the screen's for a
 // window), then width and height.

@@ -4,9 +4,9 @@
 
 #include "engine/plot_curve.hpp"
 #include "ui/geometry.hpp"
-#include "ui/svg_drawing.hpp"
+#include "ui/graph_export.hpp"
+#include "ui/graph_picture.hpp"
 
-#include <QImage>
 #include <QStringList>
 #include <QWidget>
 #include <cstddef>
@@ -46,38 +46,23 @@ class GraphWindow final : public QWidget {
     // How many lines the window keeps. A batch of lines identical to one already drawn adds
     // nothing to the picture, so it is kept only once.
     std::size_t KeptLineCount() const;
-    // The picture the window paints from, in device pixels: at least as large as the window.
-    QSize PictureSize() const { return picture_.size(); }
-
-    // The client area exactly as the window shows it, in device pixels at the screen's scale.
-    // Its resolution says the window's true size: 37.8 pixels a centimetre at scale 1.
-    QImage Picture();
-
-    // The lines as far as the client area shows them, cut at its edges, in centimetres: the
-    // window's drawing at its true size, for an SVG file.
-    LineDrawing Drawing() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    // Copy: the picture onto the clipboard.
-    void CopyPicture();
-    // Save As: asks for a file name and writes the picture there as PNG, or the drawing as SVG,
-    // by the name's extension or else by the file type chosen. A failure writes nothing and
-    // says why in a message box.
-    void SaveAs();
+    // The lines as far as the client area shows them, cut at its edges, in centimetres: the
+    // window's drawing at its true size, for an SVG file.
+    LineDrawing Drawing() const;
 
     void Keep(std::vector<GraphLine> lines);
-    void EnsurePicture();
-    void Render(std::span<const GraphLine> lines);
+    // Makes the picture cover the window at the screen's present scale.
+    void CoverWindow();
 
-    AppContext& app_;
     std::vector<std::vector<GraphLine>> batches_;
     QStringList plotted_; // the equations whose curves the window shows, oldest first
-    QImage picture_;      // device pixels, white where nothing is drawn
-    qreal pictureScale_ = 0;
+    GraphPicture picture_;
 };
 
 // Plot: draws the axes, the ticks and the curve of the equation into the Graph window, over

@@ -186,8 +186,8 @@ TEST_F(PlotTest, ResizingShowsMoreOfTheSamePlane) {
 }
 
 // Grown a pixel at a time through every remainder of the picture's growth step, the window
-// paints its last column and row from a picture that is never far larger than itself.
-TEST_F(PlotTest, GrowingPaintsTheWholeWindowFromAPictureOfAboutItsSize) {
+// paints its last column and row.
+TEST_F(PlotTest, GrowingPaintsTheWholeWindow) {
     GraphWindow& graph = app.Windows().MakeVisible<GraphWindow>();
     const GraphLine longAxes[] = {{{5, 0}, {5, 100}}, {{0, 5}, {100, 5}}};
     graph.DrawLines(longAxes);
@@ -199,8 +199,23 @@ TEST_F(PlotTest, GrowingPaintsTheWholeWindowFromAPictureOfAboutItsSize) {
         ASSERT_TRUE(IsBlack(screen, {right, kAxis}) && IsWhite(screen, {right, kAxis + 3}) &&
                     IsBlack(screen, {kAxis, bottom}) && IsWhite(screen, {kAxis + 3, bottom}))
             << "at " << graph.width() << " x " << graph.height();
-        ASSERT_LE(graph.PictureSize().width(), 2 * graph.width());
-        ASSERT_LE(graph.PictureSize().height(), 2 * graph.height());
+    }
+}
+
+// The picture a growing window paints from grows in steps, and never far beyond the window.
+TEST(GraphPictureTest, CoversAGrowingWindowWithoutGrowingFarBeyondIt) {
+    GraphPicture picture;
+    for (const qreal scale : {1.0, 2.0}) {
+        for (int grown = 0; grown <= 128; ++grown) {
+            const QSize window = QSize(378, 359) + QSize(grown, grown);
+            picture.Cover(window, scale, {});
+            const QSize needed = window * scale;
+            ASSERT_GE(picture.Size().width(), needed.width()) << grown << " at scale " << scale;
+            ASSERT_GE(picture.Size().height(), needed.height()) << grown << " at scale " << scale;
+            ASSERT_LE(picture.Size().width(), 2 * needed.width()) << grown << " at scale " << scale;
+            ASSERT_LE(picture.Size().height(), 2 * needed.height())
+                << grown << " at scale " << scale;
+        }
     }
 }
 

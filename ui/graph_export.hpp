@@ -1,0 +1,33 @@
+// Taking the Graph window's drawing elsewhere: its pixels copied to the clipboard, or saved as a
+// PNG picture or as an SVG drawing at true size, where a centimetre of the window is a centimetre
+// of the drawing.
+#pragma once
+
+#include <QPolygonF>
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace veltrix::ui {
+
+class AppContext;
+
+// A page of lines in centimetres, origin at its top-left corner, y growing downward.
+struct LineDrawing {
+    QSizeF size;                      // the page; whatever lies beyond it is cut off
+    double lineWidth = 0;             // the width of every line
+    std::vector<QPolygonF> polylines; // each a chain of straight lines
+    QString title, description;
+};
+
+// Adds Copy and Save As to the window's context menu, with their shortcuts Ctrl+C and Ctrl+S
+// while it is active. Copy puts the window's pixels on the clipboard. Save As asks for a file name
+// and writes the pixels there as PNG, or `drawing()` as SVG on a white page of its size, by the
+// name's extension or else by the file type chosen. A file is written whole or not at all: a
+// failure leaves an existing file as it was and says why in a message box.
+void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing);
+
+} // namespace veltrix::ui
