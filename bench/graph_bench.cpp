@@ -34,7 +34,12 @@ class Program {
             ->setText(equation);
     }
 
-    void PressPlot() { app_.Windows().Get<MainWindow>().PlotButton().click(); }
+    void PressPlot() {
+        app_.Windows()
+            .Get<MainWindow>()
+            .findChild<QPushButton*>(QStringLiteral("Command2"))
+            ->click();
+    }
 
     void CloseGraph() {
         if (GraphWindow* old = app_.Windows().Find<GraphWindow>()) {

@@ -54,18 +54,18 @@ void MainWindow::BuildControls(QWidget& client) {
 
     QPushButton& calculate =
         AddButton(client, "Command1", QStringLiteral("Calculate"), {0, 840, 3585, 375});
-    plot_ = &AddButton(client, "Command2", QStringLiteral("Plot"), {0, 1200, 3585, 375});
+    QPushButton& plot = AddButton(client, "Command2", QStringLiteral("Plot"), {0, 1200, 3585, 375});
     QPushButton& findValue =
         AddButton(client, "Command3", QStringLiteral("Find a value of Y"), {0, 1560, 3585, 375});
     QPushButton& setAccuracy =
         AddButton(client, "Command4", QStringLiteral("Set accuracy"), {0, 1920, 3585, 375});
 
-    StackTopFirst({&setAccuracy, &findValue, plot_, &calculate, equation_, &prompt});
-    SetTabOrder({equation_, &calculate, plot_, &findValue, &setAccuracy});
+    StackTopFirst({&setAccuracy, &findValue, &plot, &calculate, equation_, &prompt});
+    SetTabOrder({equation_, &calculate, &plot, &findValue, &setAccuracy});
     equation_->setFocus();
 
     connect(&calculate, &QPushButton::clicked, this, [this] { Calculate(app_); });
-    connect(plot_, &QPushButton::clicked, this, [this] { Plot(app_); });
+    connect(&plot, &QPushButton::clicked, this, [this] { Plot(app_); });
     connect(&findValue, &QPushButton::clicked, this,
             [this] { app_.Windows().MakeVisible<FindValueWindow>(); });
     connect(&setAccuracy, &QPushButton::clicked, this,

@@ -7,7 +7,6 @@
 #include <QMainWindow>
 
 class QLineEdit;
-class QPushButton;
 
 namespace veltrix::ui {
 
@@ -32,9 +31,6 @@ class MainWindow final : public QMainWindow {
     // The equation as typed, read by every command at the moment it runs.
     QString EquationText() const;
 
-    // The Plot button (Command2), which starts the Plot command of the Graph window's unit.
-    QPushButton& PlotButton() { return *plot_; }
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -46,7 +42,6 @@ class MainWindow final : public QMainWindow {
 
     AppContext& app_;
     QLineEdit* equation_ = nullptr;
-    QPushButton* plot_ = nullptr;
 };
 
 // Starts the program's user interface: creates the main window and shows it, with the keyboard
