@@ -1,8 +1,13 @@
 #include "ui/app_context.hpp"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 
 namespace veltrix::ui {
+
+QString AppContext::EquationText() const {
+    return equationBox_ ? equationBox_->text() : QString();
+}
 
 void AppContext::End() {
     // Closing the main window ends the program too, so End is re-entered from there.

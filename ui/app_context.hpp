@@ -1,11 +1,15 @@
-// What every window and command of one running program shares: its windows and the way it shows
-// messages and asks for file names. The program's entry owns the one instance; tests build their
-// own with a recorder in place of the real message boxes and answers in place of the file dialog.
+// What every window and command of one running program shares: its windows, the equation typed
+// in the main window, and the way it shows messages and asks for file names. The program's entry
+// owns the one instance; tests build their own with a recorder in place of the real message boxes
+// and answers in place of the file dialog.
 #pragma once
 
 #include "ui/file_dialogs.hpp"
 #include "ui/message_boxes.hpp"
 #include "ui/window_set.hpp"
+
+#include <QLineEdit>
+#include <QPointer>
 
 namespace veltrix::ui {
 
@@ -20,6 +24,12 @@ class AppContext {
     MessageBoxes& Messages() { return messages_; }
     FileDialogs& Files() { return files_; }
 
+    // The equation as typed in the main window's equation box, which every command reads at the
+    // moment it runs; empty while there is no main window.
+    QString EquationText() const;
+    // Called by the main window when it builds the box.
+    void SetEquationBox(QLineEdit& box) { equationBox_ = &box; }
+
     // Ends the program at once: closes every window, hidden ones too, and leaves the event loop.
     // Nothing is asked and nothing is saved.
     void End();
@@ -28,6 +38,7 @@ class AppContext {
     MessageBoxes& messages_;
     FileDialogs& files_;
     WindowSet windows_;
+    QPointer<QLineEdit> equationBox_;
     bool ending_ = false;
 };
 

@@ -4,7 +4,6 @@
 #include "ui/accuracy_window.hpp"
 #include "ui/app_context.hpp"
 #include "ui/controls.hpp"
-#include "ui/main_window.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -56,7 +55,7 @@ FindValueWindow::FindValueWindow(AppContext& app) : app_(app) {
 void FindValueWindow::Calculate() {
     try {
         const QString accuracy = CurrentAccuracy(app_);
-        const QString equation = app_.Windows().Get<MainWindow>().EquationText();
+        const QString equation = app_.EquationText();
         const QString x = x_->text();
         const ValueOutcome outcome =
             ValueOfYAtX(equation.toStdU16String(), x.toStdU16String(), accuracy.toStdU16String());

@@ -2,7 +2,6 @@
 
 #include "engine/engine.hpp"
 #include "ui/app_context.hpp"
-#include "ui/main_window.hpp"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -115,7 +114,7 @@ void GraphWindow::paintEvent(QPaintEvent* event) {
 
 void Plot(AppContext& app) {
     try {
-        const QString equation = app.Windows().Get<MainWindow>().EquationText();
+        const QString equation = app.EquationText();
         const ParseOutcome parsed = ParseQuadratic(equation.toStdU16String());
         if (std::holds_alternative<InvalidQuadratic>(parsed)) {
             app.Messages().Show(QStringLiteral("Invalid Quadratic"));

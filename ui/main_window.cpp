@@ -50,6 +50,7 @@ void MainWindow::BuildControls(QWidget& client) {
 
     equation_ = &AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});
     equation_->setAccessibleName(QStringLiteral("Equation"));
+    app_.SetEquationBox(*equation_);
     prompt.setBuddy(equation_);
 
     QPushButton& calculate =

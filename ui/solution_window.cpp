@@ -5,7 +5,6 @@
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
 #include "ui/controls.hpp"
-#include "ui/main_window.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -130,7 +129,7 @@ void SolutionWindow::ShowRoots(const QString& plusRoot, const QString& minusRoot
 void Calculate(AppContext& app) {
     try {
         const QString accuracy = CurrentAccuracy(app);
-        const QString equation = app.Windows().Get<MainWindow>().EquationText();
+        const QString equation = app.EquationText();
         const SolveOutcome outcome =
             SolveQuadratic(equation.toStdU16String(), accuracy.toStdU16String());
         if (const auto* roots = std::get_if<Roots>(&outcome)) {
