@@ -13,7 +13,7 @@
 
 namespace veltrix::ui {
 
-AccuracyWindow::AccuracyWindow(AppContext& app) : app_(app) {
+AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(QStringLiteral("Accuracy"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/geometry.hpp"
+#include "ui/window_set.hpp"
 
 #include <QWidget>
 
@@ -14,7 +15,7 @@ namespace veltrix::ui {
 
 class AppContext;
 
-class AccuracyWindow final : public QWidget {
+class AccuracyWindow final : public SetWindow<QWidget> {
     Q_OBJECT
 
   public:

@@ -29,7 +29,7 @@ QLabel& AddWhiteLabel(QWidget& window, const char* name, const QString& caption,
 
 } // namespace
 
-FindValueWindow::FindValueWindow(AppContext& app) : app_(app) {
+FindValueWindow::FindValueWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(QStringLiteral("Find a value"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/geometry.hpp"
+#include "ui/window_set.hpp"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ namespace veltrix::ui {
 
 class AppContext;
 
-class FindValueWindow final : public QWidget {
+class FindValueWindow final : public SetWindow<QWidget> {
     Q_OBJECT
 
   public:

@@ -29,7 +29,7 @@ QString Spoken(const QString& equation) {
 
 } // namespace
 
-GraphWindow::GraphWindow(AppContext& app) {
+GraphWindow::GraphWindow(AppContext& app) : SetWindow(app.Windows()) {
     setWindowTitle(QStringLiteral("Graph"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -6,6 +6,7 @@
 #include "ui/geometry.hpp"
 #include "ui/graph_export.hpp"
 #include "ui/graph_picture.hpp"
+#include "ui/window_set.hpp"
 
 #include <QStringList>
 #include <QWidget>
@@ -25,7 +26,7 @@ class AppContext;
 //
 // Its context menu, and Ctrl+C and Ctrl+S while it is active, copy its picture to the clipboard
 // and save it as a PNG or SVG file.
-class GraphWindow final : public QWidget {
+class GraphWindow final : public SetWindow<QWidget> {
     Q_OBJECT
 
   public:

@@ -25,7 +25,7 @@ QString HelpMessage() {
            QStringLiteral(" or email us at ") + QLatin1String(kContactEmail);
 }
 
-MainWindow::MainWindow(AppContext& app) : app_(app) {
+MainWindow::MainWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(QStringLiteral("Veltrix"));
     setWindowIcon(VeltrixIcon());
 
@@ -104,6 +104,7 @@ void MainWindow::ShowHelp() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
+    SetWindow::closeEvent(event);
     app_.End();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/geometry.hpp"
+#include "ui/window_set.hpp"
 
 #include <QMainWindow>
 
@@ -19,7 +20,7 @@ inline constexpr char kHelpPage[] = "https://veltrix.example.org/help";
 QString AboutMessage();
 QString HelpMessage();
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public SetWindow<QMainWindow> {
     Q_OBJECT
 
   public:

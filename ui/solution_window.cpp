@@ -74,7 +74,7 @@ QString FailureMessage(const SolveOutcome& outcome) {
 
 } // namespace
 
-SolutionWindow::SolutionWindow(AppContext&) {
+SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     setWindowTitle(QStringLiteral("Solution"));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

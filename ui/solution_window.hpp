@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/geometry.hpp"
+#include "ui/window_set.hpp"
 
 #include <QWidget>
 
@@ -12,7 +13,7 @@ namespace veltrix::ui {
 
 class AppContext;
 
-class SolutionWindow final : public QWidget {
+class SolutionWindow final : public SetWindow<QWidget> {
     Q_OBJECT
 
   public:

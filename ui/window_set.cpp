@@ -1,24 +1,20 @@
 #include "ui/window_set.hpp"
 
+#include <algorithm>
+
 namespace veltrix::ui {
 
 WindowSet::~WindowSet() {
     // Windows still open, hidden, or closed but not yet deleted by the event loop.
-    for (const QPointer<QWidget>& window : windows_) {
-        delete window.data();
+    for (const Member& member : windows_) {
+        delete member.window.data();
     }
 }
 
-bool WindowSet::IsAlive(const QPointer<QWidget>& window) {
-    // Closing clears WA_DeleteOnClose and schedules the deletion; from that moment the window is
-    // gone for the program, even before the event loop deletes it.
-    return window && window->testAttribute(Qt::WA_DeleteOnClose);
-}
-
 QWidget* WindowSet::FindByName(const QString& name) const {
-    for (const QPointer<QWidget>& window : windows_) {
-        if (IsAlive(window) && window->objectName() == name) {
-            return window.data();
+    for (const Member& member : windows_) {
+        if (IsOpen(member) && member.window->objectName() == name) {
+            return member.window.data();
         }
     }
     return nullptr;
@@ -26,9 +22,9 @@ QWidget* WindowSet::FindByName(const QString& name) const {
 
 QStringList WindowSet::ExistingNames() const {
     QStringList names;
-    for (const QPointer<QWidget>& window : windows_) {
-        if (IsAlive(window)) {
-            names << window->objectName();
+    for (const Member& member : windows_) {
+        if (IsOpen(member)) {
+            names << member.window->objectName();
         }
     }
     return names;
@@ -36,22 +32,30 @@ QStringList WindowSet::ExistingNames() const {
 
 void WindowSet::CloseAll() {
     // Copied first: closing a window may run code that looks windows up.
-    const std::vector<QPointer<QWidget>> open = windows_;
-    for (const QPointer<QWidget>& window : open) {
-        if (IsAlive(window)) {
-            window->close();
+    const std::vector<Member> members = windows_;
+    for (const Member& member : members) {
+        if (IsOpen(member)) {
+            member.window->close();
         }
     }
 }
 
-void WindowSet::Adopt(QWidget& window, const char* name, const TwipsRect& clientArea) {
-    std::erase_if(windows_, [](const QPointer<QWidget>& known) { return !known; });
-    window.setObjectName(QString::fromLatin1(name));
-    window.setAttribute(Qt::WA_DeleteOnClose);
-    PlaceClientArea(window, clientArea);
-    windows_.emplace_back(&window);
+void WindowSet::Closed(QWidget& window) {
+    const auto member =
+        std::ranges::find_if(windows_, [&window](const Member& m) { return m.window == &window; });
+    if (member == windows_.end() || !member->open) {
+        return;
+    }
+    member->open = false;
+    window.deleteLater();
 }
 
+void WindowSet::Adopt(QWidget& window, const char* name, const TwipsRect& clientArea) {
+    std::erase_if(windows_, [](const Member& known) { return !known.window; });
+    window.setObjectName(QString::fromLatin1(name));
+    PlaceClientArea(window, clientArea);
+    windows_.push_back({&window, true});
+}
 void WindowSet::MakeVisible(QWidget& window) {
     if (window.isHidden()) {
         window.show();

@@ -1,7 +1,8 @@
 // The program's windows: one instance of each, known by its name, created at its first use and
 // destroyed by its close box.
 //
-// A window class plugs in by providing, besides Q_OBJECT:
+// A window class plugs in by deriving from SetWindow<QWidget> (or another widget class) and
+// providing, besides Q_OBJECT:
 //
 //     static constexpr char kName[] = "Form4";              // its object name and identity
 //     static constexpr TwipsRect kClientArea{3495, 3900, 4335, 315};  // where it first appears
@@ -14,6 +15,7 @@
 
 #include "ui/geometry.hpp"
 
+#include <QCloseEvent>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -73,14 +75,40 @@ class WindowSet {
     // Closes every window, hidden ones too, as their close boxes would.
     void CloseAll();
 
+    // Told by a window of the set that it accepted a close: from now on it no longer exists for
+    // the program, and it is deleted once control is back in the event loop.
+    void Closed(QWidget& window);
+
   private:
+    struct Member {
+        QPointer<QWidget> window; // null once deleted
+        bool open = true;         // false from its close on, until it is deleted
+    };
+
     void Adopt(QWidget& window, const char* name, const TwipsRect& clientArea);
     static void MakeVisible(QWidget& window);
     static void ShowInFront(QWidget& window);
-    static bool IsAlive(const QPointer<QWidget>& window);
+    static bool IsOpen(const Member& member) { return member.open && member.window; }
 
     AppContext& app_;
-    std::vector<QPointer<QWidget>> windows_;
+    std::vector<Member> windows_;
+};
+
+// The base of every window of the set: a close the window accepts, from its close box or from
+// close(), takes it out of the set.
+template <class Base> class SetWindow : public Base {
+  protected:
+    explicit SetWindow(WindowSet& set) : set_(set) {}
+
+    void closeEvent(QCloseEvent* event) override {
+        Base::closeEvent(event);
+        if (event->isAccepted()) {
+            set_.Closed(*this);
+        }
+    }
+
+  private:
+    WindowSet& set_;
 };
 
 } // namespace veltrix::ui
