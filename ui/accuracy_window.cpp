@@ -15,10 +15,7 @@ namespace veltrix::ui {
 
 AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(QStringLiteral("Accuracy"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::Button, Qt::white);
-    setPalette(white);
+    UseWhiteBackground(*this, ButtonFace::White);
 
     // The accuracy text lives in a text box that is never shown, to the right of the client area.
     accuracy_ = &AddTextBox(*this, "Text1", QStringLiteral("2"), {1920, 480, 615, 975});

@@ -56,11 +56,27 @@ void UseBlackText(QWidget& control) {
     control.setPalette(palette);
 }
 
+void UseWhiteBackground(QWidget& window, ButtonFace buttons) {
+    QPalette white = window.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    if (buttons == ButtonFace::White) {
+        white.setColor(QPalette::Button, Qt::white);
+    }
+    window.setPalette(white);
+}
+
 QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box) {
     QLabel& label = Place(new QLabel(caption, &parent), name, box);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setTextFormat(Qt::PlainText);
     UseBlackText(label);
+    return label;
+}
+
+QLabel& AddOpaqueLabel(QWidget& parent, const char* name, const QString& caption,
+                       const TwipsRect& box) {
+    QLabel& label = AddLabel(parent, name, caption, box);
+    label.setAutoFillBackground(true);
     return label;
 }
 

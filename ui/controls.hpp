@@ -22,9 +22,18 @@ namespace veltrix::ui {
 // unreadable there.
 void UseBlackText(QWidget& control);
 
+// A white background for the window; its push buttons keep the desktop theme's face unless made
+// white too.
+enum class ButtonFace { Theme, White };
+void UseWhiteBackground(QWidget& window, ButtonFace buttons = ButtonFace::Theme);
+
 // A label with its text at the top left, as captions sit; transparent unless made opaque. Every
 // label lies on its window's fixed background colour, so its text is black.
 QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, const TwipsRect& box);
+
+// A label that fills its box with its window's background colour, hiding whatever lies under it.
+QLabel& AddOpaqueLabel(QWidget& parent, const char* name, const QString& caption,
+                       const TwipsRect& box);
 
 // Lets the user select the label's text with the mouse and copy it from the label's context menu.
 // The label still takes no keyboard focus: Tab passes it by, and a click leaves the focus where it

@@ -20,29 +20,20 @@ QString EvaluationFailedMessage() {
                           "accuracy.");
 }
 
-QLabel& AddWhiteLabel(QWidget& window, const char* name, const QString& caption,
-                      const TwipsRect& box) {
-    QLabel& label = AddLabel(window, name, caption, box);
-    label.setAutoFillBackground(true);
-    return label;
-}
-
 } // namespace
 
 FindValueWindow::FindValueWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(QStringLiteral("Find a value"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    UseWhiteBackground(*this);
 
-    QLabel& xName = AddWhiteLabel(*this, "Label1", QStringLiteral("X="), {120, 120, 1095, 375});
+    QLabel& xName = AddOpaqueLabel(*this, "Label1", QStringLiteral("X="), {120, 120, 1095, 375});
     x_ = &AddTextBox(*this, "Text1", QString(), {360, 120, 855, 285});
     x_->setAccessibleName(QStringLiteral("x"));
     xName.setBuddy(x_);
     QPushButton& calculate =
         AddButton(*this, "Command1", QStringLiteral("Calculate"), {1320, 120, 975, 255});
-    QLabel& yName = AddWhiteLabel(*this, "Label2", QStringLiteral("Y="), {120, 600, 2895, 375});
-    y_ = &AddWhiteLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
+    QLabel& yName = AddOpaqueLabel(*this, "Label2", QStringLiteral("Y="), {120, 600, 2895, 375});
+    y_ = &AddOpaqueLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
     y_->setAccessibleDescription(QStringLiteral("value of y"));
     MakeSelectable(*y_);
 
@@ -64,7 +55,7 @@ void FindValueWindow::Calculate() {
             return;
         }
         app_.Messages().Show(std::holds_alternative<InvalidQuadratic>(outcome)
-                                 ? QStringLiteral("Invalid Quadratic")
+                                 ? InvalidQuadraticMessage()
                                  : EvaluationFailedMessage());
     } catch (const std::exception&) {
         // Out of memory for a monstrous text: the command's general failure.

@@ -2,6 +2,7 @@
 
 #include "engine/engine.hpp"
 #include "ui/app_context.hpp"
+#include "ui/controls.hpp"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,11 +12,6 @@
 namespace veltrix::ui {
 
 namespace {
-
-QString PlotFailedMessage() {
-    return QStringLiteral(
-        "You have either entered an invalid quadratic, or have specified too higher accuracy.");
-}
 
 // An equation as a screen reader should say it: a very long one (anything can be pasted into the
 // equation box) is cut short, so that a description of many plots stays readable and small.
@@ -31,9 +27,7 @@ QString Spoken(const QString& equation) {
 
 GraphWindow::GraphWindow(AppContext& app) : SetWindow(app.Windows()) {
     setWindowTitle(QStringLiteral("Graph"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    UseWhiteBackground(*this);
     // paintEvent covers every pixel with the picture, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -117,12 +111,12 @@ void Plot(AppContext& app) {
         const QString equation = app.EquationText();
         const ParseOutcome parsed = ParseQuadratic(equation.toStdU16String());
         if (std::holds_alternative<InvalidQuadratic>(parsed)) {
-            app.Messages().Show(QStringLiteral("Invalid Quadratic"));
+            app.Messages().Show(InvalidQuadraticMessage());
             return;
         }
         const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed);
         if (coefficients == nullptr) { // MalformedTerm: the window is not touched
-            app.Messages().Show(PlotFailedMessage());
+            app.Messages().Show(EquationFailedMessage());
             return;
         }
         GraphWindow& graph = app.Windows().MakeVisible<GraphWindow>();
@@ -133,11 +127,11 @@ void Plot(AppContext& app) {
             graph.NotePlotted(equation);
         }
         if (curve.failedAtX) {
-            app.Messages().Show(PlotFailedMessage());
+            app.Messages().Show(EquationFailedMessage());
         }
     } catch (const std::exception&) {
         // Out of memory for a monstrous equation: the command's general failure.
-        app.Messages().Show(PlotFailedMessage());
+        app.Messages().Show(EquationFailedMessage());
     }
 }
 

@@ -10,6 +10,15 @@ QString ApplicationTitle() {
     return QStringLiteral("Veltrix v2.0");
 }
 
+QString InvalidQuadraticMessage() {
+    return QStringLiteral("Invalid Quadratic");
+}
+
+QString EquationFailedMessage() {
+    return QStringLiteral(
+        "You have either entered an invalid quadratic, or have specified too higher accuracy.");
+}
+
 std::unique_ptr<QMessageBox> QtMessageBoxes::Build(const QString& prompt) {
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, ApplicationTitle(), prompt,
                                              QMessageBox::Ok);

@@ -13,6 +13,11 @@ namespace veltrix::ui {
 // The caption of every message box.
 QString ApplicationTitle();
 
+// The messages that more than one command shows: an equation that does not split into its three
+// coefficients, and the general failure of Calculate and Plot.
+QString InvalidQuadraticMessage();
+QString EquationFailedMessage();
+
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;

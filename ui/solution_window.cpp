@@ -50,35 +50,21 @@ QFont RootsFont() {
     return font;
 }
 
-QLabel& AddOpaqueLabel(QWidget& window, const char* name, const QString& caption,
-                       const TwipsRect& box) {
-    QLabel& label = AddLabel(window, name, caption, box);
-    label.setAutoFillBackground(true);
-    return label;
-}
-
-QString CalculateFailedMessage() {
-    return QStringLiteral(
-        "You have either entered an invalid quadratic, or have specified too higher accuracy.");
-}
-
 QString FailureMessage(const SolveOutcome& outcome) {
     if (std::holds_alternative<InvalidQuadratic>(outcome)) {
-        return QStringLiteral("Invalid Quadratic");
+        return InvalidQuadraticMessage();
     }
     if (std::holds_alternative<NoRealRoots>(outcome)) {
         return QStringLiteral("There is no value of y for which x=0");
     }
-    return CalculateFailedMessage();
+    return EquationFailedMessage();
 }
 
 } // namespace
 
 SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     setWindowTitle(QStringLiteral("Solution"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    UseWhiteBackground(*this);
     setFont(RootsFont());
 
     // The boxes overlap; each one hides what lies under it, and "or" stays visible at the left
@@ -141,7 +127,7 @@ void Calculate(AppContext& app) {
         app.Messages().Show(FailureMessage(outcome));
     } catch (const std::exception&) {
         // Out of memory for a monstrous equation: the command's general failure.
-        app.Messages().Show(CalculateFailedMessage());
+        app.Messages().Show(EquationFailedMessage());
     }
 }
 
