@@ -10,24 +10,42 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <optional>
 
-int main(int argc, char* argv[]) {
-    const QStringList arguments = veltrix::CommandLineArguments(argc, argv);
-    if (veltrix::AnswerHelpOrVersion(arguments)) {
+namespace {
+
+// Answers what needs no window: the help, the version, or why Veltrix cannot start; the exit
+// status when it has answered.
+std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine) {
+    if (commandLine.helpWanted) {
+        veltrix::PrintHelp();
         return EXIT_SUCCESS;
     }
-    const std::optional<QString> platform =
-        veltrix::ChoosePlatform(veltrix::ReadSessionEnvironment(), arguments);
-    if (!platform) {
+    if (commandLine.versionWanted) {
+        veltrix::PrintVersion();
+        return EXIT_SUCCESS;
+    }
+    if (!commandLine.platform) {
         veltrix::ReportNoDisplay();
         return EXIT_FAILURE;
     }
-    veltrix::UsePlatform(*platform);
-
-    QApplication application(argc, argv);
-    if (!veltrix::AcceptsRemainingArguments(QCoreApplication::arguments())) {
+    if (!commandLine.fault.isEmpty()) {
+        veltrix::ReportFault(commandLine.fault);
         return EXIT_FAILURE;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const veltrix::CommandLine commandLine = veltrix::ReadCommandLine(
+        veltrix::ReadSessionEnvironment(), veltrix::CommandLineArguments(argc, argv));
+    if (const std::optional<int> status = AnswerWithoutWindows(commandLine)) {
+        return *status;
+    }
+    veltrix::UsePlatform(*commandLine.platform);
+    QApplication application(argc, argv);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
     // Lets the desktop match the windows to the installed desktop entry, and so to its icon.
