@@ -1,4 +1,5 @@
 // Veltrix: starts the main window and runs until the user ends the program.
+#include "app/application_start.hpp"
 #include "app/first_paint_probe.hpp"
 #include "app/startup.hpp"
 #include "ui/accessibility.hpp"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -39,13 +41,15 @@ std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine)
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const veltrix::CommandLine commandLine = veltrix::ReadCommandLine(
-        veltrix::ReadSessionEnvironment(), veltrix::CommandLineArguments(argc, argv));
+    const veltrix::SessionEnvironment session = veltrix::ReadSessionEnvironment();
+    const veltrix::CommandLine commandLine =
+        veltrix::ReadCommandLine(session, veltrix::CommandLineArguments(argc, argv));
     if (const std::optional<int> status = AnswerWithoutWindows(commandLine)) {
         return *status;
     }
     veltrix::UsePlatform(*commandLine.platform);
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application =
+        veltrix::StartApplication(argc, argv, *commandLine.platform, session);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
     // Lets the desktop match the windows to the installed desktop entry, and so to its icon.

@@ -160,6 +160,17 @@ std::optional<QString> PlatformOfTheSession(const SessionEnvironment& session) {
 #endif
 }
 
+// The display a platform plugin of Veltrix's choosing connects to, named for the user.
+std::optional<QString> DisplayNamed(QStringView plugin, const SessionEnvironment& session) {
+    if (plugin == QLatin1String("xcb") && !session.x11Display.isEmpty()) {
+        return QStringLiteral("the display \"%1\"").arg(session.x11Display);
+    }
+    if (plugin == QLatin1String("wayland") && !session.waylandDisplay.isEmpty()) {
+        return QStringLiteral("the Wayland display \"%1\"").arg(session.waylandDisplay);
+    }
+    return std::nullopt;
+}
+
 QString HelpText() {
     QCommandLineParser parser;
     DescribeOptions(parser);
@@ -228,6 +239,20 @@ void UsePlatform(const QString& platform) {
     if (!platform.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", platform.toLocal8Bit());
     }
+}
+
+std::optional<QString> UnreachableDisplayText(const QString& platform,
+                                              const SessionEnvironment& session) {
+    QStringList displays;
+    for (const QStringView plugin : QStringView(platform).split(u';')) {
+        const std::optional<QString> display = DisplayNamed(plugin, session);
+        if (!display) {
+            return std::nullopt;
+        }
+        displays.append(*display);
+    }
+    return QStringLiteral("Veltrix could not connect to %1.")
+        .arg(displays.join(QStringLiteral(" nor to ")));
 }
 
 } // namespace veltrix

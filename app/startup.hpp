@@ -1,5 +1,5 @@
-// What Veltrix settles before it opens any window: what the command line asks for and which of
-// Qt's platform plugins to run on.
+// What Veltrix settles before it opens any window: what the command line asks for, which of Qt's
+// platform plugins to run on, and what to say when that plugin cannot reach its display.
 #pragma once
 
 #include <QString>
@@ -55,5 +55,11 @@ void ReportFault(const QString& fault);
 // Makes Qt load the chosen plugin (the empty name: Qt's default); to be called before the
 // application object exists.
 void UsePlatform(const QString& platform);
+
+// The one line to say when no platform plugin could start, naming the display server that Veltrix
+// chose and that did not answer; nothing for a plugin of the user's own choosing that needs no
+// such display (Qt's own words then say best what went wrong).
+std::optional<QString> UnreachableDisplayText(const QString& platform,
+                                              const SessionEnvironment& session);
 
 } // namespace veltrix

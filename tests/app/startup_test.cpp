@@ -123,5 +123,42 @@ INSTANTIATE_TEST_SUITE_P(
                         "xcb",
                         "Unexpected argument 'foo'."}));
 
+struct UnreachableCase {
+    const char* what;
+    const char* platform;
+    SessionEnvironment session;
+    const char* text; // nullptr: Qt's own words
+};
+
+void PrintTo(const UnreachableCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class UnreachableDisplayTextTest : public testing::TestWithParam<UnreachableCase> {};
+
+TEST_P(UnreachableDisplayTextTest, NamesTheDisplaysTried) {
+    const UnreachableCase& c = GetParam();
+    const std::optional<QString> text =
+        UnreachableDisplayText(QString::fromLatin1(c.platform), c.session);
+    EXPECT_EQ(text ? text->toStdString() : "Qt's own words", c.text ? c.text : "Qt's own words");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Platforms, UnreachableDisplayTextTest,
+    testing::Values(
+        UnreachableCase{
+            "X", "xcb", {{}, ":77", {}}, "Veltrix could not connect to the display \":77\"."},
+        UnreachableCase{"Wayland",
+                        "wayland",
+                        {{}, {}, "nosuch"},
+                        "Veltrix could not connect to the Wayland display \"nosuch\"."},
+        UnreachableCase{"both",
+                        "xcb;wayland",
+                        {{}, ":77", "nosuch"},
+                        "Veltrix could not connect to the display \":77\" nor to the Wayland "
+                        "display \"nosuch\"."},
+        UnreachableCase{"xcb chosen without DISPLAY", "xcb", {{}, {}, kWayland}, nullptr},
+        UnreachableCase{"a plugin of the user's own", "nosuch", {{}, ":77", {}}, nullptr}));
+
 } // namespace
 } // namespace veltrix
