@@ -1,4 +1,5 @@
 // Veltrix: starts the main window and runs until the user ends the program.
+#include "app/application_start.hpp"
 #include "app/first_paint_probe.hpp"
 #include "app/startup.hpp"
 #include "ui/accessibility.hpp"
@@ -10,24 +11,45 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 
-int main(int argc, char* argv[]) {
-    const QStringList arguments = veltrix::CommandLineArguments(argc, argv);
-    if (veltrix::AnswerHelpOrVersion(arguments)) {
+namespace {
+
+// Answers what needs no window: the help, the version, or why Veltrix cannot start; the exit
+// status when it has answered.
+std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine) {
+    if (commandLine.helpWanted) {
+        veltrix::PrintHelp();
         return EXIT_SUCCESS;
     }
-    const std::optional<QString> platform =
-        veltrix::ChoosePlatform(veltrix::ReadSessionEnvironment(), arguments);
-    if (!platform) {
+    if (commandLine.versionWanted) {
+        veltrix::PrintVersion();
+        return EXIT_SUCCESS;
+    }
+    if (!commandLine.platform) {
         veltrix::ReportNoDisplay();
         return EXIT_FAILURE;
     }
-    veltrix::UsePlatform(*platform);
-
-    QApplication application(argc, argv);
-    if (!veltrix::AcceptsRemainingArguments(QCoreApplication::arguments())) {
+    if (!commandLine.fault.isEmpty()) {
+        veltrix::ReportFault(commandLine.fault);
         return EXIT_FAILURE;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const veltrix::SessionEnvironment session = veltrix::ReadSessionEnvironment();
+    const veltrix::CommandLine commandLine =
+        veltrix::ReadCommandLine(session, veltrix::CommandLineArguments(argc, argv));
+    if (const std::optional<int> status = AnswerWithoutWindows(commandLine)) {
+        return *status;
+    }
+    veltrix::UsePlatform(*commandLine.platform);
+    const std::unique_ptr<QApplication> application =
+        veltrix::StartApplication(argc, argv, *commandLine.platform, session);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     QApplication::setApplicationName(QStringLiteral("Veltrix"));
     // Lets the desktop match the windows to the installed desktop entry, and so to its icon.

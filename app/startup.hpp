@@ -1,6 +1,5 @@
-// What Veltrix settles before it opens any window: whether the command line asks only for the
-// help or the version, which of Qt's platform plugins to run on, and whether anything on the
-// command line is left that neither Veltrix nor Qt knows.
+// What Veltrix settles before it opens any window: what the command line asks for, which of Qt's
+// platform plugins to run on, and what to say when that plugin cannot reach its display.
 #pragma once
 
 #include <QString>
@@ -21,28 +20,46 @@ SessionEnvironment ReadSessionEnvironment();
 
 QStringList CommandLineArguments(int argc, char* argv[]);
 
-// The platform plugin, or Qt's list of plugins to try in turn, to run on. The user's own choice
-// (a -platform argument, else QT_QPA_PLATFORM) always wins. Otherwise X whenever there is an X
-// server, XWayland beside a Wayland compositor included, because only there do the windows open
-// at their own places; then Wayland when it is all there is. Nothing when the session has no
-// display at all. On Windows and macOS, without a choice of the user's, the empty name: Qt's
-// default.
-std::optional<QString> ChoosePlatform(const SessionEnvironment& session,
-                                      const QStringList& arguments);
+// The command line, read once, before Qt exists.
+struct CommandLine {
+    bool helpWanted = false;
+    bool versionWanted = false;
+    // The platform plugin, or Qt's list of plugins to try in turn; nothing when the session has
+    // no display and the user chose none. The empty name is Qt's default.
+    std::optional<QString> platform;
+    // The first argument that neither Veltrix nor Qt understands, said as a sentence; empty when
+    // every argument is understood.
+    QString fault;
+};
+
+// Reads the arguments, the program's name first. Qt's own options (-style NAME, -reverse, and on
+// X -display NAME ...) are understood as QApplication will take them out of argv, so that only
+// what it leaves counts as a fault.
+//
+// The platform: the user's own choice (the last -platform NAME or -platform=NAME, else
+// QT_QPA_PLATFORM) always wins. Otherwise X whenever there is an X server, XWayland beside a
+// Wayland compositor included, because only there do the windows open at their own places; then
+// Wayland when it is all there is. On Windows and macOS, without a choice of the user's, the empty
+// name.
+CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList& arguments);
+
+void PrintHelp();
+void PrintVersion();
+
+// Says on standard error, in one line, that Veltrix needs a graphical display.
+void ReportNoDisplay();
+
+// Reports an argument not understood on standard error, with where to find the options.
+void ReportFault(const QString& fault);
 
 // Makes Qt load the chosen plugin (the empty name: Qt's default); to be called before the
 // application object exists.
 void UsePlatform(const QString& platform);
 
-// Prints the help or the version when the command line asks for either, and tells whether it
-// did; neither needs a display.
-bool AnswerHelpOrVersion(const QStringList& arguments);
-
-// Says on standard error, in one line, that Veltrix needs a graphical display.
-void ReportNoDisplay();
-
-// Checks what is left of the command line once Qt has taken its own options from it; anything
-// else is reported on standard error, and false returned.
-bool AcceptsRemainingArguments(const QStringList& arguments);
+// The one line to say when no platform plugin could start, naming the display server that Veltrix
+// chose and that did not answer; nothing for a plugin of the user's own choosing that needs no
+// such display (Qt's own words then say best what went wrong).
+std::optional<QString> UnreachableDisplayText(const QString& platform,
+                                              const SessionEnvironment& session);
 
 } // namespace veltrix

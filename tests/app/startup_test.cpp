@@ -7,14 +7,17 @@
 namespace veltrix {
 namespace {
 
-struct PlatformCase {
+struct CommandLineCase {
     const char* what;
     SessionEnvironment session; // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY
     QStringList arguments;      // after the program's name
     const char* platform;       // nullptr: no display
+    const char* fault = "";
+    bool helpWanted = false;
+    bool versionWanted = false;
 };
 
-void PrintTo(const PlatformCase& c, std::ostream* os) {
+void PrintTo(const CommandLineCase& c, std::ostream* os) {
     *os << c.what;
 }
 
@@ -22,43 +25,140 @@ std::string Shown(const std::optional<QString>& platform) {
     return platform ? platform->toStdString() : "no display";
 }
 
-class ChoosePlatformTest : public testing::TestWithParam<PlatformCase> {};
+class ReadCommandLineTest : public testing::TestWithParam<CommandLineCase> {};
 
-TEST_P(ChoosePlatformTest, PicksTheUsersChoiceElseXElseWayland) {
-    const PlatformCase& c = GetParam();
+TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
+    const CommandLineCase& c = GetParam();
     const QStringList arguments = QStringList{QStringLiteral("veltrix")} + c.arguments;
-    EXPECT_EQ(Shown(ChoosePlatform(c.session, arguments)), c.platform ? c.platform : "no display");
+    const CommandLine commandLine = ReadCommandLine(c.session, arguments);
+    EXPECT_EQ(Shown(commandLine.platform), c.platform ? c.platform : "no display");
+    EXPECT_EQ(commandLine.fault.toStdString(), c.fault);
+    EXPECT_EQ(commandLine.helpWanted, c.helpWanted);
+    EXPECT_EQ(commandLine.versionWanted, c.versionWanted);
 }
 
 const QString kX = QStringLiteral(":0");
 const QString kWayland = QStringLiteral("wayland-0");
+const SessionEnvironment kOnX{{}, kX, {}};
+const SessionEnvironment kOffscreen{QStringLiteral("offscreen"), {}, {}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Sessions, ChoosePlatformTest,
+    Sessions, ReadCommandLineTest,
     testing::Values(
-        PlatformCase{"X11 alone", {{}, kX, {}}, {}, "xcb"},
-        PlatformCase{"Wayland with XWayland", {{}, kX, kWayland}, {}, "xcb;wayland"},
-        PlatformCase{"Wayland alone", {{}, {}, kWayland}, {}, "wayland"},
-        PlatformCase{"no display", {}, {}, nullptr},
-        PlatformCase{"empty values count as unset", {"", "", kWayland}, {}, "wayland"},
-        PlatformCase{"QT_QPA_PLATFORM wins", {"wayland", kX, kWayland}, {}, "wayland"},
-        PlatformCase{"QT_QPA_PLATFORM without a display", {"offscreen", {}, {}}, {}, "offscreen"},
-        PlatformCase{"-platform NAME", {}, {"-platform", "offscreen"}, "offscreen"},
-        PlatformCase{"--platform NAME", {{}, kX, {}}, {"--platform", "vnc"}, "vnc"},
-        PlatformCase{"-platform=NAME", {{}, kX, kWayland}, {"-platform=wayland"}, "wayland"},
-        PlatformCase{"-platform beats QT_QPA_PLATFORM",
-                     {"xcb", kX, kWayland},
-                     {"-platform", "wayland"},
-                     "wayland"},
-        PlatformCase{"the last -platform counts",
-                     {{}, kX, {}},
-                     {"-platform", "vnc", "-platform", "offscreen"},
-                     "offscreen"},
-        PlatformCase{"-platform without a name", {{}, kX, {}}, {"-platform"}, "xcb"},
-        PlatformCase{"-platformtheme chooses no platform",
-                     {{}, kX, kWayland},
-                     {"-platformtheme", "gtk3"},
-                     "xcb;wayland"}));
+        CommandLineCase{"X11 alone", kOnX, {}, "xcb"},
+        CommandLineCase{"Wayland with XWayland", {{}, kX, kWayland}, {}, "xcb;wayland"},
+        CommandLineCase{"Wayland alone", {{}, {}, kWayland}, {}, "wayland"},
+        CommandLineCase{"no display", {}, {}, nullptr},
+        CommandLineCase{"empty values count as unset", {"", "", kWayland}, {}, "wayland"},
+        CommandLineCase{"QT_QPA_PLATFORM wins", {"wayland", kX, kWayland}, {}, "wayland"},
+        CommandLineCase{"QT_QPA_PLATFORM without a display", kOffscreen, {}, "offscreen"},
+        CommandLineCase{"-platform NAME", {}, {"-platform", "offscreen"}, "offscreen"},
+        CommandLineCase{"--platform NAME", kOnX, {"--platform", "vnc"}, "vnc"},
+        CommandLineCase{"-platform=NAME", {{}, kX, kWayland}, {"-platform=wayland"}, "wayland"},
+        CommandLineCase{"-platform beats QT_QPA_PLATFORM",
+                        {"xcb", kX, kWayland},
+                        {"-platform", "wayland"},
+                        "wayland"},
+        CommandLineCase{"the last -platform counts",
+                        kOnX,
+                        {"-platform", "vnc", "-platform", "offscreen"},
+                        "offscreen"},
+        CommandLineCase{"-platform without a name", kOnX, {"-platform"}, "xcb"},
+        CommandLineCase{"-platformtheme chooses no platform",
+                        {{}, kX, kWayland},
+                        {"-platformtheme", "gtk3"},
+                        "xcb;wayland"},
+        CommandLineCase{.what = "--help, whatever else is given",
+                        .session = {},
+                        .arguments = {"-style", "fusion", "--bogus", "--help"},
+                        .platform = nullptr,
+                        .fault = "Unknown option 'bogus'.",
+                        .helpWanted = true},
+        CommandLineCase{.what = "-v",
+                        .session = kOnX,
+                        .arguments = {"-v"},
+                        .platform = "xcb",
+                        .versionWanted = true},
+        CommandLineCase{"Qt's options with values",
+                        kOnX,
+                        {"-style", "fusion", "-qwindowtitle", "-x", "--stylesheet=a.qss",
+                         "-qwindowgeometry", "9x9", "-plugin", "p", "-session", "s"},
+                        "xcb"},
+        CommandLineCase{"Qt's flags", kOnX, {"-reverse", "--widgetcount", "-testability"}, "xcb"},
+        CommandLineCase{
+            "a flag takes no value", kOnX, {"-reverse", "x"}, "xcb", "Unexpected argument 'x'."},
+        CommandLineCase{
+            "-style takes nothing when last", kOnX, {"-style"}, "xcb", "Unknown option 'style'."},
+        CommandLineCase{"-qwindowtitle takes nothing when last", kOnX, {"-qwindowtitle"}, "xcb"},
+        CommandLineCase{"X's own options on X",
+                        kOnX,
+                        {"-display", ":0", "-geometry", "9x9", "-title", "t", "-nograb"},
+                        "xcb"},
+        CommandLineCase{"X's own options elsewhere",
+                        kOffscreen,
+                        {"-display", ":0"},
+                        "offscreen",
+                        "Unknown option 'display'."},
+        CommandLineCase{"X's -geometry after -platform offscreen",
+                        kOnX,
+                        {"-platform", "offscreen", "-geometry", "9x9"},
+                        "offscreen",
+                        "Unknown option 'geometry'."},
+        CommandLineCase{"X's -geometry while -platform xcb is the last read",
+                        kOnX,
+                        {"-platform", "xcb", "-geometry", "9x9", "-platform", "offscreen"},
+                        "offscreen"},
+        CommandLineCase{"Qt's passes in turn: -qwindowtitle before -style",
+                        kOnX,
+                        {"-style", "-qwindowtitle", "T", "fusion"},
+                        "xcb"},
+        CommandLineCase{
+            "X's -nograb with XWayland", {{}, kX, kWayland}, {"-nograb"}, "xcb;wayland"},
+        CommandLineCase{"an unknown option", kOnX, {"-x"}, "xcb", "Unknown option 'x'."},
+        CommandLineCase{
+            "a value joined to a flag", kOnX, {"-reverse=1"}, "xcb", "Unknown option 'reverse'."},
+        CommandLineCase{"a positional argument",
+                        kOnX,
+                        {"-style", "fusion", "foo", "bar"},
+                        "xcb",
+                        "Unexpected argument 'foo'."}));
+
+struct UnreachableCase {
+    const char* what;
+    const char* platform;
+    SessionEnvironment session;
+    const char* text; // nullptr: Qt's own words
+};
+
+void PrintTo(const UnreachableCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class UnreachableDisplayTextTest : public testing::TestWithParam<UnreachableCase> {};
+
+TEST_P(UnreachableDisplayTextTest, NamesTheDisplaysTried) {
+    const UnreachableCase& c = GetParam();
+    const std::optional<QString> text =
+        UnreachableDisplayText(QString::fromLatin1(c.platform), c.session);
+    EXPECT_EQ(text ? text->toStdString() : "Qt's own words", c.text ? c.text : "Qt's own words");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Platforms, UnreachableDisplayTextTest,
+    testing::Values(
+        UnreachableCase{
+            "X", "xcb", {{}, ":77", {}}, "Veltrix could not connect to the display \":77\"."},
+        UnreachableCase{"Wayland",
+                        "wayland",
+                        {{}, {}, "nosuch"},
+                        "Veltrix could not connect to the Wayland display \"nosuch\"."},
+        UnreachableCase{"both",
+                        "xcb;wayland",
+                        {{}, ":77", "nosuch"},
+                        "Veltrix could not connect to the display \":77\" nor to the Wayland "
+                        "display \"nosuch\"."},
+        UnreachableCase{"xcb chosen without DISPLAY", "xcb", {{}, {}, kWayland}, nullptr},
+        UnreachableCase{"a plugin of the user's own", "nosuch", {{}, ":77", {}}, nullptr}));
 
 } // namespace
 } // namespace veltrix
