@@ -75,27 +75,50 @@ std::optional<double> AccuracyFactor(std::u16string_view accuracy) {
     return checked::Finite(std::pow(10.0, *places));
 }
 
-} // namespace
+// What both commands start from: the accuracy's power of ten, converted before the equation is
+// looked at, and the coefficients of the split equation.
+struct Start {
+    double factor;
+    QuadraticCoefficients coefficients;
+};
 
-SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy) {
-    // The accuracy is converted before the equation is looked at.
+// The start of a command, or why it ends there: an accuracy that does not convert, or an equation
+// without room for its x term, fails; an equation that does not split is invalid.
+std::variant<Start, InvalidQuadratic, EvaluationFailed> StartCommand(std::u16string_view equation,
+                                                                     std::u16string_view accuracy) {
     const std::optional<double> factor = AccuracyFactor(accuracy);
     if (!factor) {
         return EvaluationFailed{};
     }
-    const ParseOutcome parsed = ParseQuadratic(equation);
+    ParseOutcome parsed = ParseQuadratic(equation);
     if (std::holds_alternative<InvalidQuadratic>(parsed)) {
         return InvalidQuadratic{};
     }
-    const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed); // null: MalformedTerm
-    const auto roots = coefficients ? RootsOf(*coefficients) : EvaluationFailed{};
+    auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed);
+    if (coefficients == nullptr) { // MalformedTerm
+        return EvaluationFailed{};
+    }
+    return Start{*factor, std::move(*coefficients)};
+}
+
+} // namespace
+
+SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy) {
+    const auto start = StartCommand(equation, accuracy);
+    if (std::holds_alternative<InvalidQuadratic>(start)) {
+        return InvalidQuadratic{};
+    }
+    const auto* begun = std::get_if<Start>(&start);
+    const auto roots = begun ? RootsOf(begun->coefficients) : EvaluationFailed{};
     if (std::holds_alternative<NoRealRoots>(roots)) {
         return NoRealRoots{};
     }
     const auto* raw = std::get_if<RawRoots>(&roots);
     // The minus root is rounded first; either failing fails the whole solve.
-    const std::optional<double> minus = raw ? RoundToAccuracy(raw->minus, *factor) : std::nullopt;
-    const std::optional<double> plus = minus ? RoundToAccuracy(raw->plus, *factor) : std::nullopt;
+    const std::optional<double> minus =
+        raw ? RoundToAccuracy(raw->minus, begun->factor) : std::nullopt;
+    const std::optional<double> plus =
+        minus ? RoundToAccuracy(raw->plus, begun->factor) : std::nullopt;
     if (!plus) {
         return EvaluationFailed{};
     }
@@ -104,18 +127,14 @@ SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view ac
 
 ValueOutcome ValueOfYAtX(std::u16string_view equation, std::u16string_view x,
                          std::u16string_view accuracy) {
-    const std::optional<double> factor = AccuracyFactor(accuracy);
-    if (!factor) {
-        return EvaluationFailed{};
-    }
-    const ParseOutcome parsed = ParseQuadratic(equation);
-    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
+    const auto start = StartCommand(equation, accuracy);
+    if (std::holds_alternative<InvalidQuadratic>(start)) {
         return InvalidQuadratic{};
     }
-    const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed); // null: MalformedTerm
-    const std::optional<double> xValue = coefficients ? TextToNumber(x) : std::nullopt;
-    const std::optional<double> y = xValue ? ValueAt(*coefficients, *xValue) : std::nullopt;
-    const std::optional<double> rounded = y ? RoundToAccuracy(*y, *factor) : std::nullopt;
+    const auto* begun = std::get_if<Start>(&start);
+    const std::optional<double> xValue = begun ? TextToNumber(x) : std::nullopt;
+    const std::optional<double> y = xValue ? ValueAt(begun->coefficients, *xValue) : std::nullopt;
+    const std::optional<double> rounded = y ? RoundToAccuracy(*y, begun->factor) : std::nullopt;
     if (!rounded) {
         return EvaluationFailed{};
     }
