@@ -48,10 +48,11 @@ void MainWindow::BuildControls(QWidget& client) {
                  {0, 0, 3585, 435});
     prompt.setWordWrap(true);
 
-    equation_ = &AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});
-    equation_->setAccessibleName(QStringLiteral("Equation"));
-    app_.SetEquationBox(*equation_);
-    prompt.setBuddy(equation_);
+    QLineEdit& equation =
+        AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});
+    equation.setAccessibleName(QStringLiteral("Equation"));
+    app_.SetEquationBox(equation);
+    prompt.setBuddy(&equation);
 
     QPushButton& calculate =
         AddButton(client, "Command1", QStringLiteral("Calculate"), {0, 840, 3585, 375});
@@ -61,9 +62,9 @@ void MainWindow::BuildControls(QWidget& client) {
     QPushButton& setAccuracy =
         AddButton(client, "Command4", QStringLiteral("Set accuracy"), {0, 1920, 3585, 375});
 
-    StackTopFirst({&setAccuracy, &findValue, &plot, &calculate, equation_, &prompt});
-    SetTabOrder({equation_, &calculate, &plot, &findValue, &setAccuracy});
-    equation_->setFocus();
+    StackTopFirst({&setAccuracy, &findValue, &plot, &calculate, &equation, &prompt});
+    SetTabOrder({&equation, &calculate, &plot, &findValue, &setAccuracy});
+    equation.setFocus();
 
     connect(&calculate, &QPushButton::clicked, this, [this] { Calculate(app_); });
     connect(&plot, &QPushButton::clicked, this, [this] { Plot(app_); });
@@ -88,10 +89,6 @@ void MainWindow::BuildMenus() {
     QAction* helpPage = help->addAction(QStringLiteral("Help"));
     helpPage->setObjectName(QStringLiteral("Help2"));
     connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelp);
-}
-
-QString MainWindow::EquationText() const {
-    return equation_->text();
 }
 
 void MainWindow::ShowAbout() {

@@ -7,8 +7,6 @@
 
 #include <QMainWindow>
 
-class QLineEdit;
-
 namespace veltrix::ui {
 
 class AppContext;
@@ -29,9 +27,6 @@ class MainWindow final : public SetWindow<QMainWindow> {
 
     explicit MainWindow(AppContext& app);
 
-    // The equation as typed, read by every command at the moment it runs.
-    QString EquationText() const;
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -42,7 +37,6 @@ class MainWindow final : public SetWindow<QMainWindow> {
     void ShowHelp();
 
     AppContext& app_;
-    QLineEdit* equation_ = nullptr;
 };
 
 // Starts the program's user interface: creates the main window and shows it, with the keyboard

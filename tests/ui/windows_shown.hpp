@@ -128,7 +128,7 @@ inline WindowsShown WhatTheWindowsShow(AppContext& app) {
     }
     shown.visibleTopLevel.sort();
     if (auto* main = app.Windows().Find<MainWindow>()) {
-        shown.equation = main->EquationText();
+        shown.equation = TextOf(*main, "Text1");
     }
     if (auto* graph = app.Windows().Find<GraphWindow>()) {
         shown.graph =
