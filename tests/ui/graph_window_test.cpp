@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -382,8 +384,20 @@ TEST_P(GraphOutputTest, IsWhatTheWindowShows) {
         EXPECT_EQ(picture.size(), Graph()->size() * Graph()->devicePixelRatioF());
         EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32),
                   Screen().convertToFormat(QImage::Format_RGB32));
+        // Its resolution gives the window's true size: 37.8 pixels a centimetre at each scale.
+        const int dotsPerMetre = static_cast<int>(std::lround(3780 * Graph()->devicePixelRatioF()));
+        EXPECT_EQ(picture.dotsPerMeterX(), dotsPerMetre);
+        EXPECT_EQ(picture.dotsPerMeterY(), dotsPerMetre);
         return;
     }
+    // The page is white where no line runs, as on the screen.
+    QImage rendered(200, 190, QImage::Format_ARGB32);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    QSvgRenderer(path).render(&painter);
+    painter.end();
+    EXPECT_EQ(rendered.pixel(20, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(rendered.pixel(180, 170), qRgb(255, 255, 255));
     // 378 by 359 pixels at 37.8 a centimetre: 10 by 9.49735 cm, in six digits.
     const SvgFile svg = ReadSvg(path);
     EXPECT_EQ(svg.size, R"(width="100mm" height="94.97mm" viewBox="0 0 10 9.49735")");
