@@ -146,6 +146,19 @@ INSTANTIATE_TEST_SUITE_P(
                       // Tab leaves the group for OK and comes back at the selected option.
                       ArrowCase{{Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab}, "Option2", "1"}));
 
+// An option selected with the mouse is where Tab and Shift+Tab come back into the group, as for
+// the arrows.
+TEST_F(AccuracyWindowTest, TheTabStopFollowsAnOptionClickedWithTheMouse) {
+    AccuracyWindow& accuracy = ChooseAccuracy(1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&accuracy));
+    QStringList visited;
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"Command1", "Option2", "Command1", "Option2"}));
+}
+
 TEST_F(AccuracyWindowTest, TheOptionGroupIsOneTabStop) {
     Click(*mainWindow, "Command4");
     AccuracyWindow& accuracy = *app.Windows().Find<AccuracyWindow>();
