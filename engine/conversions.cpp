@@ -49,6 +49,9 @@ class Cursor {
         return pos_ - start;
     }
 
+    // "." or the locale's own separator.
+    bool AcceptSeparator(char16_t separator) { return Accept(kPoint) || Accept(separator); }
+
   private:
     std::u16string_view text_;
     std::size_t pos_ = 0;
@@ -59,7 +62,8 @@ struct NumberSpan {
     bool negative = false;
     std::size_t begin = 0;     // first digit or "."
     std::size_t end = 0;       // one past the last digit of the mantissa or exponent
-    std::size_t intDigits = 0; // digits before "."
+    std::size_t intDigits = 0; // digits before the decimal separator
+    std::size_t separator = std::u16string_view::npos; // where the decimal separator stands
     std::size_t exponentBegin = 0;
     bool hasExponent = false;
 };
@@ -76,7 +80,7 @@ bool ScanExponent(Cursor& cursor, NumberSpan& span) {
     return cursor.SkipDigits() > 0;
 }
 
-std::optional<NumberSpan> Scan(std::u16string_view text) {
+std::optional<NumberSpan> Scan(std::u16string_view text, char16_t separator) {
     Cursor cursor(text);
     NumberSpan span;
     cursor.SkipBlanks();
@@ -87,7 +91,8 @@ std::optional<NumberSpan> Scan(std::u16string_view text) {
     span.begin = cursor.Position();
     span.intDigits = cursor.SkipDigits();
     std::size_t fractionDigits = 0;
-    if (cursor.Accept(u'.')) {
+    if (cursor.AcceptSeparator(separator)) {
+        span.separator = cursor.Position() - 1;
         fractionDigits = cursor.SkipDigits();
     }
     if (span.intDigits + fractionDigits == 0 || !ScanExponent(cursor, span)) {
@@ -123,7 +128,7 @@ std::int64_t DecimalMagnitude(std::u16string_view text, const NumberSpan& span) 
     const std::size_t mantissaEnd = span.hasExponent ? span.exponentBegin - 1 : span.end;
     std::int64_t position = static_cast<std::int64_t>(span.intDigits);
     for (std::size_t i = span.begin; i < mantissaEnd; ++i) {
-        if (text[i] == u'.') {
+        if (i == span.separator) {
             continue;
         }
         if (text[i] != u'0') {
@@ -156,10 +161,12 @@ std::optional<double> SmallWholeNumber(std::u16string_view text, const NumberSpa
 // The general conversion of the unsigned number the span holds, with its own range decisions:
 // overflow fails, underflow gives zero.
 std::optional<double> ConvertSpan(std::u16string_view text, const NumberSpan& span) {
-    // The span holds only ASCII digits, ".", "e", "E" and signs, so narrowing is exact.
+    // The span holds only ASCII digits, one decimal separator, "e", "E" and signs, so narrowing
+    // is exact once the separator is the point that from_chars reads.
     std::string narrow(span.end - span.begin, '\0');
     for (std::size_t i = 0; i < narrow.size(); ++i) {
-        narrow[i] = static_cast<char>(text[span.begin + i]);
+        const std::size_t at = span.begin + i;
+        narrow[i] = at == span.separator ? '.' : static_cast<char>(text[at]);
     }
     double magnitude = 0.0;
     const auto [ptr, ec] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), magnitude);
@@ -235,8 +242,8 @@ std::optional<std::u16string> ShortDecimalText(double value) {
 
 } // namespace
 
-std::optional<double> TextToNumber(std::u16string_view text) {
-    const std::optional<NumberSpan> span = Scan(text);
+std::optional<double> TextToNumber(std::u16string_view text, char16_t separator) {
+    const std::optional<NumberSpan> span = Scan(text, separator);
     if (!span) {
         return std::nullopt;
     }
@@ -250,12 +257,14 @@ std::optional<double> TextToNumber(std::u16string_view text) {
     return span->negative ? -*magnitude : *magnitude;
 }
 
-std::u16string NumberToText(double value) {
+std::u16string NumberToText(double value, char16_t separator) {
     if (value == 0.0) {
         return u"0"; // also for -0.0, which rounding a small negative value produces
     }
-    std::optional<std::u16string> text = ShortDecimalText(value);
-    return text ? std::move(*text) : FifteenDigitText(value);
+    std::optional<std::u16string> shortText = ShortDecimalText(value);
+    std::u16string text = shortText ? std::move(*shortText) : FifteenDigitText(value);
+    std::replace(text.begin(), text.end(), kPoint, separator);
+    return text;
 }
 
 std::optional<double> RoundToAccuracy(double value, double powerOfTen) {

@@ -87,11 +87,11 @@ ParseOutcome ParseQuadratic(std::u16string_view equation) {
     return InvalidQuadratic{};
 }
 
-std::optional<double> CoefficientValue(const Coefficient& coefficient) {
+std::optional<double> CoefficientValue(const Coefficient& coefficient, char16_t separator) {
     if (const double* number = std::get_if<double>(&coefficient)) {
         return *number;
     }
-    return TextToNumber(std::get<std::u16string>(coefficient));
+    return TextToNumber(std::get<std::u16string>(coefficient), separator);
 }
 
 } // namespace veltrix

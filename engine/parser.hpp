@@ -36,7 +36,8 @@ using ParseOutcome = std::variant<QuadraticCoefficients, InvalidQuadratic, Malfo
 // (whatever they hold), or a single superscript two "²" when that follows the marker.
 ParseOutcome ParseQuadratic(std::u16string_view equation);
 
-// The number a coefficient stands for, or nothing when its text does not convert.
-std::optional<double> CoefficientValue(const Coefficient& coefficient);
+// The number a coefficient stands for, or nothing when its text does not convert (TextToNumber,
+// with `separator` as the decimal separator beside ".").
+std::optional<double> CoefficientValue(const Coefficient& coefficient, char16_t separator = u'.');
 
 } // namespace veltrix

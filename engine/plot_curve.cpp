@@ -13,10 +13,11 @@ struct CoefficientValues {
 };
 
 // a, then b, then c: the order in which they first enter the arithmetic of a point.
-std::optional<CoefficientValues> ConvertInOrder(const QuadraticCoefficients& coefficients) {
-    const std::optional<double> a = CoefficientValue(coefficients.a);
-    const std::optional<double> b = a ? CoefficientValue(coefficients.b) : std::nullopt;
-    const std::optional<double> c = b ? CoefficientValue(coefficients.c) : std::nullopt;
+std::optional<CoefficientValues> ConvertInOrder(const QuadraticCoefficients& coefficients,
+                                                char16_t separator) {
+    const std::optional<double> a = CoefficientValue(coefficients.a, separator);
+    const std::optional<double> b = a ? CoefficientValue(coefficients.b, separator) : std::nullopt;
+    const std::optional<double> c = b ? CoefficientValue(coefficients.c, separator) : std::nullopt;
     if (!c) {
         return std::nullopt;
     }
@@ -51,9 +52,9 @@ std::optional<GraphPoint> CurvePointAt(const CoefficientValues& v, double x) {
 
 } // namespace
 
-CurvePoints PlotCurve(const QuadraticCoefficients& coefficients) {
+CurvePoints PlotCurve(const QuadraticCoefficients& coefficients, char16_t separator) {
     // A coefficient that does not convert fails the first point, where the three first meet.
-    const std::optional<CoefficientValues> values = ConvertInOrder(coefficients);
+    const std::optional<CoefficientValues> values = ConvertInOrder(coefficients, separator);
     CurvePoints curve;
     curve.points.reserve(kCurvePointCount);
     double x = -9.9;

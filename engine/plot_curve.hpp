@@ -64,6 +64,7 @@ struct CurvePoints {
 
 // The curve y = a·x² + b·x + c drawn at (x + 5, 5 - y) cm, each y evaluated as
 // ((a·(x·(-x)) + b·(-x)) - c) + 5 in double precision, x accumulated by repeated addition.
-CurvePoints PlotCurve(const QuadraticCoefficients& coefficients);
+// Coefficient texts are read with `separator` as their decimal separator beside ".".
+CurvePoints PlotCurve(const QuadraticCoefficients& coefficients, char16_t separator = u'.');
 
 } // namespace veltrix

@@ -17,13 +17,13 @@ struct RawRoots {
 
 // Discriminant and roots, each step checked so that no overflow or division by zero slips through.
 std::variant<RawRoots, NoRealRoots, EvaluationFailed>
-RootsOf(const QuadraticCoefficients& coefficients) {
+RootsOf(const QuadraticCoefficients& coefficients, char16_t separator) {
     using checked::Value;
-    const Value a = CoefficientValue(coefficients.a);
+    const Value a = CoefficientValue(coefficients.a, separator);
     const Value fourA = a ? checked::Mul(4.0, *a) : std::nullopt;
-    const Value c = fourA ? CoefficientValue(coefficients.c) : std::nullopt;
+    const Value c = fourA ? CoefficientValue(coefficients.c, separator) : std::nullopt;
     const Value t = c ? checked::Mul(*fourA, *c) : std::nullopt;
-    const Value b = t ? CoefficientValue(coefficients.b) : std::nullopt;
+    const Value b = t ? CoefficientValue(coefficients.b, separator) : std::nullopt;
     const Value q = b ? checked::Mul(*b, *b) : std::nullopt;
     const Value d = q ? checked::Sub(*q, *t) : std::nullopt;
     if (!d) {
@@ -45,15 +45,16 @@ RootsOf(const QuadraticCoefficients& coefficients) {
 }
 
 // y = (x·x·a + x·b) + c, converting a, then b, then c as each enters the sum.
-std::optional<double> ValueAt(const QuadraticCoefficients& coefficients, double x) {
+std::optional<double> ValueAt(const QuadraticCoefficients& coefficients, double x,
+                              char16_t separator) {
     using checked::Value;
     const Value q = checked::Mul(x, x);
-    const Value a = q ? CoefficientValue(coefficients.a) : std::nullopt;
+    const Value a = q ? CoefficientValue(coefficients.a, separator) : std::nullopt;
     const Value t1 = a ? checked::Mul(*q, *a) : std::nullopt;
-    const Value b = t1 ? CoefficientValue(coefficients.b) : std::nullopt;
+    const Value b = t1 ? CoefficientValue(coefficients.b, separator) : std::nullopt;
     const Value t2 = b ? checked::Mul(x, *b) : std::nullopt;
     const Value sum = t2 ? checked::Add(*t1, *t2) : std::nullopt;
-    const Value c = sum ? CoefficientValue(coefficients.c) : std::nullopt;
+    const Value c = sum ? CoefficientValue(coefficients.c, separator) : std::nullopt;
     return c ? checked::Add(*sum, *c) : std::nullopt;
 }
 
@@ -103,13 +104,14 @@ std::variant<Start, InvalidQuadratic, EvaluationFailed> StartCommand(std::u16str
 
 } // namespace
 
-SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy) {
+SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy,
+                            char16_t separator) {
     const auto start = StartCommand(equation, accuracy);
     if (std::holds_alternative<InvalidQuadratic>(start)) {
         return InvalidQuadratic{};
     }
     const auto* begun = std::get_if<Start>(&start);
-    const auto roots = begun ? RootsOf(begun->coefficients) : EvaluationFailed{};
+    const auto roots = begun ? RootsOf(begun->coefficients, separator) : EvaluationFailed{};
     if (std::holds_alternative<NoRealRoots>(roots)) {
         return NoRealRoots{};
     }
@@ -122,23 +124,24 @@ SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view ac
     if (!plus) {
         return EvaluationFailed{};
     }
-    return Roots{NumberToText(*plus), NumberToText(*minus)};
+    return Roots{NumberToText(*plus, separator), NumberToText(*minus, separator)};
 }
 
 ValueOutcome ValueOfYAtX(std::u16string_view equation, std::u16string_view x,
-                         std::u16string_view accuracy) {
+                         std::u16string_view accuracy, char16_t separator) {
     const auto start = StartCommand(equation, accuracy);
     if (std::holds_alternative<InvalidQuadratic>(start)) {
         return InvalidQuadratic{};
     }
     const auto* begun = std::get_if<Start>(&start);
-    const std::optional<double> xValue = begun ? TextToNumber(x) : std::nullopt;
-    const std::optional<double> y = xValue ? ValueAt(begun->coefficients, *xValue) : std::nullopt;
+    const std::optional<double> xValue = begun ? TextToNumber(x, separator) : std::nullopt;
+    const std::optional<double> y =
+        xValue ? ValueAt(begun->coefficients, *xValue, separator) : std::nullopt;
     const std::optional<double> rounded = y ? RoundToAccuracy(*y, begun->factor) : std::nullopt;
     if (!rounded) {
         return EvaluationFailed{};
     }
-    return ValueFound{NumberToText(*rounded)};
+    return ValueFound{NumberToText(*rounded, separator)};
 }
 
 } // namespace veltrix

@@ -29,8 +29,10 @@ struct EvaluationFailed {
 using SolveOutcome = std::variant<Roots, InvalidQuadratic, NoRealRoots, EvaluationFailed>;
 
 // Solves a·x² + b·x + c = 0 and rounds both roots to `accuracy` decimal places (a number as text,
-// read before the equation is looked at).
-SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy);
+// read before the equation is looked at). Numbers are read and written with `separator` as the
+// decimal separator ("." is read as well).
+SolveOutcome SolveQuadratic(std::u16string_view equation, std::u16string_view accuracy,
+                            char16_t separator = u'.');
 
 struct ValueFound {
     std::u16string text;
@@ -39,8 +41,9 @@ struct ValueFound {
 
 using ValueOutcome = std::variant<ValueFound, InvalidQuadratic, EvaluationFailed>;
 
-// y = a·x² + b·x + c at the typed x, rounded to `accuracy` decimal places.
+// y = a·x² + b·x + c at the typed x, rounded to `accuracy` decimal places; numbers with
+// `separator`, as for SolveQuadratic.
 ValueOutcome ValueOfYAtX(std::u16string_view equation, std::u16string_view x,
-                         std::u16string_view accuracy);
+                         std::u16string_view accuracy, char16_t separator = u'.');
 
 } // namespace veltrix

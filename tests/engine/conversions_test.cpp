@@ -14,10 +14,14 @@ using testing::U16;
 struct NumberCase {
     const char* text;
     std::optional<double> expected;
+    char16_t separator = kPoint; // the locale's decimal separator
 };
 
 void PrintTo(const NumberCase& c, std::ostream* os) {
     *os << '"' << c.text << '"';
+    if (c.separator != kPoint) {
+        *os << " with \"" << static_cast<char>(c.separator) << '"';
+    }
 }
 
 std::string NumberCaseName(const ::testing::TestParamInfo<NumberCase>& row) {
@@ -28,7 +32,7 @@ class TextToNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(TextToNumberTest, ConvertsOrRejects) {
     const NumberCase& c = GetParam();
-    const std::optional<double> got = TextToNumber(U16(c.text));
+    const std::optional<double> got = TextToNumber(U16(c.text), c.separator);
     ASSERT_EQ(got.has_value(), c.expected.has_value()) << "text: \"" << c.text << "\"";
     if (got) {
         EXPECT_EQ(*got, *c.expected) << "text: \"" << c.text << "\"";
@@ -73,6 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"0.00001e400 ", std::nullopt}),
     NumberCaseName);
 
+// With a locale that writes "0,66", its separator is read, and "." still is: no digit grouping.
+INSTANTIATE_TEST_SUITE_P(
+    CommaLocale, TextToNumberTest,
+    ::testing::Values(NumberCase{"2,5", 2.5, u','}, NumberCase{"2.5", 2.5, u','},
+                      NumberCase{" - 1,5e3 ", -1500.0, u','}, NumberCase{",5", 0.5, u','},
+                      NumberCase{"5,", 5.0, u','}, NumberCase{"1,5e-400", 0.0, u','},
+                      NumberCase{"1,2,3", std::nullopt, u','},
+                      NumberCase{"1.000,5", std::nullopt, u','},
+                      NumberCase{"1,5.", std::nullopt, u','}, NumberCase{",", std::nullopt, u','},
+                      NumberCase{"1,5e400", std::nullopt, u','}),
+    NumberCaseName);
+
 TEST(TextToNumber, RejectsNonAsciiDigitsAndSpaces) {
     // Full-width digit one, Arabic-Indic digit, no-break space and NUL are not blanks or digits.
     EXPECT_FALSE(TextToNumber(u"\uFF11"));
@@ -92,6 +108,7 @@ TEST(TextToNumber, KeepsTheSignOfAnUnderflowedZero) {
 struct TextCase {
     double value;
     const char* expected;
+    char16_t separator = kPoint;
 };
 
 void PrintTo(const TextCase& c, std::ostream* os) {
@@ -105,21 +122,23 @@ std::string TextCaseName(const ::testing::TestParamInfo<TextCase>& row) {
 class NumberToTextTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(NumberToTextTest, WritesShortestFifteenDigitForm) {
-    EXPECT_EQ(NumberToText(GetParam().value), U16(GetParam().expected));
+    EXPECT_EQ(NumberToText(GetParam().value, GetParam().separator), U16(GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, NumberToTextTest,
-                         ::testing::Values(TextCase{0.66, "0.66"}, TextCase{-0.46, "-0.46"},
-                                           TextCase{2.5, "2.5"}, TextCase{33.0, "33"},
-                                           TextCase{0.5, "0.5"}, TextCase{-1.5, "-1.5"},
-                                           TextCase{3.0, "3"}, TextCase{0.0, "0"},
-                                           TextCase{-0.0, "0"}, TextCase{1.5e20, "1.5E+20"},
-                                           TextCase{1e-7, "1E-07"}, TextCase{0.0001, "0.0001"},
-                                           TextCase{-32768.0, "-32768"}, TextCase{0.1 + 0.2, "0.3"},
-                                           TextCase{123456789012345.0, "123456789012345"},
-                                           TextCase{1234567890123456.0, "1.23456789012346E+15"},
-                                           TextCase{9.99999999999999e14, "999999999999999"}),
-                         TextCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Forms, NumberToTextTest,
+    ::testing::Values(TextCase{0.66, "0.66"}, TextCase{-0.46, "-0.46"}, TextCase{2.5, "2.5"},
+                      TextCase{33.0, "33"}, TextCase{0.5, "0.5"}, TextCase{-1.5, "-1.5"},
+                      TextCase{3.0, "3"}, TextCase{0.0, "0"}, TextCase{-0.0, "0"},
+                      TextCase{1.5e20, "1.5E+20"}, TextCase{1e-7, "1E-07"},
+                      TextCase{0.0001, "0.0001"}, TextCase{-32768.0, "-32768"},
+                      TextCase{0.1 + 0.2, "0.3"}, TextCase{123456789012345.0, "123456789012345"},
+                      TextCase{1234567890123456.0, "1.23456789012346E+15"},
+                      TextCase{9.99999999999999e14, "999999999999999"},
+                      // A locale's own separator; nothing else changes.
+                      TextCase{0.66, "0,66", u','}, TextCase{-0.46, "-0,46", u','},
+                      TextCase{1.5e20, "1,5E+20", u','}, TextCase{32767.0, "32767", u','}),
+    TextCaseName);
 
 struct RoundCase {
     double value;

@@ -12,6 +12,7 @@ struct SolveCase {
     const char* equation;
     const char* accuracy;
     SolveOutcome expected;
+    char16_t separator = u'.'; // the locale's decimal separator
 };
 
 void PrintTo(const SolveCase& c, std::ostream* os) {
@@ -26,7 +27,7 @@ class SolveQuadraticTest : public ::testing::TestWithParam<SolveCase> {};
 
 TEST_P(SolveQuadraticTest, GivesTheOutcome) {
     const SolveCase& c = GetParam();
-    EXPECT_EQ(SolveQuadratic(U16(c.equation), U16(c.accuracy)), c.expected)
+    EXPECT_EQ(SolveQuadratic(U16(c.equation), U16(c.accuracy), c.separator), c.expected)
         << c.equation << " at accuracy \"" << c.accuracy << "\"";
 }
 
@@ -50,7 +51,11 @@ INSTANTIATE_TEST_SUITE_P(
         SolveCase{"10X^2-2X-3 ", "2", R("0.66", "-0.46")},
         // The accuracy need not be whole: 1 × 10^2.5 rounds to 316, and
         // 316 / 316.2277… is not 1.
-        SolveCase{"X^2-2X+1", "2.5", R("0.999279740613208", "0.999279740613208")}),
+        SolveCase{"X^2-2X+1", "2.5", R("0.999279740613208", "0.999279740613208")},
+        // Where the locale writes "0,66", both separators are read.
+        SolveCase{"2,5X^2-2X-3", "2", R("1,57", "-0,77"), u','},
+        SolveCase{"2.5X^2-2X-3", "2", R("1,57", "-0,77"), u','},
+        SolveCase{"10X^2-2X-3", "0", R("1", "0"), u','}),
     SolveCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,6 +106,7 @@ struct ValueCase {
     const char* x;
     const char* accuracy;
     ValueOutcome expected;
+    char16_t separator = u'.';
 };
 
 void PrintTo(const ValueCase& c, std::ostream* os) {
@@ -116,7 +122,7 @@ class ValueOfYAtXTest : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(ValueOfYAtXTest, GivesTheOutcome) {
     const ValueCase& c = GetParam();
-    EXPECT_EQ(ValueOfYAtX(U16(c.equation), U16(c.x), U16(c.accuracy)), c.expected)
+    EXPECT_EQ(ValueOfYAtX(U16(c.equation), U16(c.x), U16(c.accuracy), c.separator), c.expected)
         << c.equation << " at x = \"" << c.x << "\", accuracy \"" << c.accuracy << "\"";
 }
 
@@ -124,21 +130,21 @@ ValueFound V(const char* text) {
     return {U16(text)};
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ValueOfYAtXTest,
-                         ::testing::Values(ValueCase{"10X^2-2X-3", "1", "2", V("5")},
-                                           ValueCase{"10X^2-2X-3", "0.5", "2", V("-1.5")},
-                                           ValueCase{"10X^2-2X-3", "-0.5", "2", V("0.5")},
-                                           ValueCase{"10X^2-2X-3", "1.234", "2", V("9.76")},
-                                           ValueCase{"10X^2-2X-3", "2", "2", V("33")},
-                                           ValueCase{"10X^2-2X-3", "10", "0", V("977")},
-                                           ValueCase{"10X^2-2X-3", "10", "-1", V("980")},
-                                           ValueCase{"X^2+0X+0", "0.5", "1", V("0.2")},
-                                           ValueCase{"X^2+0X+0", "1.5", "1", V("2.2")},
-                                           ValueCase{"10x^2-2x-3", "1.234", "2", V("9.76")},
-                                           ValueCase{"10X^3-2X-3", "1", "2", V("5")},
-                                           ValueCase{"X^2+0X-4", "2", "2", V("0")},
-                                           ValueCase{"X^2+X", " - 2 ", "2", V("2")}),
-                         ValueCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Values, ValueOfYAtXTest,
+    ::testing::Values(
+        ValueCase{"10X^2-2X-3", "1", "2", V("5")}, ValueCase{"10X^2-2X-3", "0.5", "2", V("-1.5")},
+        ValueCase{"10X^2-2X-3", "-0.5", "2", V("0.5")},
+        ValueCase{"10X^2-2X-3", "1.234", "2", V("9.76")},
+        ValueCase{"10X^2-2X-3", "2", "2", V("33")}, ValueCase{"10X^2-2X-3", "10", "0", V("977")},
+        ValueCase{"10X^2-2X-3", "10", "-1", V("980")}, ValueCase{"X^2+0X+0", "0.5", "1", V("0.2")},
+        ValueCase{"X^2+0X+0", "1.5", "1", V("2.2")},
+        ValueCase{"10x^2-2x-3", "1.234", "2", V("9.76")}, ValueCase{"10X^3-2X-3", "1", "2", V("5")},
+        ValueCase{"X^2+0X-4", "2", "2", V("0")}, ValueCase{"X^2+X", " - 2 ", "2", V("2")},
+        ValueCase{"10X^2-2X-3", "1,234", "2", V("9,76"), u','},
+        ValueCase{"2,5X^2-2X-3", "-0.5", "2", V("-1,38"), u','},
+        ValueCase{"10X^2-2X-3", "1,234", "2", EvaluationFailed{}}),
+    ValueCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, ValueOfYAtXTest,
