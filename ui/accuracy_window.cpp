@@ -14,15 +14,15 @@
 namespace veltrix::ui {
 
 AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
-    setWindowTitle(QStringLiteral("Accuracy"));
+    setWindowTitle(tr("Accuracy"));
     UseWhiteBackground(*this, ButtonFace::White);
 
     // The accuracy text lives in a text box that is never shown, to the right of the client area.
     accuracy_ = &AddTextBox(*this, "Text1", QStringLiteral("2"), {1920, 480, 615, 975});
-    accuracy_->setAccessibleName(QStringLiteral("Accuracy"));
+    accuracy_->setAccessibleName(tr("Accuracy"));
     accuracy_->hide();
 
-    QLabel& intro = AddLabel(*this, "Label1", QStringLiteral("Give answer to"), {0, 0, 1695, 255});
+    QLabel& intro = AddLabel(*this, "Label1", tr("Give answer to"), {0, 0, 1695, 255});
     auto* group = new OptionGroup(this);
     const struct {
         const char* name;
@@ -36,7 +36,7 @@ AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_
     for (int i = 0; i < 4; ++i) {
         const QString digit = QString::fromLatin1(options[i].digit);
         QRadioButton& option = AddOption(*this, options[i].name, digit, options[i].box);
-        option.setAccessibleDescription(QStringLiteral("decimal places"));
+        option.setAccessibleDescription(tr("decimal places"));
         // Selecting an option changes the accuracy at once, before OK.
         connect(&option, &QRadioButton::toggled, this, [this, digit](bool selected) {
             if (selected) {
@@ -49,10 +49,9 @@ AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_
     for (QRadioButton* option : buttons) {
         group->Add(*option);
     }
-    QLabel& outro =
-        AddLabel(*this, "Label2", QStringLiteral("decimal places."), {0, 1440, 1455, 255});
+    QLabel& outro = AddLabel(*this, "Label2", tr("decimal places."), {0, 1440, 1455, 255});
     // The OK button is white, as everything in this window is, so its caption is black too.
-    QPushButton& ok = AddButton(*this, "Command1", QStringLiteral("OK"), {0, 1800, 1215, 255});
+    QPushButton& ok = AddButton(*this, "Command1", tr("OK"), {0, 1800, 1215, 255});
     UseBlackText(ok);
     connect(&ok, &QPushButton::clicked, this, &AccuracyWindow::Confirm);
 
@@ -68,7 +67,7 @@ QString AccuracyWindow::AccuracyText() const {
 void AccuracyWindow::Confirm() {
     const std::optional<double> places = TextToNumber(AccuracyText().toStdU16String());
     if (!places || !std::isfinite(*places * 2)) {
-        app_.Messages().Show(QStringLiteral("You have entered an invalid value for the accuracy"));
+        app_.Messages().Show(tr("You have entered an invalid value for the accuracy"));
         return;
     }
     hide();

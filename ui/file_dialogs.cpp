@@ -1,5 +1,6 @@
 #include "ui/file_dialogs.hpp"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -27,7 +28,7 @@ QString StartFolder(const QString& lastFolder) {
 
 std::optional<SaveTarget> QtFileDialogs::AskSaveName(QWidget& parent, const QString& fileName,
                                                      const QStringList& filters) {
-    QFileDialog dialog(&parent, QStringLiteral("Save As"));
+    QFileDialog dialog(&parent, QCoreApplication::translate("FileDialogs", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.setDirectory(StartFolder(lastFolder_));

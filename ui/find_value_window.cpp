@@ -15,26 +15,25 @@ namespace veltrix::ui {
 namespace {
 
 QString EvaluationFailedMessage() {
-    return QStringLiteral("You have either entered an invalid quadratic, have specified an "
-                          "invalid or overly large value for x, or have specified too higher "
-                          "accuracy.");
+    return FindValueWindow::tr("You have either entered an invalid quadratic, have specified an "
+                               "invalid or overly large value for x, or have specified too higher "
+                               "accuracy.");
 }
 
 } // namespace
 
 FindValueWindow::FindValueWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
-    setWindowTitle(QStringLiteral("Find a value"));
+    setWindowTitle(tr("Find a value"));
     UseWhiteBackground(*this);
 
     QLabel& xName = AddOpaqueLabel(*this, "Label1", QStringLiteral("X="), {120, 120, 1095, 375});
     x_ = &AddTextBox(*this, "Text1", QString(), {360, 120, 855, 285});
     x_->setAccessibleName(QStringLiteral("x"));
     xName.setBuddy(x_);
-    QPushButton& calculate =
-        AddButton(*this, "Command1", QStringLiteral("Calculate"), {1320, 120, 975, 255});
+    QPushButton& calculate = AddButton(*this, "Command1", tr("Calculate"), {1320, 120, 975, 255});
     QLabel& yName = AddOpaqueLabel(*this, "Label2", QStringLiteral("Y="), {120, 600, 2895, 375});
     y_ = &AddOpaqueLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
-    y_->setAccessibleDescription(QStringLiteral("value of y"));
+    y_->setAccessibleDescription(tr("value of y"));
     MakeSelectable(*y_);
 
     StackTopFirst({y_, &yName, &calculate, x_, &xName});

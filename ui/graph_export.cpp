@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -28,15 +29,16 @@ constexpr int kDotsPerInch = 2540;
 constexpr double kDotsPerCentimetre = 1000.0;
 
 QString PngFilter() {
-    return QStringLiteral("PNG image (*.png)");
+    return QCoreApplication::translate("GraphExport", "PNG image (*.png)");
 }
 
 QString SvgFilter() {
-    return QStringLiteral("SVG drawing (*.svg)");
+    return QCoreApplication::translate("GraphExport", "SVG drawing (*.svg)");
 }
 
 QString SaveFailedMessage(const QString& path, const QString& why) {
-    return QStringLiteral("The picture could not be saved as \"%1\": %2.")
+    return QCoreApplication::translate("GraphExport",
+                                       "The picture could not be saved as \"%1\": %2.")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
@@ -93,7 +95,7 @@ std::optional<QString> WriteWholeFile(const QString& path,
     QBuffer content;
     content.open(QIODevice::WriteOnly);
     if (!write(content)) {
-        return QStringLiteral("its content could not be made");
+        return QCoreApplication::translate("GraphExport", "its content could not be made");
     }
     const QByteArray& bytes = content.data();
     // Unbuffered, so that each write reaches the file at once and says how much it took: a
@@ -152,11 +154,14 @@ void SaveAs(AppContext& app, QWidget& window, const std::function<LineDrawing()>
 } // namespace
 
 void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing) {
-    QObject::connect(&AddMenuCommand(window, "Copy", QStringLiteral("&Copy"), QKeySequence::Copy),
+    QObject::connect(&AddMenuCommand(window, "Copy",
+                                     QCoreApplication::translate("GraphExport", "&Copy"),
+                                     QKeySequence::Copy),
                      &QAction::triggered, &window,
                      [&window] { QGuiApplication::clipboard()->setImage(Picture(window)); });
     QObject::connect(
-        &AddMenuCommand(window, "SaveAs", QStringLiteral("Save &As…"), QKeySequence::Save),
+        &AddMenuCommand(window, "SaveAs", QCoreApplication::translate("GraphExport", "Save &As…"),
+                        QKeySequence::Save),
         &QAction::triggered, &window,
         [&app, &window, drawing = std::move(drawing)] { SaveAs(app, window, drawing); });
 }

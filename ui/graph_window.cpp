@@ -26,7 +26,7 @@ QString Spoken(const QString& equation) {
 } // namespace
 
 GraphWindow::GraphWindow(AppContext& app) : SetWindow(app.Windows()) {
-    setWindowTitle(QStringLiteral("Graph"));
+    setWindowTitle(tr("Graph"));
     UseWhiteBackground(*this);
     // paintEvent covers every pixel with the picture, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,8 +51,8 @@ void GraphWindow::DrawChain(GraphPoint start, std::span<const GraphPoint> points
 
 void GraphWindow::NotePlotted(const QString& equation) {
     plotted_.append(Spoken(equation));
-    setAccessibleDescription(QStringLiteral("Curves plotted, in order: ") +
-                             plotted_.join(QStringLiteral("; ")));
+    setAccessibleDescription(
+        tr("Curves plotted, in order: %1").arg(plotted_.join(QStringLiteral("; "))));
 }
 
 std::size_t GraphWindow::KeptLineCount() const {

@@ -17,12 +17,12 @@
 namespace veltrix::ui {
 
 QString AboutMessage() {
-    return QStringLiteral("Veltrix by Ostrell, E-mail ") + QLatin1String(kContactEmail);
+    return MainWindow::tr("Veltrix by Ostrell, E-mail %1").arg(QLatin1String(kContactEmail));
 }
 
 QString HelpMessage() {
-    return QStringLiteral("For help see ") + QLatin1String(kHelpPage) +
-           QStringLiteral(" or email us at ") + QLatin1String(kContactEmail);
+    return MainWindow::tr("For help see %1 or email us at %2")
+        .arg(QLatin1String(kHelpPage), QLatin1String(kContactEmail));
 }
 
 MainWindow::MainWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
@@ -42,25 +42,23 @@ MainWindow::MainWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
 }
 
 void MainWindow::BuildControls(QWidget& client) {
-    QLabel& prompt =
-        AddLabel(client, "Label1",
-                 QStringLiteral("Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3"),
-                 {0, 0, 3585, 435});
+    QLabel& prompt = AddLabel(client, "Label1",
+                              tr("Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3"),
+                              {0, 0, 3585, 435});
     prompt.setWordWrap(true);
 
     QLineEdit& equation =
         AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});
-    equation.setAccessibleName(QStringLiteral("Equation"));
+    equation.setAccessibleName(tr("Equation"));
     app_.SetEquationBox(equation);
     prompt.setBuddy(&equation);
 
-    QPushButton& calculate =
-        AddButton(client, "Command1", QStringLiteral("Calculate"), {0, 840, 3585, 375});
-    QPushButton& plot = AddButton(client, "Command2", QStringLiteral("Plot"), {0, 1200, 3585, 375});
+    QPushButton& calculate = AddButton(client, "Command1", tr("Calculate"), {0, 840, 3585, 375});
+    QPushButton& plot = AddButton(client, "Command2", tr("Plot"), {0, 1200, 3585, 375});
     QPushButton& findValue =
-        AddButton(client, "Command3", QStringLiteral("Find a value of Y"), {0, 1560, 3585, 375});
+        AddButton(client, "Command3", tr("Find a value of Y"), {0, 1560, 3585, 375});
     QPushButton& setAccuracy =
-        AddButton(client, "Command4", QStringLiteral("Set accuracy"), {0, 1920, 3585, 375});
+        AddButton(client, "Command4", tr("Set accuracy"), {0, 1920, 3585, 375});
 
     StackTopFirst({&setAccuracy, &findValue, &plot, &calculate, &equation, &prompt});
     SetTabOrder({&equation, &calculate, &plot, &findValue, &setAccuracy});
@@ -75,18 +73,18 @@ void MainWindow::BuildControls(QWidget& client) {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("File"));
-    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    QAction* exit = file->addAction(tr("Exit"));
     exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, [this] { app_.End(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(tr("Help", "menu"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction* about = help->addAction(QStringLiteral("About"));
+    QAction* about = help->addAction(tr("About"));
     about->setObjectName(QStringLiteral("About"));
     connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
-    QAction* helpPage = help->addAction(QStringLiteral("Help"));
+    QAction* helpPage = help->addAction(tr("Help", "menu item"));
     helpPage->setObjectName(QStringLiteral("Help2"));
     connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelp);
 }

@@ -1,6 +1,7 @@
 #include "ui/message_boxes.hpp"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -11,11 +12,12 @@ QString ApplicationTitle() {
 }
 
 QString InvalidQuadraticMessage() {
-    return QStringLiteral("Invalid Quadratic");
+    return QCoreApplication::translate("Messages", "Invalid Quadratic");
 }
 
 QString EquationFailedMessage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Messages",
         "You have either entered an invalid quadratic, or have specified too higher accuracy.");
 }
 

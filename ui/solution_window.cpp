@@ -19,7 +19,7 @@ namespace veltrix::ui {
 namespace {
 
 QString LeadIn() {
-    return QStringLiteral("When Y=0  X=");
+    return SolutionWindow::tr("When Y=0  X=");
 }
 
 // The first root's label covers the lead-in's box from this point on.
@@ -55,7 +55,7 @@ QString FailureMessage(const SolveOutcome& outcome) {
         return InvalidQuadraticMessage();
     }
     if (std::holds_alternative<NoRealRoots>(outcome)) {
-        return QStringLiteral("There is no value of y for which x=0");
+        return SolutionWindow::tr("There is no value of y for which x=0");
     }
     return EquationFailedMessage();
 }
@@ -63,7 +63,7 @@ QString FailureMessage(const SolveOutcome& outcome) {
 } // namespace
 
 SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
-    setWindowTitle(QStringLiteral("Solution"));
+    setWindowTitle(tr("Solution"));
     UseWhiteBackground(*this);
     setFont(RootsFont());
 
@@ -71,10 +71,10 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     // of its box, between the two roots.
     QLabel& lead = AddOpaqueLabel(*this, "Label1", LeadIn(), {0, 0, 2175, 495});
     plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {kFirstRootLeft, 0, 855, 255});
-    QLabel& separator = AddOpaqueLabel(*this, "Label3", QStringLiteral("or"), {2400, 0, 735, 255});
+    QLabel& separator = AddOpaqueLabel(*this, "Label3", tr("or"), {2400, 0, 735, 255});
     minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {2760, 0, 1455, 255});
-    plusRoot_->setAccessibleDescription(QStringLiteral("first value of x"));
-    minusRoot_->setAccessibleDescription(QStringLiteral("second value of x"));
+    plusRoot_->setAccessibleDescription(tr("first value of x"));
+    minusRoot_->setAccessibleDescription(tr("second value of x"));
     StackTopFirst({minusRoot_, &separator, plusRoot_, &lead});
     setFocusPolicy(Qt::NoFocus);
 
@@ -83,9 +83,8 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
         root->installEventFilter(this);
     }
     // The window has nothing that takes the focus, so Ctrl+C belongs to the window itself.
-    connect(&AddMenuCommand(*this, "Copy", QStringLiteral("&Copy"), QKeySequence::Copy),
-            &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
+    connect(&AddMenuCommand(*this, "Copy", tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
+            this, [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
 }
 
 QString SolutionWindow::TextToCopy() const {
@@ -94,7 +93,7 @@ QString SolutionWindow::TextToCopy() const {
             return root->selectedText();
         }
     }
-    return plusRoot_->text() + QStringLiteral(" or ") + minusRoot_->text();
+    return plusRoot_->text() + QLatin1Char(' ') + tr("or") + QLatin1Char(' ') + minusRoot_->text();
 }
 
 bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
