@@ -72,6 +72,18 @@ if [ -f "$metainfo" ]; then
     grep -q "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
 fi
 
+# Menus and software centres show Veltrix in each language it is translated into.
+for lang in de fr es it pt_BR pl ru zh_CN ja ar; do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=." "$desktop" 2>/dev/null ||
+            fail "the desktop entry has no ${key}[$lang]"
+    done
+    for element in summary p li; do
+        grep -q "<$element xml:lang=\"$lang\">" "$metainfo" 2>/dev/null ||
+            fail "the AppStream data has no <$element xml:lang=\"$lang\">"
+    done
+done
+
 # dpkg-shlibdeps writes versioned entries for every library the program links, Qt's and the C
 # and C++ runtimes among them; a hand-written list would not carry these versions.
 depends=$(dpkg-deb -f "$deb" Depends)
