@@ -8,6 +8,7 @@
 #include "ui/icon.hpp"
 #include "ui/main_window.hpp"
 #include "ui/style.hpp"
+#include "ui/translations.hpp"
 
 #include <QApplication>
 #include <cstdlib>
@@ -57,10 +58,12 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(veltrix::ui::VeltrixIcon());
     veltrix::ui::InstallAccessibleWindows();
     veltrix::ui::InstallContextMenuKeys();
+    veltrix::ui::InstallTranslations(veltrix::ui::SessionLanguages());
 
     veltrix::ui::QtMessageBoxes messages;
     veltrix::ui::QtFileDialogs files;
-    veltrix::ui::AppContext app(messages, files);
+    veltrix::ui::AppContext app(messages, files,
+                                veltrix::ui::DecimalSeparatorOf(QLocale::system()));
     veltrix::ui::MainWindow& mainWindow = app.Windows().Get<veltrix::ui::MainWindow>();
     veltrix::InstallFirstPaintProbeIfRequested(mainWindow);
     veltrix::ui::ShowMainWindow(app);

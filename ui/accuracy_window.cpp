@@ -16,6 +16,7 @@ namespace veltrix::ui {
 AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(tr("Accuracy"));
     UseWhiteBackground(*this, ButtonFace::White);
+    SizeClientArea(*this, kClientArea);
 
     // The accuracy text lives in a text box that is never shown, to the right of the client area.
     accuracy_ = &AddTextBox(*this, "Text1", QStringLiteral("2"), {1920, 480, 615, 975});

@@ -15,14 +15,17 @@ namespace veltrix::ui {
 
 class AppContext {
   public:
-    AppContext(MessageBoxes& messages, FileDialogs& files)
-        : messages_(messages), files_(files), windows_(*this) {}
+    // `decimalSeparator` is the one results are written with and numbers may be typed with,
+    // besides ".": the locale's, "," or ".".
+    AppContext(MessageBoxes& messages, FileDialogs& files, char16_t decimalSeparator = u'.')
+        : messages_(messages), files_(files), windows_(*this), separator_(decimalSeparator) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
     WindowSet& Windows() { return windows_; }
     MessageBoxes& Messages() { return messages_; }
     FileDialogs& Files() { return files_; }
+    char16_t DecimalSeparator() const { return separator_; }
 
     // The equation as typed in the main window's equation box, which every command reads at the
     // moment it runs; empty while there is no main window.
@@ -39,6 +42,7 @@ class AppContext {
     FileDialogs& files_;
     WindowSet windows_;
     QPointer<QLineEdit> equationBox_;
+    char16_t separator_;
     bool ending_ = false;
 };
 

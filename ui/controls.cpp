@@ -80,6 +80,18 @@ QLabel& AddOpaqueLabel(QWidget& parent, const char* name, const QString& caption
     return label;
 }
 
+void KeepLeftToRight(QWidget& control) {
+    if (!control.isRightToLeft()) {
+        return;
+    }
+    control.setLayoutDirection(Qt::LeftToRight);
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    } else if (auto* box = qobject_cast<QLineEdit*>(&control)) {
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
 void MakeSelectable(QLabel& label) {
     label.setTextInteractionFlags(Qt::TextSelectableByMouse);
     label.setFocusPolicy(Qt::NoFocus); // selecting by mouse would give the label click focus

@@ -35,6 +35,10 @@ QLabel& AddLabel(QWidget& parent, const char* name, const QString& caption, cons
 QLabel& AddOpaqueLabel(QWidget& parent, const char* name, const QString& caption,
                        const TwipsRect& box);
 
+// Equations and numbers read from the left in every language. In a right-to-left window such a
+// control still keeps its text on the side the window reads from, its right.
+void KeepLeftToRight(QWidget& control);
+
 // Lets the user select the label's text with the mouse and copy it from the label's context menu.
 // The label still takes no keyboard focus: Tab passes it by, and a click leaves the focus where it
 // was.

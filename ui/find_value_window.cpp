@@ -25,16 +25,22 @@ QString EvaluationFailedMessage() {
 FindValueWindow::FindValueWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(tr("Find a value"));
     UseWhiteBackground(*this);
+    SizeClientArea(*this, kClientArea);
 
     QLabel& xName = AddOpaqueLabel(*this, "Label1", QStringLiteral("X="), {120, 120, 1095, 375});
     x_ = &AddTextBox(*this, "Text1", QString(), {360, 120, 855, 285});
     x_->setAccessibleName(QStringLiteral("x"));
+    KeepLeftToRight(*x_);
     xName.setBuddy(x_);
     QPushButton& calculate = AddButton(*this, "Command1", tr("Calculate"), {1320, 120, 975, 255});
     QLabel& yName = AddOpaqueLabel(*this, "Label2", QStringLiteral("Y="), {120, 600, 2895, 375});
     y_ = &AddOpaqueLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
     y_->setAccessibleDescription(tr("value of y"));
     MakeSelectable(*y_);
+    for (QWidget* syntax : {static_cast<QWidget*>(&xName), static_cast<QWidget*>(&yName),
+                            static_cast<QWidget*>(y_)}) {
+        KeepLeftToRight(*syntax);
+    }
 
     StackTopFirst({y_, &yName, &calculate, x_, &xName});
     SetTabOrder({x_, &calculate});
@@ -48,7 +54,8 @@ void FindValueWindow::Calculate() {
         const QString equation = app_.EquationText();
         const QString x = x_->text();
         const ValueOutcome outcome =
-            ValueOfYAtX(equation.toStdU16String(), x.toStdU16String(), accuracy.toStdU16String());
+            ValueOfYAtX(equation.toStdU16String(), x.toStdU16String(), accuracy.toStdU16String(),
+                        app_.DecimalSeparator());
         if (const auto* value = std::get_if<ValueFound>(&outcome)) {
             y_->setText(QString::fromStdU16String(value->text));
             return;

@@ -19,8 +19,17 @@ QRect ToPixels(const TwipsRect& twips) {
             TwipsToPixels(twips.height)};
 }
 
+void SizeClientArea(QWidget& client, const TwipsRect& twips) {
+    client.resize(ToPixels(twips).size());
+}
+
 void PlaceControl(QWidget& control, const TwipsRect& twips) {
-    control.setGeometry(ToPixels(twips));
+    QRect box = ToPixels(twips);
+    const QWidget* client = control.parentWidget();
+    if (client != nullptr && client->isRightToLeft()) {
+        box.moveLeft(client->width() - box.left() - box.width());
+    }
+    control.setGeometry(box);
 }
 
 QRect FitOnScreen(QRect client, QMargins frame, QRect available) {

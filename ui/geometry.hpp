@@ -28,7 +28,14 @@ struct TwipsRect {
 int TwipsToPixels(int twips);
 QRect ToPixels(const TwipsRect& twips);
 
-// Puts a control at its layout position inside its window's client area.
+// Gives a window's client area (or the widget that is its client area) the layout's size, before
+// its controls are placed in it.
+void SizeClientArea(QWidget& client, const TwipsRect& twips);
+
+// Puts a control at its layout position inside its window's client area. A right-to-left window
+// reads from the right: there the layout is mirrored inside the client area, a control at left x
+// with width w going to client width - x - w. Qt mirrors layouts, but not controls placed by
+// coordinates.
 void PlaceControl(QWidget& control, const TwipsRect& twips);
 
 // Moves `client` (a window's client area) as little as possible so that the client area with its

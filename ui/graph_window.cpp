@@ -121,7 +121,7 @@ void Plot(AppContext& app) {
         }
         GraphWindow& graph = app.Windows().MakeVisible<GraphWindow>();
         graph.DrawLines(kAxesAndTicks);
-        const CurvePoints curve = PlotCurve(*coefficients);
+        const CurvePoints curve = PlotCurve(*coefficients, app.DecimalSeparator());
         graph.DrawChain(kCurveStart, curve.points);
         if (!curve.points.empty()) {
             graph.NotePlotted(equation);

@@ -36,6 +36,7 @@ MainWindow::MainWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     client->setPalette(grey);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+    SizeClientArea(*client, kClientArea);
 
     BuildControls(*client);
     BuildMenus();
@@ -51,6 +52,7 @@ void MainWindow::BuildControls(QWidget& client) {
         AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});
     equation.setAccessibleName(tr("Equation"));
     app_.SetEquationBox(equation);
+    KeepLeftToRight(equation);
     prompt.setBuddy(&equation);
 
     QPushButton& calculate = AddButton(client, "Command1", tr("Calculate"), {0, 840, 3585, 375});

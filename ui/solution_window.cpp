@@ -22,8 +22,25 @@ QString LeadIn() {
     return SolutionWindow::tr("When Y=0  X=");
 }
 
-// The first root's label covers the lead-in's box from this point on.
+// The first root's label covers the lead-in's box from this point on, and the second root's the
+// word between the roots from this point on.
 constexpr int kFirstRootLeft = 1560;
+constexpr int kSeparatorLeft = 2400;
+constexpr int kSecondRootLeft = 2760;
+
+// The font narrowed, then made smaller down to 8 points, no further than needed for `text` to
+// fit `room` pixels. Glyph advances are rounded to whole pixels, so the width does not shrink
+// exactly in proportion: narrow step by step.
+QFont FittedTo(QFont font, const QString& text, int room) {
+    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= room; };
+    for (int stretch = 99; stretch >= 75 && !fits(); --stretch) {
+        font.setStretch(stretch);
+    }
+    for (int points = font.pointSize() - 1; points >= 8 && !fits(); --points) {
+        font.setPointSize(points);
+    }
+    return font;
+}
 
 // MS Sans Serif 12 pt where the system has it. Otherwise the system's own sans-serif at 12 pt,
 // narrowed where it sets the lead-in wider than MS Sans Serif does, so that "X=" is not hidden
@@ -40,14 +57,7 @@ QFont RootsFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
-    // Glyph advances are rounded to whole pixels, so the width does not shrink exactly in
-    // proportion: narrow step by step.
-    const int room = TwipsToPixels(kFirstRootLeft);
-    for (int stretch = 99; stretch >= 75 && QFontMetrics(font).horizontalAdvance(LeadIn()) > room;
-         --stretch) {
-        font.setStretch(stretch);
-    }
-    return font;
+    return FittedTo(font, LeadIn(), TwipsToPixels(kFirstRootLeft));
 }
 
 QString FailureMessage(const SolveOutcome& outcome) {
@@ -65,14 +75,18 @@ QString FailureMessage(const SolveOutcome& outcome) {
 SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     setWindowTitle(tr("Solution"));
     UseWhiteBackground(*this);
+    SizeClientArea(*this, kClientArea);
     setFont(RootsFont());
 
     // The boxes overlap; each one hides what lies under it, and "or" stays visible at the left
     // of its box, between the two roots.
     QLabel& lead = AddOpaqueLabel(*this, "Label1", LeadIn(), {0, 0, 2175, 495});
     plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {kFirstRootLeft, 0, 855, 255});
-    QLabel& separator = AddOpaqueLabel(*this, "Label3", tr("or"), {2400, 0, 735, 255});
-    minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {2760, 0, 1455, 255});
+    QLabel& separator = AddOpaqueLabel(*this, "Label3", tr("or"), {kSeparatorLeft, 0, 735, 255});
+    // A language's word for "or" may be longer than the room between the roots.
+    separator.setFont(
+        FittedTo(font(), separator.text(), TwipsToPixels(kSecondRootLeft - kSeparatorLeft)));
+    minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {kSecondRootLeft, 0, 1455, 255});
     plusRoot_->setAccessibleDescription(tr("first value of x"));
     minusRoot_->setAccessibleDescription(tr("second value of x"));
     StackTopFirst({minusRoot_, &separator, plusRoot_, &lead});
@@ -80,6 +94,7 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
 
     for (QLabel* root : {plusRoot_, minusRoot_}) {
         MakeSelectable(*root);
+        KeepLeftToRight(*root);
         root->installEventFilter(this);
     }
     // The window has nothing that takes the focus, so Ctrl+C belongs to the window itself.
@@ -115,8 +130,8 @@ void Calculate(AppContext& app) {
     try {
         const QString accuracy = CurrentAccuracy(app);
         const QString equation = app.EquationText();
-        const SolveOutcome outcome =
-            SolveQuadratic(equation.toStdU16String(), accuracy.toStdU16String());
+        const SolveOutcome outcome = SolveQuadratic(
+            equation.toStdU16String(), accuracy.toStdU16String(), app.DecimalSeparator());
         if (const auto* roots = std::get_if<Roots>(&outcome)) {
             SolutionWindow& solution = app.Windows().Show<SolutionWindow>();
             solution.ShowRoots(QString::fromStdU16String(roots->plus),

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>sein Inhalt konnte nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>Ungültige quadratische Gleichung</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>Sie haben entweder eine ungültige quadratische Gleichung eingegeben oder eine zu hohe Genauigkeit festgelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>Runden auf</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>Dezimalstellen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>Sie haben einen ungültigen Wert für die Genauigkeit eingegeben</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>Sie haben entweder eine ungültige quadratische Gleichung eingegeben, einen ungültigen oder zu großen Wert für x angegeben oder eine zu hohe Genauigkeit festgelegt.</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>Wert ermitteln</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Rechnen</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>Wert von y</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>Gezeichnete Kurven, der Reihe nach: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix von Ostrell, E-Mail: %1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>Hilfe finden Sie unter %1, oder schreiben Sie uns eine E-Mail an %2</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>Geben Sie eine Gleichung der Form ax^2+ bx + c ein, z.&#xa0;B. 10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>Gleichung</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Wert von Y ermitteln</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>Genauigkeit festlegen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Veltrix</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>Für Y=0  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>Es gibt keinen Wert von x, für den y = 0 ist</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>oder</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>erster Wert von x</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>zweiter Wert von x</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>No se pudo guardar la imagen como «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>no se pudo generar su contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>Ecuación cuadrática no válida</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>Ha introducido una ecuación cuadrática no válida o ha establecido una precisión demasiado alta.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>Redondear a</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>decimales</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>decimales.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>Ha introducido un valor de precisión no válido</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>Ha introducido una ecuación cuadrática no válida, ha indicado un valor de x no válido o demasiado grande, o ha establecido una precisión demasiado alta.</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>Hallar un valor</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>valor de y</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>Curvas trazadas, por orden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix, de Ostrell. Correo electrónico: %1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>Para obtener ayuda, visite %1 o escríbanos a %2</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>Escriba una ecuación de la forma ax^2+ bx + c, p.&#xa0;ej. 10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>Ecuación</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Trazar</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Hallar un valor de Y</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>Establecer la precisión</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>Si Y=0  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>No existe ningún valor de x para el que y = 0</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>primer valor de x</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>segundo valor de x</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+</context>
+</TS>

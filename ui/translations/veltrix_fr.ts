@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>L’image n’a pas pu être enregistrée sous «&#x202f;%1&#x202f;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>son contenu n’a pas pu être généré</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>Équation du second degré non valide</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>Vous avez soit saisi une équation du second degré non valide, soit choisi une précision trop élevée.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>Arrondir à</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>décimales</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>décimales.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>Vous avez saisi une valeur de précision non valide</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>Vous avez soit saisi une équation du second degré non valide, soit indiqué une valeur de x non valide ou trop grande, soit choisi une précision trop élevée.</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>Trouver une valeur</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>valeur de y</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>Courbes tracées, dans l’ordre&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix par Ostrell, courriel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>Pour obtenir de l’aide, consultez %1 ou écrivez-nous à %2</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>Saisissez une équation de la forme ax^2+ bx + c, par&#xa0;ex. 10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>Équation</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Tracer</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Trouver une valeur de Y</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>Définir la précision</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>Si Y=0  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>Il n’existe aucune valeur de x pour laquelle y = 0</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>première valeur de x</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>deuxième valeur de x</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+</context>
+</TS>

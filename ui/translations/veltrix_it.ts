@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Salva come</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Disegno SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Impossibile salvare l’immagine come «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>non è stato possibile generarne il contenuto</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Salva &amp;come…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>Equazione di secondo grado non valida</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>È stata inserita un’equazione di secondo grado non valida oppure è stata impostata una precisione troppo elevata.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>Precisione</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>Arrotonda a</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>cifre decimali</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>cifre decimali.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>È stato inserito un valore non valido per la precisione</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>È stata inserita un’equazione di secondo grado non valida, è stato indicato un valore di x non valido o troppo grande, oppure è stata impostata una precisione troppo elevata.</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>Trova un valore</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>valore di y</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>Curve tracciate, in ordine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix di Ostrell, e-mail: %1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>Per assistenza consulta %1 o scrivici a %2</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>Inserisci un’equazione nella forma ax^2+ bx + c, ad&#xa0;es. 10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>Equazione</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Traccia</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Trova un valore di Y</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>Imposta precisione</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>Aiuto</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>Per Y=0  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>Non esiste alcun valore di x per cui y = 0</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Soluzione</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>primo valore di x</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>secondo valore di x</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG ベクター画像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>画像を「%1」として保存できませんでした：%2。</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>画像の内容を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>名前を付けて保存(&amp;A)…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>二次式が正しくありません</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>入力された二次式が正しくないか、設定された精度が高すぎます。</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>精度</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>結果を小数点以下</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>小数点以下の桁数</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>桁に丸めます。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>精度の値が正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>入力された二次式が正しくないか、x の値が正しくないか大きすぎるか、設定された精度が高すぎます。</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>値を求める</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>y の値</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>グラフ</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>描画した曲線（描画順）：%1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix（作成者：Ostrell）&#x3000;メール：%1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>ヘルプは %1 をご覧いただくか、%2 までメールでお問い合わせください</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>二次式を ax^2+ bx + c の形式で入力してください。例：10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>二次式</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>グラフを描画</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Y の値を求める</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>精度を設定</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>Y=0 の時  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>y = 0 となる x の値は存在しません</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>解</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>又は</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>x の 1 つ目の値</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>x の 2 つ目の値</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+</context>
+</TS>

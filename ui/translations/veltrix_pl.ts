@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obraz PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Rysunek SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Nie udało się zapisać obrazu jako „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>nie udało się utworzyć jego zawartości</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Zapisz &amp;jako…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>Nieprawidłowe równanie kwadratowe</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>Wprowadzono nieprawidłowe równanie kwadratowe lub ustawiono zbyt dużą dokładność.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>Dokładność</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>Zaokrąglij do</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>miejsca po przecinku</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>miejsc.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>Wprowadzono nieprawidłową wartość dokładności</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>Wprowadzono nieprawidłowe równanie kwadratowe, podano nieprawidłową lub zbyt dużą wartość x albo ustawiono zbyt dużą dokładność.</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>Znajdź wartość</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>wartość y</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>Narysowane krzywe, w kolejności: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix, autor: Ostrell. E-mail: %1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>Pomoc znajdziesz na stronie %1. Możesz też napisać do nas na adres %2</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>Wpisz równanie kwadratowe w postaci ax^2+ bx + c, np. 10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>Równanie</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Rysuj wykres</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Znajdź wartość Y</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>Ustaw dokładność</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>Pomoc</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>Dla Y=0  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>Nie istnieje taka wartość x, dla której y = 0</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Rozwiązanie</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>lub</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>pierwsza wartość x</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>druga wartość x</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,201 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Не удалось сохранить изображение как «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its content could not be made</source>
+        <translation>не удалось создать его содержимое</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Сохранить &amp;как…</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid Quadratic</source>
+        <translation>Некорректное квадратное уравнение</translation>
+    </message>
+    <message>
+        <source>You have either entered an invalid quadratic, or have specified too higher accuracy.</source>
+        <translation>Введено некорректное квадратное уравнение или задана слишком высокая точность.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::AccuracyWindow</name>
+    <message>
+        <source>Accuracy</source>
+        <translation>Точность</translation>
+    </message>
+    <message>
+        <source>Give answer to</source>
+        <translation>Округлить до</translation>
+    </message>
+    <message>
+        <source>decimal places</source>
+        <translation>знаков после запятой</translation>
+    </message>
+    <message>
+        <source>decimal places.</source>
+        <translation>знаков.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>You have entered an invalid value for the accuracy</source>
+        <translation>Введено некорректное значение точности</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::FindValueWindow</name>
+    <message>
+        <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
+        <translation>Введено некорректное квадратное уравнение, указано некорректное или слишком большое значение x либо задана слишком высокая точность.</translation>
+    </message>
+    <message>
+        <source>Find a value</source>
+        <translation>Найти значение</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>value of y</source>
+        <translation>значение y</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>Curves plotted, in order: %1</source>
+        <translation>Построенные кривые по порядку: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MainWindow</name>
+    <message>
+        <source>Veltrix by Ostrell, E-mail %1</source>
+        <translation>Veltrix, автор — Ostrell. Эл. почта: %1</translation>
+    </message>
+    <message>
+        <source>For help see %1 or email us at %2</source>
+        <translation>За помощью обращайтесь на сайт %1 или пишите нам по адресу %2</translation>
+    </message>
+    <message>
+        <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
+        <translation>Введите уравнение вида ax^2+ bx + c, например 10X^2-2X-3</translation>
+    </message>
+    <message>
+        <source>Equation</source>
+        <translation>Уравнение</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Вычислить</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>Построить график</translation>
+    </message>
+    <message>
+        <source>Find a value of Y</source>
+        <translation>Найти значение Y</translation>
+    </message>
+    <message>
+        <source>Set accuracy</source>
+        <translation>Задать точность</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu</comment>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>menu item</comment>
+        <translation>Справка</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::SolutionWindow</name>
+    <message>
+        <source>When Y=0  X=</source>
+        <translation>При Y=0  X=</translation>
+    </message>
+    <message>
+        <source>There is no value of y for which x=0</source>
+        <translation>Не существует значения x, при котором y = 0</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Решение</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>или</translation>
+    </message>
+    <message>
+        <source>first value of x</source>
+        <translation>первое значение x</translation>
+    </message>
+    <message>
+        <source>second value of x</source>
+        <translation>второе значение x</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+</context>
+</TS>
