@@ -14,15 +14,17 @@ SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Packages the build and the test suites need: the compiler and tools, GoogleTest, Qt 6 Widgets
-# (qt6-base-dev brings the OpenGL headers its CMake files ask for) and Qt 6 Svg (the Graph window
-# saves SVG files), rsvg-convert to render the icon, help2man to make the manual page, and a font
-# for the headless UI tests.
+# (qt6-base-dev brings the OpenGL headers its CMake files ask for), Qt 6 Svg (the Graph window
+# saves SVG files) and Qt Linguist's tools (the translations), rsvg-convert to render the icon,
+# help2man to make the manual page, and the fonts of the headless UI tests: DejaVu, which also
+# covers Arabic and Cyrillic, and WenQuanYi Micro Hei for Chinese and Japanese.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
-                  qt6-base-dev qt6-svg-dev libgl-dev librsvg2-bin help2man fonts-dejavu-core
+                  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
+                  libgl-dev librsvg2-bin help2man fonts-dejavu-core fonts-wqy-microhei
 # Running the program: a font, and Xvfb for a machine without a display. Qt's X11 platform plugin
 # comes with Qt itself; on a Wayland desktop Veltrix runs through XWayland, where its windows open
 # at their own places, and only a Wayland session without XWayland needs Qt's Wayland plugin.
-RUN_PACKAGES := fonts-dejavu-core xvfb xauth \
+RUN_PACKAGES := fonts-dejavu-core qt6-translations-l10n xvfb xauth \
                 $(if $(WAYLAND_DISPLAY),$(if $(DISPLAY),,qt6-wayland))
 BENCH_PACKAGES := libbenchmark-dev xvfb xauth
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
@@ -30,8 +32,9 @@ FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 # Debian's own package checker.
 PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream lintian
 # The end-to-end check: a real X server, session and accessibility buses, and an AT-SPI client;
-# Pillow reads the Windows and macOS icons back.
-E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil
+# Pillow reads the Windows and macOS icons back; Qt's own translations, which the windows' tests
+# load beside Veltrix's.
+E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-translations-l10n
 # The README's screenshot: a virtual X display with a window manager, keys and clicks sent to the
 # windows, and ImageMagick to take and trim the picture.
 SCREENSHOT_PACKAGES := xvfb xauth openbox xdotool imagemagick fonts-dejavu-core

@@ -1,10 +1,12 @@
 #include "ui/controls.hpp"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -90,6 +92,31 @@ void KeepLeftToRight(QWidget& control) {
     } else if (auto* box = qobject_cast<QLineEdit*>(&control)) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+}
+
+QFont FittedTo(QFont font, const QString& text, QSize room) {
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        const QRect ink = metrics.tightBoundingRect(text); // from the start of the baseline
+        // The ink may stand out before or after the advance; either end may meet the edge,
+        // whichever way the text is aligned.
+        const int advance = metrics.horizontalAdvance(text);
+        const int width = std::max(advance, ink.right() + 1) - std::min(0, ink.left());
+        return width <= room.width() && metrics.ascent() + ink.bottom() < room.height();
+    };
+    // Glyph advances are rounded to whole pixels, so the width does not shrink exactly in
+    // proportion: narrow step by step.
+    for (int stretch = 99; stretch >= 75 && !fits(); --stretch) {
+        font.setStretch(stretch);
+    }
+    for (int points = font.pointSize() - 1; points >= 8 && !fits(); --points) {
+        font.setPointSize(points);
+    }
+    return font;
+}
+
+void FitTextInto(QLabel& label, QSize room) {
+    label.setFont(FittedTo(label.font(), label.text(), room));
 }
 
 void MakeSelectable(QLabel& label) {

@@ -6,6 +6,8 @@
 
 #include "ui/geometry.hpp"
 
+#include <QFont>
+#include <QSize>
 #include <QString>
 #include <initializer_list>
 
@@ -38,6 +40,14 @@ QLabel& AddOpaqueLabel(QWidget& parent, const char* name, const QString& caption
 // Equations and numbers read from the left in every language. In a right-to-left window such a
 // control still keeps its text on the side the window reads from, its right.
 void KeepLeftToRight(QWidget& control);
+
+// The font narrowed, then made smaller down to 8 points, no further than needed for `text` to fit
+// `room`, in pixels from the top-left corner where a label's text starts. Never cut: a fixed
+// layout may give a language's word, or a wide font, less room than it needs.
+QFont FittedTo(QFont font, const QString& text, QSize room);
+
+// Gives the label the font FittedTo finds for its text.
+void FitTextInto(QLabel& label, QSize room);
 
 // Lets the user select the label's text with the mouse and copy it from the label's context menu.
 // The label still takes no keyboard focus: Tab passes it by, and a click leaves the focus where it

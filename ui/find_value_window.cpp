@@ -37,10 +37,13 @@ FindValueWindow::FindValueWindow(AppContext& app) : SetWindow(app.Windows()), ap
     y_ = &AddOpaqueLabel(*this, "Label3", QString(), {360, 600, 1935, 255});
     y_->setAccessibleDescription(tr("value of y"));
     MakeSelectable(*y_);
-    for (QWidget* syntax : {static_cast<QWidget*>(&xName), static_cast<QWidget*>(&yName),
-                            static_cast<QWidget*>(y_)}) {
+    for (QLabel* syntax : {&xName, &yName, y_}) {
         KeepLeftToRight(*syntax);
     }
+    // "X=" and "Y=" have the room up to the boxes that lie over theirs; a wide font needs more.
+    const QSize nameRoom = ToPixels({0, 0, 360 - 120, 255}).size();
+    FitTextInto(xName, nameRoom);
+    FitTextInto(yName, nameRoom);
 
     StackTopFirst({y_, &yName, &calculate, x_, &xName});
     SetTabOrder({x_, &calculate});

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <exception>
@@ -28,20 +27,6 @@ constexpr int kFirstRootLeft = 1560;
 constexpr int kSeparatorLeft = 2400;
 constexpr int kSecondRootLeft = 2760;
 
-// The font narrowed, then made smaller down to 8 points, no further than needed for `text` to
-// fit `room` pixels. Glyph advances are rounded to whole pixels, so the width does not shrink
-// exactly in proportion: narrow step by step.
-QFont FittedTo(QFont font, const QString& text, int room) {
-    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= room; };
-    for (int stretch = 99; stretch >= 75 && !fits(); --stretch) {
-        font.setStretch(stretch);
-    }
-    for (int points = font.pointSize() - 1; points >= 8 && !fits(); --points) {
-        font.setPointSize(points);
-    }
-    return font;
-}
-
 // MS Sans Serif 12 pt where the system has it. Otherwise the system's own sans-serif at 12 pt,
 // narrowed where it sets the lead-in wider than MS Sans Serif does, so that "X=" is not hidden
 // under the first root.
@@ -57,7 +42,8 @@ QFont RootsFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
-    return FittedTo(font, LeadIn(), TwipsToPixels(kFirstRootLeft));
+    return FittedTo(font, LeadIn(),
+                    ToPixels({0, 0, kFirstRootLeft, SolutionWindow::kClientArea.height}).size());
 }
 
 QString FailureMessage(const SolveOutcome& outcome) {
@@ -83,9 +69,8 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     QLabel& lead = AddOpaqueLabel(*this, "Label1", LeadIn(), {0, 0, 2175, 495});
     plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {kFirstRootLeft, 0, 855, 255});
     QLabel& separator = AddOpaqueLabel(*this, "Label3", tr("or"), {kSeparatorLeft, 0, 735, 255});
-    // A language's word for "or" may be longer than the room between the roots.
-    separator.setFont(
-        FittedTo(font(), separator.text(), TwipsToPixels(kSecondRootLeft - kSeparatorLeft)));
+    // A language's word for "or" may need more room than there is between the roots.
+    FitTextInto(separator, ToPixels({0, 0, kSecondRootLeft - kSeparatorLeft, 255}).size());
     minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {kSecondRootLeft, 0, 1455, 255});
     plusRoot_->setAccessibleDescription(tr("first value of x"));
     minusRoot_->setAccessibleDescription(tr("second value of x"));

@@ -78,26 +78,6 @@ std::optional<double> TextContrast(const QImage& withText, const QImage& without
     return highest;
 }
 
-QString TextOf(QWidget& control) {
-    if (auto* label = qobject_cast<QLabel*>(&control)) {
-        return label->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
-        return button->text();
-    }
-    return qobject_cast<QLineEdit*>(&control)->text();
-}
-
-void SetTextOf(QWidget& control, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(&control)) {
-        label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
-        button->setText(text);
-    } else {
-        qobject_cast<QLineEdit*>(&control)->setText(text);
-    }
-}
-
 struct TextCase {
     const char* window;
     const char* control;
@@ -142,12 +122,12 @@ class DarkThemeContrastTest : public VeltrixTest, public ::testing::WithParamInt
 TEST_P(DarkThemeContrastTest, TextKeepsAtLeastFourAndAHalfToOne) {
     QWidget& window = Window(GetParam().window);
     QWidget& control = Find(window, GetParam().control);
-    const QString text = TextOf(control);
+    const QString text = ControlText(control);
     ASSERT_FALSE(text.isEmpty());
     const QImage withText = window.grab().toImage();
-    SetTextOf(control, QString());
+    SetControlText(control, QString());
     const QImage withoutText = window.grab().toImage();
-    SetTextOf(control, text);
+    SetControlText(control, text);
 
     const std::optional<double> contrast = TextContrast(withText, withoutText);
     ASSERT_TRUE(contrast.has_value()) << "no pixel of \"" << text.toStdString() << "\" is seen";

@@ -8,6 +8,7 @@
 #include "ui/main_window.hpp"
 #include "ui/solution_window.hpp"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -64,6 +65,27 @@ inline const QString kCalculateFailed = QStringLiteral(
 inline const QString kFindValueFailed = QStringLiteral(
     "You have either entered an invalid quadratic, have specified an invalid or overly large "
     "value for x, or have specified too higher accuracy.");
+
+// The text a label, a button or a text box shows, and a new one for it.
+inline QString ControlText(QWidget& control) {
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        return button->text();
+    }
+    return qobject_cast<QLineEdit*>(&control)->text();
+}
+
+inline void SetControlText(QWidget& control, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setText(text);
+    } else {
+        qobject_cast<QLineEdit*>(&control)->setText(text);
+    }
+}
 
 class VeltrixTest : public ::testing::Test {
   protected:

@@ -1,0 +1,418 @@
+// Veltrix in each of its languages: every translation complete and loaded, every text it shows
+// translated and whole in its control at the default font, numbers with the locale's separator,
+// and a right-to-left language's windows mirrored, the graph not.
+#include "ui/graph_window.hpp"
+#include "ui/translations.hpp"
+#include "ui_test_support.hpp"
+
+#include <QAction>
+#include <QDomDocument>
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <algorithm>
+#include <map>
+
+namespace veltrix::ui::testing {
+namespace {
+
+const QStringList kLanguages = {"de", "fr", "es", "it", "pt_BR", "pl", "ru", "zh_CN", "ja", "ar"};
+
+// Texts that are the same in every language: names, and the equation's own syntax.
+const QStringList kUntranslated = {"Veltrix", "X=", "Y=", "x", "0", "1", "2", "3"};
+
+void RemoveTranslations() {
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+struct Message {
+    QString context, source, comment, translation;
+    bool finished = false;
+};
+
+// The messages of a Qt Linguist file.
+std::vector<Message> ReadLinguistFile(const QString& language) {
+    QFile file(QStringLiteral(VELTRIX_TRANSLATIONS_DIR "/veltrix_%1.ts").arg(language));
+    QDomDocument document;
+    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file)) {
+        ADD_FAILURE() << "cannot read " << file.fileName().toStdString();
+        return {};
+    }
+    std::vector<Message> messages;
+    const QDomNodeList contexts = document.elementsByTagName("context");
+    for (int i = 0; i < contexts.size(); ++i) {
+        const QDomElement context = contexts.at(i).toElement();
+        const QDomNodeList items = context.elementsByTagName("message");
+        for (int j = 0; j < items.size(); ++j) {
+            const QDomElement item = items.at(j).toElement();
+            const QDomElement translation = item.firstChildElement("translation");
+            messages.push_back({context.firstChildElement("name").text(),
+                                item.firstChildElement("source").text(),
+                                item.firstChildElement("comment").text(), translation.text(),
+                                !translation.hasAttribute("type")});
+        }
+    }
+    return messages;
+}
+
+// "%1", "%2" and the "&" of a keyboard letter, which a translation must keep.
+QStringList Markers(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%\\d|&"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : marker.globalMatch(text)) {
+        found << match.captured();
+    }
+    found.sort();
+    return found;
+}
+
+// A control's name and the text a person sees or hears in it.
+struct ShownText {
+    QString where, text;
+};
+
+// Every text of every window: captions, labels, buttons, menus and context menus, and what screen
+// readers say.
+std::vector<ShownText> TextsOf(const QList<QWidget*>& windows) {
+    std::vector<ShownText> texts;
+    for (QWidget* window : windows) {
+        const QString name = window->objectName();
+        texts.push_back({name + ".caption", window->windowTitle()});
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (QWidget* widget : widgets) {
+            const QString where = name + '.' + widget->objectName();
+            if (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget)) {
+                texts.push_back({where, ControlText(*widget)});
+            }
+            if (auto* menu = qobject_cast<QMenu*>(widget)) {
+                texts.push_back({where, menu->title()});
+            }
+            texts.push_back({where + ".name", widget->accessibleName()});
+            texts.push_back({where + ".description", widget->accessibleDescription()});
+        }
+        for (QAction* action : window->findChildren<QAction*>()) {
+            texts.push_back({name + '.' + action->objectName(), action->text()});
+        }
+    }
+    std::erase_if(texts, [](const ShownText& t) { return t.text.isEmpty(); });
+    return texts;
+}
+
+// The part of a drawing that a text covers: the pixels that change clearly when the text is taken
+// away (the faintest edges of antialiased letters blend differently into different backgrounds).
+struct Ink {
+    int pixels = 0;
+    QSize extent; // of the bounding box
+};
+
+Ink InkBetween(const QImage& with, const QImage& without) {
+    constexpr int kClear = 48;
+    Ink ink;
+    QRect box;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            const QRgb a = with.pixel(x, y);
+            const QRgb b = without.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b)) >
+                kClear) {
+                ++ink.pixels;
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    ink.extent = box.size();
+    return ink;
+}
+
+Ink InkOf(QWidget& drawn, QWidget& control) {
+    const QString text = ControlText(control);
+    const QImage with = drawn.grab().toImage();
+    SetControlText(control, QString());
+    const QImage without = drawn.grab().toImage();
+    SetControlText(control, text);
+    return InkBetween(with, without);
+}
+
+// The control's text as its window shows it, and as the control shows it alone in a box large
+// enough for the whole text. The box grows by the same whole number of pixels on either side, so
+// that a centred text lands on the same fractions of a pixel; a label that wraps keeps its width,
+// so that it wraps alike.
+Ink InkInWindow(QWidget& window, QWidget& control) {
+    return InkOf(window, control);
+}
+
+Ink WholeInk(QWidget& control) {
+    const QSize size = control.size();
+    const auto* label = qobject_cast<QLabel*>(&control);
+    const bool wraps = label != nullptr && label->wordWrap();
+    const int wider = wraps ? 0 : 2 * std::max(size.width(), 100);
+    control.resize(size.width() + wider, size.height() + 2 * std::max(size.height(), 40));
+    const Ink ink = InkOf(control, control);
+    control.resize(size);
+    return ink;
+}
+
+// Every window open with its texts filled in: the roots of the default equation, its value at
+// x = 1.234, the curve.
+class WindowsTest : public VeltrixTest {
+  protected:
+    QList<QWidget*> OpenEveryWindow() {
+        Click(*mainWindow, "Command1");
+        Click(*mainWindow, "Command3");
+        FindValueWindow& findValue = *app.Windows().Find<FindValueWindow>();
+        Type(findValue, "Text1", "1.234");
+        Click(findValue, "Command1");
+        Click(*mainWindow, "Command4");
+        Click(*mainWindow, "Command2");
+        EXPECT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
+        QList<QWidget*> windows;
+        for (const QString& name : app.Windows().ExistingNames()) {
+            windows << app.Windows().FindByName(name);
+        }
+        return windows;
+    }
+};
+
+class LanguageTest : public WindowsTest, public ::testing::WithParamInterface<QString> {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(QLocale(InstallTranslations({GetParam()})).name(), QLocale(GetParam()).name());
+        VeltrixTest::SetUp();
+    }
+    void TearDown() override { RemoveTranslations(); }
+};
+
+TEST_P(LanguageTest, TheTranslationIsCompleteAndKeepsItsMarkers) {
+    const std::vector<Message> file = ReadLinguistFile(GetParam());
+    ASSERT_FALSE(file.empty());
+    for (const Message& m : file) {
+        const std::string what = (m.context + ": " + m.source).toStdString();
+        EXPECT_TRUE(m.finished) << what;
+        EXPECT_FALSE(m.translation.isEmpty()) << what;
+        EXPECT_EQ(Markers(m.translation), Markers(m.source)) << what;
+        // What the program gets is what the file says.
+        EXPECT_EQ(QCoreApplication::translate(m.context.toUtf8(), m.source.toUtf8(),
+                                              m.comment.isEmpty() ? nullptr : m.comment.toUtf8()),
+                  m.translation)
+            << what;
+    }
+}
+
+// No text shows in English where the language says it otherwise.
+TEST_P(LanguageTest, EveryTextShownIsTranslated) {
+    const std::vector<ShownText> shown = TextsOf(OpenEveryWindow());
+    std::map<QString, QString> translationOf;
+    for (const Message& m : ReadLinguistFile(GetParam())) {
+        translationOf[m.source] = m.translation;
+    }
+    for (const ShownText& t : shown) {
+        const auto english = translationOf.find(t.text);
+        EXPECT_TRUE(english == translationOf.end() || english->second == t.text)
+            << t.where.toStdString() << " is still English: \"" << t.text.toStdString() << '"';
+    }
+    EXPECT_GT(shown.size(), 40u);
+    // Qt's own texts too: a text box's context menu.
+    QMenu* menu = Find<QLineEdit>(*mainWindow, "Text1").createStandardContextMenu();
+    EXPECT_FALSE(menu->actions().constFirst()->text().startsWith(QStringLiteral("&Undo")));
+    delete menu;
+}
+
+// Measured on the drawn pixels: a text is whole when its window shows as much of it as the control
+// shows when it has room to spare.
+void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
+    for (QWidget* window : windows) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const bool hasText = qobject_cast<QLabel*>(control) ||
+                                 qobject_cast<QAbstractButton*>(control) ||
+                                 qobject_cast<QLineEdit*>(control);
+            if (!hasText || !control->isVisibleTo(window) || ControlText(*control).isEmpty()) {
+                continue;
+            }
+            const Ink shown = InkInWindow(*window, *control);
+            const Ink whole = WholeInk(*control);
+            EXPECT_TRUE(shown.extent == whole.extent && shown.pixels >= whole.pixels * 97 / 100)
+                << window->objectName().toStdString() << '.' << control->objectName().toStdString()
+                << " \"" << ControlText(*control).toStdString() << "\" is cut: " << shown.pixels
+                << " of " << whole.pixels << " pixels, " << shown.extent.width() << " x "
+                << shown.extent.height() << " of " << whole.extent.width() << " x "
+                << whole.extent.height();
+        }
+    }
+}
+
+TEST_P(LanguageTest, EveryTextIsWholeInItsControl) {
+    ExpectEveryTextWhole(OpenEveryWindow());
+}
+
+TEST_F(WindowsTest, EveryEnglishTextIsWholeInItsControl) {
+    ExpectEveryTextWhole(OpenEveryWindow());
+}
+
+// In English, the language of the source texts, every text shown is one that the translations
+// translate: none is left out of them.
+TEST_F(WindowsTest, EveryTextShownIsOneTheTranslationsHave) {
+    const QList<QWidget*> windows = OpenEveryWindow();
+    std::vector<QRegularExpression> sources;
+    for (const Message& m : ReadLinguistFile(kLanguages.first())) {
+        QString pattern = QRegularExpression::escape(m.source);
+        pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral(".*"));
+        sources.emplace_back(QRegularExpression::anchoredPattern(pattern));
+    }
+    for (const ShownText& t : TextsOf(windows)) {
+        if (t.where == "Form4.Label2" || t.where == "Form4.Label4" || t.where == "Form3.Label3") {
+            continue; // the results
+        }
+        const bool known = kUntranslated.contains(t.text) ||
+                           std::ranges::any_of(sources, [&](const QRegularExpression& source) {
+                               return source.match(t.text).hasMatch();
+                           });
+        EXPECT_TRUE(known) << t.where.toStdString() << " \"" << t.text.toStdString()
+                           << "\" is in no translation";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageTest, ::testing::ValuesIn(kLanguages),
+                         [](const auto& row) { return row.param.toStdString(); });
+
+} // namespace
+} // namespace veltrix::ui::testing
+
+namespace veltrix::ui::testing {
+namespace {
+
+struct LocaleCase {
+    QStringList languages; // the session's, most wanted first
+    const char* spoken;    // the translation installed; empty: the English source texts
+    char16_t separator;    // the decimal separator of the first language's locale
+};
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    *os << c.languages.join(',').toStdString();
+}
+
+class LocaleTest : public ::testing::TestWithParam<LocaleCase> {
+  protected:
+    void TearDown() override { RemoveTranslations(); }
+};
+
+TEST_P(LocaleTest, SpeaksTheFirstLanguageItCanAndWritesNumbersAsItsLocaleDoes) {
+    const LocaleCase& c = GetParam();
+    EXPECT_EQ(QLocale(InstallTranslations(c.languages)).name(),
+              QLocale(QString::fromLatin1(c.spoken)).name());
+    EXPECT_EQ(DecimalSeparatorOf(QLocale(c.languages.constFirst())), c.separator);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, LocaleTest,
+    ::testing::Values(LocaleCase{QLocale("de_AT").uiLanguages(), "de", u','},
+                      LocaleCase{QLocale("fr_FR").uiLanguages(), "fr", u','},
+                      LocaleCase{QLocale("pt_BR").uiLanguages(), "pt_BR", u','},
+                      LocaleCase{QLocale("ru_RU").uiLanguages(), "ru", u','},
+                      LocaleCase{QLocale("zh_CN").uiLanguages(), "zh_CN", u'.'},
+                      LocaleCase{QLocale("ja_JP").uiLanguages(), "ja", u'.'},
+                      // Arabic writes "٫", which no other program would read back.
+                      LocaleCase{QLocale("ar_EG").uiLanguages(), "ar", u'.'},
+                      LocaleCase{{"nl-NL", "es-ES"}, "es", u','},
+                      // English first, then German: the source texts, as written.
+                      LocaleCase{{"en-GB", "de-DE"}, "", u'.'}, LocaleCase{{"C"}, "", u'.'}),
+    [](const auto& row) { return std::to_string(row.index); });
+
+// Where the locale writes "0,66": roots, values and the plotted curve read both separators.
+TEST_F(VeltrixTest, ResultsUseTheLocalesDecimalSeparator) {
+    AppContext german(messages, files, u',');
+    MainWindow& main = ShowMainWindow(german);
+    Type(main, "Text1", "2,5X^2-2X-3");
+    Click(main, "Command1");
+    Click(main, "Command3");
+    FindValueWindow& findValue = *german.Windows().Find<FindValueWindow>();
+    Type(findValue, "Text1", "0.5");
+    Click(findValue, "Command1");
+    Click(main, "Command2");
+    ASSERT_NE(german.Windows().Find<SolutionWindow>(), nullptr);
+    SolutionWindow& solution = *german.Windows().Find<SolutionWindow>();
+    EXPECT_EQ(Caption(solution, "Label2"), "1,57");
+    EXPECT_EQ(Caption(solution, "Label4"), "-0,77");
+    EXPECT_EQ(Caption(findValue, "Label3"), "-3,38");
+    EXPECT_EQ(german.Windows().Find<GraphWindow>()->KeptLineCount(),
+              kAxesAndTicks.size() + kCurvePointCount);
+    EXPECT_TRUE(messages.prompts.isEmpty()) << messages.prompts.join('|').toStdString();
+}
+
+// Arabic reads from the right: every control of every window is mirrored inside its client
+// area, while the Graph window, a drawing in the plane, is the same as in English.
+class RightToLeftTest : public WindowsTest {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(InstallTranslations({"ar"}).isEmpty());
+        VeltrixTest::SetUp();
+    }
+    void TearDown() override { RemoveTranslations(); }
+
+    // Each control's place in its window, by window and control name.
+    static std::map<QString, QRect> Places(const QList<QWidget*>& windows) {
+        std::map<QString, QRect> places;
+        for (QWidget* window : windows) {
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                static const QRegularExpression ours(
+                    QStringLiteral("^(Label|Text|Command|Option)\\d$"));
+                if (ours.match(control->objectName()).hasMatch()) {
+                    places[window->objectName() + '.' + control->objectName()] =
+                        control->geometry();
+                }
+            }
+        }
+        return places;
+    }
+};
+
+TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
+    ASSERT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    const QList<QWidget*> arabicWindows = OpenEveryWindow();
+    const std::map<QString, QRect> mirrored = Places(arabicWindows);
+    const QImage arabicGraph = app.Windows().Find<GraphWindow>()->grab().toImage();
+    RemoveTranslations();
+    ASSERT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+
+    RecordingMessageBoxes englishMessages;
+    AppContext english(englishMessages, files);
+    ShowMainWindow(english);
+    Click(*english.Windows().Find<MainWindow>(), "Command1");
+    Click(*english.Windows().Find<MainWindow>(), "Command3");
+    Click(*english.Windows().Find<MainWindow>(), "Command4");
+    Click(*english.Windows().Find<MainWindow>(), "Command2");
+    QList<QWidget*> englishWindows;
+    for (const QString& name : english.Windows().ExistingNames()) {
+        englishWindows << english.Windows().FindByName(name);
+    }
+    const std::map<QString, QRect> places = Places(englishWindows);
+    ASSERT_EQ(mirrored.size(), places.size());
+    int compared = 0;
+    for (const auto& [name, place] : places) {
+        const QRect& arabic = mirrored.at(name);
+        const QWidget* parent = nullptr;
+        for (QWidget* window : englishWindows) {
+            if (name.startsWith(window->objectName() + '.')) {
+                parent = window->findChild<QWidget*>(name.section('.', 1))->parentWidget();
+            }
+        }
+        ASSERT_NE(parent, nullptr) << name.toStdString();
+        const int clientWidth = parent->width();
+        EXPECT_EQ(arabic, QRect(clientWidth - place.x() - place.width(), place.y(), place.width(),
+                                place.height()))
+            << name.toStdString();
+        ++compared;
+    }
+    EXPECT_GT(compared, 20);
+    EXPECT_EQ(arabicGraph, english.Windows().Find<GraphWindow>()->grab().toImage());
+}
+
+} // namespace
+} // namespace veltrix::ui::testing
