@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>You have entered an invalid value for the accuracy</source>
@@ -84,7 +84,7 @@
     <name>veltrix::ui::FindValueWindow</name>
     <message>
         <source>You have either entered an invalid quadratic, have specified an invalid or overly large value for x, or have specified too higher accuracy.</source>
-        <translation>إما أنك أدخلت معادلة تربيعية غير صالحة، أو أدخلت قيمة غير صالحة أو كبيرة جدًا لـ x، أو ضبطت دقة عالية جدًا.</translation>
+        <translation>إما أنك أدخلت معادلة تربيعية غير صالحة، وإما أنك أدخلت قيمة غير صالحة أو كبيرة جدًا لـ x، وإما أنك ضبطت دقة عالية جدًا.</translation>
     </message>
     <message>
         <source>Find a value</source>
@@ -114,7 +114,7 @@
     <name>veltrix::ui::MainWindow</name>
     <message>
         <source>Veltrix by Ostrell, E-mail %1</source>
-        <translation>Veltrix من تطوير Ostrell، البريد الإلكتروني: %1</translation>
+        <translation>برنامج Veltrix من تطوير Ostrell، البريد الإلكتروني: %1</translation>
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>

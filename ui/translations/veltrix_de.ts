@@ -19,12 +19,12 @@
         <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <source>The picture could not be saved as "%1": %2.</source>
         <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>its content could not be made</source>
-        <translation>sein Inhalt konnte nicht erzeugt werden</translation>
+        <translation>Sein Inhalt konnte nicht erzeugt werden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Geben Sie eine Gleichung der Form ax^2+ bx + c ein, z.&#xa0;B. 10X^2-2X-3</translation>
+        <translation>Geben Sie eine Gleichung der Form ax^2+ bx + c ein, z. B. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>

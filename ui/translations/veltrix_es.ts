@@ -19,7 +19,7 @@
         <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <source>The picture could not be saved as "%1": %2.</source>
         <translation>No se pudo guardar la imagen como «%1»: %2.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation>Guardar &amp;como…</translation>
+        <translation>&amp;Guardar como…</translation>
     </message>
 </context>
 <context>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Escriba una ecuación de la forma ax^2+ bx + c, p.&#xa0;ej. 10X^2-2X-3</translation>
+        <translation>Escriba una ecuación de la forma ax^2+ bx + c, p. ej. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>

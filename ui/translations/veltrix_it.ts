@@ -19,7 +19,7 @@
         <translation>Disegno SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <source>The picture could not be saved as "%1": %2.</source>
         <translation>Impossibile salvare l’immagine come «%1»: %2.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation>Salva &amp;come…</translation>
+        <translation>&amp;Salva come…</translation>
     </message>
 </context>
 <context>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Inserisci un’equazione nella forma ax^2+ bx + c, ad&#xa0;es. 10X^2-2X-3</translation>
+        <translation>Inserisci un’equazione nella forma ax^2+ bx + c, ad es. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>

@@ -19,7 +19,7 @@
         <translation>Rysunek SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <source>The picture could not be saved as "%1": %2.</source>
         <translation>Nie udało się zapisać obrazu jako „%1”: %2.</translation>
     </message>
     <message>
@@ -118,11 +118,11 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>Pomoc znajdziesz na stronie %1. Możesz też napisać do nas na adres %2</translation>
+        <translation>Pomoc znajdziesz na stronie %1 lub pisząc do nas na adres %2</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Wpisz równanie kwadratowe w postaci ax^2+ bx + c, np. 10X^2-2X-3</translation>
+        <translation>Wpisz równanie w postaci ax^2+ bx + c, np. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Plot</source>
-        <translation>Rysuj wykres</translation>
+        <translation>Narysuj wykres</translation>
     </message>
     <message>
         <source>Find a value of Y</source>

@@ -19,7 +19,7 @@
         <translation>Desenho SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <source>The picture could not be saved as "%1": %2.</source>
         <translation>Não foi possível salvar a imagem como “%1”: %2.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation>Salvar &amp;como…</translation>
+        <translation>&amp;Salvar como…</translation>
     </message>
 </context>
 <context>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Digite uma equação na forma ax^2+ bx + c, por&#xa0;ex. 10X^2-2X-3</translation>
+        <translation>Digite uma equação na forma ax^2+ bx + c, por ex. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>

@@ -19,7 +19,7 @@
         <translation>Рисунок SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
+        <source>The picture could not be saved as "%1": %2.</source>
         <translation>Не удалось сохранить изображение как «%1»: %2.</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation>Сохранить &amp;как…</translation>
+        <translation>&amp;Сохранить как…</translation>
     </message>
 </context>
 <context>
