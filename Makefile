@@ -17,10 +17,12 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # (qt6-base-dev brings the OpenGL headers its CMake files ask for), Qt 6 Svg (the Graph window
 # saves SVG files) and Qt Linguist's tools (the translations), rsvg-convert to render the icon,
 # help2man to make the manual page, and the fonts of the headless UI tests: DejaVu, which also
-# covers Arabic and Cyrillic, and WenQuanYi Micro Hei for Chinese and Japanese.
+# covers Arabic and Cyrillic, WenQuanYi Micro Hei for Chinese and Japanese, and Noto Sans and
+# Liberation Sans, which desktops use besides DejaVu.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
                   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
-                  libgl-dev librsvg2-bin help2man fonts-dejavu-core fonts-wqy-microhei
+                  libgl-dev librsvg2-bin help2man fonts-dejavu-core fonts-wqy-microhei \
+                  fonts-noto-core fonts-liberation2
 # Running the program: a font, and Xvfb for a machine without a display. Qt's X11 platform plugin
 # comes with Qt itself; on a Wayland desktop Veltrix runs through XWayland, where its windows open
 # at their own places, and only a Wayland session without XWayland needs Qt's Wayland plugin.

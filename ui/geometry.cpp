@@ -1,17 +1,42 @@
 #include "ui/geometry.hpp"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace veltrix::ui {
 
+double LayoutScaleFor(int lineHeight) {
+    return std::max(1.0, static_cast<double>(lineHeight) / kLayoutLineHeight);
+}
+
+double LayoutScale() {
+    // Asked for every control placed: measured once for each font.
+    static std::optional<QFont> measured;
+    static double scale = 1;
+    const QFont font = QApplication::font();
+    if (font != measured) {
+        measured = font;
+        scale = LayoutScaleFor(QFontMetrics(font).lineSpacing());
+    }
+    return scale;
+}
+
 int TwipsToPixels(int twips) {
-    // Round half away from zero; every layout value of the program is a whole number of pixels.
-    const int half = kTwipsPerPixel / 2;
-    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
+    const double scale = LayoutScale();
+    if (scale == 1) {
+        // Round half away from zero; every layout value is a whole number of pixels.
+        const int half = kTwipsPerPixel / 2;
+        return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
+    }
+    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
 }
 
 QRect ToPixels(const TwipsRect& twips) {

@@ -2,7 +2,6 @@
 
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
-#include "ui/geometry.hpp"
 
 #include <QAction>
 #include <QBuffer>
@@ -43,11 +42,12 @@ QString SaveFailedMessage(const QString& path, const QString& why) {
 }
 
 // The client area exactly as the window shows it, in device pixels at the screen's scale. Its
-// resolution says the window's true size: 37.8 pixels a centimetre at scale 1.
-QImage Picture(QWidget& window) {
+// resolution says the window's true size: the window's own pixels a centimetre (37.8 at the
+// layout's scale 1) at screen scale 1.
+QImage Picture(QWidget& window, double pixelsPerCentimetre) {
     QImage picture = window.grab().toImage();
     const auto dotsPerMetre =
-        static_cast<int>(std::lround(kPixelsPerCentimetre * 100 * picture.devicePixelRatio()));
+        static_cast<int>(std::lround(pixelsPerCentimetre * 100 * picture.devicePixelRatio()));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     return picture;
@@ -133,7 +133,8 @@ bool IsSvg(const SaveTarget& target) {
     return target.filter == SvgFilter();
 }
 
-void SaveAs(AppContext& app, QWidget& window, const std::function<LineDrawing()>& drawing) {
+void SaveAs(AppContext& app, QWidget& window, const std::function<LineDrawing()>& drawing,
+            double pixelsPerCentimetre) {
     const std::optional<SaveTarget> target =
         app.Files().AskSaveName(window, QStringLiteral("graph.png"), {PngFilter(), SvgFilter()});
     if (!target) {
@@ -143,9 +144,10 @@ void SaveAs(AppContext& app, QWidget& window, const std::function<LineDrawing()>
         IsSvg(*target)
             ? WriteWholeFile(target->path,
                              [page = drawing()](QIODevice& file) { return WriteSvg(file, page); })
-            : WriteWholeFile(target->path, [picture = Picture(window)](QIODevice& file) {
-                  return picture.save(&file, "PNG");
-              });
+            : WriteWholeFile(target->path,
+                             [picture = Picture(window, pixelsPerCentimetre)](QIODevice& file) {
+                                 return picture.save(&file, "PNG");
+                             });
     if (failure) {
         app.Messages().Show(SaveFailedMessage(target->path, *failure));
     }
@@ -153,17 +155,21 @@ void SaveAs(AppContext& app, QWidget& window, const std::function<LineDrawing()>
 
 } // namespace
 
-void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing) {
-    QObject::connect(&AddMenuCommand(window, "Copy",
-                                     QCoreApplication::translate("GraphExport", "&Copy"),
-                                     QKeySequence::Copy),
-                     &QAction::triggered, &window,
-                     [&window] { QGuiApplication::clipboard()->setImage(Picture(window)); });
+void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing,
+                       double pixelsPerCentimetre) {
     QObject::connect(
-        &AddMenuCommand(window, "SaveAs", QCoreApplication::translate("GraphExport", "Save &As…"),
-                        QKeySequence::Save),
-        &QAction::triggered, &window,
-        [&app, &window, drawing = std::move(drawing)] { SaveAs(app, window, drawing); });
+        &AddMenuCommand(window, "Copy", QCoreApplication::translate("GraphExport", "&Copy"),
+                        QKeySequence::Copy),
+        &QAction::triggered, &window, [&window, pixelsPerCentimetre] {
+            QGuiApplication::clipboard()->setImage(Picture(window, pixelsPerCentimetre));
+        });
+    QObject::connect(&AddMenuCommand(window, "SaveAs",
+                                     QCoreApplication::translate("GraphExport", "Save &As…"),
+                                     QKeySequence::Save),
+                     &QAction::triggered, &window,
+                     [&app, &window, drawing = std::move(drawing), pixelsPerCentimetre] {
+                         SaveAs(app, window, drawing, pixelsPerCentimetre);
+                     });
 }
 
 } // namespace veltrix::ui

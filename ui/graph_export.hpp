@@ -28,6 +28,8 @@ struct LineDrawing {
 // and writes the pixels there as PNG, or `drawing()` as SVG on a white page of its size, by the
 // name's extension or else by the file type chosen. A file is written whole or not at all: a
 // failure leaves an existing file as it was and says why in a message box.
-void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing);
+// `pixelsPerCentimetre` is the window's own, at screen scale 1.
+void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing,
+                       double pixelsPerCentimetre);
 
 } // namespace veltrix::ui

@@ -1,7 +1,6 @@
 #include "ui/graph_picture.hpp"
 
 #include "engine/line_clip.hpp"
-#include "ui/geometry.hpp"
 
 #include <QLineF>
 #include <QPainter>
@@ -28,8 +27,7 @@ QSize WithRoomToGrow(QSize size) {
 }
 
 // The visible part of each line in device pixels; lines wholly outside the picture are dropped.
-std::vector<QLineF> CutToPicture(std::span<const GraphLine> lines, QSize picture, qreal scale) {
-    const double pixels = kPixelsPerCentimetre * scale;
+std::vector<QLineF> CutToPicture(std::span<const GraphLine> lines, QSize picture, double pixels) {
     const ClipRect area{-kCutMargin, -kCutMargin, picture.width() + kCutMargin,
                         picture.height() + kCutMargin};
     std::vector<QLineF> visible;
@@ -66,7 +64,8 @@ void GraphPicture::Draw(std::span<const GraphLine> lines) {
     if (image_.isNull()) {
         return; // no memory for a picture this large: the window stays white
     }
-    const std::vector<QLineF> visible = CutToPicture(lines, image_.size(), scale_);
+    const std::vector<QLineF> visible =
+        CutToPicture(lines, image_.size(), pixelsPerCentimetre_ * scale_);
     QPainter painter(&image_);
     painter.setPen(QPen(Qt::black, 0)); // width 0: one device pixel at any scale
     painter.drawLines(visible.data(), static_cast<int>(visible.size()));

@@ -16,6 +16,9 @@ namespace veltrix::ui {
 
 class GraphPicture {
   public:
+    // At `pixelsPerCentimetre` pixels (at screen scale 1) a centimetre of the plane.
+    explicit GraphPicture(double pixelsPerCentimetre) : pixelsPerCentimetre_(pixelsPerCentimetre) {}
+
     // Makes the picture cover a window of `size` pixels at `scale` device pixels each. A picture
     // that covers it already stays as it is; otherwise it is made anew and `batches` drawn into
     // it. A window that grew at the same scale gets some room to spare, so that dragging its edge
@@ -34,6 +37,7 @@ class GraphPicture {
     QSize Size() const { return image_.size(); }
 
   private:
+    double pixelsPerCentimetre_;
     QImage image_; // white where nothing is drawn
     qreal scale_ = 0;
 };

@@ -31,7 +31,8 @@ GraphWindow::GraphWindow(AppContext& app) : SetWindow(app.Windows()) {
     // paintEvent covers every pixel with the picture, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    AddExportCommands(app, *this, [this] { return Drawing(); });
+    AddExportCommands(
+        app, *this, [this] { return Drawing(); }, pixelsPerCentimetre_);
 }
 
 void GraphWindow::DrawLines(std::span<const GraphLine> lines) {
@@ -64,9 +65,9 @@ std::size_t GraphWindow::KeptLineCount() const {
 }
 
 LineDrawing GraphWindow::Drawing() const {
-    const QSizeF page(width() / kPixelsPerCentimetre, height() / kPixelsPerCentimetre);
-    // A line is one pixel wide at scale 1.
-    LineDrawing drawing{page, 1 / kPixelsPerCentimetre, {}, windowTitle(), accessibleDescription()};
+    const QSizeF page(width() / pixelsPerCentimetre_, height() / pixelsPerCentimetre_);
+    // A line is one pixel wide at screen scale 1.
+    LineDrawing drawing{page, 1 / pixelsPerCentimetre_, {}, windowTitle(), accessibleDescription()};
     for (const Polyline& visible :
          VisiblePolylines(batches_, {0, 0, page.width(), page.height()})) {
         QPolygonF& polyline = drawing.polylines.emplace_back();

@@ -61,9 +61,12 @@ class GraphWindow final : public SetWindow<QWidget> {
     // Makes the picture cover the window at the screen's present scale.
     void CoverWindow();
 
+    // The window's centimetre at the layout scale it was made with: a larger font draws the plane
+    // larger, never rescaled.
+    const double pixelsPerCentimetre_ = kPixelsPerCentimetre * LayoutScale();
     std::vector<std::vector<GraphLine>> batches_;
     QStringList plotted_; // the equations whose curves the window shows, oldest first
-    GraphPicture picture_;
+    GraphPicture picture_{pixelsPerCentimetre_};
 };
 
 // Plot: draws the axes, the ticks and the curve of the equation into the Graph window, over

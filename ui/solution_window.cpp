@@ -69,8 +69,10 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     QLabel& lead = AddOpaqueLabel(*this, "Label1", LeadIn(), {0, 0, 2175, 495});
     plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {kFirstRootLeft, 0, 855, 255});
     QLabel& separator = AddOpaqueLabel(*this, "Label3", tr("or"), {kSeparatorLeft, 0, 735, 255});
-    // A language's word for "or" may need more room than there is between the roots.
-    FitTextInto(separator, ToPixels({0, 0, kSecondRootLeft - kSeparatorLeft, 255}).size());
+    // A language's word for "or" may need more room than there is between the roots; it keeps a
+    // space's width before the second root.
+    separator.setFont(FittedTo(separator.font(), separator.text() + QLatin1Char(' '),
+                               ToPixels({0, 0, kSecondRootLeft - kSeparatorLeft, 255}).size()));
     minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {kSecondRootLeft, 0, 1455, 255});
     plusRoot_->setAccessibleDescription(tr("first value of x"));
     minusRoot_->setAccessibleDescription(tr("second value of x"));

@@ -206,7 +206,7 @@ TEST_F(PlotTest, GrowingPaintsTheWholeWindow) {
 
 // The picture a growing window paints from grows in steps, and never far beyond the window.
 TEST(GraphPictureTest, CoversAGrowingWindowWithoutGrowingFarBeyondIt) {
-    GraphPicture picture;
+    GraphPicture picture(kPixelsPerCentimetre);
     for (const qreal scale : {1.0, 2.0}) {
         for (int grown = 0; grown <= 128; ++grown) {
             const QSize window = QSize(378, 359) + QSize(grown, grown);
