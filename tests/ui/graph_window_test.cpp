@@ -307,6 +307,27 @@ TEST_F(PlotTest, ClosedWindowForgetsItsDescription) {
               QStringLiteral("Curves plotted, in order: 10X^2-2X-3"));
 }
 
+// With a desktop font that needs more room, the plane is drawn larger, not rescaled: a centimetre
+// is 567 twips at the layout's scale, on the screen and in the picture copied from it.
+TEST_F(PlotTest, AtALargerFontTheCentimetreGrowsWithTheLayout) {
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans"), 14)); // lines 26 pixels apart
+    PlotEquation(QStringLiteral("10X^2-2X-3"));
+    QApplication::setFont(desktopFont);
+    ASSERT_NE(Graph(), nullptr);
+    const double scale = 26.0 / 14.0;
+    EXPECT_EQ(Graph()->size(), QSize(702, 667)); // 5670 by 5385 twips at that scale
+    const int axis = static_cast<int>(std::floor(5 * 37.8 * scale));
+    const QImage screen = Screen();
+    EXPECT_TRUE(IsBlack(screen, {axis, 20}));
+    EXPECT_TRUE(IsWhite(screen, {axis + 2, 20}));
+    EXPECT_TRUE(IsBlack(screen, {20, axis}));
+    ActivateGraph();
+    QTest::keyClick(Graph(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().dotsPerMeterX(),
+              static_cast<int>(std::lround(3780 * scale * Graph()->devicePixelRatioF())));
+}
+
 const QString kPng = QStringLiteral("PNG image (*.png)");
 const QString kSvg = QStringLiteral("SVG drawing (*.svg)");
 
