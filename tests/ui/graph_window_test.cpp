@@ -313,6 +313,8 @@ TEST_F(PlotTest, AtALargerFontTheCentimetreGrowsWithTheLayout) {
     const QFont desktopFont = QApplication::font();
     QApplication::setFont(QFont(QStringLiteral("Noto Sans"), 14)); // lines 26 pixels apart
     PlotEquation(QStringLiteral("10X^2-2X-3"));
+    // The main window, open before the font changed, keeps its layout.
+    EXPECT_EQ(mainWindow->centralWidget()->size(), QSize(243, 157));
     QApplication::setFont(desktopFont);
     ASSERT_NE(Graph(), nullptr);
     const double scale = 26.0 / 14.0;
