@@ -147,10 +147,6 @@ Ink InkOf(QWidget& drawn, QWidget& control) {
 // enough for the whole text. The box grows by the same whole number of pixels on either side, so
 // that a centred text lands on the same fractions of a pixel; a label that wraps keeps its width,
 // so that it wraps alike.
-Ink InkInWindow(QWidget& window, QWidget& control) {
-    return InkOf(window, control);
-}
-
 Ink WholeInk(QWidget& control) {
     const QSize size = control.size();
     const auto* label = qobject_cast<QLabel*>(&control);
@@ -162,28 +158,30 @@ Ink WholeInk(QWidget& control) {
     return ink;
 }
 
-// Every window open with its texts filled in: the roots of the default equation, its value at
-// x = 1.234, the curve.
-class WindowsTest : public VeltrixTest {
-  protected:
-    QList<QWidget*> OpenEveryWindow() {
-        Click(*mainWindow, "Command1");
-        Click(*mainWindow, "Command3");
-        FindValueWindow& findValue = *app.Windows().Find<FindValueWindow>();
-        Type(findValue, "Text1", "1.234");
-        Click(findValue, "Command1");
-        Click(*mainWindow, "Command4");
-        Click(*mainWindow, "Command2");
-        EXPECT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
-        QList<QWidget*> windows;
-        for (const QString& name : app.Windows().ExistingNames()) {
-            windows << app.Windows().FindByName(name);
-        }
-        return windows;
-    }
-};
+void ClickOn(QWidget& window, const char* name) {
+    auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(control, nullptr) << name;
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
 
-class LanguageTest : public WindowsTest, public ::testing::WithParamInterface<QString> {
+// Every window of the program opened from its main window, as a person opens them, with its texts
+// filled in: the roots of the default equation, its value at x = 1.234, the curve.
+QList<QWidget*> OpenEveryWindow(AppContext& app) {
+    MainWindow& main = *app.Windows().Find<MainWindow>();
+    for (const char* command : {"Command1", "Command3", "Command4", "Command2"}) {
+        ClickOn(main, command);
+    }
+    FindValueWindow& findValue = *app.Windows().Find<FindValueWindow>();
+    findValue.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("1.234"));
+    ClickOn(findValue, "Command1");
+    QList<QWidget*> windows;
+    for (const QString& name : app.Windows().ExistingNames()) {
+        windows << app.Windows().FindByName(name);
+    }
+    return windows;
+}
+
+class LanguageTest : public VeltrixTest, public ::testing::WithParamInterface<QString> {
   protected:
     void SetUp() override {
         ASSERT_EQ(QLocale(InstallTranslations({GetParam()})).name(), QLocale(GetParam()).name());
@@ -210,7 +208,7 @@ TEST_P(LanguageTest, TheTranslationIsCompleteAndKeepsItsMarkers) {
 
 // No text shows in English where the language says it otherwise.
 TEST_P(LanguageTest, EveryTextShownIsTranslated) {
-    const std::vector<ShownText> shown = TextsOf(OpenEveryWindow());
+    const std::vector<ShownText> shown = TextsOf(OpenEveryWindow(app));
     std::map<QString, QString> translationOf;
     for (const Message& m : ReadLinguistFile(GetParam())) {
         translationOf[m.source] = m.translation;
@@ -246,7 +244,7 @@ void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
             if (!hasText || !control->isVisibleTo(window) || ControlText(*control).isEmpty()) {
                 continue;
             }
-            const Ink shown = InkInWindow(*window, *control);
+            const Ink shown = InkOf(*window, *control);
             const Ink whole = WholeInk(*control);
             EXPECT_TRUE(shown.extent.width() >= whole.extent.width() &&
                         shown.extent.height() >= whole.extent.height() &&
@@ -262,8 +260,8 @@ void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
 
 // In English, the language of the source texts, every text shown is one that the translations
 // translate: none is left out of them.
-TEST_F(WindowsTest, EveryTextShownIsOneTheTranslationsHave) {
-    const QList<QWidget*> windows = OpenEveryWindow();
+TEST_F(VeltrixTest, EveryTextShownIsOneTheTranslationsHave) {
+    const QList<QWidget*> windows = OpenEveryWindow(app);
     std::vector<QRegularExpression> sources;
     for (const Message& m : ReadLinguistFile(kLanguages.first())) {
         QString pattern = QRegularExpression::escape(m.source);
@@ -352,7 +350,7 @@ TEST_F(VeltrixTest, ResultsUseTheLocalesDecimalSeparator) {
 
 // Arabic reads from the right: every control of every window is mirrored inside its client
 // area, while the Graph window, a drawing in the plane, is the same as in English.
-class RightToLeftTest : public WindowsTest {
+class RightToLeftTest : public VeltrixTest {
   protected:
     void SetUp() override {
         ASSERT_FALSE(InstallTranslations({"ar"}).isEmpty());
@@ -360,17 +358,19 @@ class RightToLeftTest : public WindowsTest {
     }
     void TearDown() override { RemoveTranslations(); }
 
+    struct Place {
+        QRect box;
+        int clientWidth; // of the client area it is placed in
+    };
+
     // Each control's place in its window, by window and control name.
-    static std::map<QString, QRect> Places(const QList<QWidget*>& windows) {
-        std::map<QString, QRect> places;
+    static std::map<QString, Place> Places(const QList<QWidget*>& windows) {
+        static const QRegularExpression ours(QStringLiteral("^(Label|Text|Command|Option)\\d$"));
+        std::map<QString, Place> places;
         for (QWidget* window : windows) {
-            for (QWidget* control : window->findChildren<QWidget*>()) {
-                static const QRegularExpression ours(
-                    QStringLiteral("^(Label|Text|Command|Option)\\d$"));
-                if (ours.match(control->objectName()).hasMatch()) {
-                    places[window->objectName() + '.' + control->objectName()] =
-                        control->geometry();
-                }
+            for (QWidget* control : window->findChildren<QWidget*>(ours)) {
+                places[window->objectName() + '.' + control->objectName()] = {
+                    control->geometry(), control->parentWidget()->width()};
             }
         }
         return places;
@@ -379,8 +379,8 @@ class RightToLeftTest : public WindowsTest {
 
 TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
     ASSERT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
-    const QList<QWidget*> arabicWindows = OpenEveryWindow();
-    const std::map<QString, QRect> mirrored = Places(arabicWindows);
+    const QList<QWidget*> arabicWindows = OpenEveryWindow(app);
+    const std::map<QString, Place> mirrored = Places(arabicWindows);
     const QImage arabicGraph = app.Windows().Find<GraphWindow>()->grab().toImage();
     RemoveTranslations();
     ASSERT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
@@ -388,33 +388,16 @@ TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
     RecordingMessageBoxes englishMessages;
     AppContext english(englishMessages, files);
     ShowMainWindow(english);
-    Click(*english.Windows().Find<MainWindow>(), "Command1");
-    Click(*english.Windows().Find<MainWindow>(), "Command3");
-    Click(*english.Windows().Find<MainWindow>(), "Command4");
-    Click(*english.Windows().Find<MainWindow>(), "Command2");
-    QList<QWidget*> englishWindows;
-    for (const QString& name : english.Windows().ExistingNames()) {
-        englishWindows << english.Windows().FindByName(name);
-    }
-    const std::map<QString, QRect> places = Places(englishWindows);
+    const QList<QWidget*> englishWindows = OpenEveryWindow(english);
+    const std::map<QString, Place> places = Places(englishWindows);
     ASSERT_EQ(mirrored.size(), places.size());
-    int compared = 0;
     for (const auto& [name, place] : places) {
-        const QRect& arabic = mirrored.at(name);
-        const QWidget* parent = nullptr;
-        for (QWidget* window : englishWindows) {
-            if (name.startsWith(window->objectName() + '.')) {
-                parent = window->findChild<QWidget*>(name.section('.', 1))->parentWidget();
-            }
-        }
-        ASSERT_NE(parent, nullptr) << name.toStdString();
-        const int clientWidth = parent->width();
-        EXPECT_EQ(arabic, QRect(clientWidth - place.x() - place.width(), place.y(), place.width(),
-                                place.height()))
+        const QRect& box = place.box;
+        EXPECT_EQ(mirrored.at(name).box, QRect(place.clientWidth - box.x() - box.width(), box.y(),
+                                               box.width(), box.height()))
             << name.toStdString();
-        ++compared;
     }
-    EXPECT_GT(compared, 20);
+    EXPECT_GT(places.size(), 20u);
     EXPECT_EQ(arabicGraph, english.Windows().Find<GraphWindow>()->grab().toImage());
 }
 
@@ -423,12 +406,6 @@ TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
 
 namespace veltrix::ui::testing {
 namespace {
-
-void ClickOn(QWidget& window, const char* name) {
-    auto* control = window.findChild<QWidget*>(QString::fromLatin1(name));
-    ASSERT_NE(control, nullptr) << name;
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-}
 
 struct FontCase {
     const char* family;
@@ -464,18 +441,9 @@ TEST_P(FontSizeTest, EveryTextIsWholeInEveryLanguage) {
         RecordingMessageBoxes messages;
         ScriptedFileDialogs files;
         AppContext app(messages, files);
-        MainWindow& main = ShowMainWindow(app);
-        for (const char* command : {"Command1", "Command3", "Command4", "Command2"}) {
-            ClickOn(main, command);
-        }
-        FindValueWindow& findValue = *app.Windows().Find<FindValueWindow>();
-        findValue.findChild<QLineEdit*>("Text1")->setText(QStringLiteral("1.234"));
-        ClickOn(findValue, "Command1");
+        ShowMainWindow(app);
+        const QList<QWidget*> windows = OpenEveryWindow(app);
         ASSERT_TRUE(messages.prompts.isEmpty()) << messages.prompts.join('|').toStdString();
-        QList<QWidget*> windows;
-        for (const QString& name : app.Windows().ExistingNames()) {
-            windows << app.Windows().FindByName(name);
-        }
         ExpectEveryTextWhole(windows);
     }
 }
