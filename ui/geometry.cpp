@@ -29,19 +29,23 @@ double LayoutScale() {
     return scale;
 }
 
-int TwipsToPixels(int twips) {
-    const double scale = LayoutScale();
-    if (scale == 1) {
-        // Round half away from zero; every layout value is a whole number of pixels.
-        const int half = kTwipsPerPixel / 2;
-        return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
-    }
+namespace {
+
+// The nearest whole pixel; no twips value lies exactly halfway between two pixels at scale 1.
+int ScaledToPixels(int twips, double scale) {
     return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
 }
 
+} // namespace
+
+int TwipsToPixels(int twips) {
+    return ScaledToPixels(twips, LayoutScale());
+}
+
 QRect ToPixels(const TwipsRect& twips) {
-    return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
-            TwipsToPixels(twips.height)};
+    const double scale = LayoutScale();
+    return {ScaledToPixels(twips.left, scale), ScaledToPixels(twips.top, scale),
+            ScaledToPixels(twips.width, scale), ScaledToPixels(twips.height, scale)};
 }
 
 void SizeClientArea(QWidget& client, const TwipsRect& twips) {
