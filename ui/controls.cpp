@@ -115,8 +115,15 @@ QFont FittedTo(QFont font, const QString& text, QSize room) {
     return font;
 }
 
-void FitTextInto(QLabel& label, QSize room) {
-    label.setFont(FittedTo(label.font(), label.text(), room));
+void FitTextInto(QLabel& label, QSize room, const QString& trailing) {
+    const QFontMetrics before(label.font());
+    const QFont fitted = FittedTo(label.font(), label.text() + trailing, room);
+    const QFontMetrics after(fitted);
+    const int lowest =
+        room.height() - 1 - after.ascent() - after.tightBoundingRect(label.text()).bottom();
+    label.setFont(fitted);
+    label.setContentsMargins(
+        0, std::clamp(before.ascent() - after.ascent(), 0, std::max(lowest, 0)), 0, 0);
 }
 
 void MakeSelectable(QLabel& label) {

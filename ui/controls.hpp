@@ -46,8 +46,10 @@ void KeepLeftToRight(QWidget& control);
 // layout may give a language's word, or a wide font, less room than it needs.
 QFont FittedTo(QFont font, const QString& text, QSize room);
 
-// Gives the label the font FittedTo finds for its text.
-void FitTextInto(QLabel& label, QSize room);
+// Gives the label the font FittedTo finds for its text followed by `trailing` (room kept after
+// it). A font made smaller keeps its text on the label's first baseline as far as the room
+// allows, rather than raised to the top.
+void FitTextInto(QLabel& label, QSize room, const QString& trailing = {});
 
 // Lets the user select the label's text with the mouse and copy it from the label's context menu.
 // The label still takes no keyboard focus: Tab passes it by, and a click leaves the focus where it

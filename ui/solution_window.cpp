@@ -9,10 +9,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
-#include <algorithm>
 #include <exception>
 
 namespace veltrix::ui {
@@ -72,17 +70,9 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     plusRoot_ = &AddOpaqueLabel(*this, "Label2", QString(), {kFirstRootLeft, 0, 855, 255});
     QLabel& separator = AddOpaqueLabel(*this, "Label3", tr("or"), {kSeparatorLeft, 0, 735, 255});
     // A language's word for "or" may need more room than there is between the roots; it keeps a
-    // space's width before the second root, and a smaller one sits as low as its box allows, on
-    // the roots' baseline where it can.
-    const QSize room = ToPixels({0, 0, kSecondRootLeft - kSeparatorLeft, 255}).size();
-    const QFont fitted = FittedTo(separator.font(), separator.text() + QLatin1Char(' '), room);
-    const QFontMetrics roots(font());
-    const QFontMetrics word(fitted);
-    const int lowest =
-        room.height() - 1 - word.ascent() - word.tightBoundingRect(separator.text()).bottom();
-    separator.setFont(fitted);
-    separator.setContentsMargins(
-        0, std::clamp(roots.ascent() - word.ascent(), 0, std::max(lowest, 0)), 0, 0);
+    // space's width before the second root.
+    FitTextInto(separator, ToPixels({0, 0, kSecondRootLeft - kSeparatorLeft, 255}).size(),
+                QStringLiteral(" "));
     minusRoot_ = &AddOpaqueLabel(*this, "Label4", QString(), {kSecondRootLeft, 0, 1455, 255});
     plusRoot_->setAccessibleDescription(tr("first value of x"));
     minusRoot_->setAccessibleDescription(tr("second value of x"));
