@@ -267,6 +267,22 @@ std::u16string NumberToText(double value, char16_t separator) {
     return text;
 }
 
+std::optional<DecimalParts> SplitDecimal(std::u16string_view text, char16_t separator) {
+    const std::optional<NumberSpan> span = Scan(text, separator);
+    if (!span) {
+        return std::nullopt;
+    }
+    const std::size_t mantissaEnd = span->hasExponent ? span->exponentBegin - 1 : span->end;
+    const std::size_t fractionBegin =
+        span->separator == std::u16string_view::npos ? mantissaEnd : span->separator + 1;
+    return DecimalParts{
+        span->negative, text.substr(span->begin, span->intDigits),
+        text.substr(fractionBegin, mantissaEnd - fractionBegin),
+        span->hasExponent
+            ? ExponentValue(text.substr(span->exponentBegin, span->end - span->exponentBegin))
+            : 0};
+}
+
 std::optional<double> RoundToAccuracy(double value, double powerOfTen) {
     const checked::Value scaled = checked::Mul(value, powerOfTen);
     if (!scaled) {

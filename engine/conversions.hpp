@@ -1,6 +1,7 @@
 // Conversions between the texts a user types or sees and the doubles the engine computes with.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,5 +27,17 @@ std::u16string NumberToText(double value, char16_t separator = kPoint);
 // Rounds value × powerOfTen half-to-even to a whole number that must fit a signed 16-bit integer,
 // then divides by powerOfTen again. Fails when any step leaves the double range or divides by 0.
 std::optional<double> RoundToAccuracy(double value, double powerOfTen);
+
+// A number that TextToNumber's grammar accepts, taken apart as it is written: its sign, the
+// digits before and after its decimal separator (views into the text) and its exponent, held at
+// ±1,000,000,000 where the text gives more. Its value is ±(whole fraction) × 10^(exponent − the
+// number of fraction digits). Nothing for a text that is not such a number; its size is not
+// looked at.
+struct DecimalParts {
+    bool negative = false;
+    std::u16string_view whole, fraction;
+    std::int64_t exponent = 0;
+};
+std::optional<DecimalParts> SplitDecimal(std::u16string_view text, char16_t separator = kPoint);
 
 } // namespace veltrix

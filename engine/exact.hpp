@@ -1,0 +1,50 @@
+// Exact values of the numbers a user types, and their exact rounding and writing.
+//
+// Every number Veltrix reads is a decimal with an optional exponent, so its value is exactly a
+// rational m·10^e; GMP's integers and rationals hold it, however many digits it has.
+#pragma once
+
+#include "engine/conversions.hpp"
+
+#include <cstddef>
+#include <gmpxx.h>
+#include <string>
+#include <variant>
+
+namespace veltrix {
+
+// How many decimal digits an exact value may take when it is written out: its significant
+// digits and the zeros before the point, or its places after the point. Beyond it the working
+// would take too long to compute and to read.
+inline constexpr std::size_t kMaxExactDigits = 400;
+
+// The value would take more digits than the limit.
+struct TooLong {
+    friend bool operator==(TooLong, TooLong) = default;
+};
+
+using ExactOutcome = std::variant<mpq_class, TooLong>;
+
+// The exact value of a number taken apart by SplitDecimal.
+ExactOutcome ExactValueOf(const DecimalParts& parts, std::size_t maxDigits = kMaxExactDigits);
+
+// Whether the rational, in lowest terms, has a decimal expansion that ends: its denominator has
+// no prime factor but 2 and 5.
+bool EndsAsDecimal(const mpq_class& value);
+
+// The rational written as a decimal where it ends ("0.1", "-3.1", "2"), otherwise as a fraction
+// in lowest terms ("1/3", "-7/12"). ASCII digits and "-"; `separator` before a fraction part.
+std::u16string RationalText(const mpq_class& value, char16_t separator = kPoint);
+
+// n·10^-places written as a decimal without trailing zeros: "0.66", "-0.5", "400"; "0" for zero.
+std::u16string ScaledText(const mpz_class& n, unsigned places, char16_t separator = kPoint);
+
+// The whole number nearest to value·10^places, an exact half going to the even neighbour.
+mpz_class RoundScaled(const mpq_class& value, unsigned places);
+
+// The same for the irrational (p + t·√d)/r, where d > 1 has no square factor and r > 0. It is
+// never exactly halfway, so the nearest whole number is floor(value·10^places + 1/2).
+mpz_class RoundScaledSurd(const mpz_class& p, const mpz_class& t, const mpz_class& d,
+                          const mpz_class& r, unsigned places);
+
+} // namespace veltrix

@@ -1,0 +1,191 @@
+#include "fuzz/working_checks.hpp"
+
+#include <cstdint>
+#include <optional>
+
+namespace veltrix::fuzz {
+namespace {
+
+mpq_class Q(const mpz_class& n, const mpz_class& d = 1) {
+    mpq_class q(n, d);
+    q.canonicalize();
+    return q;
+}
+
+// A decimal such as "-0.87" as a rational; nothing for any other text.
+std::optional<mpq_class> ReadDecimal(const std::u16string& text) {
+    std::string digits;
+    std::size_t places = 0;
+    bool point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'-' && i == 0) {
+            digits.push_back('-');
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else if (c >= u'0' && c <= u'9') {
+            digits.push_back(static_cast<char>(c));
+            places += point ? 1 : 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits.empty() || digits == "-") {
+        return std::nullopt;
+    }
+    mpz_class ten;
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, places);
+    return Q(mpz_class(digits, 10), ten);
+}
+
+// The sign of l − m·√d, d > 0.
+int CompareWithRoot(const mpq_class& l, const mpz_class& m, const mpz_class& d) {
+    if (m == 0) {
+        return sgn(l);
+    }
+    if (sgn(l) != sgn(m)) {
+        return l == 0 ? -sgn(m) : sgn(l);
+    }
+    const int squares = cmp(l * l, mpq_class(m * m * d));
+    return l > 0 ? squares : -squares;
+}
+
+// Whether (p + t√d)/r (d > 0, not a square) lies within half a unit of the last place of `value`.
+bool SurdRoundsTo(const mpq_class& value, unsigned places, const mpz_class& p, const mpz_class& t,
+                  const mpz_class& d, const mpz_class& r) {
+    mpz_class ten;
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, places);
+    const mpq_class half = Q(1, 2 * ten);
+    // value − half < (p + t√d)/r < value + half, times r, less p.
+    const mpq_class low = (value - half) * r - p;
+    const mpq_class high = (value + half) * r - p;
+    return CompareWithRoot(low, t, d) < 0 && CompareWithRoot(high, t, d) > 0;
+}
+
+bool RationalRoundsTo(const mpq_class& value, unsigned places, const mpq_class& exact) {
+    mpz_class ten;
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, places);
+    const mpq_class scaledError = (exact - value) * ten; // in units of the last place
+    const mpq_class half(1, 2);
+    if (abs(scaledError) < half) {
+        return true;
+    }
+    // Exactly halfway: the even neighbour.
+    const mpq_class scaled = value * ten;
+    return abs(scaledError) == half && scaled.get_den() == 1 &&
+           mpz_even_p(scaled.get_num_mpz_t()) != 0;
+}
+
+// The primes below 10^6, by a sieve of Eratosthenes of the checks' own.
+const std::vector<unsigned long>& PrimesBelowAMillion() {
+    static const std::vector<unsigned long> primes = [] {
+        std::vector<unsigned long> found;
+        std::vector<bool> composite(1'000'000, false);
+        for (unsigned long p = 2; p < composite.size(); ++p) {
+            if (!composite[p]) {
+                found.push_back(p);
+                for (unsigned long j = p * p; j < composite.size(); j += p) {
+                    composite[j] = true;
+                }
+            }
+        }
+        return found;
+    }();
+    return primes;
+}
+
+bool HasSquareFactorBelowAMillion(const mpz_class& n) {
+    const mpz_class magnitude = abs(n);
+    for (const unsigned long p : PrimesBelowAMillion()) {
+        if (p * p > magnitude) {
+            break;
+        }
+        if (mpz_divisible_ui_p(magnitude.get_mpz_t(), p * p) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<std::string> ExactRootFaults(const ExactQuadratic& q, const ExactRoots& roots) {
+    std::vector<std::string> faults;
+    const auto expect = [&faults](bool holds, const char* rule) {
+        if (!holds) {
+            faults.emplace_back(rule);
+        }
+    };
+    const mpz_class &p = roots.p, &k = roots.q, &d = roots.d, &r = roots.r;
+    expect(r > 0 && k >= 0, "r > 0 and q >= 0");
+    expect(gcd(gcd(p, k), r) == 1, "p, q and r share no factor");
+    expect((d == 0) == (k == 0), "q is 0 exactly for a double root");
+    expect(roots.plusSign == (q.a < 0 ? -1 : 1), "the plus root's sign follows a's");
+    // The sum and the product of (p + q√d)/r and (p − q√d)/r.
+    expect(Q(2 * p, r) == -q.b / q.a, "the roots add up to -b/a");
+    expect(Q(p * p - k * k * d, r * r) == q.c / q.a, "the roots multiply to c/a");
+    // a·x² + b·x + c at x = (p ± q√d)/r: its rational part and the part that √d multiplies.
+    const mpq_class rational = q.a * Q(p * p + k * k * d, r * r) + q.b * Q(p, r) + q.c;
+    const mpq_class surd = q.a * Q(2 * p * k, r * r) + q.b * Q(k, r);
+    if (d == 1) {
+        expect(rational + surd == 0 && rational - surd == 0, "rational roots give 0");
+    } else {
+        expect(rational == 0 && surd == 0, "the roots give 0");
+    }
+    expect(d == 0 || d == 1 || d == -1 || !HasSquareFactorBelowAMillion(d),
+           "the radicand has no square factor below 10^6");
+    return faults;
+}
+
+std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
+                                           const std::vector<Formula>& rounded, unsigned places) {
+    std::vector<std::string> faults;
+    const mpz_class t = roots.plusSign * roots.q;
+    const auto realRoundsTo = [&](const std::u16string& text, const mpz_class& signedQ) {
+        const std::optional<mpq_class> value = ReadDecimal(text);
+        if (!value) {
+            return false;
+        }
+        if (roots.d == 0 || roots.d == 1) {
+            return RationalRoundsTo(*value, places, Q(roots.p + signedQ, roots.r));
+        }
+        return SurdRoundsTo(*value, places, roots.p, signedQ, roots.d, roots.r);
+    };
+    if (roots.d >= 0) {
+        const std::size_t count = roots.d == 0 ? 1 : 2;
+        if (rounded.size() != count) {
+            return {"one rounded root for a double root, two otherwise"};
+        }
+        if (!realRoundsTo(rounded[0].plain, t) ||
+            (count == 2 && !realRoundsTo(rounded[1].plain, -t))) {
+            faults.emplace_back("each rounded root is its exact value rounded");
+        }
+        return faults;
+    }
+    // "re ± im·i", "±im·i", with "i" alone for an imaginary part of 1.
+    if (rounded.size() != 1) {
+        return {"one rounded pair of complex roots"};
+    }
+    const std::u16string& text = rounded[0].plain;
+    const std::size_t pm = text.find(u'\u00B1');
+    if (pm == std::u16string::npos || text.empty() || text.back() != u'i') {
+        return {"complex roots are written re ± im·i"};
+    }
+    const std::u16string real = pm == 0 ? u"0" : text.substr(0, pm - 1);
+    std::u16string imaginary = text.substr(pm + (pm == 0 ? 1 : 2));
+    imaginary.pop_back();
+    if (imaginary.empty()) {
+        imaginary = u"1";
+    }
+    const std::optional<mpq_class> re = ReadDecimal(real);
+    const std::optional<mpq_class> im = ReadDecimal(imaginary);
+    const bool imaginaryRounds =
+        im && (roots.d == -1 ? RationalRoundsTo(*im, places, Q(roots.q, roots.r))
+                             : SurdRoundsTo(*im, places, 0, roots.q, -roots.d, roots.r));
+    if (!re || !RationalRoundsTo(*re, places, Q(roots.p, roots.r)) || !imaginaryRounds) {
+        faults.emplace_back("the complex roots' parts are their exact values rounded");
+    }
+    return faults;
+}
+
+} // namespace veltrix::fuzz

@@ -1,0 +1,21 @@
+// What exact roots must satisfy, checked apart from the engine's own arithmetic: put back into
+// a·x² + b·x + c they give exactly 0 (√d and i kept as symbols), their sum is -b/a and their
+// product c/a, their radicand has no square factor below 10^6, their simplest form shares no
+// factor, and each rounded root is the exact value rounded half to even. Shared by the engine's
+// tests and its fuzz target; each broken rule is one line of the returned list.
+#pragma once
+
+#include "engine/working.hpp"
+
+#include <string>
+#include <vector>
+
+namespace veltrix::fuzz {
+
+std::vector<std::string> ExactRootFaults(const ExactQuadratic& quadratic, const ExactRoots& roots);
+
+// The rounded roots, as RoundedRoots writes them with ".", against the exact ones.
+std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
+                                           const std::vector<Formula>& rounded, unsigned places);
+
+} // namespace veltrix::fuzz

@@ -1,0 +1,48 @@
+// The working of an equation at 0 to 3 places: never a crash, the same split as Calculate's, and
+// for every quadratic read exactly, roots that solve it exactly and are rounded from their exact
+// values (fuzz/working_checks.hpp).
+
+#include "fuzz/fuzz_input.hpp"
+#include "fuzz/invariants.hpp"
+#include "fuzz/working_checks.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+using namespace veltrix;
+using namespace veltrix::fuzz;
+
+namespace {
+
+void CheckNoFaults(const std::vector<std::string>& faults) {
+    for (const std::string& fault : faults) {
+        std::fprintf(stderr, "broken: %s\n", fault.c_str());
+    }
+    FUZZ_CHECK(faults.empty());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::u16string> texts = InputTexts(data, size, 2);
+    const std::u16string& equation = texts[0];
+    const unsigned places = texts[1].empty() ? 2 : texts[1][0] % 4;
+    const Context context{{"equation", equation}, {"places", texts[1]}};
+
+    const WorkingOutcome outcome = WorkOut(equation, places);
+    CheckKind(outcome);
+    // A text Calculate calls invalid is invalid here too, and the other way round.
+    FUZZ_CHECK(std::holds_alternative<InvalidQuadratic>(outcome) ==
+               std::holds_alternative<InvalidQuadratic>(SolveQuadratic(equation, u"2")));
+
+    const ExactReadOutcome read = ReadExactQuadratic(equation);
+    const auto* quadratic = std::get_if<ExactQuadratic>(&read);
+    if (quadratic == nullptr || quadratic->a == 0) {
+        return 0;
+    }
+    const ExactRoots roots = SolveExactly(*quadratic);
+    CheckNoFaults(ExactRootFaults(*quadratic, roots));
+    CheckNoFaults(RoundedRootFaults(roots, RoundedRoots(roots, places), places));
+    return 0;
+}

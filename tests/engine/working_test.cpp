@@ -1,0 +1,294 @@
+#include "engine/square_factors.hpp"
+#include "engine/working.hpp"
+#include "fuzz/working_checks.hpp"
+#include "test_text.hpp"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace veltrix {
+namespace {
+
+using testing::U16;
+
+std::string Utf8(std::u16string_view text) {
+    std::string out;
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+// The text after the last " = " of a formula: where a chain of working ends.
+std::u16string Result(const Formula& formula) {
+    const std::size_t equals = formula.plain.rfind(u" = ");
+    return equals == std::u16string::npos ? formula.plain : formula.plain.substr(equals + 3);
+}
+
+const WorkingLine* Find(const Working& working, std::initializer_list<WorkingStep> steps) {
+    for (const WorkingLine& line : working) {
+        if (std::find(steps.begin(), steps.end(), line.step) != steps.end()) {
+            return &line;
+        }
+    }
+    return nullptr;
+}
+
+struct WorkingCase {
+    const char* equation;
+    unsigned places;
+    std::u16string exact;                // the roots' simplest form; " | " between two
+    std::vector<std::u16string> rounded; // as the Rounded line writes them
+    char16_t separator = u'.';
+};
+
+void PrintTo(const WorkingCase& c, std::ostream* os) {
+    *os << '"' << c.equation << "\" at " << c.places;
+}
+
+class WorkingTest : public ::testing::TestWithParam<WorkingCase> {};
+
+TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
+    const WorkingCase& c = GetParam();
+    const WorkingOutcome outcome = WorkOut(U16(c.equation), c.places, c.separator);
+    ASSERT_TRUE(std::holds_alternative<Working>(outcome)) << outcome.index();
+    const Working& working = std::get<Working>(outcome);
+
+    const WorkingLine* roots =
+        Find(working, {WorkingStep::Roots, WorkingStep::TwoRoots, WorkingStep::DoubleRoot,
+                       WorkingStep::ComplexRoots, WorkingStep::LineRoot});
+    ASSERT_NE(roots, nullptr);
+    std::u16string exact = Result(roots->formulas[0]);
+    if (roots->formulas.size() == 2) {
+        exact += u" | " + Result(roots->formulas[1]);
+    }
+    EXPECT_EQ(Utf8(exact), Utf8(c.exact));
+
+    const WorkingLine* rounded =
+        Find(working, {WorkingStep::RoundedRoots, WorkingStep::RoundedRoot});
+    ASSERT_NE(rounded, nullptr);
+    std::vector<std::u16string> shown;
+    for (const Formula& root : rounded->formulas) {
+        shown.push_back(root.plain.substr(std::u16string_view(u"x \u2248 ").size()));
+    }
+    EXPECT_EQ(shown, c.rounded);
+
+    // Where the Solution window shows the roots, it shows these texts.
+    const SolveOutcome solved =
+        SolveQuadratic(U16(c.equation), U16(std::to_string(c.places)), c.separator);
+    if (const auto* solution = std::get_if<Roots>(&solved)) {
+        EXPECT_EQ(std::vector<std::u16string>({solution->plus, solution->minus}),
+                  shown.size() == 1 ? std::vector<std::u16string>(2, shown[0]) : shown);
+    }
+
+    const ExactReadOutcome read = ReadExactQuadratic(U16(c.equation), c.separator);
+    const auto& quadratic = std::get<ExactQuadratic>(read);
+    if (quadratic.a != 0 && c.separator == u'.') {
+        const ExactRoots exactRoots = SolveExactly(quadratic);
+        for (const std::string& fault : fuzz::ExactRootFaults(quadratic, exactRoots)) {
+            ADD_FAILURE() << fault;
+        }
+        for (const std::string& fault :
+             fuzz::RoundedRootFaults(exactRoots, RoundedRoots(exactRoots, c.places), c.places)) {
+            ADD_FAILURE() << fault;
+        }
+    }
+}
+
+std::string WorkingCaseName(const ::testing::TestParamInfo<WorkingCase>& row) {
+    return testing::RowName(row.index,
+                            {row.param.equation, "at", std::to_string(row.param.places)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Students, WorkingTest,
+    ::testing::Values(
+        WorkingCase{"10X^2-2X-3", 2, u"(1 \u00B1 \u221A31)/10", {u"0.66", u"-0.46"}},
+        WorkingCase{"10X^2-2X-3", 3, u"(1 \u00B1 \u221A31)/10", {u"0.657", u"-0.457"}},
+        WorkingCase{"2X^2-3X-2", 2, u"2 | -0.5", {u"2", u"-0.5"}},
+        WorkingCase{"3X^2+5X-2", 2, u"1/3 | -2", {u"0.33", u"-2"}},
+        WorkingCase{"X^2-2X-1", 2, u"1 \u00B1 \u221A2", {u"2.41", u"-0.41"}},
+        WorkingCase{"X^2+0X-3", 2, u"\u00B1\u221A3", {u"1.73", u"-1.73"}},
+        WorkingCase{"16X^2+24X-41", 2, u"(-3 \u00B1 5\u221A2)/4", {u"1.02", u"-2.52"}},
+        WorkingCase{"X^2+2X+5", 2, u"-1 \u00B1 2i", {u"-1 \u00B1 2i"}},
+        WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"-0.5 \u00B1 0.87i"}},
+        WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"\u00B10.9i"}},
+        WorkingCase{"X^2-2X+1", 2, u"1", {u"1"}},
+        // A double root exactly halfway rounds to the even neighbour, as Calculate rounds it.
+        WorkingCase{"X^2-5X+6.25", 0, u"2.5", {u"2"}},
+        // With a negative a the plus root is the smaller one, as Calculate has it.
+        WorkingCase{"-2X^2+3X+2", 2, u"-0.5 | 2", {u"-0.5", u"2"}},
+        WorkingCase{"0.5X^2+1.25X-3", 2, u"1.5 | -4", {u"1.5", u"-4"}},
+        WorkingCase{"1e3X^2+1X-1", 3, u"(-1 \u00B1 \u221A4001)/2000", {u"0.031", u"-0.032"}},
+        // Beyond the 16 bits that Calculate rounds through.
+        WorkingCase{"X^2-400X+1", 2, u"200 \u00B1 \u221A39999", {u"400", u"0"}},
+        WorkingCase{"0X^2+2X-4", 2, u"2", {u"2"}},
+        WorkingCase{"2,5X^2-2X-3", 2, u"(2 \u00B1 \u221A34)/5", {u"1,57", u"-0,77"}, u','}),
+    WorkingCaseName);
+
+// The whole working of the equation Veltrix starts with, as a student would write it.
+TEST(WorkingLinesTest, WriteTheDefaultEquationOut) {
+    const Working working = std::get<Working>(WorkOut(u"10X^2-2X-3", 2));
+    std::vector<std::string> plain;
+    for (const WorkingLine& line : working) {
+        std::string text;
+        for (const Formula& formula : line.formulas) {
+            text += (text.empty() ? "" : " | ") + Utf8(formula.plain);
+        }
+        plain.push_back(text);
+    }
+    EXPECT_EQ(plain, (std::vector<std::string>{
+                         "y = 10x² − 2x − 3 | a = 10, b = -2, c = -3",
+                         "b² − 4ac = (-2)² − 4·10·(-3) = 124",
+                         "x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10",
+                         "x ≈ 0.66 | x ≈ -0.46",
+                         "(0.1, -3.1) | x = 0.1",
+                         "(0, -3)",
+                         "y = 10(x − 0.1)² − 3.1",
+                     }));
+    EXPECT_EQ(working[2].formulas[0].latex,
+              u"x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{2 \\pm \\sqrt{124}}{20} = "
+              u"\\frac{1 \\pm \\sqrt{31}}{10}");
+}
+
+struct FormCase {
+    const char* equation;
+    WorkingStep step;
+    std::string plain, latex;
+    char16_t separator = u'.';
+};
+
+void PrintTo(const FormCase& c, std::ostream* os) {
+    *os << '"' << c.equation << '"';
+}
+
+class WorkingFormTest : public ::testing::TestWithParam<FormCase> {};
+
+// Turning points, forms and fractions as they are written, in both renderings.
+TEST_P(WorkingFormTest, WritesTheStep) {
+    const FormCase& c = GetParam();
+    const Working working = std::get<Working>(WorkOut(U16(c.equation), 2, c.separator));
+    const WorkingLine* line = Find(working, {c.step});
+    ASSERT_NE(line, nullptr);
+    std::string plain, latex;
+    for (const Formula& formula : line->formulas) {
+        plain += (plain.empty() ? "" : " | ") + Utf8(formula.plain);
+        latex += (latex.empty() ? "" : " | ") + Utf8(formula.latex);
+    }
+    EXPECT_EQ(plain, c.plain);
+    EXPECT_EQ(latex, c.latex);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, WorkingFormTest,
+    ::testing::Values(
+        FormCase{"3X^2+5X-2", WorkingStep::Minimum, "(-5/6, -49/12) | x = -5/6",
+                 "(-\\frac{5}{6}, -\\frac{49}{12}) | x = -\\frac{5}{6}"},
+        FormCase{"-2X^2+3X+2", WorkingStep::Maximum, "(0.75, 3.125) | x = 0.75",
+                 "(0.75, 3.125) | x = 0.75"},
+        FormCase{"3X^2+5X-2", WorkingStep::VertexForm, "y = 3(x + 5/6)² − 49/12",
+                 "y = 3(x + \\frac{5}{6})^2 - \\frac{49}{12}"},
+        FormCase{"-2X^2+3X+2", WorkingStep::FactoredForm, "y = -2(x + 0.5)(x − 2)",
+                 "y = -2(x + 0.5)(x - 2)"},
+        FormCase{"2X^2-6X+0", WorkingStep::FactoredForm, "y = 2x(x − 3)", "y = 2x(x - 3)"},
+        FormCase{"X^2-2X+1", WorkingStep::FactoredForm, "y = (x − 1)²", "y = (x - 1)^2"},
+        FormCase{"-1X^2+0X+0", WorkingStep::Equation, "y = -x² | a = -1, b = 0, c = 0",
+                 "y = -x^2 | a = -1, b = 0, c = 0"},
+        FormCase{"X^2+2X+5", WorkingStep::ComplexRoots,
+                 "x = (−b ± √(b² − 4ac))/2a = (-2 ± √(-16))/2 = -1 ± 2i",
+                 "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-2 \\pm \\sqrt{-16}}{2} = -1 "
+                 "\\pm 2i"},
+        // Where the decimal separator is a comma, the list separator is a semicolon.
+        FormCase{"2,5X^2-2X-3", WorkingStep::Minimum, "(0,4; -3,4) | x = 0,4",
+                 "(0{,}4; -3{,}4) | x = 0{,}4", u','},
+        FormCase{"0X^2+2X-4", WorkingStep::LineRoot, "x = −c/b = 2", "x = -\\frac{c}{b} = 2"}),
+    [](const auto& row) { return testing::RowName(row.index, {row.param.equation}); });
+
+struct OutcomeCase {
+    std::string equation;
+    std::optional<WorkingStep> step; // the step the working has, or nothing when it fails
+};
+
+void PrintTo(const OutcomeCase& c, std::ostream* os) {
+    *os << '"' << c.equation.substr(0, 40) << "\" (" << c.equation.size() << " characters)";
+}
+
+class WorkingOutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(WorkingOutcomeTest, SaysWhatItCanWorkOut) {
+    const OutcomeCase& c = GetParam();
+    const WorkingOutcome outcome = WorkOut(U16(c.equation), 2);
+    if (!c.step) {
+        EXPECT_FALSE(std::holds_alternative<Working>(outcome));
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<Working>(outcome));
+    EXPECT_NE(Find(std::get<Working>(outcome), {*c.step}), nullptr);
+}
+
+// As many places as an exact value may have.
+const std::string kLongest = "0." + std::string(kMaxExactDigits - 1, '3') + "1";
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, WorkingOutcomeTest,
+    ::testing::Values(OutcomeCase{"0X^2+0X+3", WorkingStep::LineWithoutRoot},
+                      OutcomeCase{"0X^2+0X+0", WorkingStep::EveryXIsARoot},
+                      OutcomeCase{"X^2-4", std::nullopt}, OutcomeCase{"X^2X+1", std::nullopt},
+                      OutcomeCase{"-X^2+2X+3", std::nullopt}, OutcomeCase{"XXX", std::nullopt},
+                      OutcomeCase{"1e400X^2+2X-3", std::nullopt},
+                      // The longest exact coefficients, and one place more.
+                      OutcomeCase{kLongest + "X^2-2X-3", WorkingStep::Roots},
+                      OutcomeCase{"1e-" + std::to_string(kMaxExactDigits) + "X^2-2X-3",
+                                  WorkingStep::Roots},
+                      OutcomeCase{kLongest + "1X^2-2X-3", WorkingStep::TooLongToWorkOut},
+                      OutcomeCase{"1e-" + std::to_string(kMaxExactDigits + 1) + "X^2-2X-3",
+                                  WorkingStep::TooLongToWorkOut},
+                      // A megabyte of digits, which the equation box takes.
+                      OutcomeCase{"0." + std::string(1'000'000, '1') + "X^2-2X-3",
+                                  WorkingStep::TooLongToWorkOut}),
+    [](const auto& row) { return std::to_string(row.index); });
+
+struct SquareCase {
+    const char* n;
+    const char* root;
+    const char* rest;
+};
+
+void PrintTo(const SquareCase& c, std::ostream* os) {
+    *os << c.n;
+}
+
+class SquareFactorsTest : public ::testing::TestWithParam<SquareCase> {};
+
+TEST_P(SquareFactorsTest, TakesTheSquaresOut) {
+    const SquareSplit split = SplitSquareFactors(mpz_class(GetParam().n));
+    EXPECT_EQ(split.root.get_str(), GetParam().root);
+    EXPECT_EQ(split.rest.get_str(), GetParam().rest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radicands, SquareFactorsTest,
+    ::testing::Values(SquareCase{"124", "2", "31"}, SquareCase{"1", "1", "1"},
+                      SquareCase{"1400", "10", "14"},              // 2³·5²·7
+                      SquareCase{"1000006000009", "1000003", "1"}, // a prime above 10^6, squared
+                      SquareCase{"999999999999999989", "1", "999999999999999989"}, // a prime
+                      SquareCase{"1000000000000000000", "1000000000", "1"},        // 10^18
+                      // Beyond 10^18: the small primes divided out, and a square left over.
+                      SquareCase{"3802974618429718878825498750626107754545152",
+                                 "1125903284542344527872", "3"},
+                      SquareCase{"1000072001494007128009801", "1000036000099", "1"},
+                      // A square of a large prime beside two other large primes stays inside.
+                      SquareCase{"1000076001650007956010989", "1", "1000076001650007956010989"}),
+    [](const auto& row) { return std::to_string(row.index); });
+
+} // namespace
+} // namespace veltrix
