@@ -2,6 +2,7 @@
 #include "app/application_start.hpp"
 #include "app/first_paint_probe.hpp"
 #include "app/startup.hpp"
+#include "app/working_command.hpp"
 #include "ui/accessibility.hpp"
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
@@ -17,9 +18,10 @@
 
 namespace {
 
-// Answers what needs no window: the help, the version, or why Veltrix cannot start; the exit
-// status when it has answered.
-std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine) {
+// Answers what needs no window: the help, the version, the working of an equation, or why Veltrix
+// cannot start; the exit status when it has answered.
+std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine, int& argc,
+                                        char* argv[]) {
     if (commandLine.helpWanted) {
         veltrix::PrintHelp();
         return EXIT_SUCCESS;
@@ -28,7 +30,10 @@ std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine)
         veltrix::PrintVersion();
         return EXIT_SUCCESS;
     }
-    if (!commandLine.platform) {
+    if (commandLine.working && commandLine.fault.isEmpty()) {
+        return veltrix::PrintWorking(argc, argv, *commandLine.working, commandLine.accuracy);
+    }
+    if (!commandLine.platform && !commandLine.working) {
         veltrix::ReportNoDisplay();
         return EXIT_FAILURE;
     }
@@ -45,7 +50,7 @@ int main(int argc, char* argv[]) {
     const veltrix::SessionEnvironment session = veltrix::ReadSessionEnvironment();
     const veltrix::CommandLine commandLine =
         veltrix::ReadCommandLine(session, veltrix::CommandLineArguments(argc, argv));
-    if (const std::optional<int> status = AnswerWithoutWindows(commandLine)) {
+    if (const std::optional<int> status = AnswerWithoutWindows(commandLine, argc, argv)) {
         return *status;
     }
     veltrix::UsePlatform(*commandLine.platform);

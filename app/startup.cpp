@@ -11,6 +11,8 @@ namespace {
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kPlatform = QStringLiteral("platform");
+const QString kWorking = QStringLiteral("working");
+const QString kAccuracy = QStringLiteral("accuracy");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -23,6 +25,16 @@ void DescribeOptions(QCommandLineParser& parser) {
         "the curve, each in a window of its own."));
     parser.addOption({{QStringLiteral("h"), kHelp}, QStringLiteral("Displays this help.")});
     parser.addOption({{QStringLiteral("v"), kVersion}, QStringLiteral("Displays the version.")});
+    parser.addOption({kWorking,
+                      QStringLiteral("Prints the working for <equation>, as the Working window "
+                                     "shows it (the discriminant, the exact and the rounded "
+                                     "roots, the turning point and the forms of the "
+                                     "equation), and exits; needs no display."),
+                      QStringLiteral("equation")});
+    parser.addOption({kAccuracy,
+                      QStringLiteral("With --working: the decimal places of the rounded roots, "
+                                     "0, 1, 2 or 3 (2 unless given)."),
+                      QStringLiteral("N")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -123,6 +135,14 @@ QStringList WithoutQtOptions(QStringList arguments, QString platform) {
     return TakeOut(arguments, kWidgets, platform);
 }
 
+// The accuracy --accuracy asks for, or nothing for a text that is not one of 0, 1, 2 and 3.
+std::optional<int> AccuracyOption(const QString& text) {
+    if (text.size() != 1 || text[0] < u'0' || text[0] > u'3') {
+        return std::nullopt;
+    }
+    return text[0].unicode() - u'0';
+}
+
 QString FirstFault(const QStringList& arguments) {
     QCommandLineParser parser;
     DescribeOptions(parser);
@@ -132,6 +152,13 @@ QString FirstFault(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
+    }
+    if (parser.isSet(kAccuracy) && !parser.isSet(kWorking)) {
+        return QStringLiteral("Option 'accuracy' goes with option 'working'.");
+    }
+    if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
+        return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
+            .arg(parser.value(kAccuracy));
     }
     return QString();
 }
@@ -207,12 +234,18 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     QCommandLineParser parser;
     DescribeOptions(parser);
     static_cast<void>(parser.parse(arguments));
-    CommandLine commandLine{parser.isSet(kHelp), parser.isSet(kVersion), {}, {}};
+    CommandLine commandLine;
+    commandLine.helpWanted = parser.isSet(kHelp);
+    commandLine.versionWanted = parser.isSet(kVersion);
     // The last -platform counts, as it does for Qt; one without a name chooses nothing.
     const QString chosen = parser.value(kPlatform);
     commandLine.platform = chosen.isEmpty() ? PlatformOfTheSession(session) : chosen;
     commandLine.fault =
         FirstFault(WithoutQtOptions(arguments, commandLine.platform.value_or(QString())));
+    if (parser.isSet(kWorking)) {
+        commandLine.working = parser.value(kWorking);
+        commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
+    }
     return commandLine;
 }
 

@@ -30,6 +30,10 @@ struct CommandLine {
     // The first argument that neither Veltrix nor Qt understands, said as a sentence; empty when
     // every argument is understood.
     QString fault;
+    // --working EQUATION: the working to print instead of opening a window, and --accuracy N,
+    // the decimal places of its rounded roots.
+    std::optional<QString> working;
+    int accuracy = 2;
 };
 
 // Reads the arguments, the program's name first. Qt's own options (-style NAME, -reverse, and on

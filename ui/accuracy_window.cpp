@@ -5,6 +5,7 @@
 #include "ui/controls.hpp"
 #include "ui/option_group.hpp"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@ AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_
     accuracy_ = &AddTextBox(*this, "Text1", QStringLiteral("2"), {1920, 480, 615, 975});
     accuracy_->setAccessibleName(tr("Accuracy"));
     accuracy_->hide();
+    connect(accuracy_, &QLineEdit::textChanged, &app.Inputs(), &InputSignals::AccuracyChanged);
 
     QLabel& intro = AddLabel(*this, "Label1", tr("Give answer to"), {0, 0, 1695, 255});
     auto* group = new OptionGroup(this);
@@ -65,6 +67,13 @@ QString AccuracyWindow::AccuracyText() const {
     return accuracy_->text();
 }
 
+void AccuracyWindow::closeEvent(QCloseEvent* event) {
+    SetWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        emit app_.Inputs().AccuracyChanged();
+    }
+}
+
 void AccuracyWindow::Confirm() {
     const std::optional<double> places = TextToNumber(AccuracyText().toStdU16String());
     if (!places || !std::isfinite(*places * 2)) {
@@ -76,6 +85,11 @@ void AccuracyWindow::Confirm() {
 
 QString CurrentAccuracy(AppContext& app) {
     return app.Windows().Get<AccuracyWindow>().AccuracyText();
+}
+
+QString AccuracyTextOf(const AppContext& app) {
+    const auto* window = app.Windows().Find<AccuracyWindow>();
+    return window ? window->AccuracyText() : QStringLiteral("2");
 }
 
 } // namespace veltrix::ui

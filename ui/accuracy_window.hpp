@@ -27,6 +27,10 @@ class AccuracyWindow final : public SetWindow<QWidget> {
     // "0", "1", "2" or "3"; "2" when the window is created.
     QString AccuracyText() const;
 
+  protected:
+    // Closed, the window takes its choice with it: the accuracy is "2" again.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void Confirm();
 
@@ -37,5 +41,8 @@ class AccuracyWindow final : public SetWindow<QWidget> {
 // The accuracy text every rounding command reads. Creates the Accuracy window hidden when it does
 // not exist, so the accuracy is "2" until the user picks another option.
 QString CurrentAccuracy(AppContext& app);
+
+// The same text without creating the window: "2" while it does not exist.
+QString AccuracyTextOf(const AppContext& app);
 
 } // namespace veltrix::ui

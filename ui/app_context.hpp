@@ -13,6 +13,16 @@
 
 namespace veltrix::ui {
 
+// Tells whoever follows the user's input, as the Working window does, that the equation or the
+// accuracy has changed: typed, chosen, or back to "2" with the Accuracy window closed.
+class InputSignals final : public QObject {
+    Q_OBJECT
+
+  signals:
+    void EquationChanged();
+    void AccuracyChanged();
+};
+
 class AppContext {
   public:
     // `decimalSeparator` is the one results are written with and numbers may be typed with,
@@ -23,7 +33,9 @@ class AppContext {
     AppContext& operator=(const AppContext&) = delete;
 
     WindowSet& Windows() { return windows_; }
+    const WindowSet& Windows() const { return windows_; }
     MessageBoxes& Messages() { return messages_; }
+    InputSignals& Inputs() { return inputs_; }
     FileDialogs& Files() { return files_; }
     char16_t DecimalSeparator() const { return separator_; }
 
@@ -40,6 +52,7 @@ class AppContext {
   private:
     MessageBoxes& messages_;
     FileDialogs& files_;
+    InputSignals inputs_; // before the windows, which use it until they are gone
     WindowSet windows_;
     QPointer<QLineEdit> equationBox_;
     char16_t separator_;

@@ -7,10 +7,12 @@
 #include "ui/graph_window.hpp"
 #include "ui/icon.hpp"
 #include "ui/solution_window.hpp"
+#include "ui/working_window.hpp"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -54,6 +56,8 @@ void MainWindow::BuildControls(QWidget& client) {
     app_.SetEquationBox(equation);
     KeepLeftToRight(equation);
     prompt.setBuddy(&equation);
+    connect(&equation, &QLineEdit::textChanged, &app_.Inputs(), &InputSignals::EquationChanged);
+    AddShowWorking(equation);
 
     QPushButton& calculate = AddButton(client, "Command1", tr("Calculate"), {0, 840, 3585, 375});
     QPushButton& plot = AddButton(client, "Command2", tr("Plot"), {0, 1200, 3585, 375});
@@ -72,6 +76,21 @@ void MainWindow::BuildControls(QWidget& client) {
             [this] { app_.Windows().MakeVisible<FindValueWindow>(); });
     connect(&setAccuracy, &QPushButton::clicked, this,
             [this] { app_.Windows().MakeVisible<AccuracyWindow>(); });
+}
+
+void MainWindow::AddShowWorking(QLineEdit& equation) {
+    // The box's own menu (Undo, Cut, Copy, Paste ...) with Show working after it.
+    equation.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&equation, &QWidget::customContextMenuRequested, this, [this, &equation](QPoint at) {
+        QMenu* menu = equation.createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        QAction* showWorking = menu->addAction(ShowWorkingCommand());
+        showWorking->setObjectName(QStringLiteral("ShowWorking"));
+        connect(showWorking, &QAction::triggered, this,
+                [this] { app_.Windows().Show<WorkingWindow>(); });
+        menu->popup(equation.mapToGlobal(at));
+    });
 }
 
 void MainWindow::BuildMenus() {

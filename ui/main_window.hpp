@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+class QLineEdit;
+
 namespace veltrix::ui {
 
 class AppContext;
@@ -32,6 +34,7 @@ class MainWindow final : public SetWindow<QMainWindow> {
 
   private:
     void BuildControls(QWidget& client);
+    void AddShowWorking(QLineEdit& equation);
     void BuildMenus();
     void ShowAbout();
     void ShowHelp();

@@ -5,6 +5,7 @@
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
 #include "ui/controls.hpp"
+#include "ui/working_window.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -87,6 +88,8 @@ SolutionWindow::SolutionWindow(AppContext& app) : SetWindow(app.Windows()) {
     // The window has nothing that takes the focus, so Ctrl+C belongs to the window itself.
     connect(&AddMenuCommand(*this, "Copy", tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
             this, [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
+    connect(&AddMenuCommand(*this, "ShowWorking", ShowWorkingCommand(), {}), &QAction::triggered,
+            this, [&app] { app.Windows().Show<WorkingWindow>(); });
 }
 
 QString SolutionWindow::TextToCopy() const {

@@ -15,6 +15,8 @@ struct CommandLineCase {
     const char* fault = "";
     bool helpWanted = false;
     bool versionWanted = false;
+    const char* working = nullptr; // the equation of --working
+    int accuracy = 2;
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -35,6 +37,8 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.fault.toStdString(), c.fault);
     EXPECT_EQ(commandLine.helpWanted, c.helpWanted);
     EXPECT_EQ(commandLine.versionWanted, c.versionWanted);
+    EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
+    EXPECT_EQ(commandLine.accuracy, c.accuracy);
 }
 
 const QString kX = QStringLiteral(":0");
@@ -121,7 +125,47 @@ INSTANTIATE_TEST_SUITE_P(
                         kOnX,
                         {"-style", "fusion", "foo", "bar"},
                         "xcb",
-                        "Unexpected argument 'foo'."}));
+                        "Unexpected argument 'foo'."},
+        CommandLineCase{.what = "--working without a display",
+                        .session = {},
+                        .arguments = {"--working", "10X^2-2X-3"},
+                        .platform = nullptr,
+                        .working = "10X^2-2X-3"},
+        CommandLineCase{.what = "--working with a leading minus, and --accuracy",
+                        .session = kOnX,
+                        .arguments = {"--accuracy", "3", "--working", "-2X^2+3X+2"},
+                        .platform = "xcb",
+                        .working = "-2X^2+3X+2",
+                        .accuracy = 3},
+        CommandLineCase{.what = "--working=EQUATION --accuracy=0",
+                        .session = {},
+                        .arguments = {"--working=X^2+2X+5", "--accuracy=0"},
+                        .platform = nullptr,
+                        .working = "X^2+2X+5",
+                        .accuracy = 0},
+        CommandLineCase{.what = "an accuracy beyond 3",
+                        .session = {},
+                        .arguments = {"--working", "X^2+X", "--accuracy", "4"},
+                        .platform = nullptr,
+                        .fault = "The accuracy must be 0, 1, 2 or 3, not '4'.",
+                        .working = "X^2+X"},
+        CommandLineCase{.what = "an accuracy that is not a digit",
+                        .session = {},
+                        .arguments = {"--working", "X^2+X", "--accuracy", "2.0"},
+                        .platform = nullptr,
+                        .fault = "The accuracy must be 0, 1, 2 or 3, not '2.0'.",
+                        .working = "X^2+X"},
+        CommandLineCase{"--accuracy alone",
+                        kOnX,
+                        {"--accuracy", "1"},
+                        "xcb",
+                        "Option 'accuracy' goes with option 'working'."},
+        CommandLineCase{.what = "--working without an equation",
+                        .session = {},
+                        .arguments = {"--working"},
+                        .platform = nullptr,
+                        .fault = "Missing value after '--working'.",
+                        .working = ""}));
 
 struct UnreachableCase {
     const char* what;

@@ -132,7 +132,7 @@ TEST_F(KeyboardTest, MenuKeyAndShiftF10OpenTheContextMenu) {
     const struct {
         QWidget* window;
         QStringList items; // empty: the text box's own menu, whatever Qt puts in it
-    } windows[] = {{Solution(), {"Copy"}},
+    } windows[] = {{Solution(), {"Copy", "Show working"}},
                    {app.Windows().Find<GraphWindow>(), {"Copy", "Save As…"}},
                    {app.Windows().Find<FindValueWindow>(), {}}};
     const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_Menu, Qt::NoModifier},

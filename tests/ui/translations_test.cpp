@@ -12,8 +12,10 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTranslator>
 #include <algorithm>
 #include <map>
@@ -74,6 +76,13 @@ QStringList Markers(const QString& text) {
     return found;
 }
 
+// A source text as a pattern that matches it with any formula in place of its "%1" and "%2".
+QRegularExpression SourcePattern(const QString& source) {
+    QString pattern = QRegularExpression::escape(source);
+    pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral(".*"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
 // A control's name and the text a person sees or hears in it.
 struct ShownText {
     QString where, text;
@@ -101,6 +110,11 @@ std::vector<ShownText> TextsOf(const QList<QWidget*>& windows) {
         }
         for (QAction* action : window->findChildren<QAction*>()) {
             texts.push_back({name + '.' + action->objectName(), action->text()});
+        }
+        for (const QPlainTextEdit* lines : window->findChildren<QPlainTextEdit*>()) {
+            for (const QString& line : lines->toPlainText().split(u'\n')) {
+                texts.push_back({name + '.' + lines->objectName() + ".line", line});
+            }
         }
     }
     std::erase_if(texts, [](const ShownText& t) { return t.text.isEmpty(); });
@@ -165,12 +179,13 @@ void ClickOn(QWidget& window, const char* name) {
 }
 
 // Every window of the program opened from its main window, as a person opens them, with its texts
-// filled in: the roots of the default equation, its value at x = 1.234, the curve.
+// filled in: the roots of the default equation, its value at x = 1.234, the curve, the working.
 QList<QWidget*> OpenEveryWindow(AppContext& app) {
     MainWindow& main = *app.Windows().Find<MainWindow>();
     for (const char* command : {"Command1", "Command3", "Command4", "Command2"}) {
         ClickOn(main, command);
     }
+    app.Windows().Find<SolutionWindow>()->findChild<QAction*>("ShowWorking")->trigger();
     FindValueWindow& findValue = *app.Windows().Find<FindValueWindow>();
     findValue.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("1.234"));
     ClickOn(findValue, "Command1");
@@ -209,13 +224,16 @@ TEST_P(LanguageTest, TheTranslationIsCompleteAndKeepsItsMarkers) {
 // No text shows in English where the language says it otherwise.
 TEST_P(LanguageTest, EveryTextShownIsTranslated) {
     const std::vector<ShownText> shown = TextsOf(OpenEveryWindow(app));
-    std::map<QString, QString> translationOf;
+    std::vector<QRegularExpression> english;
     for (const Message& m : ReadLinguistFile(GetParam())) {
-        translationOf[m.source] = m.translation;
+        if (m.translation != m.source) {
+            english.push_back(SourcePattern(m.source));
+        }
     }
     for (const ShownText& t : shown) {
-        const auto english = translationOf.find(t.text);
-        EXPECT_TRUE(english == translationOf.end() || english->second == t.text)
+        EXPECT_TRUE(std::ranges::none_of(
+            english,
+            [&](const QRegularExpression& source) { return source.match(t.text).hasMatch(); }))
             << t.where.toStdString() << " is still English: \"" << t.text.toStdString() << '"';
     }
     EXPECT_GT(shown.size(), 40u);
@@ -237,6 +255,12 @@ void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
         EXPECT_TRUE(fits ? screen.contains(frame) : screen.contains(frame.topLeft()))
             << window->objectName().toStdString() << " leaves the screen: " << frame.x() << ','
             << frame.y() << ' ' << frame.width() << 'x' << frame.height();
+        // The working wraps its lines to the window, which grows to show them all.
+        for (const QPlainTextEdit* lines : window->findChildren<QPlainTextEdit*>()) {
+            EXPECT_EQ(lines->horizontalScrollBar()->maximum(), 0);
+            EXPECT_EQ(lines->verticalScrollBar()->maximum(), 0)
+                << window->objectName().toStdString() << " hides lines of its working";
+        }
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const bool hasText = qobject_cast<QLabel*>(control) ||
                                  qobject_cast<QAbstractButton*>(control) ||
@@ -264,9 +288,7 @@ TEST_F(VeltrixTest, EveryTextShownIsOneTheTranslationsHave) {
     const QList<QWidget*> windows = OpenEveryWindow(app);
     std::vector<QRegularExpression> sources;
     for (const Message& m : ReadLinguistFile(kLanguages.first())) {
-        QString pattern = QRegularExpression::escape(m.source);
-        pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral(".*"));
-        sources.emplace_back(QRegularExpression::anchoredPattern(pattern));
+        sources.push_back(SourcePattern(m.source));
     }
     for (const ShownText& t : TextsOf(windows)) {
         if (t.where == "Form4.Label2" || t.where == "Form4.Label4" || t.where == "Form3.Label3") {
@@ -399,6 +421,18 @@ TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
     }
     EXPECT_GT(places.size(), 20u);
     EXPECT_EQ(arabicGraph, english.Windows().Find<GraphWindow>()->grab().toImage());
+}
+
+// In the working's lines, which read from the right, each formula is a left-to-right run.
+TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
+    OpenEveryWindow(app);
+    auto& lines = Find<QPlainTextEdit>(*app.Windows().FindByName("Form6"), "Lines");
+    const QString roots = lines.toPlainText().split(u'\n').value(2);
+    EXPECT_TRUE(roots.contains(QChar(0x2066) +
+                               QStringLiteral("x = (−b ± √(b² − 4ac))/2a = (2 ± "
+                                              "√124)/20 = (1 ± √31)/10") +
+                               QChar(0x2069)))
+        << roots.toStdString();
 }
 
 } // namespace

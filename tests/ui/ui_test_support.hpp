@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
@@ -74,6 +75,9 @@ inline QString ControlText(QWidget& control) {
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         return button->text();
     }
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(&control)) {
+        return lines->toPlainText();
+    }
     return qobject_cast<QLineEdit*>(&control)->text();
 }
 
@@ -82,6 +86,8 @@ inline void SetControlText(QWidget& control, const QString& text) {
         label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         button->setText(text);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(&control)) {
+        lines->setPlainText(text);
     } else {
         qobject_cast<QLineEdit*>(&control)->setText(text);
     }

@@ -1,0 +1,13 @@
+// veltrix --working EQUATION: the Working window's lines on standard output, without a display.
+#pragma once
+
+#include <QString>
+
+namespace veltrix {
+
+// Prints the working of `equation` at `places` decimal places, in the session's language and
+// with its locale's decimal separator, and returns the exit status: 0, or 1 with the reason on
+// standard error when the equation is not a quadratic Veltrix can read.
+int PrintWorking(int& argc, char* argv[], const QString& equation, int places);
+
+} // namespace veltrix

@@ -1,0 +1,107 @@
+// The Working window: opened from the equation box's and the Solution window's context menus,
+// following the typing and the accuracy, saying why where there is no working, and copied as
+// plain text and as LaTeX.
+#include "ui/working_window.hpp"
+#include "ui_test_support.hpp"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace veltrix::ui::testing {
+namespace {
+
+class WorkingWindowTest : public VeltrixTest {
+  protected:
+    // Right-clicks the equation box and chooses Show working from its menu.
+    WorkingWindow* ShowWorkingFromTheBox() {
+        auto& box = Find<QLineEdit>(*mainWindow, "Text1");
+        QContextMenuEvent click(QContextMenuEvent::Mouse, box.rect().center(),
+                                box.mapToGlobal(box.rect().center()));
+        QApplication::sendEvent(&box, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            ADD_FAILURE() << "no context menu";
+            return nullptr;
+        }
+        // Qt's own items come first.
+        EXPECT_TRUE(menu->actions().constFirst()->text().contains("Undo"));
+        auto* item = menu->findChild<QAction*>("ShowWorking");
+        EXPECT_EQ(menu->actions().constLast(), item);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        return app.Windows().Find<WorkingWindow>();
+    }
+
+    static QString Line(WorkingWindow& working, const QString& start) {
+        for (const QString& line : working.Lines()) {
+            if (line.startsWith(start)) {
+                return line;
+            }
+        }
+        return {};
+    }
+};
+
+TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    EXPECT_EQ(working->windowTitle(), "Working");
+    EXPECT_EQ(Line(*working, "Roots:"),
+              "Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10");
+    // Every line is in view: the window grew for them.
+    const auto& lines = Find<QPlainTextEdit>(*working, "Lines");
+    EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
+
+    Click(*mainWindow, "Command1");
+    auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
+    ASSERT_NE(showWorking, nullptr);
+    showWorking->trigger();
+    EXPECT_EQ(app.Windows().Find<WorkingWindow>(), working);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(working));
+    EXPECT_EQ(app.Windows().ExistingNames().count("Form6"), 1);
+}
+
+TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    TypeEquation("X^2+2X+5");
+    EXPECT_EQ(Line(*working, "Roots:"),
+              "Roots: x = (−b ± √(b² − 4ac))/2a = (-2 ± √(-16))/2 = -1 ± 2i, two complex roots");
+    TypeEquation("10X^2-2X-3");
+    ChooseAccuracy(3);
+    EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.657 or x ≈ -0.457");
+    // Closed, the Accuracy window takes its choice with it.
+    app.Windows().Find<AccuracyWindow>()->close();
+    EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.66 or x ≈ -0.46");
+
+    TypeEquation("X^2-4");
+    EXPECT_EQ(working->Lines(), QStringList{"Invalid Quadratic"});
+    TypeEquation("-X^2+2X+3");
+    EXPECT_EQ(working->Lines(), QStringList{kCalculateFailed});
+    EXPECT_TRUE(messages.prompts.isEmpty()) << messages.prompts.join('|').toStdString();
+}
+
+TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    TypeEquation("X^2-2X+1");
+    working->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(working, Qt::Key_C, Qt::ControlModifier);
+    const QStringList plain = QGuiApplication::clipboard()->text().split('\n');
+    EXPECT_EQ(plain, working->Lines());
+    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √0)/2 = 1, a double root");
+
+    working->findChild<QAction*>("CopyLatex")->trigger();
+    const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+    EXPECT_EQ(latex.size(), plain.size());
+    EXPECT_EQ(latex.value(1), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
+}
+
+} // namespace
+} // namespace veltrix::ui::testing
