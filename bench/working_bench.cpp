@@ -1,0 +1,89 @@
+// The Working window following the typing: from a change of the equation box's text to the
+// window's next paint, for the equation Veltrix starts with and for the longest coefficients that
+// still get an exact working (kMaxExactDigits places each). One frame at 60 Hz is 16 ms. Beside it,
+// the engine's share: the working alone, without a window.
+#include "engine/working.hpp"
+#include "on_a_display.hpp"
+#include "ui/app_context.hpp"
+#include "ui/main_window.hpp"
+#include "ui/working_window.hpp"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <random>
+
+namespace {
+
+// A coefficient of `places` random digits after "0.", the last one not 0.
+QString LongCoefficient(std::mt19937& random, int places) {
+    QString text = QStringLiteral("0.");
+    for (int i = 0; i < places; ++i) {
+        text += QChar(u'0' + static_cast<char16_t>(random() % 10));
+    }
+    text[text.size() - 1] = u'7';
+    return text;
+}
+
+// Two equations of the same kind, so that each iteration changes the text.
+QStringList Equations(bool longest) {
+    if (!longest) {
+        return {QStringLiteral("10X^2-2X-3"), QStringLiteral("10X^2-2X-4")};
+    }
+    std::mt19937 random(2026);
+    const int places = static_cast<int>(veltrix::kMaxExactDigits);
+    QStringList equations;
+    for (int i = 0; i < 2; ++i) {
+        equations << LongCoefficient(random, places) + "X^2-" + LongCoefficient(random, places) +
+                         "X-" + LongCoefficient(random, places);
+    }
+    return equations;
+}
+
+void WorkingWindowFollowsTheBox(benchmark::State& state, bool longest) {
+    SilentMessageBoxes messages;
+    veltrix::ui::QtFileDialogs files; // never asked
+    veltrix::ui::AppContext app(messages, files);
+    auto& main = veltrix::ui::ShowMainWindow(app);
+    auto* box = main.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    const QStringList equations = Equations(longest);
+    box->setText(equations.last());
+    app.Windows().Show<veltrix::ui::WorkingWindow>();
+    QCoreApplication::processEvents();
+    int next = 0;
+    for (auto _ : state) {
+        QCoreApplication::processEvents();
+        const PaintWatch paint(veltrix::ui::WorkingWindow::kName);
+        const auto start = std::chrono::steady_clock::now();
+        box->setText(equations[next]);
+        paint.Wait();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        next = 1 - next;
+    }
+}
+
+void EngineWorksItOut(benchmark::State& state, bool longest) {
+    const std::u16string equation = Equations(longest).first().toStdU16String();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(veltrix::WorkOut(equation, 2));
+    }
+}
+
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, DefaultEquation, false)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(100);
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, LongestExactCoefficients, true)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
+BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, true)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return RunOnADisplay(argc, argv);
+}
