@@ -88,7 +88,8 @@ done
 # and C++ runtimes among them; a hand-written list would not carry these versions.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libstdc++6 (>= ' 'libc6 (>= '; do
+for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libgmpxx4ldbl' 'libstdc++6 (>= ' \
+    'libc6 (>= '; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks '$library...': not from dpkg-shlibdeps?"
 done
 [[ $depends != *libasan* && $depends != *libubsan* ]] || fail "Depends names a sanitizer runtime"
@@ -134,6 +135,10 @@ shown=$("${headless[@]}" "$program" --version) || fail "--version exited with st
 shown=$("${headless[@]}" "$program" --help) || fail "--help exited with status $?"
 [[ $shown == "Usage: veltrix [options]"* && $shown == *--version* && $shown == *-platform* ]] ||
     fail "--help lacks the usage line, an option or Qt's own: '$shown'"
+shown=$("${headless[@]}" LC_ALL=C "$program" --working 10X^2-2X-3) ||
+    fail "--working exited with status $?"
+grep -qxF 'Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10' <<<"$shown" ||
+    fail "--working printed '$shown'"
 status=0
 complaint=$("${headless[@]}" "$program" 2>&1 >/dev/null) || status=$?
 [ "$status" -eq 1 ] || fail "without a display the program exited with status $status, not 1"
