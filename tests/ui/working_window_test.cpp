@@ -4,6 +4,7 @@
 #include "ui/working_window.hpp"
 #include "ui_test_support.hpp"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -55,6 +56,19 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     const auto& lines = Find<QPlainTextEdit>(*working, "Lines");
     EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
+    // A screen reader finds the working by its name and reads it line by line.
+    QAccessibleInterface* reader =
+        QAccessible::queryAccessibleInterface(lines.viewport()->parent());
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Working");
+    EXPECT_TRUE(reader->state().readOnly);
+    QAccessibleTextInterface* text = reader->textInterface();
+    ASSERT_NE(text, nullptr);
+    int start = 0, end = 0;
+    const auto discriminant =
+        static_cast<int>(text->text(0, text->characterCount()).indexOf("Discriminant"));
+    EXPECT_EQ(text->textAtOffset(discriminant, QAccessible::LineBoundary, &start, &end).trimmed(),
+              "Discriminant: b² − 4ac = (-2)² − 4·10·(-3) = 124");
 
     Click(*mainWindow, "Command1");
     auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
