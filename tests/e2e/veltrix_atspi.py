@@ -11,6 +11,7 @@ Every wait polls with a deadline; the program is ended on every path out of the 
 xvfb-run and dbus-run-session take their X server and buses down when it returns.
 """
 
+import re
 import signal
 import subprocess
 import sys
@@ -22,6 +23,9 @@ import pyatspi
 WAIT_SECONDS = 20
 WHOLE_RUN_SECONDS = 150
 PROGRAM_STARTS = 3
+# Qt's own words ("could not connect to display :99") and Veltrix's, when it checks the display
+# before it starts Qt ("could not connect to the display ":99"").
+REFUSED_CONNECTION = re.compile(r"could not connect to (the )?display")
 
 
 class Failure(Exception):
@@ -56,7 +60,7 @@ class Session:
                 if self.program.poll() is None or attempt == PROGRAM_STARTS:
                     raise
                 copier.join(timeout=5)  # the program has ended: its output is complete
-                if not any("could not connect to display" in line for line in self.output):
+                if not any(REFUSED_CONNECTION.search(line) for line in self.output):
                     raise
                 print("the X server refused the program's connection; starting it again",
                       file=sys.stderr)
