@@ -19,7 +19,7 @@
         <translation>رسم SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>تعذّر حفظ الصورة باسم «%1»: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>المعادلة: %1، حيث %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>ليست معادلة تربيعية، لأن %1: التمثيل البياني خط مستقيم.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>المميز: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>الجذران: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>الجذران: %1 أو %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>جذر مكرّر: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>جذران مركّبان مترافقان: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>بالتقريب: %1 أو %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>بالتقريب: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>الرأس: نقطة صغرى عند %1؛ محور التماثل %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>الرأس: نقطة عظمى عند %1؛ محور التماثل %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>نقطة التقاطع مع محور y: %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>صيغة الرأس: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>صيغة التحليل إلى عوامل: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>الجذر: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>لا جذر: المستقيم لا يقطع محور x أبدًا.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>كل قيمة لـ x جذر: المستقيم هو محور x نفسه.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>هذه المعاملات أطول من أن تُحسب بدقة، لذا تُعرض بصيغة عشرية فقط.</translation>
     </message>
 </context>
 <context>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;نسخ</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>عرض &amp;خطوات الحل</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>خطوات الحل</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>نسخ ب&amp;صيغة LaTeX</translation>
     </message>
 </context>
 </TS>

@@ -19,7 +19,7 @@
         <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>Das Bild konnte nicht als „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Gleichung: %1 mit %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>Keine quadratische Gleichung, da %1 ist: Der Graph ist eine Gerade.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Diskriminante: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Nullstellen: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Nullstellen: %1 oder %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Doppelte Nullstelle: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Zwei komplexe Nullstellen: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>Gerundet: %1 oder %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>Gerundet: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Scheitelpunkt: Tiefpunkt bei %1; Symmetrieachse %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Scheitelpunkt: Hochpunkt bei %1; Symmetrieachse %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Schnittpunkt mit der y-Achse: %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Scheitelpunktform: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Linearfaktorform: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Nullstelle: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Keine Nullstelle: Die Gerade schneidet die x-Achse nie.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Jedes x ist eine Nullstelle: Die Gerade ist die x-Achse.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Diese Koeffizienten sind zu lang, um exakt mit ihnen zu rechnen; sie werden daher nur als Dezimalzahlen angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -122,7 +197,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Geben Sie eine Gleichung der Form ax^2+ bx + c ein, z. B. 10X^2-2X-3</translation>
+        <translation>Geben Sie eine Gleichung der Form ax^2+ bx + c ein, z.&#xa0;B. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>Rechen&amp;weg anzeigen</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Rechenweg</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Als &amp;LaTeX kopieren</translation>
     </message>
 </context>
 </TS>

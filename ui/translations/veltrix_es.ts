@@ -19,7 +19,7 @@
         <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>No se pudo guardar la imagen como «%1»: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Ecuación: %1, donde %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>No es una ecuación cuadrática, ya que %1: la gráfica es una recta.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Discriminante: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Raíces: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Raíces: %1 o %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Raíz doble: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Dos raíces complejas conjugadas: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>Redondeando: %1 o %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>Redondeando: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Vértice: mínimo en %1; eje de simetría %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Vértice: máximo en %1; eje de simetría %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Corta al eje de ordenadas en %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Forma canónica: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Forma factorizada: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Raíz: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Sin raíces: la recta no corta nunca al eje de abscisas.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Todo x es raíz: la recta es el eje de abscisas.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Estos coeficientes son demasiado largos para calcular con ellos de forma exacta, por lo que solo se muestran como números decimales.</translation>
     </message>
 </context>
 <context>
@@ -122,7 +197,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Escriba una ecuación de la forma ax^2+ bx + c, p. ej. 10X^2-2X-3</translation>
+        <translation>Escriba una ecuación de la forma ax^2+ bx + c, p.&#xa0;ej. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>&amp;Mostrar el desarrollo</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Desarrollo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Copiar como &amp;LaTeX</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,81 @@
     </message>
 </context>
 <context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Équation&#xa0;: %1, avec %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>Ce n’est pas une équation du second degré, car %1&#xa0;: la représentation graphique est une droite.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Discriminant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Racines&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Racines&#xa0;: %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Racine double&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Deux racines complexes conjuguées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>Arrondi&#xa0;: %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>Arrondi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Sommet&#xa0;: minimum en %1&#xa0;; axe de symétrie d’équation %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Sommet&#xa0;: maximum en %1&#xa0;; axe de symétrie d’équation %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Intersection avec l’axe des ordonnées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Forme canonique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Forme factorisée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Racine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Aucune racine&#xa0;: la droite ne coupe jamais l’axe des abscisses.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Tout x est une racine&#xa0;: la droite est l’axe des abscisses.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Ces coefficients sont trop longs pour un calcul exact&#xa0;; ils ne sont donc donnés qu’en écriture décimale.</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>Afficher le &amp;détail du calcul</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Détail du calcul</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Copier au format &amp;LaTeX</translation>
     </message>
 </context>
 </TS>

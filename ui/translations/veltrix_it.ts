@@ -19,7 +19,7 @@
         <translation>Disegno SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>Impossibile salvare l’immagine come «%1»: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Equazione: %1, con %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>Non è un’equazione di secondo grado, perché %1: il grafico è una retta.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Discriminante: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Soluzioni: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Soluzioni: %1 o %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Soluzione doppia: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Due soluzioni complesse coniugate: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>Arrotondando: %1 o %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>Arrotondando: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Vertice: minimo in %1; asse di simmetria %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Vertice: massimo in %1; asse di simmetria %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Interseca l’asse delle ordinate in %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Forma del vertice: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Forma fattorizzata: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Soluzione: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Nessuna soluzione: la retta non interseca mai l’asse delle ascisse.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Ogni x è una soluzione: la retta è l’asse delle ascisse.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Questi coefficienti sono troppo lunghi per un calcolo esatto, quindi sono mostrati solo come numeri decimali.</translation>
     </message>
 </context>
 <context>
@@ -122,7 +197,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Inserisci un’equazione nella forma ax^2+ bx + c, ad es. 10X^2-2X-3</translation>
+        <translation>Inserisci un’equazione nella forma ax^2+ bx + c, ad&#xa0;es. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copia</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>Mostra il &amp;procedimento</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Procedimento</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Copia come &amp;LaTeX</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,81 @@
     </message>
 </context>
 <context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>式：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>%1 なので二次式ではありません。グラフは直線です。</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>判別式：%1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>解：%1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>解：%1 又は %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>重解：%1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>2 つの虚数解：%1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>近似値：%1 又は %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>近似値：%1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>頂点：%1 で最小、軸：%2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>頂点：%1 で最大、軸：%2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>y 軸との交点：%1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>平方完成：%1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>因数分解：%1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>解：%1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>解なし：直線は x 軸と交わりません。</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>すべての x が解：直線は x 軸と一致します。</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>係数が長すぎて正確に計算できないため、小数でのみ表示しています。</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>コピー(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>途中式を表示(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>途中式</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>LaTeX 形式でコピー(&amp;L)</translation>
     </message>
 </context>
 </TS>

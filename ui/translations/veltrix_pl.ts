@@ -19,7 +19,7 @@
         <translation>Rysunek SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>Nie udało się zapisać obrazu jako „%1”: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Równanie: %1, gdzie %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>To nie jest równanie kwadratowe, ponieważ %1: wykres jest prostą.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Wyróżnik: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Pierwiastki: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Pierwiastki: %1 lub %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Pierwiastek podwójny: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Dwa pierwiastki zespolone sprzężone: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>Po zaokrągleniu: %1 lub %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>Po zaokrągleniu: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Wierzchołek: minimum w punkcie %1; oś symetrii %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Wierzchołek: maksimum w punkcie %1; oś symetrii %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Przecina oś y w punkcie %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Postać kanoniczna: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Postać iloczynowa: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Pierwiastek: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Brak pierwiastków: prosta nigdy nie przecina osi x.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Każda liczba x jest pierwiastkiem: prosta pokrywa się z osią x.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Te współczynniki są zbyt długie, by liczyć na nich dokładnie, dlatego pokazano je tylko w postaci dziesiętnej.</translation>
     </message>
 </context>
 <context>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopiuj</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>Pokaż &amp;obliczenia</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Kopiuj jako &amp;LaTeX</translation>
     </message>
 </context>
 </TS>

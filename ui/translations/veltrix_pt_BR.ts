@@ -19,7 +19,7 @@
         <translation>Desenho SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>Não foi possível salvar a imagem como “%1”: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Equação: %1, com %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>Não é uma equação do segundo grau, pois %1: o gráfico é uma reta.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Discriminante: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Raízes: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Raízes: %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Raiz dupla: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Duas raízes complexas conjugadas: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>Arredondando: %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>Arredondando: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Vértice: mínimo em %1; eixo de simetria %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Vértice: máximo em %1; eixo de simetria %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Corta o eixo y em %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Forma canônica: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Forma fatorada: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Raiz: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Nenhuma raiz: a reta nunca corta o eixo x.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Todo x é raiz: a reta é o próprio eixo x.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Estes coeficientes são longos demais para calcular de forma exata, por isso são mostrados apenas como números decimais.</translation>
     </message>
 </context>
 <context>
@@ -122,7 +197,7 @@
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
-        <translation>Digite uma equação na forma ax^2+ bx + c, por ex. 10X^2-2X-3</translation>
+        <translation>Digite uma equação na forma ax^2+ bx + c, por&#xa0;ex. 10X^2-2X-3</translation>
     </message>
     <message>
         <source>Equation</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>&amp;Mostrar a resolução</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Copiar como &amp;LaTeX</translation>
     </message>
 </context>
 </TS>

@@ -19,7 +19,7 @@
         <translation>Рисунок SVG (*.svg)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1": %2.</source>
+        <source>The picture could not be saved as &quot;%1&quot;: %2.</source>
         <translation>Не удалось сохранить изображение как «%1»: %2.</translation>
     </message>
     <message>
@@ -51,6 +51,81 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>Уравнение: %1, где %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>Это не квадратное уравнение, так как %1: график — прямая.</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>Дискриминант: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>Корни: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>Корни: %1 или %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>Корень кратности 2: %1</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>Два комплексно-сопряжённых корня: %1</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>После округления: %1 или %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>После округления: %1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>Вершина параболы: минимум в точке %1; ось симметрии %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>Вершина параболы: максимум в точке %1; ось симметрии %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>Точка пересечения с осью y: %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>Выделение полного квадрата: %1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>Разложение на множители: %1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>Корень: %1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>Корней нет: прямая не пересекает ось x.</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>Любое x — корень: прямая совпадает с осью x.</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>Эти коэффициенты слишком длинные для точных вычислений, поэтому они показаны только в виде десятичных дробей.</translation>
     </message>
 </context>
 <context>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Копировать</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>Показать &amp;ход решения</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Ход решения</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>Копировать в формате &amp;LaTeX</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,81 @@
     </message>
 </context>
 <context>
+    <name>Working</name>
+    <message>
+        <source>Equation: %1, where %2</source>
+        <translation>方程：%1，其中 %2</translation>
+    </message>
+    <message>
+        <source>Not a quadratic, as %1: the graph is a straight line.</source>
+        <translation>由于 %1，这不是二次方程：其图像是一条直线。</translation>
+    </message>
+    <message>
+        <source>Discriminant: %1</source>
+        <translation>判别式：%1</translation>
+    </message>
+    <message>
+        <source>Roots: %1</source>
+        <translation>根：%1</translation>
+    </message>
+    <message>
+        <source>Roots: %1 or %2</source>
+        <translation>根：%1 或 %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, a double root</source>
+        <translation>根：%1（两个相等的实数根）</translation>
+    </message>
+    <message>
+        <source>Roots: %1, two complex roots</source>
+        <translation>根：%1（两个共轭复数根）</translation>
+    </message>
+    <message>
+        <source>Rounded: %1 or %2</source>
+        <translation>近似值：%1 或 %2</translation>
+    </message>
+    <message>
+        <source>Rounded: %1</source>
+        <translation>近似值：%1</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at %1; axis of symmetry %2</source>
+        <translation>顶点（最低点）：%1；对称轴：%2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at %1; axis of symmetry %2</source>
+        <translation>顶点（最高点）：%1；对称轴：%2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at %1</source>
+        <translation>与 y 轴交于 %1</translation>
+    </message>
+    <message>
+        <source>Vertex form: %1</source>
+        <translation>顶点式：%1</translation>
+    </message>
+    <message>
+        <source>Factored form: %1</source>
+        <translation>交点式：%1</translation>
+    </message>
+    <message>
+        <source>Root: %1</source>
+        <translation>根：%1</translation>
+    </message>
+    <message>
+        <source>No root: the line never meets the x axis.</source>
+        <translation>无根：直线与 x 轴没有交点。</translation>
+    </message>
+    <message>
+        <source>Every x is a root: the line is the x axis.</source>
+        <translation>任意 x 都是根：直线就是 x 轴。</translation>
+    </message>
+    <message>
+        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
+        <translation>这些系数太长，无法精确计算，因此只以小数形式显示。</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -196,6 +271,25 @@
     <message>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::WorkingWindow</name>
+    <message>
+        <source>Show &amp;working</source>
+        <translation>显示解题过程(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>解题过程</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;LaTeX</source>
+        <translation>复制为 LaTeX(&amp;L)</translation>
     </message>
 </context>
 </TS>
