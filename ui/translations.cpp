@@ -1,9 +1,11 @@
 #include "ui/translations.hpp"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <optional>
 
 namespace veltrix::ui {
 
@@ -30,6 +32,36 @@ QTranslator* Install(const QLocale& locale, const QString& file, const QString& 
     return translator;
 }
 
+QString OwnFolder() {
+    return QStringLiteral(":/translations");
+}
+
+// Another variant of the language `locale` is written in, in the same script, that Veltrix has a
+// translation for: Brazilian Portuguese for a reader in Portugal or Angola, who reads it far more
+// easily than English. Nothing across scripts: Simplified Chinese is no translation for a reader
+// of Traditional Chinese.
+std::optional<QLocale> VariantOf(const QLocale& locale) {
+    const QStringList files =
+        QDir(OwnFolder()).entryList({QStringLiteral("veltrix_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        const QLocale variant(file.sliced(8).chopped(3)); // "veltrix_pt_BR.qm" → pt_BR
+        if (variant.language() == locale.language() && variant.script() == locale.script()) {
+            return variant;
+        }
+    }
+    return std::nullopt;
+}
+
+// Veltrix's translation for the reader of `locale`: its own language's, or a variant's.
+const QTranslator* InstallOwn(const QLocale& locale) {
+    const QString file = QStringLiteral("veltrix");
+    if (const QTranslator* own = Install(locale, file, OwnFolder())) {
+        return own;
+    }
+    const std::optional<QLocale> variant = VariantOf(locale);
+    return variant ? Install(*variant, file, OwnFolder()) : nullptr;
+}
+
 } // namespace
 
 QStringList SessionLanguages() {
@@ -47,11 +79,14 @@ QString InstallTranslations(const QStringList& languages) {
         if (SpeaksSourceLanguage(locale)) {
             return {};
         }
-        if (const QTranslator* own =
-                Install(locale, QStringLiteral("veltrix"), QStringLiteral(":/translations"))) {
-            // Qt's own texts in the same language, where Qt's translations are installed.
-            Install(locale, QStringLiteral("qtbase"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (const QTranslator* own = InstallOwn(locale)) {
+            // Qt's own texts in the reader's language, where Qt's translations are installed, or
+            // else in the variant Veltrix speaks.
+            const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+            const QString qt = QStringLiteral("qtbase");
+            if (!Install(locale, qt, qtFolder)) {
+                Install(QLocale(own->language()), qt, qtFolder);
+            }
             return own->language();
         }
     }

@@ -11,9 +11,10 @@
 
 namespace veltrix::ui {
 
-// Installs the translations for the first of `languages` that Veltrix speaks, before any window
-// is made; a right-to-left language turns the application's layout direction with them. Returns
-// the language installed ("de", "pt_BR"), or nothing for English.
+// Installs the translations for the first of `languages` that Veltrix speaks, itself or in another
+// variant of the same language (Brazilian Portuguese for pt_PT), before any window is made; a
+// right-to-left language turns the application's layout direction with them. Returns the language
+// installed ("de", "pt_BR"), or nothing for English.
 QString InstallTranslations(const QStringList& languages);
 
 // The session's languages, most wanted first.

@@ -345,6 +345,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // Arabic writes "٫", which no other program would read back.
                       LocaleCase{QLocale("ar_EG").uiLanguages(), "ar", u'.'},
                       LocaleCase{{"nl-NL", "es-ES"}, "es", u','},
+                      // Another variant of the same language before the next language; none
+                      // across scripts.
+                      LocaleCase{QLocale("pt_PT").uiLanguages(), "pt_BR", u','},
+                      LocaleCase{{"pt-AO", "en-GB"}, "pt_BR", u','},
+                      LocaleCase{QLocale("es_MX").uiLanguages(), "es", u'.'},
+                      LocaleCase{{"zh-TW", "en-US"}, "", u'.'},
                       // English first, then German: the source texts, as written.
                       LocaleCase{{"en-GB", "de-DE"}, "", u'.'}, LocaleCase{{"C"}, "", u'.'}),
     [](const auto& row) { return std::to_string(row.index); });
