@@ -151,6 +151,11 @@ QRadioButton& AddOption(QWidget& parent, const char* name, const QString& captio
                         const TwipsRect& box) {
     QRadioButton& option = Place(new QRadioButton(caption, &parent), name, box);
     UseBlackText(option);
+    // Its indicator is drawn as on a light theme too: white inside, the selected one's mark black.
+    QPalette palette = option.palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    option.setPalette(palette);
     return option;
 }
 

@@ -64,7 +64,8 @@ QLineEdit& AddTextBox(QWidget& parent, const char* name, const QString& text, co
 QPushButton& AddButton(QWidget& parent, const char* name, const QString& caption,
                        const TwipsRect& box);
 
-// An option button; like a label, it lies on a fixed background colour and has black text.
+// An option button; like a label, it lies on a fixed background colour and has black text, and
+// its indicator is light, whatever the desktop's theme.
 QRadioButton& AddOption(QWidget& parent, const char* name, const QString& caption,
                         const TwipsRect& box);
 

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QImage>
 #include <QPalette>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -150,6 +152,46 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) {
         return std::string(test.param.window) + '_' + std::string(test.param.control);
     });
+
+// The Accuracy window's option indicators lie on its fixed white page as on a light theme: an
+// unselected one is light inside, and the selected one's mark stands out from it by at least 3:1,
+// the contrast a control's state needs. Each row is an unselected option, beside the selected "2".
+class DarkThemeIndicatorTest : public DarkThemeContrastTest {
+  protected:
+    QImage Indicator(const char* name) {
+        QWidget& window = Window("Form5");
+        auto& option = Find<QRadioButton>(window, name);
+        QStyleOptionButton style;
+        style.initFrom(&option);
+        const QRect box =
+            option.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, &option);
+        return window.grab(box.translated(option.mapTo(&window, QPoint()))).toImage();
+    }
+};
+
+TEST_P(DarkThemeIndicatorTest, TheSelectedMarkStandsOutThreeToOneOnALightIndicator) {
+    ASSERT_TRUE(Find<QRadioButton>(Window("Form5"), "Option3").isChecked());
+    const QImage selected = Indicator("Option3");
+    const QImage unselected = Indicator(GetParam().control);
+    ASSERT_EQ(selected.size(), unselected.size());
+    const QPoint centre = unselected.rect().center();
+    EXPECT_LT(Contrast(unselected.pixel(centre), qRgb(255, 255, 255)), 1.5)
+        << "the indicator is dark inside";
+    double mark = 1.0;
+    for (int y = 0; y < selected.height(); ++y) {
+        for (int x = 0; x < selected.width(); ++x) {
+            mark = std::max(mark, Contrast(selected.pixel(x, y), unselected.pixel(x, y)));
+        }
+    }
+    RecordProperty("contrast", QString::number(mark, 'f', 2).toStdString());
+    EXPECT_GE(mark, 3.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Unselected, DarkThemeIndicatorTest,
+                         ::testing::Values(TextCase{"Form5", "Option1"},
+                                           TextCase{"Form5", "Option2"},
+                                           TextCase{"Form5", "Option4"}),
+                         [](const auto& test) { return std::string(test.param.control); });
 
 } // namespace
 } // namespace veltrix::ui::testing
