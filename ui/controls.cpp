@@ -1,13 +1,17 @@
 #include "ui/controls.hpp"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace veltrix::ui {
@@ -94,25 +98,71 @@ void KeepLeftToRight(QWidget& control) {
     }
 }
 
+namespace {
+
+// The font made smaller, a point at a time down to 8 points, until `fits` it.
+template <class Fits> QFont SmallerUntil(QFont font, Fits fits) {
+    for (int points = font.pointSize() - 1; points >= 8 && !fits(font); --points) {
+        font.setPointSize(points);
+    }
+    return font;
+}
+
+// Whether `text`, wrapped at the room's width as a label wraps it, keeps its ink above the room's
+// last row: the last line's baseline, lines a line spacing apart from the top, and its lowest ink.
+bool WrappedInkFits(const QFont& font, const QString& text, QSize room) {
+    QTextLayout layout(text, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapping);
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal top = 0;
+    QTextLine last;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        line.setPosition(QPointF(0, top));
+        top += line.height() + leading;
+        last = line;
+    }
+    layout.endLayout();
+    if (!last.isValid()) {
+        return true;
+    }
+    const QString lastLine = text.mid(last.textStart(), last.textLength());
+    const qreal inkEnd = std::round(last.y() + last.ascent()) +
+                         QFontMetricsF(font).tightBoundingRect(lastLine).bottom();
+    // A descender's antialiased ink may reach a row below its glyph's box: keep a row for it.
+    return inkEnd + 1 < room.height() - 1;
+}
+
+} // namespace
+
 QFont FittedTo(QFont font, const QString& text, QSize room) {
-    const auto fits = [&] {
-        const QFontMetrics metrics(font);
+    const auto fits = [&](const QFont& candidate) {
+        const QFontMetrics metrics(candidate);
         const QRect ink = metrics.tightBoundingRect(text); // from the start of the baseline
         // The ink may stand out before or after the advance; either end may meet the edge,
         // whichever way the text is aligned.
         const int advance = metrics.horizontalAdvance(text);
         const int width = std::max(advance, ink.right() + 1) - std::min(0, ink.left());
-        return width <= room.width() && metrics.ascent() + ink.bottom() < room.height();
+        // Off the last row too, where the ink would meet what lies below.
+        return width <= room.width() && metrics.ascent() + ink.bottom() < room.height() - 1;
     };
     // Glyph advances are rounded to whole pixels, so the width does not shrink exactly in
     // proportion: narrow step by step.
-    for (int stretch = 99; stretch >= 75 && !fits(); --stretch) {
+    for (int stretch = 99; stretch >= 75 && !fits(font); --stretch) {
         font.setStretch(stretch);
     }
-    for (int points = font.pointSize() - 1; points >= 8 && !fits(); --points) {
-        font.setPointSize(points);
-    }
-    return font;
+    return SmallerUntil(std::move(font), fits);
+}
+
+void FitWrappedText(QLabel& label) {
+    const QString text = label.text();
+    const QSize room = label.size();
+    label.setFont(SmallerUntil(label.font(), [&](const QFont& candidate) {
+        return WrappedInkFits(candidate, text, room);
+    }));
 }
 
 void FitTextInto(QLabel& label, QSize room, const QString& trailing) {
@@ -120,7 +170,7 @@ void FitTextInto(QLabel& label, QSize room, const QString& trailing) {
     const QFont fitted = FittedTo(label.font(), label.text() + trailing, room);
     const QFontMetrics after(fitted);
     const int lowest =
-        room.height() - 1 - after.ascent() - after.tightBoundingRect(label.text()).bottom();
+        room.height() - 2 - after.ascent() - after.tightBoundingRect(label.text()).bottom();
     label.setFont(fitted);
     label.setContentsMargins(
         0, std::clamp(before.ascent() - after.ascent(), 0, std::max(lowest, 0)), 0, 0);

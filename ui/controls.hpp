@@ -51,6 +51,10 @@ QFont FittedTo(QFont font, const QString& text, QSize room);
 // allows, rather than raised to the top.
 void FitTextInto(QLabel& label, QSize room, const QString& trailing = {});
 
+// Gives a label that wraps its text the font, made smaller down to 8 points, with which the ink of
+// its last line stays off the label's last row, clear of what lies below.
+void FitWrappedText(QLabel& label);
+
 // Lets the user select the label's text with the mouse and copy it from the label's context menu.
 // The label still takes no keyboard focus: Tab passes it by, and a click leaves the focus where it
 // was.

@@ -49,6 +49,7 @@ void MainWindow::BuildControls(QWidget& client) {
                               tr("Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3"),
                               {0, 0, 3585, 435});
     prompt.setWordWrap(true);
+    FitWrappedText(prompt);
 
     QLineEdit& equation =
         AddTextBox(client, "Text1", QStringLiteral("10X^2-2X-3"), {0, 480, 3585, 300});

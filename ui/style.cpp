@@ -1,7 +1,11 @@
 #include "ui/style.hpp"
 
+#include <QFontMetricsF>
 #include <QIconEngine>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QWidget>
+#include <cmath>
 
 namespace veltrix::ui {
 
@@ -43,7 +47,50 @@ class DeferredStandardIcon final : public QIconEngine {
     bool loaded_ = false;
 };
 
+// The caption as drawn: "&&" shows "&", and a single "&" marks the next letter as the shortcut.
+QString WithoutMnemonic(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown.append(caption[i]);
+    }
+    return shown;
+}
+
+// How far down to move a push button's caption so that its ink keeps a clear pixel inside the
+// button's frame. Styles centre the font's line box, ascent over descent, which leaves a short
+// button no room below a descender or above a tall letter; there the ink itself is centred.
+int CaptionShift(const QStyleOptionButton& button, const QRect& frame) {
+    const QRect room = frame.adjusted(2, 2, -2, -2); // inside the frame line, and one pixel more
+    const QFontMetricsF metrics(button.fontMetrics);
+    const QRectF ink = metrics.tightBoundingRect(WithoutMnemonic(button.text));
+    const QRect& box = button.rect;
+    const qreal lineBoxBaseline =
+        box.top() + (box.height() - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+    const qreal inkTop = std::round(lineBoxBaseline) + ink.top();
+    const qreal inkBottom = std::round(lineBoxBaseline) + ink.bottom();
+    if (inkTop >= room.top() && inkBottom <= room.bottom() + 1) {
+        return 0;
+    }
+    return static_cast<int>(std::round((room.top() + room.bottom() + 1 - inkTop - inkBottom) / 2));
+}
+
 } // namespace
+
+void VeltrixStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (element != CE_PushButtonLabel || !button || !button->icon.isNull()) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionButton placed(*button);
+    placed.rect.translate(0, CaptionShift(*button, widget ? widget->rect() : button->rect));
+    QProxyStyle::drawControl(element, &placed, painter, widget);
+}
 
 QIcon VeltrixStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                  const QWidget* widget) const {

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -125,13 +126,14 @@ std::vector<ShownText> TextsOf(const QList<QWidget*>& windows) {
 // away (the faintest edges of antialiased letters blend differently into different backgrounds).
 struct Ink {
     int pixels = 0;
-    QSize extent; // of the bounding box
+    QRect box; // the bounding box, in the drawing's pixels
+    QSize extent() const { return box.size(); }
 };
 
 Ink InkBetween(const QImage& with, const QImage& without) {
     constexpr int kClear = 48;
     Ink ink;
-    QRect box;
+    QRect& box = ink.box;
     for (int y = 0; y < with.height(); ++y) {
         for (int x = 0; x < with.width(); ++x) {
             const QRgb a = with.pixel(x, y);
@@ -144,7 +146,6 @@ Ink InkBetween(const QImage& with, const QImage& without) {
             }
         }
     }
-    ink.extent = box.size();
     return ink;
 }
 
@@ -243,6 +244,25 @@ TEST_P(LanguageTest, EveryTextShownIsTranslated) {
     delete menu;
 }
 
+// A push button's text keeps a clear pixel inside its frame: its ink stays off the frame line and
+// the pixel within it. A label's ink stays off its last row, where it would meet what lies below.
+void ExpectInkClearOfEdges(QWidget& window, QWidget& control, const QRect& ink) {
+    const QRect box(control.mapTo(&window, QPoint()), control.size());
+    QRect room;
+    if (qobject_cast<QPushButton*>(&control)) {
+        room = box.adjusted(2, 2, -2, -2);
+    } else if (qobject_cast<QLabel*>(&control)) {
+        room = box.adjusted(0, 0, 0, -1);
+    } else {
+        return;
+    }
+    EXPECT_TRUE(room.contains(ink))
+        << window.objectName().toStdString() << '.' << control.objectName().toStdString() << " \""
+        << ControlText(control).toStdString() << "\" meets its edge: ink " << ink.x() << ','
+        << ink.y() << ' ' << ink.width() << 'x' << ink.height() << " in " << box.x() << ','
+        << box.y() << ' ' << box.width() << 'x' << box.height();
+}
+
 // Measured on the drawn pixels: a text is whole when its window shows as much of it as the control
 // shows when it has room to spare. Every window lies on the screen too.
 void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
@@ -270,14 +290,15 @@ void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
             }
             const Ink shown = InkOf(*window, *control);
             const Ink whole = WholeInk(*control);
-            EXPECT_TRUE(shown.extent.width() >= whole.extent.width() &&
-                        shown.extent.height() >= whole.extent.height() &&
+            EXPECT_TRUE(shown.extent().width() >= whole.extent().width() &&
+                        shown.extent().height() >= whole.extent().height() &&
                         shown.pixels >= whole.pixels * 97 / 100)
                 << window->objectName().toStdString() << '.' << control->objectName().toStdString()
                 << " \"" << ControlText(*control).toStdString() << "\" is cut: " << shown.pixels
-                << " of " << whole.pixels << " pixels, " << shown.extent.width() << " x "
-                << shown.extent.height() << " of " << whole.extent.width() << " x "
-                << whole.extent.height();
+                << " of " << whole.pixels << " pixels, " << shown.extent().width() << " x "
+                << shown.extent().height() << " of " << whole.extent().width() << " x "
+                << whole.extent().height();
+            ExpectInkClearOfEdges(*window, *control, shown.box);
         }
     }
 }
