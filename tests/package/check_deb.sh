@@ -88,7 +88,7 @@ done
 # and C++ runtimes among them; a hand-written list would not carry these versions.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libgmpxx4ldbl' 'libstdc++6 (>= ' \
+for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libgmp10' 'libstdc++6 (>= ' \
     'libc6 (>= '; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks '$library...': not from dpkg-shlibdeps?"
 done
