@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Te współczynniki są zbyt długie, by liczyć na nich dokładnie, dlatego pokazano je tylko w postaci dziesiętnej.</translation>
+        <translation>Te współczynniki są zbyt długie do dokładnych obliczeń, dlatego pokazano je tylko w postaci dziesiętnej.</translation>
     </message>
 </context>
 <context>
