@@ -1,5 +1,6 @@
 #include "fuzz/working_checks.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -172,11 +173,12 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
         return {"complex roots are written re ± im·i"};
     }
     const std::u16string real = pm == 0 ? u"0" : text.substr(0, pm - 1);
-    std::u16string imaginary = text.substr(pm + (pm == 0 ? 1 : 2));
-    imaginary.pop_back();
-    if (imaginary.empty()) {
-        imaginary = u"1";
-    }
+    // Without the trailing "i"; "i" alone stands for 1.
+    const std::size_t imaginaryStart = pm + (pm == 0 ? 1 : 2);
+    const std::size_t imaginaryLength = text.size() - 1 - std::min(imaginaryStart, text.size() - 1);
+    const std::u16string imaginary = imaginaryLength == 0
+                                         ? std::u16string(1, u'1')
+                                         : text.substr(imaginaryStart, imaginaryLength);
     const std::optional<mpq_class> re = ReadDecimal(real);
     const std::optional<mpq_class> im = ReadDecimal(imaginary);
     const bool imaginaryRounds =
