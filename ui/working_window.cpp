@@ -49,6 +49,12 @@ WorkingWindow::WorkingWindow(AppContext& app) : SetWindow(app.Windows()), app_(a
     lines_->setReadOnly(true);
     lines_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lines_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Every line reads from the side the window reads from, the right under Arabic. A plain text
+    // view aligns to the left unless told otherwise, whichever way its lines read.
+    QTextOption reading = lines_->document()->defaultTextOption();
+    reading.setTextDirection(layoutDirection());
+    reading.setAlignment(isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
+    lines_->document()->setDefaultTextOption(reading);
     lines_->setFrameShape(QFrame::NoFrame);
     // A right click, or the Menu key, opens the window's own menu.
     lines_->setContextMenuPolicy(Qt::NoContextMenu);

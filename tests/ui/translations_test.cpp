@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTranslator>
 #include <algorithm>
 #include <map>
@@ -460,6 +462,12 @@ TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
                                               "√124)/20 = (1 ± √31)/10") +
                                QChar(0x2069)))
         << roots.toStdString();
+    // Each line, short or long, is laid out from the right edge, whatever letter it begins with.
+    for (QTextBlock block = lines.document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLine first = block.layout()->lineAt(0);
+        EXPECT_NEAR(first.naturalTextRect().right(), first.x() + first.width(), 1.0)
+            << block.text().toStdString();
+    }
 }
 
 } // namespace
