@@ -14,13 +14,22 @@
 
 namespace veltrix::ui {
 
+namespace {
+
+// The accuracy the program starts with, and comes back to when the Accuracy window is closed.
+QString DefaultAccuracy() {
+    return QStringLiteral("2");
+}
+
+} // namespace
+
 AccuracyWindow::AccuracyWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
     setWindowTitle(tr("Accuracy"));
     UseWhiteBackground(*this, ButtonFace::White);
     SizeClientArea(*this, kClientArea);
 
     // The accuracy text lives in a text box that is never shown, to the right of the client area.
-    accuracy_ = &AddTextBox(*this, "Text1", QStringLiteral("2"), {1920, 480, 615, 975});
+    accuracy_ = &AddTextBox(*this, "Text1", DefaultAccuracy(), {1920, 480, 615, 975});
     accuracy_->setAccessibleName(tr("Accuracy"));
     accuracy_->hide();
     connect(accuracy_, &QLineEdit::textChanged, &app.Inputs(), &InputSignals::AccuracyChanged);
@@ -89,7 +98,7 @@ QString CurrentAccuracy(AppContext& app) {
 
 QString AccuracyTextOf(const AppContext& app) {
     const auto* window = app.Windows().Find<AccuracyWindow>();
-    return window ? window->AccuracyText() : QStringLiteral("2");
+    return window ? window->AccuracyText() : DefaultAccuracy();
 }
 
 } // namespace veltrix::ui
