@@ -13,17 +13,19 @@ SHELL := /bin/bash
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Packages the build and the test suites need: the compiler and tools, GoogleTest, Qt 6 Widgets
-# (qt6-base-dev brings the OpenGL headers its CMake files ask for), Qt 6 Svg (the Graph window
-# saves SVG files) and Qt Linguist's tools (the translations), GMP's integers and rationals (the
-# exact working), rsvg-convert to render the icon,
-# help2man to make the manual page, and the fonts of the headless UI tests: DejaVu, which also
-# covers Arabic and Cyrillic, WenQuanYi Micro Hei for Chinese and Japanese, and Noto Sans and
-# Liberation Sans, which desktops use besides DejaVu.
-BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libgmp-dev \
-                  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
-                  libgl-dev librsvg2-bin help2man fonts-dejavu-core fonts-wqy-microhei \
-                  fonts-noto-core fonts-liberation2
+# Packages that building the program needs: the compiler and tools, Qt 6 Widgets (qt6-base-dev
+# brings the OpenGL headers its CMake files ask for, and libxkbcommon-dev the keyboard library
+# they look for), Qt 6 Svg (the Graph window saves SVG files) and Qt Linguist's tools (the
+# translations), GMP's integers and rationals (the exact working), rsvg-convert to render the
+# icon, and help2man to make the manual page.
+BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgmp-dev \
+                  qt6-base-dev libxkbcommon-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools \
+                  qt6-l10n-tools libgl-dev librsvg2-bin help2man
+# The test suites: GoogleTest, and the fonts of the headless UI tests: DejaVu, which also covers
+# Arabic and Cyrillic, WenQuanYi Micro Hei for Chinese and Japanese, and Noto Sans and Liberation
+# Sans, which desktops use besides DejaVu.
+TEST_BUILD_PACKAGES := libgtest-dev libgmock-dev fonts-dejavu-core fonts-wqy-microhei \
+                       fonts-noto-core fonts-liberation2
 # Running the program: a font, and Xvfb for a machine without a display. Qt's X11 platform plugin
 # comes with Qt itself; on a Wayland desktop Veltrix runs through XWayland, where its windows open
 # at their own places, and only a Wayland session without XWayland needs Qt's Wayland plugin.
@@ -41,6 +43,10 @@ E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-tra
 # The README's screenshot: a virtual X display with a window manager, keys and clicks sent to the
 # windows, and ImageMagick to take and trim the picture.
 SCREENSHOT_PACKAGES := xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
+
+# As many compile jobs and tests at once as there are processors: Ninja's own default runs two
+# more, which on a small machine only makes the compilers wait for memory and for each other.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 5
@@ -82,7 +88,7 @@ deps-package: deps
 	$(call install_missing,$(PACKAGE_PACKAGES))
 
 deps-test: deps-package deps-bench
-	$(call install_missing,$(E2E_PACKAGES))
+	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES))
 
 deps-screenshot: deps
 	$(call install_missing,$(SCREENSHOT_PACKAGES))
@@ -92,16 +98,16 @@ deps-screenshot: deps
 # a short run of each fuzz target.
 test: deps-test
 	cmake --preset debug
-	cmake --build --preset debug
-	ctest --preset debug -j2
+	cmake --build --preset debug --parallel $(JOBS)
+	ctest --preset debug --parallel $(JOBS)
 	cmake --preset package
-	cmake --build --preset package
+	cmake --build --preset package --parallel $(JOBS)
 	ctest --preset package
 	$(MAKE) --no-print-directory fuzz-smoke
 
 run: deps-run
 	cmake --preset release
-	cmake --build --preset release --target veltrix
+	cmake --build --preset release --parallel $(JOBS) --target veltrix
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display here (neither DISPLAY nor WAYLAND_DISPLAY is set). Veltrix is built; to run"; \
 	  echo "it on a virtual display:"; \
@@ -114,19 +120,19 @@ run: deps-run
 
 package: deps-package
 	cmake --preset package
-	cmake --build --preset package
+	cmake --build --preset package --parallel $(JOBS)
 	cpack --preset package
 	@ls build/package/veltrix_*.deb
 
 bench: deps-bench
-	cmake --preset release
-	cmake --build --preset release
-	@for b in build/release/bench/veltrix_*_bench; do echo "== $$b"; $(ON_A_DISPLAY) "$$b"; done
+	cmake --preset bench
+	cmake --build --preset bench --parallel $(JOBS)
+	@for b in build/bench/bench/veltrix_*_bench; do echo "== $$b"; $(ON_A_DISPLAY) "$$b"; done
 
 # Each target runs on a copy of its seeds under build/fuzz/corpus; findings go to build/fuzz/findings.
 fuzz: deps-fuzz
 	cmake --preset fuzz
-	cmake --build --preset fuzz
+	cmake --build --preset fuzz --parallel $(JOBS)
 	fuzz/run build/fuzz $(FUZZ_SECONDS) $(FUZZ_OPTIONS)
 
 fuzz-smoke:
@@ -134,7 +140,7 @@ fuzz-smoke:
 
 screenshot: deps-screenshot
 	cmake --preset release
-	cmake --build --preset release --target veltrix
+	cmake --build --preset release --parallel $(JOBS) --target veltrix
 	packaging/screenshot.sh build/release/app/veltrix packaging/screenshot.png
 
 clean:

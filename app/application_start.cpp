@@ -39,6 +39,13 @@ bool SaysNoPlatformPluginStarted(const QString& message) {
     return message.contains(QLatin1String("no Qt platform plugin could be initialized"));
 }
 
+// Qt's note that the session gave no runtime folder (XDG_RUNTIME_DIR), so that it takes one of its
+// own under /tmp: everything works all the same, and there is nothing for the user to do about it.
+bool SaysNothingForTheUser(QtMsgType type, const QString& message) {
+    return type == QtWarningMsg &&
+           message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+}
+
 void ShowWithPreviousHandler(const HeldMessage& message) {
     const QMessageLogContext context(message.file.constData(), message.line,
                                      message.function.constData(), message.category.constData());
@@ -68,6 +75,9 @@ void ShowHeldMessages() {
 
 void HoldBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const std::lock_guard lock(Watch().mutex);
+    if (SaysNothingForTheUser(type, text)) {
+        return;
+    }
     HeldMessage message{type,
                         QByteArray(context.file),
                         context.line,

@@ -37,6 +37,7 @@ class Session:
         self.program_path = program_path
         self.program = None
         self.output = []
+        self.copier = None
         self.app = None
 
     def start(self):
@@ -50,16 +51,16 @@ class Session:
             self.output = []
             self.program = subprocess.Popen([self.program_path], stderr=subprocess.PIPE,
                                             text=True, errors="replace")
-            copier = threading.Thread(target=self._copy_output, args=(self.program.stderr,),
-                                      daemon=True)
-            copier.start()
+            self.copier = threading.Thread(target=self._copy_output,
+                                           args=(self.program.stderr,), daemon=True)
+            self.copier.start()
             try:
                 self.app = self.wait_for("Veltrix on the accessibility bus", self.find_app)
                 return
             except Failure:
                 if self.program.poll() is None or attempt == PROGRAM_STARTS:
                     raise
-                copier.join(timeout=5)  # the program has ended: its output is complete
+                self.copier.join(timeout=5)  # the program has ended: its output is complete
                 if not any(REFUSED_CONNECTION.search(line) for line in self.output):
                     raise
                 print("the X server refused the program's connection; starting it again",
@@ -211,6 +212,10 @@ def run(session):
     if code != 0:
         raise Failure(f"the program ended with exit status {code} after File > Exit")
     print("File > Exit ended the program")
+    # A start, a session and an exit that work say nothing: a newcomer reads any line as a fault.
+    session.copier.join(timeout=5)
+    if session.output:
+        raise Failure(f"the program wrote to standard error: {''.join(session.output)!r}")
 
 
 def on_alarm(signum, frame):
