@@ -123,6 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
         WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"-0.5 \u00B1 0.87i"}},
         WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"\u00B10.9i"}},
         WorkingCase{"X^2-2X+1", 2, u"1", {u"1"}},
+        // The square of a prime 6k + 1 taken out from beside a prime above 10^6.
+        WorkingCase{"X^2+0X-49000147", 2, u"\u00B17\u221A1000003", {u"7000.01", u"-7000.01"}},
+        // An imaginary part of exactly 0.25 rounds to the even 0.2, not up to 0.3.
+        WorkingCase{"X^2+2X+1.0625", 1, u"(-4 \u00B1 i)/4", {u"-1 \u00B1 0.2i"}},
         // A double root exactly halfway rounds to the even neighbour, as Calculate rounds it.
         WorkingCase{"X^2-5X+6.25", 0, u"2.5", {u"2"}},
         // With a negative a the plus root is the smaller one, as Calculate has it.
@@ -280,6 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SquareCase{"124", "2", "31"}, SquareCase{"1", "1", "1"},
                       SquareCase{"1400", "10", "14"},              // 2³·5²·7
                       SquareCase{"1000006000009", "1000003", "1"}, // a prime above 10^6, squared
+                      SquareCase{"49000147", "7", "1000003"}, // 7², a prime 6k + 1, beside one
                       SquareCase{"999999999999999989", "1", "999999999999999989"}, // a prime
                       SquareCase{"1000000000000000000", "1000000000", "1"},        // 10^18
                       // Beyond 10^18: the small primes divided out, and a square left over.
