@@ -1,8 +1,11 @@
+#include "app/qt_options.hpp"
 #include "app/startup.hpp"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace veltrix {
 namespace {
@@ -166,6 +169,70 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .fault = "Missing value after '--working'.",
                         .working = ""}));
+
+// Qt's options checked against the Qt that is linked: a probe starts a real QApplication on each
+// row's arguments and prints what it leaves of them. ctest runs the rows on X under Xvfb.
+struct QtRow {
+    std::string name;
+    QString platform; // QT_QPA_PLATFORM, as Veltrix sets it
+    QStringList arguments;
+};
+
+void PrintTo(const QtRow& row, std::ostream* os) {
+    *os << row.platform.toStdString() << ": " << row.arguments.join(u' ').toStdString();
+}
+
+const QString kXDisplay = qEnvironmentVariable("DISPLAY");
+
+// Each option given a value, spelled with two dashes, then last, where those that take a value
+// differ on whether they take the name alone. -platform and -display name what is there.
+std::vector<QtRow> QtRowsOn(const QString& platform) {
+    std::vector<QtRow> rows{
+        {"PassesInTurn", "offscreen", {"-style", "-qwindowtitle", "T", "fusion", "--working", "-"}},
+        {"XOptionsWhileXcbIsNamed",
+         "offscreen",
+         {"-platform", "xcb", "-title", "t", "-platform", "offscreen", "-icon", "i", "-platform"}},
+        {"XcbThenWayland", "xcb;wayland", {"-nograb", "-geometry", "9x9", "-name"}}};
+    std::erase_if(rows, [&](const QtRow& row) { return !row.platform.startsWith(platform); });
+    for (const QtOption& option : QtOptions()) {
+        const QString name = QLatin1String(option.name);
+        const QString value = name == u"-platform"  ? platform
+                              : name == u"-display" ? kXDisplay
+                                                    : QStringLiteral("v");
+        if (platform == u"offscreen" || option.onlyOnXcb) {
+            rows.push_back({QString(name).remove(u'-').replace(u'=', u'_').toStdString(), platform,
+                            option.takes == Takes::JoinedValue
+                                ? QStringList{name + u'v', u'-' + name + u'v'}
+                                : QStringList{u'-' + name, value, QStringLiteral("w"), name}});
+        }
+    }
+    return rows;
+}
+
+class QtOptionsTest : public testing::TestWithParam<QtRow> {};
+
+TEST_P(QtOptionsTest, LeavesWhatTheLinkedQtLeaves) {
+    const QtRow& row = GetParam();
+    if (row.platform.startsWith(u"xcb") && kXDisplay.isEmpty()) {
+        GTEST_SKIP() << "needs an X server, as ctest's app.qt_options_on_x gives it";
+    }
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), row.platform);
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(VELTRIX_QT_ARGV_PROBE), row.arguments);
+    ASSERT_TRUE(probe.waitForFinished(60'000) && probe.exitStatus() == QProcess::NormalExit &&
+                probe.exitCode() == 0)
+        << probe.readAllStandardError().toStdString();
+    const QStringList left =
+        ArgumentsLeftByQt(QStringList{"veltrix"} + row.arguments, row.platform);
+    EXPECT_EQ(left.mid(1).join(u' ').toStdString(), probe.readAllStandardOutput().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Offscreen, QtOptionsTest, testing::ValuesIn(QtRowsOn("offscreen")),
+                         [](const auto& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(OnX, QtOptionsTest, testing::ValuesIn(QtRowsOn("xcb")),
+                         [](const auto& row) { return row.param.name; });
 
 struct UnreachableCase {
     const char* what;
