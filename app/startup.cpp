@@ -69,6 +69,26 @@ QString FirstFault(const QStringList& arguments) {
     return QString();
 }
 
+// Without a display the arguments are checked as on X, where Qt takes the most options: what is
+// wrong there is wrong everywhere, and X's own are not called unknown for want of X.
+const QString kPlatformTakingMost = QStringLiteral("xcb");
+
+Answer AnswerTo(const CommandLine& commandLine, const QCommandLineParser& parser) {
+    if (parser.isSet(kHelp)) {
+        return Answer::Help;
+    }
+    if (parser.isSet(kVersion)) {
+        return Answer::Version;
+    }
+    if (!commandLine.fault.isEmpty()) {
+        return Answer::Fault;
+    }
+    if (commandLine.working) {
+        return Answer::Working;
+    }
+    return commandLine.platform ? Answer::Windows : Answer::NoDisplay;
+}
+
 std::optional<QString> PlatformOfTheSession(const SessionEnvironment& session) {
     if (!session.qtPlatform.isEmpty()) {
         return session.qtPlatform;
@@ -141,17 +161,16 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     DescribeOptions(parser);
     static_cast<void>(parser.parse(arguments));
     CommandLine commandLine;
-    commandLine.helpWanted = parser.isSet(kHelp);
-    commandLine.versionWanted = parser.isSet(kVersion);
     // The last -platform counts, as it does for Qt; one without a name chooses nothing.
     const QString chosen = parser.value(kPlatform);
     commandLine.platform = chosen.isEmpty() ? PlatformOfTheSession(session) : chosen;
-    commandLine.fault =
-        FirstFault(ArgumentsLeftByQt(arguments, commandLine.platform.value_or(QString())));
+    commandLine.fault = FirstFault(
+        ArgumentsLeftByQt(arguments, commandLine.platform.value_or(kPlatformTakingMost)));
     if (parser.isSet(kWorking)) {
         commandLine.working = parser.value(kWorking);
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
     }
+    commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;
 }
 

@@ -20,10 +20,19 @@ SessionEnvironment ReadSessionEnvironment();
 
 QStringList CommandLineArguments(int argc, char* argv[]);
 
+// What the command line is answered with.
+enum class Answer {
+    Help,      // --help
+    Version,   // --version
+    Fault,     // an argument that neither Veltrix nor Qt understands
+    Working,   // --working: the working printed, without a display
+    NoDisplay, // no display to open the windows on
+    Windows    // the windows opened
+};
+
 // The command line, read once, before Qt exists.
 struct CommandLine {
-    bool helpWanted = false;
-    bool versionWanted = false;
+    Answer answer = Answer::Windows;
     // The platform plugin, or Qt's list of plugins to try in turn; nothing when the session has
     // no display and the user chose none. The empty name is Qt's default.
     std::optional<QString> platform;
@@ -45,6 +54,9 @@ struct CommandLine {
 // Wayland compositor included, because only there do the windows open at their own places; then
 // Wayland when it is all there is. On Windows and macOS, without a choice of the user's, the empty
 // name.
+//
+// The answer is the first that applies of: the help, then the version, whatever else is given;
+// a fault; the working; no display; the windows. So a wrong argument is named on any machine.
 CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList& arguments);
 
 void PrintHelp();

@@ -16,9 +16,8 @@ struct CommandLineCase {
     QStringList arguments;      // after the program's name
     const char* platform;       // nullptr: no display
     const char* fault = "";
-    bool helpWanted = false;
-    bool versionWanted = false;
-    const char* working = nullptr; // the equation of --working
+    std::optional<Answer> answer = std::nullopt; // nothing: not checked
+    const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
 };
 
@@ -38,8 +37,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     const CommandLine commandLine = ReadCommandLine(c.session, arguments);
     EXPECT_EQ(Shown(commandLine.platform), c.platform ? c.platform : "no display");
     EXPECT_EQ(commandLine.fault.toStdString(), c.fault);
-    EXPECT_EQ(commandLine.helpWanted, c.helpWanted);
-    EXPECT_EQ(commandLine.versionWanted, c.versionWanted);
+    EXPECT_EQ(commandLine.answer, c.answer.value_or(commandLine.answer));
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
 }
@@ -52,10 +50,16 @@ const SessionEnvironment kOffscreen{QStringLiteral("offscreen"), {}, {}};
 INSTANTIATE_TEST_SUITE_P(
     Sessions, ReadCommandLineTest,
     testing::Values(
-        CommandLineCase{"X11 alone", kOnX, {}, "xcb"},
+        CommandLineCase{"X11 alone", kOnX, {}, "xcb", "", Answer::Windows},
         CommandLineCase{"Wayland with XWayland", {{}, kX, kWayland}, {}, "xcb;wayland"},
         CommandLineCase{"Wayland alone", {{}, {}, kWayland}, {}, "wayland"},
-        CommandLineCase{"no display", {}, {}, nullptr},
+        CommandLineCase{"no display", {}, {}, nullptr, "", Answer::NoDisplay},
+        CommandLineCase{"X's own options without a display",
+                        {},
+                        {"-geometry", "9x9"},
+                        nullptr,
+                        "",
+                        Answer::NoDisplay},
         CommandLineCase{"empty values count as unset", {"", "", kWayland}, {}, "wayland"},
         CommandLineCase{"QT_QPA_PLATFORM wins", {"wayland", kX, kWayland}, {}, "wayland"},
         CommandLineCase{"QT_QPA_PLATFORM without a display", kOffscreen, {}, "offscreen"},
@@ -77,15 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "xcb;wayland"},
         CommandLineCase{.what = "--help, whatever else is given",
                         .session = {},
-                        .arguments = {"-style", "fusion", "--bogus", "--help"},
+                        .arguments = {"-style", "fusion", "--bogus", "-v", "--help"},
                         .platform = nullptr,
                         .fault = "Unknown option 'bogus'.",
-                        .helpWanted = true},
-        CommandLineCase{.what = "-v",
-                        .session = kOnX,
-                        .arguments = {"-v"},
-                        .platform = "xcb",
-                        .versionWanted = true},
+                        .answer = Answer::Help},
+        CommandLineCase{
+            "-v before a fault", kOnX, {"-v", "-x"}, "xcb", "Unknown option 'x'.", Answer::Version},
         CommandLineCase{"Qt's options with values",
                         kOnX,
                         {"-style", "fusion", "-qwindowtitle", "-x", "--stylesheet=a.qss",
@@ -122,6 +123,12 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{
             "X's -nograb with XWayland", {{}, kX, kWayland}, {"-nograb"}, "xcb;wayland"},
         CommandLineCase{"an unknown option", kOnX, {"-x"}, "xcb", "Unknown option 'x'."},
+        CommandLineCase{"--bogus without a display",
+                        {},
+                        {"--bogus"},
+                        nullptr,
+                        "Unknown option 'bogus'.",
+                        Answer::Fault},
         CommandLineCase{
             "a value joined to a flag", kOnX, {"-reverse=1"}, "xcb", "Unknown option 'reverse'."},
         CommandLineCase{"a positional argument",
@@ -133,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                         .session = {},
                         .arguments = {"--working", "10X^2-2X-3"},
                         .platform = nullptr,
+                        .answer = Answer::Working,
                         .working = "10X^2-2X-3"},
         CommandLineCase{.what = "--working with a leading minus, and --accuracy",
                         .session = kOnX,
@@ -146,6 +154,13 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "X^2+2X+5",
                         .accuracy = 0},
+        CommandLineCase{.what = "a fault before the working",
+                        .session = {},
+                        .arguments = {"--working", "X^2", "-style"},
+                        .platform = nullptr,
+                        .fault = "Unknown option 'style'.",
+                        .answer = Answer::Fault,
+                        .working = "X^2"},
         CommandLineCase{.what = "an accuracy beyond 3",
                         .session = {},
                         .arguments = {"--working", "X^2+X", "--accuracy", "4"},
@@ -163,6 +178,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {"--accuracy", "1"},
                         "xcb",
                         "Option 'accuracy' goes with option 'working'."},
+        CommandLineCase{"--accuracy 2 without a display",
+                        {},
+                        {"--accuracy", "2"},
+                        nullptr,
+                        "Option 'accuracy' goes with option 'working'.",
+                        Answer::Fault},
         CommandLineCase{.what = "--working without an equation",
                         .session = {},
                         .arguments = {"--working"},
