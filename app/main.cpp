@@ -32,7 +32,7 @@ std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine,
         veltrix::ReportFault(commandLine.fault);
         return EXIT_FAILURE;
     case veltrix::Answer::Working:
-        return veltrix::PrintWorking(argc, argv, *commandLine.working, commandLine.accuracy);
+        return veltrix::PrintWorking(argc, argv, commandLine);
     case veltrix::Answer::NoDisplay:
         veltrix::ReportNoDisplay();
         return EXIT_FAILURE;

@@ -14,6 +14,7 @@ const QString kVersion = QStringLiteral("version");
 const QString kPlatform = QStringLiteral("platform");
 const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
+const QString kLatex = QStringLiteral("latex");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -30,12 +31,18 @@ void DescribeOptions(QCommandLineParser& parser) {
                       QStringLiteral("Prints the working for <equation>, as the Working window "
                                      "shows it (the discriminant, the exact and the rounded "
                                      "roots, the turning point and the forms of the "
-                                     "equation), and exits; needs no display."),
+                                     "equation), and exits; needs no display. Given - as "
+                                     "<equation>, reads the equation from standard input "
+                                     "instead, however long, without the line break that "
+                                     "ends it."),
                       QStringLiteral("equation")});
     parser.addOption({kAccuracy,
                       QStringLiteral("With --working: the decimal places of the rounded roots, "
                                      "0, 1, 2 or 3 (2 unless given)."),
                       QStringLiteral("N")});
+    parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
+                                             "source, as the Working window's Copy as LaTeX "
+                                             "copies it.")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -59,8 +66,10 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    if (parser.isSet(kAccuracy) && !parser.isSet(kWorking)) {
-        return QStringLiteral("Option 'accuracy' goes with option 'working'.");
+    for (const QString& option : {kAccuracy, kLatex}) {
+        if (parser.isSet(option) && !parser.isSet(kWorking)) {
+            return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
+        }
     }
     if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
         return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
@@ -169,6 +178,7 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     if (parser.isSet(kWorking)) {
         commandLine.working = parser.value(kWorking);
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
+        commandLine.latex = parser.isSet(kLatex);
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 namespace veltrix {
@@ -39,11 +40,16 @@ struct CommandLine {
     // The first argument that neither Veltrix nor Qt understands, said as a sentence; empty when
     // every argument is understood.
     QString fault;
-    // --working EQUATION: the working to print instead of opening a window, and --accuracy N,
-    // the decimal places of its rounded roots.
+    // --working EQUATION: the equation whose working is printed (kFromStandardInput: the one on
+    // standard input), --accuracy N, the decimal places of its rounded roots, and --latex, which
+    // asks for it as LaTeX.
     std::optional<QString> working;
     int accuracy = 2;
+    bool latex = false;
 };
+
+// The equation `--working -` stands for: the one read from standard input.
+inline constexpr QStringView kFromStandardInput = u"-";
 
 // Reads the arguments, the program's name first. Qt's own options (-style NAME, -reverse, and on
 // X -display NAME ...) are understood as QApplication will take them out of argv, so that only

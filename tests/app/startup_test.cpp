@@ -19,6 +19,7 @@ struct CommandLineCase {
     std::optional<Answer> answer = std::nullopt; // nothing: not checked
     const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
+    bool latex = false;
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -40,6 +41,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.answer, c.answer.value_or(commandLine.answer));
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
+    EXPECT_EQ(commandLine.latex, c.latex);
 }
 
 const QString kX = QStringLiteral(":0");
@@ -154,6 +156,12 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "X^2+2X+5",
                         .accuracy = 0},
+        CommandLineCase{.what = "--working - reads standard input; --latex",
+                        .session = {},
+                        .arguments = {"--latex", "--working", "-"},
+                        .platform = nullptr,
+                        .working = "-",
+                        .latex = true},
         CommandLineCase{.what = "a fault before the working",
                         .session = {},
                         .arguments = {"--working", "X^2", "-style"},
@@ -184,6 +192,11 @@ INSTANTIATE_TEST_SUITE_P(
                         nullptr,
                         "Option 'accuracy' goes with option 'working'.",
                         Answer::Fault},
+        CommandLineCase{"--latex alone",
+                        {},
+                        {"--latex"},
+                        nullptr,
+                        "Option 'latex' goes with option 'working'."},
         CommandLineCase{.what = "--working without an equation",
                         .session = {},
                         .arguments = {"--working"},
