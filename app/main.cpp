@@ -18,28 +18,26 @@
 
 namespace {
 
-// Answers what needs no window: the help, the version, the working of an equation, or why Veltrix
-// cannot start; the exit status when it has answered.
+// Answers, as ReadCommandLine chose, what needs no window; the exit status when it has answered.
 std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine, int& argc,
                                         char* argv[]) {
-    if (commandLine.helpWanted) {
+    switch (commandLine.answer) {
+    case veltrix::Answer::Help:
         veltrix::PrintHelp();
         return EXIT_SUCCESS;
-    }
-    if (commandLine.versionWanted) {
+    case veltrix::Answer::Version:
         veltrix::PrintVersion();
         return EXIT_SUCCESS;
-    }
-    if (commandLine.working && commandLine.fault.isEmpty()) {
-        return veltrix::PrintWorking(argc, argv, *commandLine.working, commandLine.accuracy);
-    }
-    if (!commandLine.platform && !commandLine.working) {
-        veltrix::ReportNoDisplay();
-        return EXIT_FAILURE;
-    }
-    if (!commandLine.fault.isEmpty()) {
+    case veltrix::Answer::Fault:
         veltrix::ReportFault(commandLine.fault);
         return EXIT_FAILURE;
+    case veltrix::Answer::Working:
+        return veltrix::PrintWorking(argc, argv, commandLine);
+    case veltrix::Answer::NoDisplay:
+        veltrix::ReportNoDisplay();
+        return EXIT_FAILURE;
+    case veltrix::Answer::Windows:
+        break;
     }
     return std::nullopt;
 }

@@ -1,8 +1,9 @@
 #include "app/startup.hpp"
 
+#include "app/qt_options.hpp"
+
 #include <QCommandLineParser>
 #include <cstdio>
-#include <span>
 
 namespace veltrix {
 
@@ -13,6 +14,7 @@ const QString kVersion = QStringLiteral("version");
 const QString kPlatform = QStringLiteral("platform");
 const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
+const QString kLatex = QStringLiteral("latex");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -29,110 +31,21 @@ void DescribeOptions(QCommandLineParser& parser) {
                       QStringLiteral("Prints the working for <equation>, as the Working window "
                                      "shows it (the discriminant, the exact and the rounded "
                                      "roots, the turning point and the forms of the "
-                                     "equation), and exits; needs no display."),
+                                     "equation), and exits; needs no display. Given - as "
+                                     "<equation>, reads the equation from standard input "
+                                     "instead, however long, without the line break that "
+                                     "ends it."),
                       QStringLiteral("equation")});
     parser.addOption({kAccuracy,
                       QStringLiteral("With --working: the decimal places of the rounded roots, "
                                      "0, 1, 2 or 3 (2 unless given)."),
                       QStringLiteral("N")});
+    parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
+                                             "source, as the Working window's Copy as LaTeX "
+                                             "copies it.")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
-}
-
-// How one of Qt's options takes its value. Qt is not consistent: some take the next argument
-// even when nothing follows, some only when something does (and are left alone otherwise), some
-// take it joined to the name after '='.
-enum class Takes { Nothing, NextArgument, NextUnlessLast, JoinedValue };
-
-struct QtOption {
-    const char* name; // as Qt matches it: one dash; a JoinedValue one ends with '='
-    Takes takes;
-    bool onlyOnXcb = false; // known while the platform named so far starts with "xcb"
-};
-
-// QApplication's construction takes its options out of argv in these passes, one after the other,
-// each over what the one before left (Qt 6.4, checked against the real one). Each accepts --name
-// for -name.
-constexpr QtOption kBeforeThePlugin[] = {
-    {"-platformpluginpath", Takes::NextArgument}, {"-platform", Takes::NextArgument},
-    {"-platformtheme", Takes::NextArgument},      {"-qwindowgeometry", Takes::NextArgument},
-    {"-qwindowtitle", Takes::NextArgument},       {"-qwindowicon", Takes::NextArgument},
-    {"-geometry", Takes::NextArgument, true},     {"-title", Takes::NextArgument, true},
-    {"-icon", Takes::NextArgument, true}};
-constexpr QtOption kXcbPlugin[] = {{"-display", Takes::NextUnlessLast},
-                                   {"-name", Takes::NextUnlessLast},
-                                   {"-visual", Takes::NextUnlessLast},
-                                   {"-nograb", Takes::Nothing},
-                                   {"-dograb", Takes::Nothing}};
-constexpr QtOption kCore[] = {{"-qmljsdebugger=", Takes::JoinedValue},
-                              {"-qmljsdebugger", Takes::NextUnlessLast}};
-constexpr QtOption kGui[] = {
-    {"-plugin", Takes::NextArgument},    {"-reverse", Takes::Nothing},
-    {"-session", Takes::NextUnlessLast}, {"-testability", Takes::Nothing},
-    {"-style=", Takes::JoinedValue},     {"-style", Takes::NextUnlessLast}};
-constexpr QtOption kWidgets[] = {{"-qdevel", Takes::Nothing},
-                                 {"-qdebug", Takes::Nothing},
-                                 {"-stylesheet", Takes::NextUnlessLast},
-                                 {"-stylesheet=", Takes::JoinedValue},
-                                 {"-widgetcount", Takes::Nothing}};
-
-bool Matches(const QtOption& option, QStringView argument, const QString& platform) {
-    if (option.onlyOnXcb && !platform.startsWith(QLatin1String("xcb"))) {
-        return false;
-    }
-    const QLatin1String name(option.name);
-    return option.takes == Takes::JoinedValue ? argument.startsWith(name) : argument == name;
-}
-
-const QtOption* FindQtOption(std::span<const QtOption> options, const QString& argument,
-                             const QString& platform) {
-    QStringView spelled(argument);
-    if (spelled.startsWith(QLatin1String("--"))) {
-        spelled = spelled.mid(1);
-    }
-    for (const QtOption& option : options) {
-        if (Matches(option, spelled, platform)) {
-            return &option;
-        }
-    }
-    return nullptr;
-}
-
-// One pass: the arguments it leaves. `platform` follows the -platform options read so far, as the
-// platform Qt will load does.
-QStringList TakeOut(const QStringList& arguments, std::span<const QtOption> options,
-                    QString& platform) {
-    if (arguments.isEmpty()) {
-        return arguments;
-    }
-    QStringList left{arguments.first()};
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const QtOption* option =
-            argument.startsWith(u'-') ? FindQtOption(options, argument, platform) : nullptr;
-        if (option == nullptr ||
-            (option->takes == Takes::NextUnlessLast && i == arguments.size() - 1)) {
-            left.append(argument);
-        } else if (option->takes == Takes::NextArgument || option->takes == Takes::NextUnlessLast) {
-            if (++i < arguments.size() &&
-                QLatin1String(option->name) == QLatin1String("-platform")) {
-                platform = arguments[i];
-            }
-        }
-    }
-    return left;
-}
-
-// What QApplication leaves of the arguments once started on `platform`.
-QStringList WithoutQtOptions(QStringList arguments, QString platform) {
-    arguments = TakeOut(arguments, kBeforeThePlugin, platform);
-    if (platform.section(u';', 0, 0) == QLatin1String("xcb")) {
-        arguments = TakeOut(arguments, kXcbPlugin, platform);
-    }
-    arguments = TakeOut(arguments, kCore, platform);
-    arguments = TakeOut(arguments, kGui, platform);
-    return TakeOut(arguments, kWidgets, platform);
 }
 
 // The accuracy --accuracy asks for, or nothing for a text that is not one of 0, 1, 2 and 3.
@@ -153,14 +66,36 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    if (parser.isSet(kAccuracy) && !parser.isSet(kWorking)) {
-        return QStringLiteral("Option 'accuracy' goes with option 'working'.");
+    for (const QString& option : {kAccuracy, kLatex}) {
+        if (parser.isSet(option) && !parser.isSet(kWorking)) {
+            return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
+        }
     }
     if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
         return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
             .arg(parser.value(kAccuracy));
     }
     return QString();
+}
+
+// Without a display the arguments are checked as on X, where Qt takes the most options: what is
+// wrong there is wrong everywhere, and X's own are not called unknown for want of X.
+const QString kPlatformTakingMost = QStringLiteral("xcb");
+
+Answer AnswerTo(const CommandLine& commandLine, const QCommandLineParser& parser) {
+    if (parser.isSet(kHelp)) {
+        return Answer::Help;
+    }
+    if (parser.isSet(kVersion)) {
+        return Answer::Version;
+    }
+    if (!commandLine.fault.isEmpty()) {
+        return Answer::Fault;
+    }
+    if (commandLine.working) {
+        return Answer::Working;
+    }
+    return commandLine.platform ? Answer::Windows : Answer::NoDisplay;
 }
 
 std::optional<QString> PlatformOfTheSession(const SessionEnvironment& session) {
@@ -235,17 +170,17 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     DescribeOptions(parser);
     static_cast<void>(parser.parse(arguments));
     CommandLine commandLine;
-    commandLine.helpWanted = parser.isSet(kHelp);
-    commandLine.versionWanted = parser.isSet(kVersion);
     // The last -platform counts, as it does for Qt; one without a name chooses nothing.
     const QString chosen = parser.value(kPlatform);
     commandLine.platform = chosen.isEmpty() ? PlatformOfTheSession(session) : chosen;
-    commandLine.fault =
-        FirstFault(WithoutQtOptions(arguments, commandLine.platform.value_or(QString())));
+    commandLine.fault = FirstFault(
+        ArgumentsLeftByQt(arguments, commandLine.platform.value_or(kPlatformTakingMost)));
     if (parser.isSet(kWorking)) {
         commandLine.working = parser.value(kWorking);
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
+        commandLine.latex = parser.isSet(kLatex);
     }
+    commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;
 }
 

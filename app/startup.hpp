@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 namespace veltrix {
@@ -20,21 +21,35 @@ SessionEnvironment ReadSessionEnvironment();
 
 QStringList CommandLineArguments(int argc, char* argv[]);
 
+// What the command line is answered with.
+enum class Answer {
+    Help,      // --help
+    Version,   // --version
+    Fault,     // an argument that neither Veltrix nor Qt understands
+    Working,   // --working: the working printed, without a display
+    NoDisplay, // no display to open the windows on
+    Windows    // the windows opened
+};
+
 // The command line, read once, before Qt exists.
 struct CommandLine {
-    bool helpWanted = false;
-    bool versionWanted = false;
+    Answer answer = Answer::Windows;
     // The platform plugin, or Qt's list of plugins to try in turn; nothing when the session has
     // no display and the user chose none. The empty name is Qt's default.
     std::optional<QString> platform;
     // The first argument that neither Veltrix nor Qt understands, said as a sentence; empty when
     // every argument is understood.
     QString fault;
-    // --working EQUATION: the working to print instead of opening a window, and --accuracy N,
-    // the decimal places of its rounded roots.
+    // --working EQUATION: the equation whose working is printed (kFromStandardInput: the one on
+    // standard input), --accuracy N, the decimal places of its rounded roots, and --latex, which
+    // asks for it as LaTeX.
     std::optional<QString> working;
     int accuracy = 2;
+    bool latex = false;
 };
+
+// The equation `--working -` stands for: the one read from standard input.
+inline constexpr QStringView kFromStandardInput = u"-";
 
 // Reads the arguments, the program's name first. Qt's own options (-style NAME, -reverse, and on
 // X -display NAME ...) are understood as QApplication will take them out of argv, so that only
@@ -45,6 +60,9 @@ struct CommandLine {
 // Wayland compositor included, because only there do the windows open at their own places; then
 // Wayland when it is all there is. On Windows and macOS, without a choice of the user's, the empty
 // name.
+//
+// The answer is the first that applies of: the help, then the version, whatever else is given;
+// a fault; the working; no display; the windows. So a wrong argument is named on any machine.
 CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList& arguments);
 
 void PrintHelp();

@@ -4,26 +4,45 @@
 #include "ui/working_text.hpp"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 
 namespace veltrix {
 
-int PrintWorking(int& argc, char* argv[], const QString& equation, int places) {
+namespace {
+
+// All that standard input holds, however long (an argument has the system's length limit), but
+// the line break that ends it, as echo writes one.
+QString EquationOnStandardInput() {
+    QFile input;
+    QByteArray equation = input.open(stdin, QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    if (equation.endsWith('\n')) {
+        equation.chop(1);
+    }
+    return QString::fromLocal8Bit(equation);
+}
+
+} // namespace
+
+int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
     // The application object holds the translations; no window system is started.
     const QCoreApplication application(argc, argv);
     const QString language = ui::InstallTranslations(ui::SessionLanguages());
     const bool rightToLeft =
         !language.isEmpty() && QLocale(language).textDirection() == Qt::RightToLeft;
-    const ui::WorkingText text =
-        ui::WorkingTextOf(equation, places, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
+    const QString equation = commandLine.working == kFromStandardInput ? EquationOnStandardInput()
+                                                                       : *commandLine.working;
+    const ui::WorkingText text = ui::WorkingTextOf(
+        equation, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
     // UTF-8, as Qt writes every 8-bit text on these systems, whatever the locale.
     if (!text.failure.isEmpty()) {
         std::fputs((text.failure + u'\n').toUtf8().constData(), stderr);
         return EXIT_FAILURE;
     }
-    std::fputs((ui::PlainTextOf(text) + u'\n').toUtf8().constData(), stdout);
+    const QString printed = commandLine.latex ? ui::LatexOf(text) : ui::PlainTextOf(text) + u'\n';
+    std::fputs(printed.toUtf8().constData(), stdout);
     return EXIT_SUCCESS;
 }
 

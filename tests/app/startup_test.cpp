@@ -1,8 +1,11 @@
+#include "app/qt_options.hpp"
 #include "app/startup.hpp"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace veltrix {
 namespace {
@@ -13,10 +16,10 @@ struct CommandLineCase {
     QStringList arguments;      // after the program's name
     const char* platform;       // nullptr: no display
     const char* fault = "";
-    bool helpWanted = false;
-    bool versionWanted = false;
-    const char* working = nullptr; // the equation of --working
+    std::optional<Answer> answer = std::nullopt; // nothing: not checked
+    const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
+    bool latex = false;
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -35,10 +38,10 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     const CommandLine commandLine = ReadCommandLine(c.session, arguments);
     EXPECT_EQ(Shown(commandLine.platform), c.platform ? c.platform : "no display");
     EXPECT_EQ(commandLine.fault.toStdString(), c.fault);
-    EXPECT_EQ(commandLine.helpWanted, c.helpWanted);
-    EXPECT_EQ(commandLine.versionWanted, c.versionWanted);
+    EXPECT_EQ(commandLine.answer, c.answer.value_or(commandLine.answer));
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
+    EXPECT_EQ(commandLine.latex, c.latex);
 }
 
 const QString kX = QStringLiteral(":0");
@@ -49,10 +52,16 @@ const SessionEnvironment kOffscreen{QStringLiteral("offscreen"), {}, {}};
 INSTANTIATE_TEST_SUITE_P(
     Sessions, ReadCommandLineTest,
     testing::Values(
-        CommandLineCase{"X11 alone", kOnX, {}, "xcb"},
+        CommandLineCase{"X11 alone", kOnX, {}, "xcb", "", Answer::Windows},
         CommandLineCase{"Wayland with XWayland", {{}, kX, kWayland}, {}, "xcb;wayland"},
         CommandLineCase{"Wayland alone", {{}, {}, kWayland}, {}, "wayland"},
-        CommandLineCase{"no display", {}, {}, nullptr},
+        CommandLineCase{"no display", {}, {}, nullptr, "", Answer::NoDisplay},
+        CommandLineCase{"X's own options without a display",
+                        {},
+                        {"-geometry", "9x9"},
+                        nullptr,
+                        "",
+                        Answer::NoDisplay},
         CommandLineCase{"empty values count as unset", {"", "", kWayland}, {}, "wayland"},
         CommandLineCase{"QT_QPA_PLATFORM wins", {"wayland", kX, kWayland}, {}, "wayland"},
         CommandLineCase{"QT_QPA_PLATFORM without a display", kOffscreen, {}, "offscreen"},
@@ -74,15 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "xcb;wayland"},
         CommandLineCase{.what = "--help, whatever else is given",
                         .session = {},
-                        .arguments = {"-style", "fusion", "--bogus", "--help"},
+                        .arguments = {"-style", "fusion", "--bogus", "-v", "--help"},
                         .platform = nullptr,
                         .fault = "Unknown option 'bogus'.",
-                        .helpWanted = true},
-        CommandLineCase{.what = "-v",
-                        .session = kOnX,
-                        .arguments = {"-v"},
-                        .platform = "xcb",
-                        .versionWanted = true},
+                        .answer = Answer::Help},
+        CommandLineCase{
+            "-v before a fault", kOnX, {"-v", "-x"}, "xcb", "Unknown option 'x'.", Answer::Version},
         CommandLineCase{"Qt's options with values",
                         kOnX,
                         {"-style", "fusion", "-qwindowtitle", "-x", "--stylesheet=a.qss",
@@ -119,6 +125,12 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{
             "X's -nograb with XWayland", {{}, kX, kWayland}, {"-nograb"}, "xcb;wayland"},
         CommandLineCase{"an unknown option", kOnX, {"-x"}, "xcb", "Unknown option 'x'."},
+        CommandLineCase{"--bogus without a display",
+                        {},
+                        {"--bogus"},
+                        nullptr,
+                        "Unknown option 'bogus'.",
+                        Answer::Fault},
         CommandLineCase{
             "a value joined to a flag", kOnX, {"-reverse=1"}, "xcb", "Unknown option 'reverse'."},
         CommandLineCase{"a positional argument",
@@ -130,6 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                         .session = {},
                         .arguments = {"--working", "10X^2-2X-3"},
                         .platform = nullptr,
+                        .answer = Answer::Working,
                         .working = "10X^2-2X-3"},
         CommandLineCase{.what = "--working with a leading minus, and --accuracy",
                         .session = kOnX,
@@ -143,6 +156,19 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "X^2+2X+5",
                         .accuracy = 0},
+        CommandLineCase{.what = "--working - reads standard input; --latex",
+                        .session = {},
+                        .arguments = {"--latex", "--working", "-"},
+                        .platform = nullptr,
+                        .working = "-",
+                        .latex = true},
+        CommandLineCase{.what = "a fault before the working",
+                        .session = {},
+                        .arguments = {"--working", "X^2", "-style"},
+                        .platform = nullptr,
+                        .fault = "Unknown option 'style'.",
+                        .answer = Answer::Fault,
+                        .working = "X^2"},
         CommandLineCase{.what = "an accuracy beyond 3",
                         .session = {},
                         .arguments = {"--working", "X^2+X", "--accuracy", "4"},
@@ -160,12 +186,87 @@ INSTANTIATE_TEST_SUITE_P(
                         {"--accuracy", "1"},
                         "xcb",
                         "Option 'accuracy' goes with option 'working'."},
+        CommandLineCase{"--accuracy 2 without a display",
+                        {},
+                        {"--accuracy", "2"},
+                        nullptr,
+                        "Option 'accuracy' goes with option 'working'.",
+                        Answer::Fault},
+        CommandLineCase{"--latex alone",
+                        {},
+                        {"--latex"},
+                        nullptr,
+                        "Option 'latex' goes with option 'working'."},
         CommandLineCase{.what = "--working without an equation",
                         .session = {},
                         .arguments = {"--working"},
                         .platform = nullptr,
                         .fault = "Missing value after '--working'.",
                         .working = ""}));
+
+// Qt's options checked against the Qt that is linked: a probe starts a real QApplication on each
+// row's arguments and prints what it leaves of them. ctest runs the rows on X under Xvfb.
+struct QtRow {
+    std::string name;
+    QString platform; // QT_QPA_PLATFORM, as Veltrix sets it
+    QStringList arguments;
+};
+
+void PrintTo(const QtRow& row, std::ostream* os) {
+    *os << row.platform.toStdString() << ": " << row.arguments.join(u' ').toStdString();
+}
+
+const QString kXDisplay = qEnvironmentVariable("DISPLAY");
+
+// Each option given a value, spelled with two dashes, then last, where those that take a value
+// differ on whether they take the name alone. -platform and -display name what is there.
+std::vector<QtRow> QtRowsOn(const QString& platform) {
+    std::vector<QtRow> rows{
+        {"PassesInTurn", "offscreen", {"-style", "-qwindowtitle", "T", "fusion", "--working", "-"}},
+        {"XOptionsWhileXcbIsNamed",
+         "offscreen",
+         {"-platform", "xcb", "-title", "t", "-platform", "offscreen", "-icon", "i", "-platform"}},
+        {"XcbThenWayland", "xcb;wayland", {"-nograb", "-geometry", "9x9", "-name"}}};
+    std::erase_if(rows, [&](const QtRow& row) { return !row.platform.startsWith(platform); });
+    for (const QtOption& option : QtOptions()) {
+        const QString name = QLatin1String(option.name);
+        const QString value = name == u"-platform"  ? platform
+                              : name == u"-display" ? kXDisplay
+                                                    : QStringLiteral("v");
+        if (platform == u"offscreen" || option.onlyOnXcb) {
+            rows.push_back({QString(name).remove(u'-').replace(u'=', u'_').toStdString(), platform,
+                            option.takes == Takes::JoinedValue
+                                ? QStringList{name + u'v', u'-' + name + u'v'}
+                                : QStringList{u'-' + name, value, QStringLiteral("w"), name}});
+        }
+    }
+    return rows;
+}
+
+class QtOptionsTest : public testing::TestWithParam<QtRow> {};
+
+TEST_P(QtOptionsTest, LeavesWhatTheLinkedQtLeaves) {
+    const QtRow& row = GetParam();
+    if (row.platform.startsWith(u"xcb") && kXDisplay.isEmpty()) {
+        GTEST_SKIP() << "needs an X server, as ctest's app.qt_options_on_x gives it";
+    }
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), row.platform);
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(VELTRIX_QT_ARGV_PROBE), row.arguments);
+    ASSERT_TRUE(probe.waitForFinished(60'000) && probe.exitStatus() == QProcess::NormalExit &&
+                probe.exitCode() == 0)
+        << probe.readAllStandardError().toStdString();
+    const QStringList left =
+        ArgumentsLeftByQt(QStringList{"veltrix"} + row.arguments, row.platform);
+    EXPECT_EQ(left.mid(1).join(u' ').toStdString(), probe.readAllStandardOutput().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Offscreen, QtOptionsTest, testing::ValuesIn(QtRowsOn("offscreen")),
+                         [](const auto& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(OnX, QtOptionsTest, testing::ValuesIn(QtRowsOn("xcb")),
+                         [](const auto& row) { return row.param.name; });
 
 struct UnreachableCase {
     const char* what;

@@ -139,6 +139,13 @@ shown=$("${headless[@]}" LC_ALL=C "$program" --working 10X^2-2X-3) ||
     fail "--working exited with status $?"
 grep -qxF 'Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10' <<<"$shown" ||
     fail "--working printed '$shown'"
+shown=$(echo 10X^2-2X-3 | "${headless[@]}" LC_ALL=C "$program" --working - --latex) ||
+    fail "--working - --latex exited with status $?"
+grep -qF '= \frac{1 \pm \sqrt{31}}{10}$' <<<"$shown" || fail "--working - --latex printed '$shown'"
+status=0
+complaint=$("${headless[@]}" "$program" --bogus 2>&1 >/dev/null) || status=$?
+[[ $status -eq 1 && $complaint == "veltrix: Unknown option 'bogus'."* ]] ||
+    fail "without a display --bogus gave status $status and '$complaint'"
 status=0
 complaint=$("${headless[@]}" "$program" 2>&1 >/dev/null) || status=$?
 [ "$status" -eq 1 ] || fail "without a display the program exited with status $status, not 1"
