@@ -16,11 +16,13 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Packages the build and the test suites need: the compiler and tools, GoogleTest, Qt 6 Widgets
 # (qt6-base-dev brings the OpenGL headers its CMake files ask for), Qt 6 Svg (the Graph window
 # saves SVG files) and Qt Linguist's tools (the translations), GMP's integers and rationals (the
-# exact working), rsvg-convert to render the icon,
+# exact working), MPFR's floating point with directed rounding (the working's numbers where the
+# coefficients are too long to work with exactly), rsvg-convert to render the icon,
 # help2man to make the manual page, and the fonts of the headless UI tests: DejaVu, which also
 # covers Arabic and Cyrillic, WenQuanYi Micro Hei for Chinese and Japanese, and Noto Sans and
 # Liberation Sans, which desktops use besides DejaVu.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev libgmp-dev \
+                  libmpfr-dev \
                   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
                   libgl-dev librsvg2-bin help2man fonts-dejavu-core fonts-wqy-microhei \
                   fonts-noto-core fonts-liberation2
