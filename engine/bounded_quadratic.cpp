@@ -209,12 +209,7 @@ std::vector<Finding> ParabolaFindings(int discriminantSign) {
     return FindingsFor({Discriminant, TurningX, TurningY});
 }
 
-int ExactDiscriminantSign(const Coefficients& k) {
-    return exact::SignOfSum({Term(1, {&k.b, &k.b}), Term(-4, {&k.a, &k.c})});
-}
-
-// The findings of the curve, settled at a precision doubled until each is; the discriminant's
-// sign first, exactly where its enclosure holds 0.
+// The findings of the curve, settled at a precision doubled until each is.
 struct Settled {
     int discriminantSign = 0;
     std::vector<Finding> findings;
@@ -222,22 +217,24 @@ struct Settled {
 
 Settled SettleCurve(const Coefficients& k, unsigned places) {
     const bool parabola = k.a.Sign() != 0;
-    std::optional<int> sign = parabola ? std::nullopt : std::optional(0);
+    // Where the discriminant's enclosure holds 0, b² and 4ac cancel: they are then of one size,
+    // so that their exact difference has no more digits than they have, and it takes the
+    // enclosure's place, exactly 0 where it is 0.
+    std::optional<exact::Decimal> exactDiscriminant;
     std::vector<Finding> findings;
     const mpfr_prec_t cap = PrecisionCap(k);
     for (mpfr_prec_t precision = kFirstPrecision;; precision *= 2) {
         Enclosed e = EncloseAll(k, precision);
-        if (!sign) {
-            const int enclosed = e.discriminant.Sign();
-            sign = enclosed != 0 ? enclosed : ExactDiscriminantSign(k);
+        if (parabola && !exactDiscriminant && e.discriminant.Sign() == 0) {
+            exactDiscriminant = exact::SumOf({Term(1, {&k.b, &k.b}), Term(-4, {&k.a, &k.c})});
         }
-        if (*sign == 0) {
-            e.discriminant = Interval(precision); // exactly 0
-        } else if (e.discriminant.Sign() == 0) {
-            continue; // not 0, but too near it for this precision
+        if (exactDiscriminant) {
+            const exact::Decimal& d = *exactDiscriminant;
+            e.discriminant = enclosure::Enclose(d.Sign() * d.Magnitude(), d.Unit(), precision);
         }
+        const int sign = parabola ? e.discriminant.Sign() : 0;
         if (findings.empty()) {
-            findings = parabola ? ParabolaFindings(*sign) : FindingsFor({Quantity::LineRoot});
+            findings = parabola ? ParabolaFindings(sign) : FindingsFor({Quantity::LineRoot});
         }
         bool all = true;
         for (Finding& f : findings) {
@@ -247,7 +244,7 @@ Settled SettleCurve(const Coefficients& k, unsigned places) {
             all = all && f.Settled();
         }
         if (all) {
-            return {*sign, std::move(findings)};
+            return {sign, std::move(findings)};
         }
     }
 }

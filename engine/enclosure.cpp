@@ -137,6 +137,16 @@ Interval Enclose(const digits::TypedDigits& number, mpfr_prec_t precision) {
     return number.Negative() ? Negate(x) : x;
 }
 
+Interval Enclose(const mpz_class& m, std::int64_t unit, mpfr_prec_t precision) {
+    Interval x(precision);
+    if (m != 0) {
+        const mpz_class magnitude = abs(m);
+        SetScaled(x.Lower(), magnitude, unit, MPFR_RNDD);
+        SetScaled(x.Upper(), magnitude, unit, MPFR_RNDU);
+    }
+    return m < 0 ? Negate(x) : x;
+}
+
 Interval Negate(const Interval& x) {
     Interval result(x.Precision());
     mpfr_neg(result.Lower(), x.Upper(), MPFR_RNDN);

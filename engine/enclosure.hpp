@@ -43,6 +43,8 @@ class Interval {
 
 // The typed number, read from as many of its leading digits as the precision can use.
 Interval Enclose(const digits::TypedDigits& number, mpfr_prec_t precision);
+// m·10^unit.
+Interval Enclose(const mpz_class& m, std::int64_t unit, mpfr_prec_t precision);
 
 Interval Negate(const Interval& x);
 Interval Add(const Interval& x, const Interval& y);

@@ -74,6 +74,18 @@ struct Partial {
     }
 };
 
+std::vector<SizedTerm> NonZero(std::initializer_list<Monomial> terms) {
+    std::vector<SizedTerm> sized;
+    for (const Monomial& term : terms) {
+        const bool zero = std::any_of(term.factors.begin(), term.factors.begin() + term.count,
+                                      [](const Decimal* f) { return f->Sign() == 0; });
+        if (!zero && term.k != 0) {
+            sized.push_back(SizeOf(term));
+        }
+    }
+    return sized;
+}
+
 } // namespace
 
 Decimal::Decimal(const digits::TypedDigits& number)
@@ -100,14 +112,7 @@ Monomial Term(int k, std::initializer_list<const Decimal*> factors) {
 }
 
 int SignOfSum(std::initializer_list<Monomial> terms) {
-    std::vector<SizedTerm> sized;
-    for (const Monomial& term : terms) {
-        const bool zero = std::any_of(term.factors.begin(), term.factors.begin() + term.count,
-                                      [](const Decimal* f) { return f->Sign() == 0; });
-        if (!zero && term.k != 0) {
-            sized.push_back(SizeOf(term));
-        }
-    }
+    std::vector<SizedTerm> sized = NonZero(terms);
     std::sort(sized.begin(), sized.end(),
               [](const SizedTerm& x, const SizedTerm& y) { return x.high > y.high; });
     Partial partial;
@@ -120,6 +125,14 @@ int SignOfSum(std::initializer_list<Monomial> terms) {
         partial.Add(ExactMantissa(term), term.unit);
     }
     return sgn(partial.sum);
+}
+
+Decimal SumOf(std::initializer_list<Monomial> terms) {
+    Partial partial;
+    for (const SizedTerm& term : NonZero(terms)) {
+        partial.Add(ExactMantissa(term), term.unit);
+    }
+    return {partial.sum, partial.sum == 0 ? 0 : partial.unit};
 }
 
 } // namespace veltrix::exact

@@ -47,4 +47,8 @@ Monomial Term(int k, std::initializer_list<const Decimal*> factors);
 // The sign of the sum, exactly: -1, 0 or 1.
 int SignOfSum(std::initializer_list<Monomial> terms);
 
+// The sum, exactly. The terms are aligned at the smallest unit among them, so this is for terms
+// whose sizes lie close together, as those of a sum that cancels do.
+Decimal SumOf(std::initializer_list<Monomial> terms);
+
 } // namespace veltrix::exact
