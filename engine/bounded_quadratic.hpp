@@ -27,8 +27,9 @@ struct ShownValue {
     // would have more than 15 digits before the point (10^15 and more in size), the 15
     // significant digits instead ("-1E+401").
     std::u16string rounded;
-    // About 17 significant digits with "." and "E" ("-1.0000000000000000E+401"), for drawing:
-    // close to the value, not rounded exactly.
+    // 17 significant digits with "." and "E" ("-3.1622768203369817E-08"), for drawing: within
+    // a unit of the 15th digit of the value (where the terms of b² − 4ac cancel, the value is
+    // known no closer than that), not rounded exactly.
     std::string approximate;
     friend bool operator==(const ShownValue&, const ShownValue&) = default;
 };

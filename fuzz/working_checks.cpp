@@ -224,9 +224,9 @@ class Faults {
                name + ": rounded at the places as the exact working rounds");
         const std::optional<mpq_class> near =
             ReadNumber(std::u16string(shown.approximate.begin(), shown.approximate.end()));
-        const mpq_class margin = near ? mpq_class(abs(*near) * TenToThe(-15)) : mpq_class(0);
+        const mpq_class margin = near ? mpq_class(abs(*near) * TenToThe(-14)) : mpq_class(0);
         Expect(near && v.against(*near - margin) >= 0 && v.against(*near + margin) <= 0,
-               name + ": the approximate value within 10^-15 of it");
+               name + ": the approximate value within 10^-14 of it");
     }
 
     std::vector<std::string> Take() { return std::move(list_); }

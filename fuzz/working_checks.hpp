@@ -24,7 +24,7 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
 // The bounded working's numbers (engine/bounded_quadratic.hpp) against the exact values, for an
 // equation that is read exactly: each shown value is its exact value rounded half to even, to 15
 // significant digits in NumberToText's shape and at the places as ScaledText writes RoundScaled's
-// and RoundScaledSurd's results; each approximate value lies within 10^-15 of it; the signs and
+// and RoundScaledSurd's results; each approximate value lies within 10^-14 of it; the signs and
 // whether a coefficient is shown exactly are right. Nothing for an equation not read exactly.
 std::vector<std::string> BoundedFaults(std::u16string_view equation, unsigned places);
 
