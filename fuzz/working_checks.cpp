@@ -284,9 +284,21 @@ std::optional<std::array<DecimalParts, 3>> PartsOfEquation(const ParseOutcome& p
     return a && b && c ? std::optional(std::array{*a, *b, *c}) : std::nullopt;
 }
 
-// The significant digits and the rounded text of two values that must be the same.
-bool SameShown(const ShownValue& x, const ShownValue& y) {
-    return x.significant == y.significant && x.rounded == y.rounded;
+// The texts that scaling a, b and c alike leaves as they are: the turning point's x and the
+// roots, each to 15 digits and rounded.
+std::vector<std::u16string> Unmoved(const BoundedParabola& p) {
+    std::vector<std::u16string> texts;
+    const auto add = [&](const ShownValue& v) {
+        texts.insert(texts.end(), {v.significant, v.rounded});
+    };
+    add(p.turningX);
+    if (const auto* real = std::get_if<BoundedRealRoots>(&p.roots)) {
+        add(real->plus);
+        add(real->minus);
+    } else if (const auto* complex = std::get_if<BoundedComplexRoots>(&p.roots)) {
+        add(complex->imaginary);
+    }
+    return texts;
 }
 
 } // namespace
@@ -426,17 +438,9 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
     faults.Expect(moved(before->discriminant, after->discriminant, 2 * power) &&
                       moved(before->turningY, after->turningY, power),
                   "the discriminant's and the turning y's digits, their exponents moved");
-    faults.Expect(SameShown(before->turningX, after->turningX), "the same turning x");
-    if (before->roots.index() != after->roots.index()) {
-        faults.Expect(false, "the same kind of roots");
-    } else if (const auto* r = std::get_if<BoundedRealRoots>(&before->roots)) {
-        const auto& s = std::get<BoundedRealRoots>(after->roots);
-        faults.Expect(SameShown(r->plus, s.plus) && SameShown(r->minus, s.minus),
-                      "the same real roots");
-    } else if (const auto* c = std::get_if<BoundedComplexRoots>(&before->roots)) {
-        const auto& s = std::get<BoundedComplexRoots>(after->roots);
-        faults.Expect(SameShown(c->imaginary, s.imaginary), "the same imaginary part");
-    }
+    faults.Expect(before->roots.index() == after->roots.index() &&
+                      Unmoved(*before) == Unmoved(*after),
+                  "the same roots and turning x");
     return faults.Take();
 }
 

@@ -12,17 +12,16 @@ namespace {
 using testing::Narrow;
 using testing::U16;
 
-// The working's numbers in one list: each value's significant digits, "~" after a coefficient
-// that is not shown exactly, and each root's rounded text after "≈".
+// The working's numbers in one list: each value's significant digits ("b~" for a coefficient
+// they do not show exactly), and after "->" each root's rounded text.
 std::vector<std::string> Listed(const BoundedWorking& w) {
     std::vector<std::string> list;
-    const auto add = [&](const char* name, const ShownValue& v, bool rounded = false) {
-        list.push_back(name + Narrow(v.significant) + (rounded ? " ~" + Narrow(v.rounded) : ""));
+    const auto add = [&](std::string name, const ShownValue& v, bool rounded = false) {
+        list.push_back(name + Narrow(v.significant) + (rounded ? " ->" + Narrow(v.rounded) : ""));
     };
-    const char* names[] = {"a=", "b=", "c="};
     for (std::size_t i = 0; i < 3; ++i) {
-        add(names[i], w.coefficients[i].value);
-        list.back() += w.coefficients[i].exact ? "" : "~";
+        add(std::string(1, static_cast<char>('a' + i)) + (w.coefficients[i].exact ? "=" : "~"),
+            w.coefficients[i].value);
     }
     if (const auto* line = std::get_if<BoundedLine>(&w.curve)) {
         line->root ? add("x=", *line->root, true) : list.push_back("no root");
@@ -37,9 +36,8 @@ std::vector<std::string> Listed(const BoundedWorking& w) {
     } else if (const auto* d = std::get_if<BoundedDoubleRoot>(&p.roots)) {
         add("x=", d->root, true);
     } else {
-        const auto& c = std::get<BoundedComplexRoots>(p.roots);
-        add("re=", c.real, true);
-        add("im=", c.imaginary, true);
+        add("re=", std::get<BoundedComplexRoots>(p.roots).real, true);
+        add("im=", std::get<BoundedComplexRoots>(p.roots).imaginary, true);
     }
     add("h=", p.turningX);
     add("k=", p.turningY);
@@ -73,55 +71,55 @@ INSTANTIATE_TEST_SUITE_P(
         // The roots are -1.000…0001… and -9.999…E+400.
         LongCase{u"1e-401x^2+x+1",
                  2,
-                 {"a=1E-401", "b=1", "c=1", "D>0 1", "plus=-1 ~-1", "minus=-1E+401 ~-1E+401",
+                 {"a=1E-401", "b=1", "c=1", "D>0 1", "plus=-1 ->-1", "minus=-1E+401 ->-1E+401",
                   "h=-5E+400", "k=-2,5E+400"}},
         LongCase{u"x^2+" + kMegabyteOfThrees + u"x+1",
                  2,
-                 {"a=1", "b=3,33333333333333E+1048575~", "c=1", "D>0 1,11111111111111E+2097151",
-                  "plus=-3E-1048576 ~0",
-                  "minus=-3,33333333333333E+1048575 ~-3,33333333333333E+1048575",
+                 {"a=1", "b~3,33333333333333E+1048575", "c=1", "D>0 1,11111111111111E+2097151",
+                  "plus=-3E-1048576 ->0",
+                  "minus=-3,33333333333333E+1048575 ->-3,33333333333333E+1048575",
                   "h=-1,66666666666667E+1048575", "k=-2,77777777777778E+2097150"}},
         // Exponents at their largest: complex roots whose imaginary part is √3/2·10^-1000000000.
         LongCase{u"1e1000000000x^2+x+1e-1000000000",
                  3,
-                 {"a=1E+1000000000", "b=1", "c=1E-1000000000", "D<0 -3", "re=-5E-1000000001 ~0",
-                  "im=8,66025403784439E-1000000001 ~0", "h=-5E-1000000001", "k=7,5E-1000000001"}},
+                 {"a=1E+1000000000", "b=1", "c=1E-1000000000", "D<0 -3", "re=-5E-1000000001 ->0",
+                  "im=8,66025403784439E-1000000001 ->0", "h=-5E-1000000001", "k=7,5E-1000000001"}},
         // A root halfway between two places, moved off the half by a term 10^-1000000000 in
         // size, the way a's sign says.
         LongCase{u"1e-1000000000x^2+x+0.125",
                  2,
-                 {"a=1E-1000000000", "b=1", "c=0,125", "D>0 1", "plus=-0,125 ~-0,13",
-                  "minus=-1E+1000000000 ~-1E+1000000000", "h=-5E+999999999", "k=-2,5E+999999999"}},
+                 {"a=1E-1000000000", "b=1", "c=0,125", "D>0 1", "plus=-0,125 ->-0,13",
+                  "minus=-1E+1000000000 ->-1E+1000000000", "h=-5E+999999999", "k=-2,5E+999999999"}},
         LongCase{u"-1e-1000000000x^2+x+0.125",
                  2,
-                 {"a=-1E-1000000000", "b=1", "c=0,125", "D>0 1", "plus=-0,125 ~-0,12",
-                  "minus=1E+1000000000 ~1E+1000000000", "h=5E+999999999", "k=2,5E+999999999"}},
+                 {"a=-1E-1000000000", "b=1", "c=0,125", "D>0 1", "plus=-0,125 ->-0,12",
+                  "minus=1E+1000000000 ->1E+1000000000", "h=5E+999999999", "k=2,5E+999999999"}},
         // b² = 1000000531156225 is halfway between two 15-digit numbers; 4ac decides.
         LongCase{u"1e-1000000000x^2+31622785x+1",
                  0,
                  {"a=1E-1000000000", "b=31622785", "c=1", "D>0 1,00000053115622E+15",
-                  "plus=-3,16227682033698E-08 ~0",
-                  "minus=-3,1622785E+1000000007 ~-3,1622785E+1000000007",
+                  "plus=-3,16227682033698E-08 ->0",
+                  "minus=-3,1622785E+1000000007 ->-3,1622785E+1000000007",
                   "h=-1,58113925E+1000000007", "k=-2,50000132789056E+1000000014"}},
         LongCase{u"-1e-1000000000x^2+31622785x+1",
                  0,
                  {"a=-1E-1000000000", "b=31622785", "c=1", "D>0 1,00000053115623E+15",
-                  "plus=-3,16227682033698E-08 ~0",
-                  "minus=3,1622785E+1000000007 ~3,1622785E+1000000007", "h=1,58113925E+1000000007",
+                  "plus=-3,16227682033698E-08 ->0",
+                  "minus=3,1622785E+1000000007 ->3,1622785E+1000000007", "h=1,58113925E+1000000007",
                   "k=2,50000132789056E+1000000014"}},
         // b = 2 + 10^-400: the discriminant 4.000…01E-400 cancels 400 digits.
         LongCase{
             u"x^2-2." + std::u16string(399, u'0') + u"1x+1",
             3,
-            {"a=1", "b=-2~", "c=1", "D>0 4E-400", "plus=1 ~1", "minus=1 ~1", "h=1", "k=-1E-400"}},
+            {"a=1", "b~-2", "c=1", "D>0 4E-400", "plus=1 ->1", "minus=1 ->1", "h=1", "k=-1E-400"}},
         LongCase{
             u"1e-500x^2+2x+1e500",
             1,
-            {"a=1E-500", "b=2", "c=1E+500", "D=0 0", "x=-1E+500 ~-1E+500", "h=-1E+500", "k=0"}},
+            {"a=1E-500", "b=2", "c=1E+500", "D=0 0", "x=-1E+500 ->-1E+500", "h=-1E+500", "k=0"}},
         LongCase{u"0x^2+3e-1000000000x+1",
                  3,
                  {"a=0", "b=3E-1000000000", "c=1",
-                  "x=-3,33333333333333E+999999999 ~-3,33333333333333E+999999999"}},
+                  "x=-3,33333333333333E+999999999 ->-3,33333333333333E+999999999"}},
         LongCase{u"0x^2+0x+1e-401", 3, {"a=0", "b=0", "c=1E-401", "no root"}}));
 
 // For every equation short enough for the exact working, the bounded working shows its exact
