@@ -16,9 +16,10 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Packages that building the program needs: the compiler and tools, Qt 6 Widgets (qt6-base-dev
 # brings the OpenGL headers its CMake files ask for, and libxkbcommon-dev the keyboard library
 # they look for), Qt 6 Svg (the Graph window saves SVG files) and Qt Linguist's tools (the
-# translations), GMP's integers and rationals (the exact working), rsvg-convert to render the
-# icon, and help2man to make the manual page.
-BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgmp-dev \
+# translations), GMP's integers and rationals (the exact working), MPFR's floating point with
+# directed rounding (the working's numbers where the coefficients are too long to work with
+# exactly), rsvg-convert to render the icon, and help2man to make the manual page.
+BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgmp-dev libmpfr-dev \
                   qt6-base-dev libxkbcommon-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools \
                   qt6-l10n-tools libgl-dev librsvg2-bin help2man
 # The test suites: GoogleTest, and the fonts of the headless UI tests: DejaVu, which also covers

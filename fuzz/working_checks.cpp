@@ -1,7 +1,9 @@
 #include "fuzz/working_checks.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace veltrix::fuzz {
@@ -108,6 +110,197 @@ bool HasSquareFactorBelowAMillion(const mpz_class& n) {
     return false;
 }
 
+mpq_class TenToThe(std::int64_t power) {
+    mpz_class ten;
+    mpz_ui_pow_ui(ten.get_mpz_t(), 10, static_cast<unsigned long>(power < 0 ? -power : power));
+    return power < 0 ? Q(1, ten) : Q(ten);
+}
+
+// "-1.5E+20", "0.66" or "1E-401" as its mantissa and the power of ten after it.
+std::optional<std::pair<mpq_class, std::int64_t>> SplitNumber(std::u16string_view text) {
+    const std::size_t e = std::min(text.find(u'E'), text.size());
+    const std::optional<mpq_class> mantissa = ReadDecimal(std::u16string(text.substr(0, e)));
+    const std::string power(text.begin() + std::min(e + 1, text.size()), text.end());
+    return mantissa ? std::optional(std::pair(*mantissa, power.empty() ? 0 : std::stoll(power)))
+                    : std::nullopt;
+}
+
+std::optional<mpq_class> ReadNumber(std::u16string_view text) {
+    const auto split = SplitNumber(text);
+    return split ? std::optional(split->first * TenToThe(split->second)) : std::nullopt;
+}
+
+// Whether the number `after` is `before` times 10^power.
+bool Moved(std::u16string_view before, std::u16string_view after, std::int64_t power) {
+    const auto x = SplitNumber(before), y = SplitNumber(after);
+    const std::int64_t shift = x && y ? x->second + power - y->second : 0;
+    // 15 digits or fewer on both sides: equal values are not far apart.
+    return x && y &&
+           (shift > -40 && shift < 40 ? x->first * TenToThe(shift) == y->first
+                                      : x->first == 0 && y->first == 0);
+}
+
+// An exact value as the checks see it: its sign against any rational, and the whole number
+// nearest to it times 10^s, halves to even.
+struct ExactValue {
+    int sign;
+    std::function<int(const mpq_class&)> against;
+    std::function<mpz_class(std::int64_t)> roundScaled;
+};
+
+ExactValue OfRational(const mpq_class& v) {
+    return {sgn(v), [v](const mpq_class& q) { return sgn(mpq_class(v - q)); },
+            [v](std::int64_t s) {
+                return s >= 0 ? RoundScaled(v, static_cast<unsigned>(s))
+                              : RoundScaled(v * TenToThe(s), 0);
+            }};
+}
+
+// (p + t√d)/r, with d > 1 not a square and r > 0.
+ExactValue OfSurd(const mpz_class& p, const mpz_class& t, const mpz_class& d, const mpz_class& r) {
+    const int sign = -CompareWithRoot(mpq_class(-p), t, d); // sign(p + t√d)
+    return {sign, [=](const mpq_class& q) { return -CompareWithRoot(mpq_class(q * r - p), t, d); },
+            [=](std::int64_t s) {
+                return s >= 0 ? RoundScaledSurd(p, t, d, r, static_cast<unsigned>(s))
+                              : RoundScaledSurd(p, t, d, r * TenToThe(-s).get_num(), 0);
+            }};
+}
+
+// The root (p + signedQ·√d)/r of ExactRoots.
+ExactValue OfRoot(const ExactRoots& roots, const mpz_class& signedQ) {
+    if (roots.d == 0 || roots.d == 1) {
+        return OfRational(Q(roots.p + signedQ, roots.r));
+    }
+    return OfSurd(roots.p, signedQ, roots.d, roots.r);
+}
+
+// The value rounded half to even to 15 significant digits.
+mpq_class FifteenDigits(const ExactValue& v, const mpq_class& estimate) {
+    const auto size = [](const mpz_class& n) {
+        return static_cast<std::int64_t>(mpz_sizeinbase(n.get_mpz_t(), 10));
+    };
+    std::int64_t first = size(estimate.get_num()) - size(estimate.get_den());
+    // 10^first ≤ |v| < 10^(first + 1), moved there by exact comparisons.
+    const auto above = [&](std::int64_t n) {
+        return v.sign * v.against(v.sign * TenToThe(n)) >= 0;
+    };
+    while (!above(first)) {
+        --first;
+    }
+    while (above(first + 1)) {
+        ++first;
+    }
+    mpz_class m = v.roundScaled(14 - first);
+    if (abs(m) == TenToThe(15).get_num()) { // rounded up to the next power of ten
+        m /= 10;
+        ++first;
+    }
+    return m * TenToThe(first - 14);
+}
+
+class Faults {
+  public:
+    void Expect(bool holds, const std::string& rule) {
+        if (!holds) {
+            list_.push_back(rule);
+        }
+    }
+
+    void Value(const std::string& name, const ExactValue& v, const ShownValue& shown,
+               unsigned places) {
+        const std::optional<mpq_class> significant = ReadNumber(shown.significant);
+        if (!significant || (v.sign == 0) != (*significant == 0)) {
+            return Expect(false, name + ": the significant digits read back, 0 only for 0");
+        }
+        Expect(v.sign == 0 || *significant == FifteenDigits(v, *significant),
+               name + ": 15 significant digits of the value, rounded half to even");
+        const std::optional<double> inDoubles = TextToNumber(shown.significant);
+        const double size = inDoubles ? std::abs(*inDoubles) : 0;
+        Expect(!(size > 1e-300 && size < 1e300) || NumberToText(*inDoubles) == shown.significant,
+               name + ": written as NumberToText writes it");
+        const mpz_class rounded = v.roundScaled(places);
+        const bool fixed = abs(rounded) < TenToThe(15 + places).get_num();
+        Expect(shown.rounded == (fixed ? ScaledText(rounded, places) : shown.significant),
+               name + ": rounded at the places as the exact working rounds");
+        const std::optional<mpq_class> near =
+            ReadNumber(std::u16string(shown.approximate.begin(), shown.approximate.end()));
+        const mpq_class margin = near ? mpq_class(abs(*near) * TenToThe(-14)) : mpq_class(0);
+        Expect(near && v.against(*near - margin) >= 0 && v.against(*near + margin) <= 0,
+               name + ": the approximate value within 10^-14 of it");
+    }
+
+    std::vector<std::string> Take() { return std::move(list_); }
+
+  private:
+    std::vector<std::string> list_;
+};
+
+void CheckRoots(Faults& faults, const ExactQuadratic& q, const BoundedRoots& shown,
+                unsigned places) {
+    const ExactRoots roots = SolveExactly(q);
+    const mpz_class t = roots.plusSign * roots.q;
+    if (const auto* real = std::get_if<BoundedRealRoots>(&shown)) {
+        faults.Expect(roots.d > 0, "two real roots where the discriminant is above 0");
+        faults.Value("plus root", OfRoot(roots, t), real->plus, places);
+        faults.Value("minus root", OfRoot(roots, -t), real->minus, places);
+    } else if (const auto* twice = std::get_if<BoundedDoubleRoot>(&shown)) {
+        faults.Expect(roots.d == 0, "a double root where the discriminant is 0");
+        faults.Value("double root", OfRoot(roots, 0), twice->root, places);
+    } else {
+        const auto& complex = std::get<BoundedComplexRoots>(shown);
+        faults.Expect(roots.d < 0, "complex roots where the discriminant is below 0");
+        faults.Value("real part", OfRational(Q(roots.p, roots.r)), complex.real, places);
+        faults.Value("imaginary part",
+                     roots.d == -1 ? OfRational(Q(roots.q, roots.r))
+                                   : OfSurd(0, roots.q, -roots.d, roots.r),
+                     complex.imaginary, places);
+    }
+}
+
+void CheckCurve(Faults& faults, const ExactQuadratic& q, const BoundedWorking& w, unsigned places) {
+    if (const auto* line = std::get_if<BoundedLine>(&w.curve)) {
+        faults.Expect(q.a == 0 && line->root.has_value() == (q.b != 0), "a line's root, if any");
+        if (q.a == 0 && q.b != 0 && line->root) {
+            faults.Value("line root", OfRational(-q.c / q.b), *line->root, places);
+        }
+        return;
+    }
+    const auto& parabola = std::get<BoundedParabola>(w.curve);
+    faults.Expect(q.a != 0, "a parabola where a is not 0");
+    const mpq_class discriminant = Discriminant(q);
+    faults.Expect(parabola.discriminantSign == sgn(discriminant), "the discriminant's sign");
+    faults.Value("discriminant", OfRational(discriminant), parabola.discriminant, places);
+    faults.Value("turning x", OfRational(-q.b / (2 * q.a)), parabola.turningX, places);
+    faults.Value("turning y", OfRational(q.c - q.b * q.b / (4 * q.a)), parabola.turningY, places);
+    CheckRoots(faults, q, parabola.roots, places);
+}
+
+std::optional<std::array<DecimalParts, 3>> PartsOfEquation(const ParseOutcome& parsed) {
+    const auto* split = std::get_if<QuadraticCoefficients>(&parsed);
+    if (split == nullptr) {
+        return std::nullopt;
+    }
+    const auto a = PartsOf(split->a), b = PartsOf(split->b), c = PartsOf(split->c);
+    return a && b && c ? std::optional(std::array{*a, *b, *c}) : std::nullopt;
+}
+
+// The texts that scaling a, b and c alike leaves as they are: the turning point's x and the
+// roots, each to 15 digits and rounded.
+std::vector<std::u16string> Unmoved(const BoundedParabola& p) {
+    std::vector<std::u16string> texts;
+    const auto add = [&](const ShownValue& v) {
+        texts.insert(texts.end(), {v.significant, v.rounded});
+    };
+    add(p.turningX);
+    if (const auto* real = std::get_if<BoundedRealRoots>(&p.roots)) {
+        add(real->plus);
+        add(real->minus);
+    } else if (const auto* complex = std::get_if<BoundedComplexRoots>(&p.roots)) {
+        add(complex->imaginary);
+    }
+    return texts;
+}
+
 } // namespace
 
 std::vector<std::string> ExactRootFaults(const ExactQuadratic& q, const ExactRoots& roots) {
@@ -188,6 +381,67 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
         faults.emplace_back("the complex roots' parts are their exact values rounded");
     }
     return faults;
+}
+
+std::vector<std::string> BoundedFaults(std::u16string_view equation, unsigned places) {
+    const ExactReadOutcome read = ReadExactQuadratic(equation);
+    const auto* q = std::get_if<ExactQuadratic>(&read);
+    if (q == nullptr) {
+        return {};
+    }
+    const BoundedOutcome outcome = WorkOutBounded(equation, places);
+    const auto* w = std::get_if<BoundedWorking>(&outcome);
+    if (w == nullptr) {
+        return {"an equation read exactly has a bounded working"};
+    }
+    Faults faults;
+    const std::array<const mpq_class*, 3> exact = {&q->a, &q->b, &q->c};
+    for (std::size_t i = 0; i < exact.size(); ++i) {
+        const ShownCoefficient& shown = w->coefficients[i];
+        const std::string name = std::string(1, static_cast<char>('a' + i));
+        faults.Value(name, OfRational(*exact[i]), shown.value, places);
+        faults.Expect(shown.sign == sgn(*exact[i]), name + ": its sign");
+        faults.Expect(shown.exact == (ReadNumber(shown.value.significant) == *exact[i]),
+                      name + ": shown exactly where its 15 digits are the value");
+    }
+    CheckCurve(faults, *q, *w, places);
+    return faults.Take();
+}
+
+std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned places,
+                                      std::int64_t power) {
+    const ParseOutcome parsed = ParseQuadratic(equation);
+    const std::optional<std::array<DecimalParts, 3>> parts = PartsOfEquation(parsed);
+    if (!parts) {
+        return {};
+    }
+    std::array<DecimalParts, 3> scaled = *parts;
+    for (DecimalParts& p : scaled) {
+        p.exponent += power;
+    }
+    const BoundedWorking x = WorkOutBounded(*parts, places), y = WorkOutBounded(scaled, places);
+    Faults faults;
+    const auto moved = [](const ShownValue& before, const ShownValue& after, std::int64_t by) {
+        return Moved(before.significant, after.significant, by);
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        faults.Expect(moved(x.coefficients[i].value, y.coefficients[i].value, power),
+                      "a coefficient's digits, its exponent moved");
+    }
+    const auto* before = std::get_if<BoundedParabola>(&x.curve);
+    const auto* after = std::get_if<BoundedParabola>(&y.curve);
+    if (before == nullptr || after == nullptr) {
+        faults.Expect(x.curve.index() == y.curve.index(), "a line either way");
+        return faults.Take();
+    }
+    faults.Expect(before->discriminantSign == after->discriminantSign, "the discriminant's sign");
+    faults.Expect(moved(before->discriminant, after->discriminant, 2 * power) &&
+                      moved(before->turningY, after->turningY, power),
+                  "the discriminant's and the turning y's digits, their exponents moved");
+    faults.Expect(before->roots.index() == after->roots.index() &&
+                      Unmoved(*before) == Unmoved(*after),
+                  "the same roots and turning x");
+    return faults.Take();
 }
 
 } // namespace veltrix::fuzz

@@ -5,9 +5,12 @@
 // tests and its fuzz target; each broken rule is one line of the returned list.
 #pragma once
 
+#include "engine/bounded_quadratic.hpp"
 #include "engine/working.hpp"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace veltrix::fuzz {
@@ -17,5 +20,18 @@ std::vector<std::string> ExactRootFaults(const ExactQuadratic& quadratic, const 
 // The rounded roots, as RoundedRoots writes them with ".", against the exact ones.
 std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
                                            const std::vector<Formula>& rounded, unsigned places);
+
+// The bounded working's numbers (engine/bounded_quadratic.hpp) against the exact values, for an
+// equation that is read exactly: each shown value is its exact value rounded half to even, to 15
+// significant digits in NumberToText's shape and at the places as ScaledText writes RoundScaled's
+// and RoundScaledSurd's results; each approximate value lies within 10^-14 of it; the signs and
+// whether a coefficient is shown exactly are right. Nothing for an equation not read exactly.
+std::vector<std::string> BoundedFaults(std::u16string_view equation, unsigned places);
+
+// The bounded working of the equation against that of the same equation with a, b and c each
+// times 10^power: the same roots and turning point x, and the same digits of the coefficients,
+// the discriminant and the turning point y, their exponents moved by power, 2·power and power.
+std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned places,
+                                      std::int64_t power);
 
 } // namespace veltrix::fuzz
