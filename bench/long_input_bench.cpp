@@ -1,7 +1,9 @@
 // Engine time of each command on a megabyte of pasted equation (1,048,576 characters), in the
 // shapes that make the engine walk, copy or convert all of it. Each command must stay well under
 // 100 ms on such a text.
+#include "engine/calculate_form.hpp"
 #include "engine/engine.hpp"
+#include "engine/student_exact.hpp"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -98,6 +100,81 @@ void BM_FindValueTenThousandDigitX(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "10,000 digits" : "0. and 10,000 digits");
 }
 BENCHMARK(BM_FindValueTenThousandDigitX)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// `first`, then `term` as many whole times as fit in a megabyte, then blanks.
+std::u16string Terms(std::u16string first, std::u16string_view term) {
+    while (first.size() + term.size() <= kMegabyte) {
+        first += term;
+    }
+    return Padded(std::move(first), u' ', kMegabyte);
+}
+
+// The working's reader on a megabyte, in the shapes that make it keep the most terms or weigh the
+// longest numbers.
+std::u16string StudentText(std::int64_t shape) {
+    const std::size_t third = kMegabyte / 3;
+    switch (shape) {
+    case 0: // one equation, then blanks
+        return Padded(u"y = 10x\u00B2 \u2212 2x \u2212 3", u' ', kMegabyte);
+    case 1: // a term every two characters, all of them x
+        return Terms(u"x", u"+x");
+    case 2: // terms of every power, with fractions
+        return Terms(u"0", u"+1.5x^2-2.25x+3");
+    case 3: // terms of 400 significant digits, the most an exact value takes
+        return Terms(u"0", u"+0." + std::u16string(399, u'7') + u"x");
+    case 4: // sums of 800 digits: each term's value is exact, their sum is too long
+        return Terms(u"0", u"+1e399x+1e-399x");
+    case 5: // one number of a megabyte of digits, too long for an exact value
+        return Padded(u"x^2+", u'7', kMegabyte);
+    case 6: // a third of a megabyte of digits in each coefficient, beyond the double range
+        return std::u16string(third, u'7') + u"x^2+" + std::u16string(third, u'5') + u"x+" +
+               std::u16string(kMegabyte - 2 * third - 5, u'3');
+    default: { // a term every two characters, refused at the sign that ends it
+        std::u16string text = Terms(u"x", u"+x");
+        text.back() = u'+';
+        return text;
+    }
+    }
+}
+
+void StudentShapes(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("shape")->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+}
+
+void SetStudentLabel(benchmark::State& state) {
+    static const char* const kNames[] = {"blanks after the equation",
+                                         "x+x+...",
+                                         "every power",
+                                         "400-digit terms",
+                                         "800-digit sums",
+                                         "one long number",
+                                         "digits beyond the double range",
+                                         "refused at its end"};
+    state.SetLabel(kNames[state.range(0)]);
+}
+
+void BM_StudentReadMegabyte(benchmark::State& state) {
+    const std::u16string text = StudentText(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(veltrix::ReadStudentEquation(text));
+    }
+    SetStudentLabel(state);
+}
+BENCHMARK(BM_StudentReadMegabyte)->Apply(StudentShapes);
+
+// All the working's reading needs: the terms, their exact sums, and Calculate's side of it.
+void BM_StudentReadExactAndCompareMegabyte(benchmark::State& state) {
+    const std::u16string text = StudentText(state.range(0));
+    for (auto _ : state) {
+        const veltrix::StudentReadOutcome read = veltrix::ReadStudentEquation(text);
+        if (const auto* equation = std::get_if<veltrix::StudentEquation>(&read)) {
+            benchmark::DoNotOptimize(veltrix::ExactStudentQuadratic(*equation));
+            benchmark::DoNotOptimize(veltrix::CompareWithCalculate(text, *equation));
+        }
+    }
+    SetStudentLabel(state);
+}
+BENCHMARK(BM_StudentReadExactAndCompareMegabyte)->Apply(StudentShapes);
 
 } // namespace
 

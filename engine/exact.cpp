@@ -22,44 +22,68 @@ std::u16string Widen(const std::string& ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
+// The i-th of the whole digits followed by the fraction digits.
+char16_t DigitAt(const DecimalParts& parts, std::size_t i) {
+    return i < parts.whole.size() ? parts.whole[i] : parts.fraction[i - parts.whole.size()];
+}
+
 } // namespace
 
-ExactOutcome ExactValueOf(const DecimalParts& parts, std::size_t maxDigits) {
+SignificantDigits SignificantDigitsOf(const DecimalParts& parts) {
     const std::size_t count = parts.whole.size() + parts.fraction.size();
-    const auto digitAt = [&parts](std::size_t i) {
-        return i < parts.whole.size() ? parts.whole[i] : parts.fraction[i - parts.whole.size()];
-    };
     std::size_t first = 0;
-    while (first < count && digitAt(first) == u'0') {
+    while (first < count && DigitAt(parts, first) == u'0') {
         ++first;
     }
     if (first == count) {
-        return mpq_class(0);
+        return {};
     }
     std::size_t last = count;
-    while (digitAt(last - 1) == u'0') {
+    while (DigitAt(parts, last - 1) == u'0') {
         --last;
     }
-    // The digits first..last, times ten to this power, are the value.
-    const std::int64_t power = parts.exponent - static_cast<std::int64_t>(parts.fraction.size()) +
-                               static_cast<std::int64_t>(count - last);
+    return {first, last,
+            parts.exponent - static_cast<std::int64_t>(parts.fraction.size()) +
+                static_cast<std::int64_t>(count - last)};
+}
+
+bool FitsDigits(const SignificantDigits& digits, std::size_t maxDigits) {
     // Written out as a decimal, the value has its significant digits and the zeros its power
     // adds before the point, or as many places after it as the power takes away.
-    const std::size_t significant = last - first;
-    const auto zeros = static_cast<std::uint64_t>(power < 0 ? -power : power);
-    const bool fits = significant <= maxDigits &&
-                      (power < 0 ? zeros <= maxDigits : zeros <= maxDigits - significant);
-    if (!fits) {
+    const std::size_t significant = digits.last - digits.first;
+    const auto zeros = static_cast<std::uint64_t>(digits.power < 0 ? -digits.power : digits.power);
+    return significant <= maxDigits &&
+           (digits.power < 0 ? zeros <= maxDigits : zeros <= maxDigits - significant);
+}
+
+mpz_class Significand(const DecimalParts& parts, const SignificantDigits& digits) {
+    // Most numbers are short: up to 19 digits they fit a machine word, and need no text.
+    constexpr std::size_t kWordDigits = 19;
+    if (digits.last - digits.first <= kWordDigits) {
+        unsigned long word = 0;
+        for (std::size_t i = digits.first; i < digits.last; ++i) {
+            word = word * 10 + static_cast<unsigned long>(DigitAt(parts, i) - u'0');
+        }
+        return word;
+    }
+    std::string ascii;
+    ascii.reserve(digits.last - digits.first);
+    for (std::size_t i = digits.first; i < digits.last; ++i) {
+        ascii.push_back(static_cast<char>(DigitAt(parts, i)));
+    }
+    return mpz_class(ascii, 10);
+}
+
+ExactOutcome ExactValueOf(const DecimalParts& parts, std::size_t maxDigits) {
+    const SignificantDigits significant = SignificantDigitsOf(parts);
+    if (!FitsDigits(significant, maxDigits)) {
         return TooLong{};
     }
-    std::string digits;
-    digits.reserve(significant);
-    for (std::size_t i = first; i < last; ++i) {
-        digits.push_back(static_cast<char>(digitAt(i)));
-    }
-    const mpz_class mantissa(digits, 10);
-    mpq_class value = power >= 0 ? mpq_class(mantissa * PowerOfTen(zeros))
-                                 : mpq_class(mantissa, PowerOfTen(zeros));
+    const mpz_class mantissa = Significand(parts, significant);
+    const auto zeros =
+        static_cast<std::uint64_t>(significant.power < 0 ? -significant.power : significant.power);
+    mpq_class value = significant.power >= 0 ? mpq_class(mantissa * PowerOfTen(zeros))
+                                             : mpq_class(mantissa, PowerOfTen(zeros));
     value.canonicalize();
     return parts.negative ? mpq_class(-value) : value;
 }

@@ -7,6 +7,7 @@
 #include "engine/conversions.hpp"
 
 #include <cstddef>
+#include <cstdint>
 #include <gmpxx.h>
 #include <string>
 #include <variant>
@@ -24,6 +25,21 @@ struct TooLong {
 };
 
 using ExactOutcome = std::variant<mpq_class, TooLong>;
+
+// A number taken apart by SplitDecimal, as its significant digits times a power of ten:
+// ±digits × 10^power, the digits those from `first` to `last` (one past it) over the whole digits
+// followed by the fraction digits, without a leading or trailing zero; first == last for zero.
+struct SignificantDigits {
+    std::size_t first = 0, last = 0;
+    std::int64_t power = 0;
+};
+SignificantDigits SignificantDigitsOf(const DecimalParts& parts);
+
+// Whether the value takes at most maxDigits digits written out.
+bool FitsDigits(const SignificantDigits& digits, std::size_t maxDigits = kMaxExactDigits);
+
+// The significant digits as a whole number, without sign.
+mpz_class Significand(const DecimalParts& parts, const SignificantDigits& digits);
 
 // The exact value of a number taken apart by SplitDecimal.
 ExactOutcome ExactValueOf(const DecimalParts& parts, std::size_t maxDigits = kMaxExactDigits);
