@@ -141,11 +141,13 @@ void AddSpanOnTheYAxis(const Read& read, std::vector<Point>& shape) {
     shape.push_back({{-1, 0}, Sum(read.c, minusB)});
 }
 
-// The points the picture must show: the points of interest and the origin, where the axes cross;
-// for a parabola also the y-intercept's mirror image, so that both arms show.
+// The points the picture must show: the points of interest, the origin, where the axes cross,
+// and the y-intercept, which the curve is drawn from where it is a line; for a parabola also the
+// y-intercept's mirror image, so that both arms show.
 std::vector<Point> ShapeOf(const Read& read) {
     std::vector<Point> shape = read.points;
     shape.push_back({});
+    shape.push_back({{}, read.c});
     if (!read.a.IsZero()) {
         shape.push_back({Twice(read.turning->x), read.c});
     }
