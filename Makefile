@@ -41,6 +41,8 @@ PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream lintian
 # Pillow reads the Windows and macOS icons back; Qt's own translations, which the windows' tests
 # load beside Veltrix's.
 E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-translations-l10n
+# The sketches' TikZ test compiles them with pdflatex and TikZ.
+LATEX_PACKAGES := texlive-latex-base texlive-pictures
 # The README's screenshot: a virtual X display with a window manager, keys and clicks sent to the
 # windows, and ImageMagick to take and trim the picture.
 SCREENSHOT_PACKAGES := xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
@@ -89,7 +91,7 @@ deps-package: deps
 	$(call install_missing,$(PACKAGE_PACKAGES))
 
 deps-test: deps-package deps-bench
-	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES))
+	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES) $(LATEX_PACKAGES))
 
 deps-screenshot: deps
 	$(call install_missing,$(SCREENSHOT_PACKAGES))

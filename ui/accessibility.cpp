@@ -19,6 +19,14 @@ QAccessibleInterface* ProgramWindow(const QString&, QObject* object) {
 
 } // namespace
 
+QString Spoken(const QString& text) {
+    constexpr qsizetype kLongest = 80;
+    if (text.size() <= kLongest) {
+        return text;
+    }
+    return text.left(kLongest) + QStringLiteral("…");
+}
+
 void InstallAccessibleWindows() {
     QAccessible::installFactory(ProgramWindow);
 }

@@ -3,6 +3,8 @@
 // of the drawing.
 #pragma once
 
+#include "ui/picture_export.hpp"
+
 #include <QPolygonF>
 #include <QSizeF>
 #include <QString>
@@ -13,8 +15,6 @@ class QWidget;
 
 namespace veltrix::ui {
 
-class AppContext;
-
 // A page of lines in centimetres, origin at its top-left corner, y growing downward.
 struct LineDrawing {
     QSizeF size;                      // the page; whatever lies beyond it is cut off
@@ -24,10 +24,8 @@ struct LineDrawing {
 };
 
 // Adds Copy and Save As to the window's context menu, with their shortcuts Ctrl+C and Ctrl+S
-// while it is active. Copy puts the window's pixels on the clipboard. Save As asks for a file name
-// and writes the pixels there as PNG, or `drawing()` as SVG on a white page of its size, by the
-// name's extension or else by the file type chosen. A file is written whole or not at all: a
-// failure leaves an existing file as it was and says why in a message box.
+// while it is active, as AddPictureCommands does: the window's pixels, or `drawing()` as SVG on a
+// white page of its size, offered as "graph.png".
 // `pixelsPerCentimetre` is the window's own, at screen scale 1.
 void AddExportCommands(AppContext& app, QWidget& window, std::function<LineDrawing()> drawing,
                        double pixelsPerCentimetre);

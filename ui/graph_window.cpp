@@ -1,6 +1,7 @@
 #include "ui/graph_window.hpp"
 
 #include "engine/engine.hpp"
+#include "ui/accessibility.hpp"
 #include "ui/app_context.hpp"
 #include "ui/controls.hpp"
 
@@ -10,20 +11,6 @@
 #include <exception>
 
 namespace veltrix::ui {
-
-namespace {
-
-// An equation as a screen reader should say it: a very long one (anything can be pasted into the
-// equation box) is cut short, so that a description of many plots stays readable and small.
-QString Spoken(const QString& equation) {
-    constexpr qsizetype kLongest = 80;
-    if (equation.size() <= kLongest) {
-        return equation;
-    }
-    return equation.left(kLongest) + QStringLiteral("…");
-}
-
-} // namespace
 
 GraphWindow::GraphWindow(AppContext& app) : SetWindow(app.Windows()) {
     setWindowTitle(tr("Graph"));

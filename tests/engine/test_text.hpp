@@ -26,6 +26,24 @@ inline std::string Narrow(std::u16string_view text) {
     return out;
 }
 
+// UTF-8 for the Basic Multilingual Plane, which is all the engine writes.
+inline std::string Utf8(std::u16string_view text) {
+    std::string out;
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
 // How a character that a test name cannot hold is spelled in one; an empty word only separates.
 inline std::string_view NameWord(char c) {
     switch (c) {

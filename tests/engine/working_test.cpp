@@ -10,23 +10,7 @@ namespace veltrix {
 namespace {
 
 using testing::U16;
-
-std::string Utf8(std::u16string_view text) {
-    std::string out;
-    for (const char16_t c : text) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
+using testing::Utf8;
 
 // The text after the last " = " of a formula: where a chain of working ends.
 std::u16string Result(const Formula& formula) {

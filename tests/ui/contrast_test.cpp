@@ -1,11 +1,14 @@
 // Every text of every window stays readable on a dark desktop theme: texts on the windows' fixed
 // white and grey backgrounds are black, and the text boxes and push buttons that follow the theme
 // keep its light-on-dark colours. Measured on the drawn pixels, as WCAG 2 measures contrast.
+#include "ui/sketch_view.hpp"
 #include "ui_test_support.hpp"
 
 #include <QAbstractButton>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -152,6 +155,28 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) {
         return std::string(test.param.window) + '_' + std::string(test.param.control);
     });
+
+// The sketch follows the theme: its numbers and labels in the palette's text colour on its base
+// colour, measured against the same sketch drawn without them.
+TEST_F(VeltrixTest, SketchTextsKeepAtLeastFourAndAHalfToOneOnADarkTheme) {
+    SketchView sketch(app);
+    sketch.setPalette(DarkPalette());
+    sketch.ShowSketch(DefaultEquationSketch());
+    const QImage withText = sketch.grab().toImage();
+    SketchPlan bare = *sketch.Plan();
+    for (SketchAxis* axis : {&bare.xAxis, &bare.yAxis}) {
+        std::ranges::for_each(axis->ticks, [](SketchTick& tick) { tick.numberBox.reset(); });
+    }
+    std::ranges::for_each(bare.marks, [](SketchMark& mark) { mark.labelBox.reset(); });
+    QImage withoutText = withText;
+    QPainter painter(&withoutText);
+    PaintSketch(painter, bare, sketch.palette(), QFontMetricsF(sketch.font()).lineSpacing(),
+                sketch.font());
+    painter.end();
+    const std::optional<double> contrast = TextContrast(withText, withoutText);
+    ASSERT_TRUE(contrast.has_value()) << "no text of the sketch is seen";
+    EXPECT_GE(*contrast, 4.5);
+}
 
 // The Accuracy window's option indicators lie on its fixed white page as on a light theme: an
 // unselected one is light inside, and the selected one's mark stands out from it by at least 3:1,

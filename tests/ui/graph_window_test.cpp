@@ -2,8 +2,10 @@
 // clicked, and the window's pixels read back as the screen would show them.
 #include "engine/engine.hpp"
 #include "ui/graph_window.hpp"
+#include "ui/sketch_view.hpp"
 #include "ui_test_support.hpp"
 
+#include <QAction>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -333,15 +335,18 @@ TEST_F(PlotTest, AtALargerFontTheCentimetreGrowsWithTheLayout) {
 const QString kPng = QStringLiteral("PNG image (*.png)");
 const QString kSvg = QStringLiteral("SVG drawing (*.svg)");
 
-// Copy with Ctrl+C, or Save As with Ctrl+S answered with a file name and type.
+// Copy with Ctrl+C, or Save As with Ctrl+S answered with a file name and type; or the same
+// through the sketch's menu, which shares the Graph window's way of writing.
 struct OutputCase {
     const char* fileName; // nullptr: Ctrl+C
     QString filter;
-    bool svg; // an SVG file is expected, otherwise the window's pixels
+    bool svg;            // an SVG file is expected, otherwise the window's pixels
+    bool sketch = false; // the sketch's Copy picture and Save picture… instead
 };
 
 void PrintTo(const OutputCase& c, std::ostream* os) {
-    *os << (c.fileName ? c.fileName : "Ctrl+C") << ' ' << c.filter.toStdString();
+    const char* copy = c.sketch ? "Copy picture" : "Ctrl+C";
+    *os << (c.fileName ? c.fileName : copy) << ' ' << c.filter.toStdString();
 }
 
 // The size attributes and the polylines' points of an SVG file, as Qt writes them.
@@ -372,7 +377,23 @@ SvgFile ReadSvg(const QString& path) {
     return svg;
 }
 
-class GraphOutputTest : public PlotTest, public ::testing::WithParamInterface<OutputCase> {
+// Copy and Save As of the Graph window, or of a sketch of the default equation.
+class ExportTest : public PlotTest {
+  protected:
+    // Copy or Save As, by the Graph window's keys or from the sketch's menu.
+    void Export(bool fromSketch, bool save) {
+        if (fromSketch) {
+            sketch.ShowSketch(DefaultEquationSketch());
+            sketch.findChild<QAction*>(save ? "SavePicture" : "CopyPicture")->trigger();
+        } else {
+            QTest::keyClick(Graph(), save ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
+        }
+    }
+
+    SketchView sketch{app};
+};
+
+class GraphOutputTest : public ExportTest, public ::testing::WithParamInterface<OutputCase> {
   protected:
     // The default curve, which leaves the window at its top edge, and the zero curve along the
     // horizontal axis, which leaves it at the left and right edges.
@@ -395,7 +416,7 @@ TEST_P(GraphOutputTest, IsWhatTheWindowShows) {
     const QString description = Graph()->accessibleDescription();
     const QString path = c.fileName ? folder.filePath(c.fileName) : QString();
     files.answer = SaveTarget{path, c.filter};
-    QTest::keyClick(Graph(), c.fileName ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
+    Export(c.sketch, c.fileName != nullptr);
     EXPECT_TRUE(messages.prompts.isEmpty());
     EXPECT_EQ(Graph()->accessibleDescription(), description);
     if (c.fileName) {
@@ -403,14 +424,32 @@ TEST_P(GraphOutputTest, IsWhatTheWindowShows) {
         EXPECT_EQ(QImageReader(path).format(), c.svg ? "svg" : "png");
     }
     if (!c.svg) {
+        QWidget& shown = c.sketch ? static_cast<QWidget&>(sketch) : *Graph();
         const QImage picture = c.fileName ? QImage(path) : QGuiApplication::clipboard()->image();
-        EXPECT_EQ(picture.size(), Graph()->size() * Graph()->devicePixelRatioF());
+        EXPECT_EQ(picture.size(), shown.size() * shown.devicePixelRatioF());
         EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32),
-                  Screen().convertToFormat(QImage::Format_RGB32));
+                  shown.grab().toImage().convertToFormat(QImage::Format_RGB32));
         // Its resolution gives the window's true size: 37.8 pixels a centimetre at each scale.
-        const int dotsPerMetre = static_cast<int>(std::lround(3780 * Graph()->devicePixelRatioF()));
+        const int dotsPerMetre = static_cast<int>(std::lround(3780 * shown.devicePixelRatioF()));
         EXPECT_EQ(picture.dotsPerMeterX(), dotsPerMetre);
         EXPECT_EQ(picture.dotsPerMeterY(), dotsPerMetre);
+        return;
+    }
+    if (c.sketch) {
+        // Drawn at the view's size, the page is the view: a text of another size or at another
+        // place would change far more pixels than the edges of letters and lines.
+        const QImage shown = sketch.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage drawn(shown.size(), QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        QSvgRenderer(path).render(&painter);
+        painter.end();
+        int changed = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                changed += std::abs(qGray(shown.pixel(x, y)) - qGray(drawn.pixel(x, y))) > 128;
+            }
+        }
+        EXPECT_LT(changed, shown.width() * shown.height() / 100);
         return;
     }
     // The page is white where no line runs, as on the screen.
@@ -449,12 +488,13 @@ TEST_P(GraphOutputTest, IsWhatTheWindowShows) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Outputs, GraphOutputTest,
-                         ::testing::Values(OutputCase{nullptr, {}, false},
-                                           OutputCase{"graph", kPng, false},
-                                           OutputCase{"graph.PNG", kSvg, false},
-                                           OutputCase{"graph.svg", kPng, true},
-                                           OutputCase{"graph", kSvg, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, GraphOutputTest,
+    ::testing::Values(OutputCase{nullptr, {}, false}, OutputCase{"graph", kPng, false},
+                      OutputCase{"graph.PNG", kSvg, false}, OutputCase{"graph.svg", kPng, true},
+                      OutputCase{"graph", kSvg, true}, OutputCase{nullptr, {}, false, true},
+                      OutputCase{"sketch", kPng, false, true},
+                      OutputCase{"sketch", kSvg, true, true}));
 
 // Writes beyond 1,000 bytes fail, as on a full disk, while it lives.
 struct FullDisk {
@@ -475,13 +515,14 @@ struct FailureCase {
     const char* fileName; // in a folder that holds a folder "folder" and a file "old"
     QString filter;
     bool fullDisk;
+    bool sketch = false; // saved from the sketch's menu
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) {
     *os << c.what;
 }
 
-class SaveFailureTest : public PlotTest, public ::testing::WithParamInterface<FailureCase> {};
+class SaveFailureTest : public ExportTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(SaveFailureTest, LosesNothingAndSaysWhy) {
     const FailureCase& c = GetParam();
@@ -500,7 +541,7 @@ TEST_P(SaveFailureTest, LosesNothingAndSaysWhy) {
         if (c.fullDisk) {
             fullDisk.emplace();
         }
-        QTest::keyClick(Graph(), Qt::Key_S, Qt::ControlModifier);
+        Export(c.sketch, true);
     }
     ASSERT_EQ(messages.prompts.size(), 1);
     const QString start = QStringLiteral("The picture could not be saved as \"%1\": ")
@@ -520,7 +561,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailureCase{"a name that is a folder", "folder", kPng, false},
                       FailureCase{"a folder that does not exist", "none/graph.png", kPng, false},
                       FailureCase{"a full disk, PNG over an old file", "old", kPng, true},
-                      FailureCase{"a full disk, SVG over an old file", "old", kSvg, true}));
+                      FailureCase{"a full disk, SVG over an old file", "old", kSvg, true},
+                      FailureCase{"a full disk, the sketch's SVG", "old", kSvg, true, true}));
 
 } // namespace
 } // namespace veltrix::ui::testing

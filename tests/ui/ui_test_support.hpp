@@ -2,6 +2,7 @@
 // instead of shown, and helpers that drive the real widgets with mouse clicks and key presses.
 #pragma once
 
+#include "engine/sketch.hpp"
 #include "ui/accuracy_window.hpp"
 #include "ui/app_context.hpp"
 #include "ui/find_value_window.hpp"
@@ -66,6 +67,19 @@ inline const QString kCalculateFailed = QStringLiteral(
 inline const QString kFindValueFailed = QStringLiteral(
     "You have either entered an invalid quadratic, have specified an invalid or overly large "
     "value for x, or have specified too higher accuracy.");
+
+// The sketch of the default equation, 10x² − 2x − 3, with the working's values written out by
+// hand: its roots are (1 ± √31)/10.
+inline SketchInput DefaultEquationSketch() {
+    using Kind = SketchPointKind;
+    return {u"10",
+            u"-2",
+            u"-3",
+            {{Kind::Minimum, u"0.1", u"-3.1", u"(0.1, -3.1)"},
+             {Kind::Root, u"0.65677643628300219", u"0", u"0.66"},
+             {Kind::Root, u"-0.45677643628300219", u"0", u"-0.46"},
+             {Kind::YIntercept, u"0", u"-3", u"(0, -3)"}}};
+}
 
 // The text a label, a button or a text box shows, and a new one for it.
 inline QString ControlText(QWidget& control) {

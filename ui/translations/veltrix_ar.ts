@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>نقطة صغرى عند %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>نقطة عظمى عند %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>الجذران عند %1 و %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>الجذر عند %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>جذر مكرّر عند %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>لا جذور حقيقية</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>كل قيمة لـ x جذر</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>لا جذر</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>خط مستقيم</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>قطع مكافئ</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>يقطع محور y عند %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>رسم تقريبي للمنحنى</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;نسخ الصورة</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;حفظ الصورة…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

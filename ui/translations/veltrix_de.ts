@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>Tiefpunkt bei %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>Hochpunkt bei %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>Nullstellen bei %1 und %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>Nullstelle bei %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>doppelte Nullstelle bei %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>keine reellen Nullstellen</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>jedes x ist eine Nullstelle</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>keine Nullstelle</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parabel</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>schneidet die y-Achse bei %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Skizze des Graphen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

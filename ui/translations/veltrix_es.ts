@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>mínimo en %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>máximo en %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>raíces en %1 y %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>raíz en %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>raíz doble en %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>sin raíces reales</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>todo x es raíz</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>sin raíces</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Recta</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parábola</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>corta al eje de ordenadas en %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Esbozo de la curva</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>minimum en %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>maximum en %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>racines %1 et %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>racine %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>racine double %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>aucune racine réelle</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>tout x est une racine</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>aucune racine</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parabole</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>coupe l’axe des ordonnées en %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Esquisse de la courbe</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Enregistrer l’image…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

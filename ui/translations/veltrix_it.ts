@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>minimo in %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>massimo in %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>soluzioni %1 e %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>soluzione %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>soluzione doppia %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>nessuna soluzione reale</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>ogni x è una soluzione</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>nessuna soluzione</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Retta</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parabola</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>interseca l’asse delle ordinate in %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Schizzo della curva</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copia immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Salva immagine…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>%1 で最小</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>%1 で最大</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>解は %1 と %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>解は %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>重解 %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>実数解なし</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>すべての x が解</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>解なし</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>放物線</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>%1 で y 軸と交わる</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>グラフの概形</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>画像をコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>画像を保存(&amp;S)…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>minimum w punkcie %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>maksimum w punkcie %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>pierwiastki %1 i %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>pierwiastek %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>pierwiastek podwójny %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>brak pierwiastków rzeczywistych</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>każda liczba x jest pierwiastkiem</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>brak pierwiastków</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Prosta</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parabola</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>przecina oś y w punkcie %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Szkic wykresu</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Kopiuj obraz</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Zapisz obraz…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>mínimo em %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>máximo em %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>raízes em %1 e %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>raiz em %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>raiz dupla em %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>nenhuma raiz real</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>todo x é raiz</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>nenhuma raiz</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Reta</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parábola</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>corta o eixo y em %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Esboço da curva</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Copiar imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Salvar imagem…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

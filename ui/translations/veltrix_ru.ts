@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>минимум в точке %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>максимум в точке %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>корни %1 и %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>корень %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>двукратный корень %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>действительных корней нет</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>любое x — корень</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>корней нет</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>Прямая</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Парабола</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>пересекает ось y в точке %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>Эскиз графика</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Копировать изображение</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Сохранить изображение…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>

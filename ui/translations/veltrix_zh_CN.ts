@@ -243,6 +243,70 @@
     </message>
 </context>
 <context>
+    <name>veltrix::ui::SketchView</name>
+    <message>
+        <source>minimum at %1</source>
+        <translation>最低点为 %1</translation>
+    </message>
+    <message>
+        <source>maximum at %1</source>
+        <translation>最高点为 %1</translation>
+    </message>
+    <message>
+        <source>roots at %1 and %2</source>
+        <translation>根为 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>root at %1</source>
+        <translation>根为 %1</translation>
+    </message>
+    <message>
+        <source>double root at %1</source>
+        <translation>两个相等的实数根为 %1</translation>
+    </message>
+    <message>
+        <source>no real roots</source>
+        <translation>没有实数根</translation>
+    </message>
+    <message>
+        <source>every x is a root</source>
+        <translation>任意 x 都是根</translation>
+    </message>
+    <message>
+        <source>no root</source>
+        <translation>无根</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>抛物线</translation>
+    </message>
+    <message>
+        <source>crosses the y axis at %1</source>
+        <translation>与 y 轴交于 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the sketch&apos;s description</comment>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>Sketch of the curve</source>
+        <translation>曲线草图</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>复制图片(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>保存图片(&amp;S)…</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::SolutionWindow</name>
     <message>
         <source>When Y=0  X=</source>
