@@ -44,6 +44,9 @@ class AppContext {
     QString EquationText() const;
     // Called by the main window when it builds the box.
     void SetEquationBox(QLineEdit& box) { equationBox_ = &box; }
+    // The window the equation is typed in, which the Working window opens beside; none while
+    // there is no main window.
+    QWidget* EquationWindow() const { return equationBox_ ? equationBox_->window() : nullptr; }
 
     // Ends the program at once: closes every window, hidden ones too, and leaves the event loop.
     // Nothing is asked and nothing is saved.

@@ -101,6 +101,8 @@ void MainWindow::BuildMenus() {
     exit->setObjectName(QStringLiteral("Exit"));
     connect(exit, &QAction::triggered, this, [this] { app_.End(); });
 
+    BuildViewMenu();
+
     QMenu* help = menuBar()->addMenu(tr("Help", "menu"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction* about = help->addAction(tr("About"));
@@ -109,6 +111,18 @@ void MainWindow::BuildMenus() {
     QAction* helpPage = help->addAction(tr("Help", "menu item"));
     helpPage->setObjectName(QStringLiteral("Help2"));
     connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelp);
+}
+
+// F8: the desktops' own keys leave it free (F1 help, F2 rename, F3 find again, F4 the address
+// list, F5 reload, F6 the next pane, F7 caret browsing, F9 the side bar, F10 the menu bar, F11
+// full screen, F12 developer tools), and the equation box has no use for it.
+void MainWindow::BuildViewMenu() {
+    QMenu* view = menuBar()->addMenu(tr("View", "menu"));
+    view->setObjectName(QStringLiteral("View"));
+    QAction* working = view->addAction(tr("Working", "menu item"));
+    working->setObjectName(QStringLiteral("ViewWorking"));
+    working->setShortcut(QKeySequence(Qt::Key_F8));
+    connect(working, &QAction::triggered, this, [this] { app_.Windows().Show<WorkingWindow>(); });
 }
 
 void MainWindow::ShowAbout() {

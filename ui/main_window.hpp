@@ -1,4 +1,5 @@
-// The main window, Form1: the equation box, the four command buttons and the File and Help menus.
+// The main window, Form1: the equation box, the four command buttons and the File, View and Help
+// menus.
 // It is the program's first window and its last: closing it ends the program.
 #pragma once
 
@@ -36,6 +37,7 @@ class MainWindow final : public SetWindow<QMainWindow> {
     void BuildControls(QWidget& client);
     void AddShowWorking(QLineEdit& equation);
     void BuildMenus();
+    void BuildViewMenu();
     void ShowAbout();
     void ShowHelp();
 

@@ -3,14 +3,14 @@
 #include "ui/accuracy_window.hpp"
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
+#include "ui/working_lines.hpp"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPlainTextEdit>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -27,9 +27,20 @@ int PlacesOf(const QString& accuracy) {
     return whole && places >= 0 && places <= 3 ? places : 2;
 }
 
-// A line longer than this is wider than any screen, and is not measured: measuring a line
-// shapes every character of it, and long coefficients make lines of many thousands.
-constexpr qsizetype kLongestMeasuredLine = 400;
+// A side has room for the window when it holds about 28 characters of the layout's font on a
+// line, and the room below when it also holds four lines.
+constexpr TwipsRect kLeastClientArea{0, 0, 3000, 1000};
+
+// The frame a window has on screen; before the window manager has framed it, the frame of the
+// window beside it, which the same window manager frames alike.
+QMargins FrameOf(const QWidget& window, const QWidget& neighbour) {
+    const QWindow* own = window.windowHandle();
+    if (own != nullptr && !own->frameMargins().isNull()) {
+        return own->frameMargins();
+    }
+    const QWindow* other = neighbour.windowHandle();
+    return other != nullptr ? other->frameMargins() : QMargins();
+}
 
 } // namespace
 
@@ -37,25 +48,14 @@ QString ShowWorkingCommand() {
     return WorkingWindow::tr("Show &working");
 }
 
-WorkingWindow::WorkingWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
+WorkingWindow::WorkingWindow(AppContext& app)
+    : SetWindow(app.Windows()),
+      app_(app), sizes_{ToPixels(kClientArea).size(), ToPixels(kLeastClientArea).size()} {
     setWindowTitle(tr("Working"));
     SizeClientArea(*this, kClientArea);
 
-    // One paragraph a step. A line too long for the window wraps, between words where it can
-    // and inside a long number where it must; only what is in view is laid out.
-    lines_ = new QPlainTextEdit(this);
-    lines_->setObjectName(QStringLiteral("Lines"));
+    lines_ = new WorkingLines(*this);
     lines_->setAccessibleName(tr("Working"));
-    lines_->setReadOnly(true);
-    lines_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    lines_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // Every line reads from the side the window reads from, the right under Arabic. A plain text
-    // view aligns to the left unless told otherwise, whichever way its lines read.
-    QTextOption reading = lines_->document()->defaultTextOption();
-    reading.setTextDirection(layoutDirection());
-    reading.setAlignment(isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
-    lines_->document()->setDefaultTextOption(reading);
-    lines_->setFrameShape(QFrame::NoFrame);
     // A right click, or the Menu key, opens the window's own menu.
     lines_->setContextMenuPolicy(Qt::NoContextMenu);
     auto* layout = new QVBoxLayout(this);
@@ -72,11 +72,7 @@ WorkingWindow::WorkingWindow(AppContext& app) : SetWindow(app.Windows()), app_(a
 }
 
 QStringList WorkingWindow::Lines() const {
-    QStringList shown;
-    for (QTextBlock block = lines_->document()->begin(); block.isValid(); block = block.next()) {
-        shown << block.text();
-    }
-    return shown;
+    return lines_->Lines();
 }
 
 QString WorkingWindow::TextToCopy() const {
@@ -86,56 +82,82 @@ QString WorkingWindow::TextToCopy() const {
 
 void WorkingWindow::showEvent(QShowEvent* event) {
     SetWindow::showEvent(event);
-    GrowToFit();
+    // Where the window set made it is the program's choice too.
+    asked_.push_back(geometry());
+    Place(true);
+}
+
+void WorkingWindow::moveEvent(QMoveEvent* event) {
+    SetWindow::moveEvent(event);
+    NoteWindowSystemGeometry(*event);
+}
+
+void WorkingWindow::resizeEvent(QResizeEvent* event) {
+    SetWindow::resizeEvent(event);
+    NoteWindowSystemGeometry(*event);
 }
 
 void WorkingWindow::Refresh() {
     text_ = WorkingTextOf(app_.EquationText(), PlacesOf(AccuracyTextOf(app_)),
                           app_.DecimalSeparator(), isRightToLeft());
-    lines_->setPlainText(PlainTextOf(text_));
-    GrowToFit();
-}
-
-// The room the lines take unwrapped, within the text view's margins; a line too long to measure
-// counts as wider than the screen.
-QSize WorkingWindow::TextSize() const {
-    const QFontMetrics metrics(lines_->font());
-    int width = 0;
-    const QStringList shown = Lines();
-    for (const QString& line : shown) {
-        width =
-            std::max(width, line.size() > kLongestMeasuredLine ? QWIDGETSIZE_MAX / 2
-                                                               : metrics.horizontalAdvance(line));
+    lines_->SetText(PlainTextOf(text_));
+    if (isVisible()) {
+        Place(false);
     }
-    const int margin = 2 * static_cast<int>(lines_->document()->documentMargin());
-    // The caret's width, and a pixel for the ink that may stand out of the last advance.
-    const int slack = lines_->cursorWidth() + 1;
-    return QSize(width + margin + slack,
-                 static_cast<int>(shown.size()) * metrics.lineSpacing() + margin);
 }
 
-// Larger where the lines need more room, as far as the screen goes; never smaller, so that the
-// window does not jump about while the user types. A line that still does not fit wraps, and the
-// window then takes the height of the wrapped lines, as far as the screen goes.
-void WorkingWindow::GrowToFit() {
-    const QScreen* shown = screen();
-    if (shown == nullptr) {
+std::optional<Surroundings> WorkingWindow::SurroundingsNow() const {
+    const QWidget* neighbour = app_.EquationWindow();
+    if (neighbour == nullptr || !neighbour->isVisible() || neighbour->screen() == nullptr) {
+        return std::nullopt;
+    }
+    return Surroundings{neighbour->frameGeometry(), neighbour->screen()->availableGeometry(),
+                        FrameOf(*this, *neighbour), isRightToLeft()};
+}
+
+// Beside the main window, as large as the working wants within the room there. The side is
+// chosen again only as the window opens or when the main window has left it no room.
+void WorkingWindow::Place(bool opening) {
+    const std::optional<Surroundings> around = SurroundingsNow();
+    if (PlacedByUser() || !around) {
         return;
     }
-    const QRect available = shown->availableGeometry();
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QSize room = available.size().shrunkBy(frame);
-    QSize wanted = TextSize().boundedTo(room).expandedTo(size());
-    if (wanted != size()) {
-        setGeometry(FitOnScreen({geometry().topLeft(), wanted}, frame, available));
+    if (opening || !side_ || !HasRoom(*side_, *around, sizes_)) {
+        side_ = ChooseSide(*around, *lines_, sizes_);
     }
-    // Wrapped lines take more height than counted: the scroll bar tells how much.
-    const QScrollBar& scroll = *lines_->verticalScrollBar();
-    if (scroll.maximum() > 0 && height() < room.height()) {
-        const int more = scroll.maximum() * QFontMetrics(lines_->font()).lineSpacing();
-        wanted.setHeight(std::min(room.height(), height() + more));
-        setGeometry(FitOnScreen({geometry().topLeft(), wanted}, frame, available));
+    Ask(ClientAreaOn(*side_, *around, *lines_, sizes_));
+}
+
+void WorkingWindow::Ask(const QRect& client) {
+    if (asked_.empty() || asked_.back() != client) {
+        asked_.push_back(client);
     }
+    if (client != geometry()) {
+        setGeometry(client);
+    }
+}
+
+// The window system reports each geometry the window takes, in the order it took them.
+void WorkingWindow::NoteWindowSystemGeometry(const QEvent& event) {
+    if (!event.spontaneous() || !isVisible()) {
+        return;
+    }
+    reported_ = geometry();
+    // What was asked before it is past and will not be reported any more.
+    const auto ours = std::ranges::find(asked_, *reported_);
+    if (ours != asked_.end()) {
+        asked_.erase(asked_.begin(), ours);
+    }
+}
+
+// A geometry the program did not ask for is where the user moved the window or how the user
+// sized it, and the window keeps it from then on. Only the last one reported tells: while the
+// window manager frames the window, a position in passing comes before the one it settles on.
+bool WorkingWindow::PlacedByUser() {
+    if (!placedByUser_ && reported_ && std::ranges::find(asked_, *reported_) == asked_.end()) {
+        placedByUser_ = true;
+    }
+    return placedByUser_;
 }
 
 } // namespace veltrix::ui

@@ -1,19 +1,23 @@
 // The Working window, Form6: the working a student writes down for the equation in the main
 // window's box, at the current accuracy, a line a step. It follows the box and the accuracy as
-// they change, and grows with its text; a text that is not a quadratic shows why in its place.
+// they change; a text that is not a quadratic shows why in its place. It opens beside the main
+// window and takes the size its working wants, as far as the room there goes, until the user
+// moves or resizes it.
 #pragma once
 
 #include "ui/geometry.hpp"
 #include "ui/window_set.hpp"
+#include "ui/working_placement.hpp"
 #include "ui/working_text.hpp"
 
 #include <QWidget>
-
-class QPlainTextEdit;
+#include <optional>
+#include <vector>
 
 namespace veltrix::ui {
 
 class AppContext;
+class WorkingLines;
 
 // The command that opens the window, in the equation box's and the Solution window's menus.
 QString ShowWorkingCommand();
@@ -23,7 +27,8 @@ class WorkingWindow final : public SetWindow<QWidget> {
 
   public:
     static constexpr char kName[] = "Form6";
-    // To the right of the main window; the size is where it starts, and its text makes it larger.
+    // Where it is made; it opens beside the main window, never smaller than this where there is
+    // room, and larger as its text needs.
     static constexpr TwipsRect kClientArea{7455, 3090, 5400, 2355};
 
     explicit WorkingWindow(AppContext& app);
@@ -37,15 +42,30 @@ class WorkingWindow final : public SetWindow<QWidget> {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void Refresh();
-    QSize TextSize() const;
-    void GrowToFit();
+    std::optional<Surroundings> SurroundingsNow() const;
+    void Place(bool opening);
+    void Ask(const QRect& client);
+    void NoteWindowSystemGeometry(const QEvent& event);
+    bool PlacedByUser();
 
     AppContext& app_;
-    QPlainTextEdit* lines_ = nullptr;
+    // At the layout scale the window was made with, which it keeps.
+    const WorkingSizes sizes_;
+    WorkingLines* lines_ = nullptr;
     WorkingText text_;
+    // Chosen as the window opens and kept while its text changes, so that it does not jump
+    // from side to side as the user types.
+    std::optional<Side> side_;
+    // The geometries the program gave the window that the window system has not yet reported
+    // taking, and the one it took last; and the last geometry it reported.
+    std::vector<QRect> asked_;
+    std::optional<QRect> reported_;
+    bool placedByUser_ = false;
 };
 
 } // namespace veltrix::ui

@@ -1,6 +1,7 @@
 // Every command of every window runs from the keyboard alone: Tab to the control, Space, Enter
 // or Return to press it, the arrow keys in the option group, and Alt for the menu bar.
 #include "ui/graph_window.hpp"
+#include "ui/working_window.hpp"
 #include "ui_test_support.hpp"
 
 #include <QAccessible>
@@ -113,9 +114,19 @@ TEST_P(ButtonKeyTest, AccuracyIsChosenAndConfirmedFromTheKeyboard) {
 }
 
 TEST_F(KeyboardTest, HelpMenuItemsRunFromTheKeyboard) {
-    ChooseMenuItem(1, 0);
-    ChooseMenuItem(1, 1);
+    ChooseMenuItem(2, 0);
+    ChooseMenuItem(2, 1);
     EXPECT_EQ(messages.prompts, (QStringList{AboutMessage(), HelpMessage()}));
+}
+
+TEST_F(KeyboardTest, ViewWorkingRunsFromTheMenuAndItsKey) {
+    ChooseMenuItem(1, 0);
+    ASSERT_NE(app.Windows().Find<WorkingWindow>(), nullptr);
+    app.Windows().Find<WorkingWindow>()->close();
+    mainWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow));
+    QTest::keyClick(Focused(), Qt::Key_F8);
+    EXPECT_NE(app.Windows().Find<WorkingWindow>(), nullptr);
 }
 
 TEST_F(KeyboardTest, ExitRunsFromTheKeyboard) {

@@ -15,6 +15,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -167,6 +169,19 @@ class VeltrixTest : public ::testing::Test {
         QTest::mousePress(&label, Qt::LeftButton, {}, {0, y});
         QTest::mouseMove(&label, {label.width() - 1, y});
         QTest::mouseRelease(&label, Qt::LeftButton, {}, {label.width() - 1, y});
+    }
+
+    // Opens the menu `menuName` on the main window's menu bar and clicks its item `itemName`.
+    static void ChooseMenuItem(MainWindow& window, const char* menuName, const char* itemName) {
+        auto* menu = window.menuBar()->findChild<QMenu*>(menuName);
+        ASSERT_NE(menu, nullptr);
+        QMenuBar* bar = window.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        QAction* item = menu->findChild<QAction*>(itemName);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
 
     static QString Caption(QWidget& window, const char* name) {

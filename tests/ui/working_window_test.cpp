@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QWindow>
 
 namespace veltrix::ui::testing {
 namespace {
@@ -65,10 +66,9 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     QAccessibleTextInterface* text = reader->textInterface();
     ASSERT_NE(text, nullptr);
     int start = 0, end = 0;
-    const auto discriminant =
-        static_cast<int>(text->text(0, text->characterCount()).indexOf("Discriminant"));
-    EXPECT_EQ(text->textAtOffset(discriminant, QAccessible::LineBoundary, &start, &end).trimmed(),
-              "Discriminant: b² − 4ac = (-2)² − 4·10·(-3) = 124");
+    const auto rounded = static_cast<int>(text->text(0, text->characterCount()).indexOf("Rounded"));
+    EXPECT_EQ(text->textAtOffset(rounded, QAccessible::LineBoundary, &start, &end).trimmed(),
+              "Rounded: x ≈ 0.66 or x ≈ -0.46");
 
     Click(*mainWindow, "Command1");
     auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
@@ -77,6 +77,42 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     EXPECT_EQ(app.Windows().Find<WorkingWindow>(), working);
     EXPECT_TRUE(QTest::qWaitForWindowActive(working));
     EXPECT_EQ(app.Windows().ExistingNames().count("Form6"), 1);
+}
+
+// View > Working opens the window beside the main window, clear of its equation box and buttons;
+// it takes the size its working needs, larger for a long working and smaller again after it,
+// until the user moves it.
+TEST_F(WorkingWindowTest, OpensFromTheViewMenuBesideTheMainWindowSizedToItsWorking) {
+    ChooseMenuItem(*mainWindow, "View", "ViewWorking");
+    WorkingWindow* working = app.Windows().Find<WorkingWindow>();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    const auto coversTheMainWindow = [&] {
+        QRegion controls;
+        for (const char* name : {"Text1", "Command1", "Command2", "Command3", "Command4"}) {
+            QWidget& control = Find(*mainWindow, name);
+            controls += QRect(control.mapToGlobal(QPoint()), control.size());
+        }
+        return controls.intersects(working->frameGeometry());
+    };
+    EXPECT_FALSE(coversTheMainWindow());
+    const QRect opened = working->geometry();
+
+    TypeEquation("1e-30X^2+1X-1");
+    QCoreApplication::processEvents();
+    EXPECT_GT(working->height(), opened.height());
+    EXPECT_FALSE(coversTheMainWindow());
+    TypeEquation("10X^2-2X-3");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(working->geometry(), opened);
+
+    // Moved by the window manager, as a user's drag moves it: it stays where it was put.
+    const QPoint put = opened.topLeft() + QPoint(0, 100);
+    working->windowHandle()->setPosition(put);
+    QCoreApplication::processEvents();
+    TypeEquation("1e-30X^2+1X-1");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(working->geometry(), QRect(put, opened.size()));
 }
 
 TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {

@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>مساعدة</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>خطوات الحل</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Rechenweg</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

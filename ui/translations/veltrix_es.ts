@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Desarrollo</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Détail du calcul</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

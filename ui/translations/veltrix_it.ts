@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Aiuto</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Procedimento</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>ヘルプ</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>途中式</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

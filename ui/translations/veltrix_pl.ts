@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Pomoc</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Obliczenia</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Ajuda</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Resolução</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

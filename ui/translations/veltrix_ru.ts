@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>Справка</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>Ход решения</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

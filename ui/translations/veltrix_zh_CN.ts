@@ -241,6 +241,16 @@
         <comment>menu item</comment>
         <translation>帮助</translation>
     </message>
+    <message>
+        <source>View</source>
+        <comment>menu</comment>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <comment>menu item</comment>
+        <translation>解题过程</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>
