@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/conversions.hpp"
+#include "engine/outcomes.hpp"
 
 #include <cstddef>
 #include <gmpxx.h>
@@ -17,11 +18,6 @@ namespace veltrix {
 // digits and the zeros before the point, or its places after the point. Beyond it the working
 // would take too long to compute and to read.
 inline constexpr std::size_t kMaxExactDigits = 400;
-
-// The value would take more digits than the limit.
-struct TooLong {
-    friend bool operator==(TooLong, TooLong) = default;
-};
 
 using ExactOutcome = std::variant<mpq_class, TooLong>;
 

@@ -44,12 +44,12 @@ std::optional<mpq_class> ExactOrNothing(const Coefficient& coefficient, char16_t
 } // namespace
 
 ExactReadOutcome ReadExactQuadratic(std::u16string_view equation, char16_t separator) {
-    const ParseOutcome parsed = ParseQuadratic(equation);
+    const SplitOutcome parsed = SplitEquation(equation);
     if (std::holds_alternative<InvalidQuadratic>(parsed)) {
         return InvalidQuadratic{};
     }
     const auto* split = std::get_if<QuadraticCoefficients>(&parsed);
-    if (split == nullptr) { // MalformedTerm
+    if (split == nullptr) {
         return EvaluationFailed{};
     }
     const std::optional<double> a = CoefficientValue(split->a, separator);
