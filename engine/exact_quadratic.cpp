@@ -26,14 +26,15 @@ std::array<mpz_class, 3> WholeCoefficients(const ExactQuadratic& q) {
     return whole;
 }
 
+// The exact value of a coefficient that CoefficientValue has read, or nothing where it is too
+// long. Its text splits: SplitDecimal reads the grammar that TextToNumber reads.
 std::optional<mpq_class> ExactOrNothing(const Coefficient& coefficient, char16_t separator,
                                         bool& tooLong) {
     if (const double* number = std::get_if<double>(&coefficient)) {
         return mpq_class(*number);
     }
-    const std::optional<DecimalParts> parts =
-        SplitDecimal(std::get<std::u16string>(coefficient), separator);
-    const ExactOutcome exact = parts ? ExactValueOf(*parts) : ExactOutcome(TooLong{});
+    const ExactOutcome exact =
+        ExactValueOf(*SplitDecimal(std::get<std::u16string>(coefficient), separator));
     if (const auto* value = std::get_if<mpq_class>(&exact)) {
         return *value;
     }

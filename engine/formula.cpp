@@ -47,9 +47,6 @@ Formula Times() {
 Formula Equals() {
     return Same(u" = ");
 }
-Formula Approx() {
-    return {u" \u2248 ", u" \\approx "};
-}
 
 Formula Number(const mpq_class& value, char16_t separator) {
     const std::u16string plain = RationalText(value, separator);
@@ -61,7 +58,7 @@ Formula Number(const mpq_class& value, char16_t separator) {
                        Digits(value.get_den()) + u"}"};
 }
 
-Formula Number(std::u16string_view text, char16_t) {
+Formula Number(std::u16string_view text) {
     const std::size_t e = text.find(u'E');
     if (e == std::u16string_view::npos) {
         return {std::u16string(text), LatexDecimal(text)};

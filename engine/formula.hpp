@@ -34,12 +34,11 @@ Formula Minus();
 Formula PlusMinus();
 Formula Times();  // "·", "\cdot"
 Formula Equals(); // " = "
-Formula Approx(); // " ≈ "
 
 // A number, signed: a decimal where it ends, otherwise a fraction ("1/3", "\frac{1}{3}").
 Formula Number(const mpq_class& value, char16_t separator);
 // A number as NumberToText writes it, "1.5E+20" becoming 1.5 \times 10^{20} in LaTeX.
-Formula Number(std::u16string_view text, char16_t separator);
+Formula Number(std::u16string_view text);
 
 // A number as a factor of a product or a base of a power: in parentheses when it is negative.
 Formula Factor(const mpq_class& value, char16_t separator);

@@ -54,7 +54,7 @@ WorkingLine EquationLine(const ExactQuadratic& q, char16_t sep) {
 
 // Too long to work with exactly: the equation and its coefficients as doubles.
 Working DecimalWorking(const DecimalQuadratic& q, char16_t sep) {
-    const auto number = [sep](double v) { return Number(NumberToText(v, sep), sep); };
+    const auto number = [sep](double v) { return Number(NumberToText(v, sep)); };
     const auto term = [&](double v) {
         return Term{v < 0 ? -1 : (v > 0 ? 1 : 0), number(v < 0 ? -v : v), v == 1 || v == -1};
     };
@@ -136,7 +136,7 @@ WorkingLine RootsLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t
 }
 
 Formula Rounded(const mpz_class& scaled, unsigned places, char16_t sep) {
-    return Number(ScaledText(scaled, places, sep), sep);
+    return Number(ScaledText(scaled, places, sep));
 }
 
 // a·(…) with a left out where it is 1, and only its sign where it is -1.
