@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <regex>
+#include <string_view>
+#include <variant>
 
 namespace veltrix::fuzz {
 namespace {
@@ -108,7 +111,77 @@ bool HasSquareFactorBelowAMillion(const mpz_class& n) {
     return false;
 }
 
+template <class... Cases> struct Overloaded : Cases... { using Cases::operator()...; };
+template <class... Cases> Overloaded(Cases...) -> Overloaded<Cases...>;
+
+// Calls `check` on the formula and on every formula inside it.
+template <class Check> void Walk(const math::Formula& formula, const Check& check) {
+    check(formula);
+    const auto walk = [&check](const math::Part& part) { Walk(*part, check); };
+    std::visit(
+        Overloaded{
+            [&](const math::Sum& sum) {
+                walk(sum.first);
+                for (const math::Term& term : sum.rest) {
+                    walk(term.operand);
+                }
+            },
+            [&](const math::Negative& negative) { walk(negative.operand); },
+            [&](const math::Product& product) { std::ranges::for_each(product.factors, walk); },
+            [&](const math::Fraction& fraction) {
+                walk(fraction.numerator);
+                walk(fraction.denominator);
+            },
+            [&](const math::SquareRoot& root) { walk(root.radicand); },
+            [&](const math::Power& power) {
+                walk(power.base);
+                walk(power.exponent);
+            },
+            [&](const math::Group& group) { walk(group.inner); },
+            [&](const math::Chain& chain) {
+                walk(chain.first);
+                for (const math::Link& link : chain.rest) {
+                    walk(link.side);
+                }
+            },
+            [&](const math::List& list) { std::ranges::for_each(list.items, walk); },
+            [](const auto&) {}, // a number, a letter, i
+        },
+        formula.node);
+}
+
+// A sign, digits, a decimal separator between digits, an exponent as NumberToText writes it.
+bool IsNumberText(std::u16string_view text) {
+    static const std::regex number("-?[0-9]+([.,][0-9]+)?(E[+-][0-9]+)?");
+    std::string ascii;
+    for (const char16_t c : text) {
+        ascii.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+    return std::regex_match(ascii, number);
+}
+
 } // namespace
+
+std::vector<std::string> FormulaFaults(const Working& working) {
+    std::vector<std::string> faults;
+    const auto check = [&faults](const math::Formula& formula) {
+        const auto* number = std::get_if<math::Number>(&formula.node);
+        const auto* letter = std::get_if<math::Variable>(&formula.node);
+        if (number != nullptr && !IsNumberText(number->text)) {
+            faults.emplace_back("a number node holds one number");
+        }
+        if (letter != nullptr &&
+            std::u16string_view(u"xyabc").find(letter->name) == std::u16string_view::npos) {
+            faults.emplace_back("a letter is x, y, a, b or c");
+        }
+    };
+    for (const WorkingLine& line : working) {
+        for (const Formula& formula : line.formulas) {
+            Walk(formula, check);
+        }
+    }
+    return faults;
+}
 
 std::vector<std::string> ExactRootFaults(const ExactQuadratic& q, const ExactRoots& roots) {
     std::vector<std::string> faults;
@@ -157,8 +230,8 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
         if (rounded.size() != count) {
             return {"one rounded root for a double root, two otherwise"};
         }
-        if (!realRoundsTo(rounded[0].plain, t) ||
-            (count == 2 && !realRoundsTo(rounded[1].plain, -t))) {
+        if (!realRoundsTo(math::PlainText(rounded[0]), t) ||
+            (count == 2 && !realRoundsTo(math::PlainText(rounded[1]), -t))) {
             faults.emplace_back("each rounded root is its exact value rounded");
         }
         return faults;
@@ -167,7 +240,7 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
     if (rounded.size() != 1) {
         return {"one rounded pair of complex roots"};
     }
-    const std::u16string& text = rounded[0].plain;
+    const std::u16string text = math::PlainText(rounded[0]);
     const std::size_t pm = text.find(u'\u00B1');
     if (pm == std::u16string::npos || text.empty() || text.back() != u'i') {
         return {"complex roots are written re ± im·i"};

@@ -14,6 +14,11 @@ namespace veltrix::fuzz {
 
 std::vector<std::string> ExactRootFaults(const ExactQuadratic& quadratic, const ExactRoots& roots);
 
+// Every number in the working's formulas is one number as it is written ("-3.1", "0,4",
+// "1.5E+20") and every letter one of x, y, a, b and c: what a formula says is in its nodes, for
+// a window that lays them out, and not in text pasted into one.
+std::vector<std::string> FormulaFaults(const Working& working);
+
 // The rounded roots, as RoundedRoots writes them with ".", against the exact ones.
 std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
                                            const std::vector<Formula>& rounded, unsigned places);

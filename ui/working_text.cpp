@@ -95,12 +95,12 @@ void AddLine(WorkingText& text, const WorkingLine& line, bool rightToLeft) {
     const char* words = Template(line.step);
     const QString translated = QCoreApplication::translate(kContext, words);
     text.plain << Filled(translated, line.formulas, [rightToLeft](const Formula& f) {
-        const QString plain = QString::fromStdU16String(f.plain);
+        const QString plain = QString::fromStdU16String(math::PlainText(f));
         // Left-to-right isolate … pop directional isolate.
         return rightToLeft ? QChar(0x2066) + plain + QChar(0x2069) : plain;
     });
     text.latex << Filled(EscapedForLatex(translated), line.formulas, [](const Formula& f) {
-        return u'$' + QString::fromStdU16String(f.latex) + u'$';
+        return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
     });
 }
 

@@ -30,8 +30,9 @@ std::string Utf8(std::u16string_view text) {
 
 // The text after the last " = " of a formula: where a chain of working ends.
 std::u16string Result(const Formula& formula) {
-    const std::size_t equals = formula.plain.rfind(u" = ");
-    return equals == std::u16string::npos ? formula.plain : formula.plain.substr(equals + 3);
+    const std::u16string plain = math::PlainText(formula);
+    const std::size_t equals = plain.rfind(u" = ");
+    return equals == std::u16string::npos ? plain : plain.substr(equals + 3);
 }
 
 const WorkingLine* Find(const Working& working, std::initializer_list<WorkingStep> steps) {
@@ -62,6 +63,9 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     const WorkingOutcome outcome = WorkOut(U16(c.equation), c.places, c.separator);
     ASSERT_TRUE(std::holds_alternative<Working>(outcome)) << outcome.index();
     const Working& working = std::get<Working>(outcome);
+    for (const std::string& fault : fuzz::FormulaFaults(working)) {
+        ADD_FAILURE() << fault;
+    }
 
     const WorkingLine* roots =
         Find(working, {WorkingStep::Roots, WorkingStep::TwoRoots, WorkingStep::DoubleRoot,
@@ -78,7 +82,7 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     ASSERT_NE(rounded, nullptr);
     std::vector<std::u16string> shown;
     for (const Formula& root : rounded->formulas) {
-        shown.push_back(root.plain.substr(std::u16string_view(u"x \u2248 ").size()));
+        shown.push_back(math::PlainText(root).substr(std::u16string_view(u"x \u2248 ").size()));
     }
     EXPECT_EQ(shown, c.rounded);
 
@@ -142,7 +146,7 @@ TEST(WorkingLinesTest, WriteTheDefaultEquationOut) {
     for (const WorkingLine& line : working) {
         std::string text;
         for (const Formula& formula : line.formulas) {
-            text += (text.empty() ? "" : " | ") + Utf8(formula.plain);
+            text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
         }
         plain.push_back(text);
     }
@@ -155,7 +159,7 @@ TEST(WorkingLinesTest, WriteTheDefaultEquationOut) {
                          "(0, -3)",
                          "y = 10(x − 0.1)² − 3.1",
                      }));
-    EXPECT_EQ(working[2].formulas[0].latex,
+    EXPECT_EQ(math::Latex(working[2].formulas[0]),
               u"x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{2 \\pm \\sqrt{124}}{20} = "
               u"\\frac{1 \\pm \\sqrt{31}}{10}");
 }
@@ -181,8 +185,8 @@ TEST_P(WorkingFormTest, WritesTheStep) {
     ASSERT_NE(line, nullptr);
     std::string plain, latex;
     for (const Formula& formula : line->formulas) {
-        plain += (plain.empty() ? "" : " | ") + Utf8(formula.plain);
-        latex += (latex.empty() ? "" : " | ") + Utf8(formula.latex);
+        plain += (plain.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+        latex += (latex.empty() ? "" : " | ") + Utf8(math::Latex(formula));
     }
     EXPECT_EQ(plain, c.plain);
     EXPECT_EQ(latex, c.latex);
