@@ -2,6 +2,8 @@
 // these, as a value in a std::variant; nothing is thrown.
 #pragma once
 
+#include <cstddef>
+
 namespace veltrix {
 
 // The x markers were not found where an equation of this form has them.
@@ -26,6 +28,11 @@ struct EvaluationFailed {
 struct NoRealRoots {
     friend bool operator==(NoRealRoots, NoRealRoots) = default;
 };
+
+// How many decimal digits the exact value of a coefficient may take when it is written out: its
+// significant digits and the zeros before the point, or its places after the point. Beyond it
+// the working would take too long to compute and to read.
+inline constexpr std::size_t kMaxExactDigits = 400;
 
 // The working: a coefficient's exact value would take more digits than kMaxExactDigits, so the
 // equation is shown with its decimals only.

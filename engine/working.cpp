@@ -1,6 +1,8 @@
 #include "engine/working.hpp"
 
 #include "engine/conversions.hpp"
+#include "engine/exact/rationals.hpp"
+#include "engine/exact/working.hpp"
 
 #include <optional>
 #include <utility>

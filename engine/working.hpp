@@ -5,8 +5,9 @@
 // language.
 #pragma once
 
-#include "engine/exact_quadratic.hpp"
+#include "engine/conversions.hpp"
 #include "engine/formula.hpp"
+#include "engine/outcomes.hpp"
 
 #include <string_view>
 #include <variant>
@@ -49,13 +50,5 @@ using Working = std::vector<WorkingLine>;
 // as Calculate reports them.
 using WorkingOutcome = std::variant<Working, InvalidQuadratic, EvaluationFailed>;
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint);
-
-// The working of a quadratic read exactly.
-Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint);
-
-// The roots, each rounded to `places` from its exact value: the one Calculate shows first
-// first; one for a double root; the real and imaginary parts of complex roots (-0.5 ± 0.87i).
-std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places,
-                                  char16_t separator = kPoint);
 
 } // namespace veltrix

@@ -5,7 +5,7 @@
 // tests and its fuzz target; each broken rule is one line of the returned list.
 #pragma once
 
-#include "engine/working.hpp"
+#include "engine/exact/working.hpp"
 
 #include <string>
 #include <vector>

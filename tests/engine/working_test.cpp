@@ -1,5 +1,5 @@
-#include "engine/square_factors.hpp"
-#include "engine/working.hpp"
+#include "engine/exact/square_factors.hpp"
+#include "engine/exact/working.hpp"
 #include "fuzz/working_checks.hpp"
 #include "test_text.hpp"
 

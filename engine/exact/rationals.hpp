@@ -14,11 +14,6 @@
 
 namespace veltrix {
 
-// How many decimal digits an exact value may take when it is written out: its significant
-// digits and the zeros before the point, or its places after the point. Beyond it the working
-// would take too long to compute and to read.
-inline constexpr std::size_t kMaxExactDigits = 400;
-
 using ExactOutcome = std::variant<mpq_class, TooLong>;
 
 // The exact value of a number taken apart by SplitDecimal.

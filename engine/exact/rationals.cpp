@@ -1,4 +1,4 @@
-#include "engine/exact.hpp"
+#include "engine/exact/rationals.hpp"
 
 #include <algorithm>
 #include <cstdint>

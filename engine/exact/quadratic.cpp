@@ -1,6 +1,8 @@
-#include "engine/exact_quadratic.hpp"
+#include "engine/exact/quadratic.hpp"
 
-#include "engine/square_factors.hpp"
+#include "engine/exact/rationals.hpp"
+#include "engine/exact/square_factors.hpp"
+#include "engine/parser.hpp"
 
 #include <array>
 #include <optional>

@@ -1,0 +1,19 @@
+// The working of a quadratic read exactly, for the engine and for the tests and checks that look
+// at its exact roots.
+#pragma once
+
+#include "engine/exact/quadratic.hpp"
+#include "engine/working.hpp"
+
+#include <vector>
+
+namespace veltrix {
+
+Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint);
+
+// The roots, each rounded to `places` from its exact value: the one Calculate shows first
+// first; one for a double root; the real and imaginary parts of complex roots (-0.5 ± 0.87i).
+std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places,
+                                  char16_t separator = kPoint);
+
+} // namespace veltrix
