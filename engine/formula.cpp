@@ -102,13 +102,13 @@ std::u16string Plain(const Product& product) {
 }
 
 // Above the bar, a product reads as one (i√3/2); a sum or another fraction does not:
-// (2 ± √124)/20. Below it, only what stands alone does.
+// (2 ± √124)/20. Below it only what stands alone does, since "/2a" also reads as (1/2)·a:
+// /(2a), /(-4).
 std::u16string Plain(const Fraction& fraction) {
     const Formula& numerator = *fraction.numerator;
     const bool group = !StandsAlone(numerator) && !Is<Product>(numerator) && !Is<Number>(numerator);
     return PlainOf(fraction.numerator, group) + u"/" +
-           PlainOf(fraction.denominator,
-                   !StandsAlone(*fraction.denominator) && !Is<Product>(*fraction.denominator));
+           PlainOf(fraction.denominator, !StandsAlone(*fraction.denominator));
 }
 
 std::u16string Plain(const SquareRoot& root) {

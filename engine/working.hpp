@@ -20,7 +20,7 @@ enum class WorkingStep {
     Equation, // the equation (y = 10x² − 2x − 3), its coefficients (a = 10, b = -2, c = -3)
     NotAQuadratic, // a = 0: the curve is a straight line
     Discriminant,  // b² − 4ac = (-2)² − 4·10·(-3) = 124
-    Roots,         // x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10
+    Roots,         // x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10
     TwoRoots,      // x = … = 2, and x = -0.5
     DoubleRoot,    // x = … = 1
     ComplexRoots,  // x = … = -1 ± 2i

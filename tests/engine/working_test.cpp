@@ -153,7 +153,7 @@ TEST(WorkingLinesTest, WriteTheDefaultEquationOut) {
     EXPECT_EQ(plain, (std::vector<std::string>{
                          "y = 10x² − 2x − 3 | a = 10, b = -2, c = -3",
                          "b² − 4ac = (-2)² − 4·10·(-3) = 124",
-                         "x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10",
+                         "x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10",
                          "x ≈ 0.66 | x ≈ -0.46",
                          "(0.1, -3.1) | x = 0.1",
                          "(0, -3)",
@@ -203,12 +203,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "y = 3(x + \\frac{5}{6})^2 - \\frac{49}{12}"},
         FormCase{"-2X^2+3X+2", WorkingStep::FactoredForm, "y = -2(x + 0.5)(x − 2)",
                  "y = -2(x + 0.5)(x - 2)"},
+        // Under the bar in a line of text, 2a and a negative number are in parentheses.
+        FormCase{
+            "-2X^2+3X+2", WorkingStep::TwoRoots,
+            "x = (−b ± √(b² − 4ac))/(2a) = (-3 ± √25)/(-4) = -0.5 | x = 2",
+            "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-3 \\pm \\sqrt{25}}{-4} = -0.5 | "
+            "x = 2"},
         FormCase{"2X^2-6X+0", WorkingStep::FactoredForm, "y = 2x(x − 3)", "y = 2x(x - 3)"},
         FormCase{"X^2-2X+1", WorkingStep::FactoredForm, "y = (x − 1)²", "y = (x - 1)^2"},
         FormCase{"-1X^2+0X+0", WorkingStep::Equation, "y = -x² | a = -1, b = 0, c = 0",
                  "y = -x^2 | a = -1, b = 0, c = 0"},
         FormCase{"X^2+2X+5", WorkingStep::ComplexRoots,
-                 "x = (−b ± √(b² − 4ac))/2a = (-2 ± √(-16))/2 = -1 ± 2i",
+                 "x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
                  "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-2 \\pm \\sqrt{-16}}{2} = -1 "
                  "\\pm 2i"},
         // Where the decimal separator is a comma, the list separator is a semicolon.
