@@ -145,7 +145,7 @@ WorkingLine DiscriminantLine(const ExactQuadratic& q, char16_t sep) {
                             {Relation::Equals, Value(Discriminant(q), sep)}}}}}};
 }
 
-// √d times q: √31, 5√2, 2i, i√3.
+// √d times q, d not a square: √31, 5√2, i√3, 2i√3.
 Formula Radical(const mpz_class& q, const mpz_class& d) {
     std::vector<Part> factors;
     if (q != 1) {
@@ -154,9 +154,7 @@ Formula Radical(const mpz_class& q, const mpz_class& d) {
     if (d < 0) {
         factors.push_back(Formula{ImaginaryUnit{}});
     }
-    if (d != -1) {
-        factors.push_back(Formula{SquareRoot{Whole(abs(d))}});
-    }
+    factors.push_back(Formula{SquareRoot{Whole(abs(d))}});
     return factors.size() == 1 ? *factors.front() : Formula{Product{std::move(factors)}};
 }
 
@@ -176,6 +174,21 @@ mpq_class Ratio(const mpz_class& n, const mpz_class& d) {
     mpq_class ratio(n, d);
     ratio.canonicalize();
     return ratio;
+}
+
+// q times i, q left out where it is 1: 2i, 0.87i, (1/3)i, i.
+Formula TimesI(Formula q) {
+    const Formula i{ImaginaryUnit{}};
+    return q == Text(u"1") ? i : Formula{Product{{std::move(q), i}}};
+}
+
+// Complex roots whose parts are rational, p/r ± (q/r)i: -1 ± 0.1i, 1/3 ± (1/3)i, ±2i.
+Formula RationalComplexRoots(const ExactRoots& roots, char16_t sep) {
+    const Formula imaginary = TimesI(Value(Ratio(roots.q, roots.r), sep));
+    if (roots.p == 0) {
+        return SumOf(imaginary, {}, Sign::PlusMinus);
+    }
+    return SumOf(Value(Ratio(roots.p, roots.r), sep), {{Sign::PlusMinus, imaginary}});
 }
 
 // The two rational roots, the one Calculate shows first first.
@@ -214,7 +227,7 @@ WorkingLine RootsLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t
         return {WorkingStep::TwoRoots,
                 {written(Value(plus, sep)), Equals(Letter(u'x'), Value(minus, sep))}};
     }
-    const Formula simplest = SurdForm(roots);
+    const Formula simplest = roots.d == -1 ? RationalComplexRoots(roots, sep) : SurdForm(roots);
     const WorkingStep step = roots.d < 0 ? WorkingStep::ComplexRoots : WorkingStep::Roots;
     if (simplest == substituted) {
         return {step, {Formula{Chain{Letter(u'x'), chain}}}};
@@ -333,9 +346,7 @@ std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places, char
     const mpz_class imaginary = roots.d == -1
                                     ? RoundScaled(Ratio(roots.q, roots.r), places)
                                     : RoundScaledSurd(0, roots.q, -roots.d, roots.r, places);
-    const Formula i = Rounded(imaginary, places, sep);
-    const Formula imaginaryPart = i == Text(u"1") ? Formula{ImaginaryUnit{}}
-                                                  : Formula{Product{{i, Formula{ImaginaryUnit{}}}}};
+    const Formula imaginaryPart = TimesI(Rounded(imaginary, places, sep));
     if (realPart == 0) {
         return {SumOf(imaginaryPart, {}, Sign::PlusMinus)};
     }

@@ -124,6 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
         WorkingCase{"X^2+0X-3", 2, u"\u00B1\u221A3", {u"1.73", u"-1.73"}},
         WorkingCase{"16X^2+24X-41", 2, u"(-3 \u00B1 5\u221A2)/4", {u"1.02", u"-2.52"}},
         WorkingCase{"X^2+2X+5", 2, u"-1 \u00B1 2i", {u"-1 \u00B1 2i"}},
+        // Rational parts are written as they are, p ± qi, not over a common denominator.
+        WorkingCase{"X^2+2X+1.01", 2, u"-1 \u00B1 0.1i", {u"-1 \u00B1 0.1i"}},
+        WorkingCase{"2X^2-2X+5", 2, u"0.5 \u00B1 1.5i", {u"0.5 \u00B1 1.5i"}},
         WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"-0.5 \u00B1 0.87i"}},
         WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"\u00B10.9i"}},
         WorkingCase{"X^2-2X+1", 2, u"1", {u"1"}},
@@ -217,6 +220,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
                  "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-2 \\pm \\sqrt{-16}}{2} = -1 "
                  "\\pm 2i"},
+        FormCase{"9X^2-6X+2", WorkingStep::ComplexRoots,
+                 "x = (−b ± √(b² − 4ac))/(2a) = (6 ± √(-36))/18 = 1/3 ± (1/3)i",
+                 "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{6 \\pm \\sqrt{-36}}{18} = "
+                 "\\frac{1}{3} \\pm \\frac{1}{3}i"},
         // Where the decimal separator is a comma, the list separator is a semicolon.
         FormCase{"2,5X^2-2X-3", WorkingStep::Minimum, "(0,4; -3,4) | x = 0,4",
                  "(0{,}4; -3{,}4) | x = 0{,}4", u','},
