@@ -288,12 +288,9 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
     working.push_back(DiscriminantLine(q, sep));
     const ExactRoots roots = SolveExactly(q);
     working.push_back(RootsLine(q, roots, sep));
-    std::vector<Formula> rounded = RoundedRoots(roots, places, sep);
-    for (Formula& root : rounded) {
-        root = About(Letter(u'x'), root);
+    for (WorkingLine& line : RoundedRootLines(roots, places, sep)) {
+        working.push_back(std::move(line));
     }
-    working.push_back(
-        {rounded.size() == 2 ? WorkingStep::RoundedRoots : WorkingStep::RoundedRoot, rounded});
     const mpq_class h = -q.b / (2 * q.a);
     const mpq_class k = q.c - q.b * q.b / (4 * q.a);
     working.push_back(
@@ -327,30 +324,37 @@ void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, ch
 
 } // namespace
 
-std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places, char16_t sep) {
+std::vector<WorkingLine> RoundedRootLines(const ExactRoots& roots, unsigned places, char16_t sep) {
+    const auto about = [&](const mpz_class& scaled) {
+        return About(Letter(u'x'), Rounded(scaled, places, sep));
+    };
     if (roots.d == 0) {
-        return {Rounded(RoundScaled(DoubleRoot(roots), places), places, sep)};
+        return {{WorkingStep::RoundedRoot, {about(RoundScaled(DoubleRoot(roots), places))}}};
     }
     if (roots.d == 1) {
         const auto [plus, minus] = RationalRoots(roots);
-        return {Rounded(RoundScaled(plus, places), places, sep),
-                Rounded(RoundScaled(minus, places), places, sep)};
+        return {{WorkingStep::RoundedRoots,
+                 {about(RoundScaled(plus, places)), about(RoundScaled(minus, places))}}};
     }
     if (roots.d > 0) {
         const mpz_class t = roots.plusSign * roots.q;
-        return {Rounded(RoundScaledSurd(roots.p, t, roots.d, roots.r, places), places, sep),
-                Rounded(RoundScaledSurd(roots.p, -t, roots.d, roots.r, places), places, sep)};
+        return {{WorkingStep::RoundedRoots,
+                 {about(RoundScaledSurd(roots.p, t, roots.d, roots.r, places)),
+                  about(RoundScaledSurd(roots.p, -t, roots.d, roots.r, places))}}};
     }
-    // Complex: the real part p/r and the imaginary part q√-d/r, each rounded.
+    // Complex: the real part p/r and the imaginary part q√-d/r, each rounded, the real part
+    // written even where it is 0, so that the roots never read as a real one.
     const mpz_class realPart = RoundScaled(Ratio(roots.p, roots.r), places);
     const mpz_class imaginary = roots.d == -1
                                     ? RoundScaled(Ratio(roots.q, roots.r), places)
                                     : RoundScaledSurd(0, roots.q, -roots.d, roots.r, places);
-    const Formula imaginaryPart = TimesI(Rounded(imaginary, places, sep));
-    if (realPart == 0) {
-        return {SumOf(imaginaryPart, {}, Sign::PlusMinus)};
+    const Formula pair = SumOf(Rounded(realPart, places, sep),
+                               {{Sign::PlusMinus, TimesI(Rounded(imaginary, places, sep))}});
+    std::vector<WorkingLine> lines = {{WorkingStep::RoundedRoot, {About(Letter(u'x'), pair)}}};
+    if (imaginary == 0) {
+        lines.push_back({WorkingStep::ImaginaryPartRoundsToZero, {}});
     }
-    return {SumOf(Rounded(realPart, places, sep), {{Sign::PlusMinus, imaginaryPart}})};
+    return lines;
 }
 
 Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator) {

@@ -26,12 +26,14 @@ enum class WorkingStep {
     ComplexRoots,  // x = … = -1 ± 2i
     RoundedRoots,  // x ≈ 0.66, and x ≈ -0.46
     RoundedRoot,   // x ≈ 1: a double root, the root of a line, or complex roots (x ≈ -1 ± 2i)
-    Minimum,       // the turning point (0.1, -3.1), and the axis of symmetry x = 0.1
-    Maximum,       // the same where a < 0
-    CrossesYAxis,  // (0, -3)
-    VertexForm,    // y = 10(x − 0.1)² − 3.1
-    FactoredForm,  // y = 2(x − 2)(x + 0.5), where the roots are rational
-    LineRoot,      // x = −c/b = 2
+    // x ≈ -1 ± 0i, where the imaginary part rounds to 0: the roots are not real all the same
+    ImaginaryPartRoundsToZero,
+    Minimum,         // the turning point (0.1, -3.1), and the axis of symmetry x = 0.1
+    Maximum,         // the same where a < 0
+    CrossesYAxis,    // (0, -3)
+    VertexForm,      // y = 10(x − 0.1)² − 3.1
+    FactoredForm,    // y = 2(x − 2)(x + 0.5), where the roots are rational
+    LineRoot,        // x = −c/b = 2
     LineWithoutRoot, // b = 0 too, and c is not: no x gives y = 0
     EveryXIsARoot,   // a, b and c are all 0
     TooLongToWorkOut // the coefficients, shown as decimals only, are too long to work with exactly

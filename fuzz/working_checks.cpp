@@ -160,6 +160,32 @@ bool IsNumberText(std::u16string_view text) {
     return std::regex_match(ascii, number);
 }
 
+// The value of "x ≈ value" or "x = value"; the formula itself where it is not so written, which
+// reads as no value.
+const Formula& RoundedValue(const Formula& formula) {
+    const auto* chain = std::get_if<math::Chain>(&formula.node);
+    const bool ofX = chain != nullptr && chain->rest.size() == 1 &&
+                     *chain->first == Formula{math::Variable{u'x'}};
+    return ofX ? *chain->rest[0].side : formula;
+}
+
+std::optional<mpq_class> NumberValue(const Formula& formula) {
+    const auto* number = std::get_if<math::Number>(&formula.node);
+    return number != nullptr ? ReadDecimal(number->text) : std::nullopt;
+}
+
+// The coefficient of i: i alone is 1i.
+std::optional<mpq_class> ImaginaryValue(const Formula& formula) {
+    const Formula i{math::ImaginaryUnit{}};
+    if (formula == i) {
+        return mpq_class(1);
+    }
+    const auto* product = std::get_if<math::Product>(&formula.node);
+    const bool timesI =
+        product != nullptr && product->factors.size() == 2 && *product->factors[1] == i;
+    return timesI ? NumberValue(*product->factors[0]) : std::nullopt;
+}
+
 } // namespace
 
 std::vector<std::string> FormulaFaults(const Working& working) {
@@ -212,11 +238,14 @@ std::vector<std::string> ExactRootFaults(const ExactQuadratic& q, const ExactRoo
 }
 
 std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
-                                           const std::vector<Formula>& rounded, unsigned places) {
-    std::vector<std::string> faults;
+                                           const std::vector<WorkingLine>& lines, unsigned places) {
+    if (lines.empty() || lines.size() > 2) {
+        return {"the rounded roots are a line, and for complex roots maybe a second"};
+    }
+    const std::vector<Formula>& rounded = lines[0].formulas;
     const mpz_class t = roots.plusSign * roots.q;
-    const auto realRoundsTo = [&](const std::u16string& text, const mpz_class& signedQ) {
-        const std::optional<mpq_class> value = ReadDecimal(text);
+    const auto realRoundsTo = [&](const Formula& formula, const mpz_class& signedQ) {
+        const std::optional<mpq_class> value = NumberValue(RoundedValue(formula));
         if (!value) {
             return false;
         }
@@ -227,40 +256,35 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
     };
     if (roots.d >= 0) {
         const std::size_t count = roots.d == 0 ? 1 : 2;
-        if (rounded.size() != count) {
+        if (lines.size() != 1 || rounded.size() != count) {
             return {"one rounded root for a double root, two otherwise"};
         }
-        if (!realRoundsTo(math::PlainText(rounded[0]), t) ||
-            (count == 2 && !realRoundsTo(math::PlainText(rounded[1]), -t))) {
-            faults.emplace_back("each rounded root is its exact value rounded");
+        if (!realRoundsTo(rounded[0], t) || (count == 2 && !realRoundsTo(rounded[1], -t))) {
+            return {"each rounded root is its exact value rounded"};
         }
-        return faults;
+        return {};
     }
-    // "re ± im·i", "±im·i", with "i" alone for an imaginary part of 1.
-    if (rounded.size() != 1) {
-        return {"one rounded pair of complex roots"};
-    }
-    const std::u16string text = math::PlainText(rounded[0]);
-    const std::size_t pm = text.find(u'\u00B1');
-    if (pm == std::u16string::npos || text.empty() || text.back() != u'i') {
+    // re ± im·i, with i alone for an imaginary part of 1.
+    const auto* pair =
+        rounded.size() == 1 ? std::get_if<math::Sum>(&RoundedValue(rounded[0]).node) : nullptr;
+    if (pair == nullptr || pair->leading || pair->rest.size() != 1 ||
+        pair->rest[0].sign != math::Sign::PlusMinus) {
         return {"complex roots are written re ± im·i"};
     }
-    const std::u16string real = pm == 0 ? u"0" : text.substr(0, pm - 1);
-    // Without the trailing "i"; "i" alone stands for 1.
-    const std::size_t imaginaryStart = pm + (pm == 0 ? 1 : 2);
-    const std::size_t imaginaryLength = text.size() - 1 - std::min(imaginaryStart, text.size() - 1);
-    const std::u16string imaginary = imaginaryLength == 0
-                                         ? std::u16string(1, u'1')
-                                         : text.substr(imaginaryStart, imaginaryLength);
-    const std::optional<mpq_class> re = ReadDecimal(real);
-    const std::optional<mpq_class> im = ReadDecimal(imaginary);
+    const std::optional<mpq_class> re = NumberValue(*pair->first);
+    const std::optional<mpq_class> im = ImaginaryValue(*pair->rest[0].operand);
     const bool imaginaryRounds =
         im && (roots.d == -1 ? RationalRoundsTo(*im, places, Q(roots.q, roots.r))
                              : SurdRoundsTo(*im, places, 0, roots.q, -roots.d, roots.r));
     if (!re || !RationalRoundsTo(*re, places, Q(roots.p, roots.r)) || !imaginaryRounds) {
-        faults.emplace_back("the complex roots' parts are their exact values rounded");
+        return {"the complex roots' parts are their exact values rounded"};
     }
-    return faults;
+    const bool saysNotReal =
+        lines.size() == 2 && lines[1].step == WorkingStep::ImaginaryPartRoundsToZero;
+    if (saysNotReal != (*im == 0)) {
+        return {"an imaginary part that rounds to 0 is said not to be 0"};
+    }
+    return {};
 }
 
 } // namespace veltrix::fuzz

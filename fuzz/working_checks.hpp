@@ -19,8 +19,9 @@ std::vector<std::string> ExactRootFaults(const ExactQuadratic& quadratic, const 
 // a window that lays them out, and not in text pasted into one.
 std::vector<std::string> FormulaFaults(const Working& working);
 
-// The rounded roots, as RoundedRoots writes them with ".", against the exact ones.
+// The lines of the rounded roots, as RoundedRootLines writes them with ".", against the exact
+// roots.
 std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
-                                           const std::vector<Formula>& rounded, unsigned places);
+                                           const std::vector<WorkingLine>& lines, unsigned places);
 
 } // namespace veltrix::fuzz

@@ -46,6 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const ExactRoots roots = SolveExactly(*quadratic);
     CheckNoFaults(ExactRootFaults(*quadratic, roots));
-    CheckNoFaults(RoundedRootFaults(roots, RoundedRoots(roots, places), places));
+    CheckNoFaults(RoundedRootFaults(roots, RoundedRootLines(roots, places), places));
     return 0;
 }

@@ -34,6 +34,9 @@ const char* Template(WorkingStep step) {
         return QT_TRANSLATE_NOOP("Working", "Rounded: %1 or %2");
     case WorkingStep::RoundedRoot:
         return QT_TRANSLATE_NOOP("Working", "Rounded: %1");
+    case WorkingStep::ImaginaryPartRoundsToZero:
+        return QT_TRANSLATE_NOOP("Working", "The imaginary part is not 0, but it rounds to 0 at "
+                                            "this accuracy: the roots are not real.");
     case WorkingStep::Minimum:
         return QT_TRANSLATE_NOOP("Working", "Turning point: minimum at %1; axis of symmetry %2");
     case WorkingStep::Maximum:

@@ -12,8 +12,9 @@ namespace veltrix {
 Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint);
 
 // The roots, each rounded to `places` from its exact value: the one Calculate shows first
-// first; one for a double root; the real and imaginary parts of complex roots (-0.5 ± 0.87i).
-std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places,
-                                  char16_t separator = kPoint);
+// first; one for a double root; the real and imaginary parts of complex roots (x ≈ -0.5 ±
+// 0.87i, x ≈ 0 ± 0.9i), followed by ImaginaryPartRoundsToZero where that part rounds to 0.
+std::vector<WorkingLine> RoundedRootLines(const ExactRoots& roots, unsigned places,
+                                          char16_t separator = kPoint);
 
 } // namespace veltrix

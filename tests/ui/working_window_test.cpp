@@ -85,6 +85,12 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
     TypeEquation("X^2+2X+5");
     EXPECT_EQ(Line(*working, "Roots:"),
               "Roots: x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(-16))/2 = -1 ± 2i, two complex roots");
+    TypeEquation("X^2+2X+1.01");
+    ChooseAccuracy(0);
+    EXPECT_EQ(
+        working->Lines().mid(3, 2),
+        (QStringList{"Rounded: x ≈ -1 ± 0i", "The imaginary part is not 0, but it rounds to 0 "
+                                             "at this accuracy: the roots are not real."}));
     TypeEquation("10X^2-2X-3");
     ChooseAccuracy(3);
     EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.657 or x ≈ -0.457");
