@@ -239,8 +239,14 @@ Formula Rounded(const mpz_class& scaled, unsigned places, char16_t sep) {
     return Text(ScaledText(scaled, places, sep));
 }
 
-Formula About(Formula x, Formula value) {
-    return {Chain{std::move(x), {{Relation::Approximately, std::move(value)}}}};
+// x ≈ value, or x = value where rounding has left the root as it is.
+Formula RoundedX(Formula value, bool exact) {
+    const Relation relation = exact ? Relation::Equals : Relation::Approximately;
+    return {Chain{Letter(u'x'), {{relation, std::move(value)}}}};
+}
+
+Formula RoundedRational(const mpq_class& root, unsigned places, char16_t sep) {
+    return RoundedX(Rounded(RoundScaled(root, places), places, sep), EndsWithin(root, places));
 }
 
 // a times the factors: a left out where it is 1, and only its sign written where it is -1.
@@ -313,8 +319,7 @@ void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, ch
                            {Formula{Chain{Letter(u'x'),
                                           {{Relation::Equals, general},
                                            {Relation::Equals, Value(root, sep)}}}}}});
-        working.push_back({WorkingStep::RoundedRoot,
-                           {About(Letter(u'x'), Rounded(RoundScaled(root, places), places, sep))}});
+        working.push_back({WorkingStep::RoundedRoot, {RoundedRational(root, places, sep)}});
     } else {
         working.push_back(
             {q.c == 0 ? WorkingStep::EveryXIsARoot : WorkingStep::LineWithoutRoot, {}});
@@ -325,22 +330,22 @@ void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, ch
 } // namespace
 
 std::vector<WorkingLine> RoundedRootLines(const ExactRoots& roots, unsigned places, char16_t sep) {
-    const auto about = [&](const mpz_class& scaled) {
-        return About(Letter(u'x'), Rounded(scaled, places, sep));
-    };
     if (roots.d == 0) {
-        return {{WorkingStep::RoundedRoot, {about(RoundScaled(DoubleRoot(roots), places))}}};
+        return {{WorkingStep::RoundedRoot, {RoundedRational(DoubleRoot(roots), places, sep)}}};
     }
     if (roots.d == 1) {
         const auto [plus, minus] = RationalRoots(roots);
         return {{WorkingStep::RoundedRoots,
-                 {about(RoundScaled(plus, places)), about(RoundScaled(minus, places))}}};
+                 {RoundedRational(plus, places, sep), RoundedRational(minus, places, sep)}}};
     }
     if (roots.d > 0) {
+        // Irrational: never exact at any accuracy.
+        const auto rounded = [&](const mpz_class& t) {
+            return RoundedX(
+                Rounded(RoundScaledSurd(roots.p, t, roots.d, roots.r, places), places, sep), false);
+        };
         const mpz_class t = roots.plusSign * roots.q;
-        return {{WorkingStep::RoundedRoots,
-                 {about(RoundScaledSurd(roots.p, t, roots.d, roots.r, places)),
-                  about(RoundScaledSurd(roots.p, -t, roots.d, roots.r, places))}}};
+        return {{WorkingStep::RoundedRoots, {rounded(t), rounded(-t)}}};
     }
     // Complex: the real part p/r and the imaginary part q√-d/r, each rounded, the real part
     // written even where it is 0, so that the roots never read as a real one.
@@ -350,7 +355,9 @@ std::vector<WorkingLine> RoundedRootLines(const ExactRoots& roots, unsigned plac
                                     : RoundScaledSurd(0, roots.q, -roots.d, roots.r, places);
     const Formula pair = SumOf(Rounded(realPart, places, sep),
                                {{Sign::PlusMinus, TimesI(Rounded(imaginary, places, sep))}});
-    std::vector<WorkingLine> lines = {{WorkingStep::RoundedRoot, {About(Letter(u'x'), pair)}}};
+    const bool exact = roots.d == -1 && EndsWithin(Ratio(roots.p, roots.r), places) &&
+                       EndsWithin(Ratio(roots.q, roots.r), places);
+    std::vector<WorkingLine> lines = {{WorkingStep::RoundedRoot, {RoundedX(pair, exact)}}};
     if (imaginary == 0) {
         lines.push_back({WorkingStep::ImaginaryPartRoundsToZero, {}});
     }

@@ -24,8 +24,8 @@ enum class WorkingStep {
     TwoRoots,      // x = … = 2, and x = -0.5
     DoubleRoot,    // x = … = 1
     ComplexRoots,  // x = … = -1 ± 2i
-    RoundedRoots,  // x ≈ 0.66, and x ≈ -0.46
-    RoundedRoot,   // x ≈ 1: a double root, the root of a line, or complex roots (x ≈ -1 ± 2i)
+    RoundedRoots,  // x ≈ 0.66, and x ≈ -0.46; x = 3 where rounding leaves a root as it is
+    RoundedRoot,   // x ≈ 0.33: a double root, a line's root, or complex roots (x ≈ 1 ± 2.4i)
     // x ≈ -1 ± 0i, where the imaginary part rounds to 0: the roots are not real all the same
     ImaginaryPartRoundsToZero,
     Minimum,         // the turning point (0.1, -3.1), and the axis of symmetry x = 0.1

@@ -169,6 +169,13 @@ const Formula& RoundedValue(const Formula& formula) {
     return ofX ? *chain->rest[0].side : formula;
 }
 
+// Whether a rounded root says it is exact: "x = value".
+bool SaysEquals(const Formula& formula) {
+    const auto* chain = std::get_if<math::Chain>(&formula.node);
+    return chain != nullptr && !chain->rest.empty() &&
+           chain->rest.back().relation == math::Relation::Equals;
+}
+
 std::optional<mpq_class> NumberValue(const Formula& formula) {
     const auto* number = std::get_if<math::Number>(&formula.node);
     return number != nullptr ? ReadDecimal(number->text) : std::nullopt;
@@ -244,15 +251,19 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
     }
     const std::vector<Formula>& rounded = lines[0].formulas;
     const mpz_class t = roots.plusSign * roots.q;
+    // Rounded from its exact value, and said with "=" exactly where it is that value.
     const auto realRoundsTo = [&](const Formula& formula, const mpz_class& signedQ) {
         const std::optional<mpq_class> value = NumberValue(RoundedValue(formula));
         if (!value) {
             return false;
         }
         if (roots.d == 0 || roots.d == 1) {
-            return RationalRoundsTo(*value, places, Q(roots.p + signedQ, roots.r));
+            const mpq_class exact = Q(roots.p + signedQ, roots.r);
+            return RationalRoundsTo(*value, places, exact) &&
+                   SaysEquals(formula) == (*value == exact);
         }
-        return SurdRoundsTo(*value, places, roots.p, signedQ, roots.d, roots.r);
+        return SurdRoundsTo(*value, places, roots.p, signedQ, roots.d, roots.r) &&
+               !SaysEquals(formula);
     };
     if (roots.d >= 0) {
         const std::size_t count = roots.d == 0 ? 1 : 2;
@@ -260,7 +271,7 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
             return {"one rounded root for a double root, two otherwise"};
         }
         if (!realRoundsTo(rounded[0], t) || (count == 2 && !realRoundsTo(rounded[1], -t))) {
-            return {"each rounded root is its exact value rounded"};
+            return {"each rounded root is its exact value rounded, = only where it is that value"};
         }
         return {};
     }
@@ -278,6 +289,10 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
                              : SurdRoundsTo(*im, places, 0, roots.q, -roots.d, roots.r));
     if (!re || !RationalRoundsTo(*re, places, Q(roots.p, roots.r)) || !imaginaryRounds) {
         return {"the complex roots' parts are their exact values rounded"};
+    }
+    const bool exact = roots.d == -1 && *re == Q(roots.p, roots.r) && *im == Q(roots.q, roots.r);
+    if (SaysEquals(rounded[0]) != exact) {
+        return {"complex roots are written with = exactly where both parts are exact"};
     }
     const bool saysNotReal =
         lines.size() == 2 && lines[1].step == WorkingStep::ImaginaryPartRoundsToZero;

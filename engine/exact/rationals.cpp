@@ -116,6 +116,12 @@ mpz_class RoundScaled(const mpq_class& value, unsigned places) {
     return whole;
 }
 
+bool EndsWithin(const mpq_class& value, unsigned places) {
+    // value·10^places is whole where the denominator, in lowest terms, divides 10^places.
+    const mpz_class power = PowerOfTen(places);
+    return mpz_divisible_p(power.get_mpz_t(), value.get_den_mpz_t()) != 0;
+}
+
 mpz_class RoundScaledSurd(const mpz_class& p, const mpz_class& t, const mpz_class& d,
                           const mpz_class& r, unsigned places) {
     // floor(value·10^k + 1/2) = floor((A + S) / 2r) with A = 2p·10^k + r and S = 2t·10^k·√d.

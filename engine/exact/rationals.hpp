@@ -33,6 +33,9 @@ std::u16string ScaledText(const mpz_class& n, unsigned places, char16_t separato
 // The whole number nearest to value·10^places, an exact half going to the even neighbour.
 mpz_class RoundScaled(const mpq_class& value, unsigned places);
 
+// Whether the value has no more than `places` decimal places, so that rounding leaves it as it is.
+bool EndsWithin(const mpq_class& value, unsigned places);
+
 // The same for the irrational (p + t·√d)/r, where d > 1 has no square factor and r > 0. It is
 // never exactly halfway, so the nearest whole number is floor(value·10^places + 1/2).
 mpz_class RoundScaledSurd(const mpz_class& p, const mpz_class& t, const mpz_class& d,

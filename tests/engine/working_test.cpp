@@ -48,7 +48,7 @@ struct WorkingCase {
     const char* equation;
     unsigned places;
     std::u16string exact;                // the roots' simplest form; " | " between two
-    std::vector<std::u16string> rounded; // as the Rounded line writes them
+    std::vector<std::u16string> rounded; // the Rounded line's formulas
     char16_t separator = u'.';
 };
 
@@ -80,9 +80,10 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     const WorkingLine* rounded =
         Find(working, {WorkingStep::RoundedRoots, WorkingStep::RoundedRoot});
     ASSERT_NE(rounded, nullptr);
-    std::vector<std::u16string> shown;
+    std::vector<std::u16string> shown, values;
     for (const Formula& root : rounded->formulas) {
-        shown.push_back(math::PlainText(root).substr(std::u16string_view(u"x \u2248 ").size()));
+        shown.push_back(math::PlainText(root));
+        values.push_back(shown.back().substr(std::u16string_view(u"x = ").size()));
     }
     EXPECT_EQ(shown, c.rounded);
 
@@ -91,7 +92,7 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
         SolveQuadratic(U16(c.equation), U16(std::to_string(c.places)), c.separator);
     if (const auto* solution = std::get_if<Roots>(&solved)) {
         EXPECT_EQ(std::vector<std::u16string>({solution->plus, solution->minus}),
-                  shown.size() == 1 ? std::vector<std::u16string>(2, shown[0]) : shown);
+                  values.size() == 1 ? std::vector<std::u16string>(2, values[0]) : values);
     }
 
     const ExactReadOutcome read = ReadExactQuadratic(U16(c.equation), c.separator);
@@ -116,34 +117,46 @@ std::string WorkingCaseName(const ::testing::TestParamInfo<WorkingCase>& row) {
 INSTANTIATE_TEST_SUITE_P(
     Students, WorkingTest,
     ::testing::Values(
-        WorkingCase{"10X^2-2X-3", 2, u"(1 \u00B1 \u221A31)/10", {u"0.66", u"-0.46"}},
-        WorkingCase{"10X^2-2X-3", 3, u"(1 \u00B1 \u221A31)/10", {u"0.657", u"-0.457"}},
-        WorkingCase{"2X^2-3X-2", 2, u"2 | -0.5", {u"2", u"-0.5"}},
-        WorkingCase{"3X^2+5X-2", 2, u"1/3 | -2", {u"0.33", u"-2"}},
-        WorkingCase{"X^2-2X-1", 2, u"1 \u00B1 \u221A2", {u"2.41", u"-0.41"}},
-        WorkingCase{"X^2+0X-3", 2, u"\u00B1\u221A3", {u"1.73", u"-1.73"}},
-        WorkingCase{"16X^2+24X-41", 2, u"(-3 \u00B1 5\u221A2)/4", {u"1.02", u"-2.52"}},
-        WorkingCase{"X^2+2X+5", 2, u"-1 \u00B1 2i", {u"-1 \u00B1 2i"}},
+        WorkingCase{
+            "10X^2-2X-3", 2, u"(1 \u00B1 \u221A31)/10", {u"x \u2248 0.66", u"x \u2248 -0.46"}},
+        WorkingCase{
+            "10X^2-2X-3", 3, u"(1 \u00B1 \u221A31)/10", {u"x \u2248 0.657", u"x \u2248 -0.457"}},
+        WorkingCase{"2X^2-3X-2", 2, u"2 | -0.5", {u"x = 2", u"x = -0.5"}},
+        // "=" where rounding leaves a root as it is, root by root.
+        WorkingCase{"x^2-5x+6", 2, u"3 | 2", {u"x = 3", u"x = 2"}},
+        WorkingCase{"3X^2+5X-2", 2, u"1/3 | -2", {u"x \u2248 0.33", u"x = -2"}},
+        WorkingCase{"X^2-2X-1", 2, u"1 \u00B1 \u221A2", {u"x \u2248 2.41", u"x \u2248 -0.41"}},
+        WorkingCase{"X^2+0X-3", 2, u"\u00B1\u221A3", {u"x \u2248 1.73", u"x \u2248 -1.73"}},
+        WorkingCase{
+            "16X^2+24X-41", 2, u"(-3 \u00B1 5\u221A2)/4", {u"x \u2248 1.02", u"x \u2248 -2.52"}},
+        WorkingCase{"X^2+2X+5", 2, u"-1 \u00B1 2i", {u"x = -1 \u00B1 2i"}},
         // Rational parts are written as they are, p ± qi, not over a common denominator.
-        WorkingCase{"X^2+2X+1.01", 2, u"-1 \u00B1 0.1i", {u"-1 \u00B1 0.1i"}},
-        WorkingCase{"2X^2-2X+5", 2, u"0.5 \u00B1 1.5i", {u"0.5 \u00B1 1.5i"}},
-        WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"-0.5 \u00B1 0.87i"}},
+        WorkingCase{"X^2+2X+1.01", 2, u"-1 \u00B1 0.1i", {u"x = -1 \u00B1 0.1i"}},
+        WorkingCase{"2X^2-2X+5", 2, u"0.5 \u00B1 1.5i", {u"x = 0.5 \u00B1 1.5i"}},
+        WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"x \u2248 -0.5 \u00B1 0.87i"}},
         // Rounded complex roots keep their real part, and an imaginary part that rounds to 0
         // is said not to be 0, half to even as the real part: -1 ± 0.1i, -0.5 ± 0.5i.
-        WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"0 \u00B1 0.9i"}},
-        WorkingCase{"X^2+2X+1.01", 0, u"-1 \u00B1 0.1i", {u"-1 \u00B1 0i"}},
-        WorkingCase{"4X^2+4X+2", 0, u"-0.5 \u00B1 0.5i", {u"0 \u00B1 0i"}},
-        WorkingCase{"X^2-2X+1", 2, u"1", {u"1"}},
+        WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"x \u2248 0 \u00B1 0.9i"}},
+        WorkingCase{"X^2+2X+1.01", 0, u"-1 \u00B1 0.1i", {u"x \u2248 -1 \u00B1 0i"}},
+        WorkingCase{"4X^2+4X+2", 0, u"-0.5 \u00B1 0.5i", {u"x \u2248 0 \u00B1 0i"}},
+        WorkingCase{"X^2-2X+1", 2, u"1", {u"x = 1"}},
         // A double root exactly halfway rounds to the even neighbour, as Calculate rounds it.
-        WorkingCase{"X^2-5X+6.25", 0, u"2.5", {u"2"}},
+        WorkingCase{"X^2-5X+6.25", 0, u"2.5", {u"x \u2248 2"}},
         // With a negative a the plus root is the smaller one, as Calculate has it.
-        WorkingCase{"-2X^2+3X+2", 2, u"-0.5 | 2", {u"-0.5", u"2"}},
-        WorkingCase{"0.5X^2+1.25X-3", 2, u"1.5 | -4", {u"1.5", u"-4"}},
-        WorkingCase{"1e3X^2+1X-1", 3, u"(-1 \u00B1 \u221A4001)/2000", {u"0.031", u"-0.032"}},
+        WorkingCase{"-2X^2+3X+2", 2, u"-0.5 | 2", {u"x = -0.5", u"x = 2"}},
+        WorkingCase{"0.5X^2+1.25X-3", 2, u"1.5 | -4", {u"x = 1.5", u"x = -4"}},
+        WorkingCase{"1e3X^2+1X-1",
+                    3,
+                    u"(-1 \u00B1 \u221A4001)/2000",
+                    {u"x \u2248 0.031", u"x \u2248 -0.032"}},
         // Beyond the 16 bits that Calculate rounds through.
-        WorkingCase{"X^2-400X+1", 2, u"200 \u00B1 \u221A39999", {u"400", u"0"}},
-        WorkingCase{"0X^2+2X-4", 2, u"2", {u"2"}},
-        WorkingCase{"2,5X^2-2X-3", 2, u"(2 \u00B1 \u221A34)/5", {u"1,57", u"-0,77"}, u','}),
+        WorkingCase{"X^2-400X+1", 2, u"200 \u00B1 \u221A39999", {u"x \u2248 400", u"x \u2248 0"}},
+        WorkingCase{"0X^2+2X-4", 2, u"2", {u"x = 2"}},
+        WorkingCase{"2,5X^2-2X-3",
+                    2,
+                    u"(2 \u00B1 \u221A34)/5",
+                    {u"x \u2248 1,57", u"x \u2248 -0,77"},
+                    u','}),
     WorkingCaseName);
 
 // The whole working of the equation Veltrix starts with, as a student would write it.
