@@ -344,8 +344,8 @@ std::vector<WorkingLine> RoundedRootLines(const ExactRoots& roots, unsigned plac
             return RoundedX(
                 Rounded(RoundScaledSurd(roots.p, t, roots.d, roots.r, places), places, sep), false);
         };
-        const mpz_class t = roots.plusSign * roots.q;
-        return {{WorkingStep::RoundedRoots, {rounded(t), rounded(-t)}}};
+        // The + of (p ± q√d)/r first, as the exact line writes them.
+        return {{WorkingStep::RoundedRoots, {rounded(roots.q), rounded(-roots.q)}}};
     }
     // Complex: the real part p/r and the imaginary part q√-d/r, each rounded, the real part
     // written even where it is 0, so that the roots never read as a real one.

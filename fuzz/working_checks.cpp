@@ -250,7 +250,9 @@ std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
         return {"the rounded roots are a line, and for complex roots maybe a second"};
     }
     const std::vector<Formula>& rounded = lines[0].formulas;
-    const mpz_class t = roots.plusSign * roots.q;
+    // The first root: that of the written ±, which is Calculate's first for two rational roots
+    // and (p + q√d)/r for irrational ones.
+    const mpz_class t = roots.d == 1 ? mpz_class(roots.plusSign * roots.q) : roots.q;
     // Rounded from its exact value, and said with "=" exactly where it is that value.
     const auto realRoundsTo = [&](const Formula& formula, const mpz_class& signedQ) {
         const std::optional<mpq_class> value = NumberValue(RoundedValue(formula));
