@@ -3,7 +3,7 @@
 // 100 ms on such a text.
 #include "engine/calculate_form.hpp"
 #include "engine/engine.hpp"
-#include "engine/student_exact.hpp"
+#include "engine/exact/student_sums.hpp"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -1,8 +1,8 @@
 #include "engine/bounded_quadratic.hpp"
 
 #include "engine/decimal_digits.hpp"
-#include "engine/enclosure.hpp"
-#include "engine/exact_sign.hpp"
+#include "engine/exact/enclosure.hpp"
+#include "engine/exact/sign.hpp"
 
 #include <algorithm>
 #include <vector>

@@ -1,76 +1,167 @@
-// Mathematics written twice: as plain Unicode text, as the windows show it and a plain-text copy
-// takes it (y = 10x² − 2x − 3), and as LaTeX source (y = 10x^2 - 2x - 3). Numbers keep ASCII
-// digits and "-" in both, so that a value copied from either reads back; the operators between
-// terms are Unicode in the plain text.
+// Mathematics as a small tree, written three ways: as plain Unicode text, as the windows show it
+// and a plain-text copy takes it (y = 10x² − 2x − 3); as LaTeX source (y = 10x^2 - 2x - 3); and
+// laid out in two dimensions by the window that draws it, which walks the tree itself.
+//
+// A Formula holds one node, and a node holds its children as Parts. Walk it with std::visit:
+//
+//     std::visit([](const auto& node) { … }, formula.node);
+//
+// Numbers keep ASCII digits and "-" in every form, so that a value copied from either text reads
+// back; the operators between terms are Unicode in the plain text. Parentheses that every form
+// shows are Group nodes: (x − 0.1)², (-2)², 4·10·(-3). The plain text adds the ones its single
+// line needs where the other forms have a fraction bar or a root's bar instead: (2 ± √124)/20,
+// (−b ± √(b² − 4ac))/(2a), √(-16), 4·(1/3).
 #pragma once
 
-#include <gmpxx.h>
-#include <initializer_list>
+#include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
 
-namespace veltrix {
+namespace veltrix::math {
+
+struct Formula;
+
+// A formula inside another. Formulas are built once and never changed, so copies share their
+// parts; two parts are equal when the formulas they hold are. A formula converts to a part
+// where one is expected: Fraction{numerator, denominator}.
+class Part {
+  public:
+    Part(Formula formula);
+    const Formula& operator*() const { return *formula_; }
+    const Formula* operator->() const { return formula_.get(); }
+    friend bool operator==(const Part& left, const Part& right);
+
+  private:
+    std::shared_ptr<const Formula> formula_;
+};
+
+// A number as it is written: ASCII digits, a leading "-" and the decimal separator ("10", "-0.5",
+// "0,4"), or a double as NumberToText writes it in E notation ("1.5E+20", 1.5 \times 10^{20} in
+// LaTeX). A rational whose decimals do not end is a Fraction of two whole numbers instead.
+struct Number {
+    std::u16string text;
+    friend bool operator==(const Number&, const Number&) = default;
+};
+
+// A letter standing for a number: x, y, a, b, c.
+struct Variable {
+    char16_t name;
+    friend bool operator==(const Variable&, const Variable&) = default;
+};
+
+// i, the square root of -1.
+struct ImaginaryUnit {
+    friend bool operator==(const ImaginaryUnit&, const ImaginaryUnit&) = default;
+};
+
+// The operators of a sum: " + ", " − " and " ± ".
+enum class Sign { Plus, Minus, PlusMinus };
+
+struct Term {
+    Sign sign;
+    Part operand;
+    friend bool operator==(const Term&, const Term&) = default;
+};
+
+// Terms with an operator between each two: b² − 4ac, 1 ± √2. A sign before the first term is
+// an operator too: −b (the plain text's "−"), and ±√3, a prefix ±, is a sum of one term.
+struct Sum {
+    std::optional<Sign> leading;
+    Part first;
+    std::vector<Term> rest;
+    friend bool operator==(const Sum&, const Sum&) = default;
+};
+
+// A value's own sign where the value is not a Number that holds it: -1/3, -x² (a coefficient of
+// -1 left out), -2x² as a sum's first term. Written "-" as a number's sign is, where the operator
+// before a letter in a general formula is a Sum's leading "−": −b, −c/b.
+struct Negative {
+    Part operand;
+    friend bool operator==(const Negative&, const Negative&) = default;
+};
+
+// Factors side by side (4ac, 2x, i√3, 10(x − 0.1)²) or with a dot between them (4·10·(-3)).
+struct Product {
+    std::vector<Part> factors;
+    bool dotted = false;
+    friend bool operator==(const Product&, const Product&) = default;
+};
+
+// numerator/denominator, \frac{numerator}{denominator}.
+struct Fraction {
+    Part numerator, denominator;
+    friend bool operator==(const Fraction&, const Fraction&) = default;
+};
+
+// √radicand, \sqrt{radicand}.
+struct SquareRoot {
+    Part radicand;
+    friend bool operator==(const SquareRoot&, const SquareRoot&) = default;
+};
+
+// base to the power of exponent: x², (x − 1)². The exponent is a whole Number, written in
+// superscript digits in the plain text.
+struct Power {
+    Part base, exponent;
+    friend bool operator==(const Power&, const Power&) = default;
+};
+
+// A formula in parentheses in every form.
+struct Group {
+    Part inner;
+    friend bool operator==(const Group&, const Group&) = default;
+};
+
+// " = ", and " ≈ " (\approx) where the right side is rounded.
+enum class Relation { Equals, Approximately };
+
+struct Link {
+    Relation relation;
+    Part side;
+    friend bool operator==(const Link&, const Link&) = default;
+};
+
+// Sides with a relation between each two: x = … = (1 ± √31)/10, x ≈ 0.66.
+struct Chain {
+    Part first;
+    std::vector<Link> rest;
+    friend bool operator==(const Chain&, const Chain&) = default;
+};
+
+// Items with ", " between them, or "; " where the decimal separator is a comma: a = 10, b = -2,
+// c = -3. A point is a list in a Group: (0.1, -3.1).
+enum class ListSeparator { Comma, Semicolon };
+
+struct List {
+    std::vector<Part> items;
+    ListSeparator separator = ListSeparator::Comma;
+    friend bool operator==(const List&, const List&) = default;
+};
+
+using Node = std::variant<Number, Variable, ImaginaryUnit, Sum, Negative, Product, Fraction,
+                          SquareRoot, Power, Group, Chain, List>;
 
 struct Formula {
-    std::u16string plain, latex;
-
-    Formula& operator+=(const Formula& more) {
-        plain += more.plain;
-        latex += more.latex;
-        return *this;
-    }
-    friend Formula operator+(Formula left, const Formula& right) { return left += right; }
+    Node node;
     friend bool operator==(const Formula&, const Formula&) = default;
 };
 
-namespace math {
+inline Part::Part(Formula formula)
+    : formula_(std::make_shared<const Formula>(std::move(formula))) {}
 
-// The same text in both forms, such as a letter or a parenthesis.
-Formula Same(std::u16string_view text);
+inline bool operator==(const Part& left, const Part& right) {
+    return *left == *right;
+}
 
-// The operators between terms.
-Formula Plus();
-Formula Minus();
-Formula PlusMinus();
-Formula Times();  // "·", "\cdot"
-Formula Equals(); // " = "
-Formula Approx(); // " ≈ "
+// The formula as plain Unicode text, and as LaTeX source for a worksheet.
+std::u16string PlainText(const Formula& formula);
+std::u16string Latex(const Formula& formula);
 
-// A number, signed: a decimal where it ends, otherwise a fraction ("1/3", "\frac{1}{3}").
-Formula Number(const mpq_class& value, char16_t separator);
-// A number as NumberToText writes it, "1.5E+20" becoming 1.5 \times 10^{20} in LaTeX.
-Formula Number(std::u16string_view text, char16_t separator);
+} // namespace veltrix::math
 
-// A number as a factor of a product or a base of a power: in parentheses when it is negative.
-Formula Factor(const mpq_class& value, char16_t separator);
-
-// The fraction numerator/denominator: (n)/d in plain text, with the numerator in parentheses
-// where `compound` says it has an operator of its own; \frac{n}{d} in LaTeX.
-Formula Fraction(const Formula& numerator, const Formula& denominator, bool compound);
-
-// The square root of a radicand: √31 or √(-16), \sqrt{31}.
-Formula SquareRoot(const Formula& radicand, bool compound);
-
-// "(0.1, -3.1)": the list separator is "; " where the decimal separator is a comma.
-Formula Point(const Formula& x, const Formula& y, char16_t separator);
-std::u16string ListSeparator(char16_t separator);
-
-// One term of a sum, its sign apart from its magnitude, so that it can be written with an
-// operator before it ("− 2x") or, first, with its own sign ("-2x").
-struct Term {
-    int sign = 0; // -1, 0 (no term) or 1
-    Formula magnitude;
-    bool unit = false; // a magnitude of 1, left out before a variable
-};
-Term TermOf(const mpq_class& value, char16_t separator);
-
-// The terms written one after the other: a term's magnitude followed by its `variable` (a
-// magnitude of 1 left out before one); terms of 0 left out; "0" when every term is.
-struct Monomial {
-    Term coefficient;
-    Formula variable; // empty for a constant
-};
-Formula Sum(std::initializer_list<Monomial> terms);
-
-} // namespace math
+namespace veltrix {
+using math::Formula;
 } // namespace veltrix

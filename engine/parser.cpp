@@ -2,6 +2,8 @@
 
 #include "engine/conversions.hpp"
 
+#include <utility>
+
 namespace veltrix {
 namespace {
 
@@ -85,6 +87,17 @@ ParseOutcome ParseQuadratic(std::u16string_view equation) {
         return Split(equation, lower.first, lower.second);
     }
     return InvalidQuadratic{};
+}
+
+SplitOutcome SplitEquation(std::u16string_view equation) {
+    ParseOutcome parsed = ParseQuadratic(equation);
+    if (auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed)) {
+        return std::move(*coefficients);
+    }
+    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
+        return InvalidQuadratic{};
+    }
+    return EvaluationFailed{};
 }
 
 std::optional<double> CoefficientValue(const Coefficient& coefficient, char16_t separator) {

@@ -1,6 +1,8 @@
 // Splits an equation typed as "ax^2+bx+c" into its three coefficients.
 #pragma once
 
+#include "engine/outcomes.hpp"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,17 +19,6 @@ struct QuadraticCoefficients {
     friend bool operator==(const QuadraticCoefficients&, const QuadraticCoefficients&) = default;
 };
 
-// The x markers were not found where an equation of this form has them.
-struct InvalidQuadratic {
-    friend bool operator==(InvalidQuadratic, InvalidQuadratic) = default;
-};
-
-// The markers were found, but the second one stands right after the "^2" slot of the first, so
-// there is no room for the x coefficient.
-struct MalformedTerm {
-    friend bool operator==(MalformedTerm, MalformedTerm) = default;
-};
-
 using ParseOutcome = std::variant<QuadraticCoefficients, InvalidQuadratic, MalformedTerm>;
 
 // Positions are UTF-16 units, as the equation box counts its characters (a character outside the
@@ -35,6 +26,11 @@ using ParseOutcome = std::variant<QuadraticCoefficients, InvalidQuadratic, Malfo
 // then lower-case "x". The power after the first marker is skipped unread: the two units of "^2"
 // (whatever they hold), or a single superscript two "²" when that follows the marker.
 ParseOutcome ParseQuadratic(std::u16string_view equation);
+
+// The equation split as every command takes it: a malformed term fails the command, as a
+// coefficient that does not convert does.
+using SplitOutcome = std::variant<QuadraticCoefficients, InvalidQuadratic, EvaluationFailed>;
+SplitOutcome SplitEquation(std::u16string_view equation);
 
 // The number a coefficient stands for, or nothing when its text does not convert (TextToNumber,
 // with `separator` as the decimal separator beside ".").

@@ -83,23 +83,22 @@ struct Start {
     QuadraticCoefficients coefficients;
 };
 
-// The start of a command, or why it ends there: an accuracy that does not convert, or an equation
-// without room for its x term, fails; an equation that does not split is invalid.
+// The start of a command, or why it ends there: an accuracy that does not convert fails, and so
+// does an equation that SplitEquation fails; an equation that does not split is invalid.
 std::variant<Start, InvalidQuadratic, EvaluationFailed> StartCommand(std::u16string_view equation,
                                                                      std::u16string_view accuracy) {
     const std::optional<double> factor = AccuracyFactor(accuracy);
     if (!factor) {
         return EvaluationFailed{};
     }
-    ParseOutcome parsed = ParseQuadratic(equation);
-    if (std::holds_alternative<InvalidQuadratic>(parsed)) {
+    SplitOutcome split = SplitEquation(equation);
+    if (auto* coefficients = std::get_if<QuadraticCoefficients>(&split)) {
+        return Start{*factor, std::move(*coefficients)};
+    }
+    if (std::holds_alternative<InvalidQuadratic>(split)) {
         return InvalidQuadratic{};
     }
-    auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed);
-    if (coefficients == nullptr) { // MalformedTerm
-        return EvaluationFailed{};
-    }
-    return Start{*factor, std::move(*coefficients)};
+    return EvaluationFailed{};
 }
 
 } // namespace

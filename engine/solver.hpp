@@ -1,6 +1,7 @@
 // The two commands of the engine: the roots of the equation, and the value of y at a given x.
 #pragma once
 
+#include "engine/outcomes.hpp"
 #include "engine/parser.hpp"
 
 #include <string>
@@ -13,17 +14,6 @@ namespace veltrix {
 struct Roots {
     std::u16string plus, minus;
     friend bool operator==(const Roots&, const Roots&) = default;
-};
-
-// The discriminant is negative.
-struct NoRealRoots {
-    friend bool operator==(NoRealRoots, NoRealRoots) = default;
-};
-
-// A conversion, range or arithmetic failure anywhere after the equation was split, or a text that
-// split without room for the x coefficient.
-struct EvaluationFailed {
-    friend bool operator==(EvaluationFailed, EvaluationFailed) = default;
 };
 
 using SolveOutcome = std::variant<Roots, InvalidQuadratic, NoRealRoots, EvaluationFailed>;

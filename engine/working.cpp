@@ -1,62 +1,128 @@
 #include "engine/working.hpp"
 
 #include "engine/conversions.hpp"
+#include "engine/exact/rationals.hpp"
+#include "engine/exact/working.hpp"
+
+#include <optional>
+#include <utility>
 
 namespace veltrix {
 namespace {
 
 using namespace math;
 
-Formula X() {
-    return Same(u"x");
-}
-Formula XSquared() {
-    return {u"x\u00B2", u"x^2"};
-}
-Formula Squared() {
-    return {u"\u00B2", u"^2"};
-}
-Formula XIs() {
-    return Same(u"x = ");
-}
-Formula XIsAbout() {
-    return {u"x \u2248 ", u"x \\approx "};
-}
-Formula YIs() {
-    return Same(u"y = ");
+Formula Letter(char16_t name) {
+    return {Variable{name}};
 }
 
-Formula Whole(const mpz_class& n, char16_t separator) {
-    return Number(mpq_class(n), separator);
+Formula Text(std::u16string text) {
+    return {Number{std::move(text)}};
 }
 
-// A number under a fraction bar: in parentheses in the plain text when it is negative.
-Formula Denominator(const mpq_class& value, char16_t separator) {
-    const Formula number = Number(value, separator);
-    return value < 0 ? Formula{u"(" + number.plain + u")", number.latex} : number;
+// "; " between the items of a list where the decimal separator is a comma.
+ListSeparator ListSeparatorFor(char16_t separator) {
+    return separator == u',' ? ListSeparator::Semicolon : ListSeparator::Comma;
 }
 
-// The equation's own terms, as a sum, and the list of its coefficients.
-Formula EquationOf(const Term& a, const Term& b, const Term& c) {
-    return YIs() + Sum({{a, XSquared()}, {b, X()}, {c, {}}});
+Formula Whole(const mpz_class& n) {
+    const std::string digits = n.get_str();
+    return Text({digits.begin(), digits.end()});
 }
 
-Formula CoefficientList(const Formula& a, const Formula& b, const Formula& c, char16_t separator) {
-    const Formula next = Same(ListSeparator(separator));
-    return Same(u"a = ") + a + next + Same(u"b = ") + b + next + Same(u"c = ") + c;
+// A rational: a decimal where it ends ("0.1", "-3.1"), otherwise a fraction of whole numbers in
+// lowest terms with its sign before it (-1/3, -\frac{1}{3}).
+Formula Value(const mpq_class& value, char16_t sep) {
+    if (EndsAsDecimal(value)) {
+        return Text(RationalText(value, sep));
+    }
+    const Formula fraction{Fraction{Whole(abs(value.get_num())), Whole(value.get_den())}};
+    return value < 0 ? Formula{Negative{fraction}} : fraction;
+}
+
+// A rational as a factor of a product or the base of a power: in parentheses when negative.
+Formula Factor(const mpq_class& value, char16_t sep) {
+    const Formula number = Value(value, sep);
+    return value < 0 ? Formula{Group{number}} : number;
+}
+
+Formula Squared(Formula base) {
+    return {Power{std::move(base), Text(u"2")}};
+}
+
+Formula Equals(Formula left, Formula right) {
+    return {Chain{std::move(left), {{Relation::Equals, std::move(right)}}}};
+}
+
+// The first term alone where no other follows it.
+Formula SumOf(Formula first, std::vector<Term> rest, std::optional<Sign> leading = {}) {
+    if (rest.empty() && !leading) {
+        return first;
+    }
+    return {Sum{leading, std::move(first), std::move(rest)}};
+}
+
+Formula Point(Formula x, Formula y, char16_t sep) {
+    return {Group{Formula{List{{std::move(x), std::move(y)}, ListSeparatorFor(sep)}}}};
+}
+
+// One term of a polynomial, its sign apart from its magnitude, so that it can be written with
+// an operator before it ("− 2x") or, first, with its own sign ("-2x").
+struct Coefficient {
+    int sign = 0; // -1, 0 (no term) or 1
+    Formula magnitude;
+    bool unit = false; // a magnitude of 1, left out before a variable
+};
+
+Coefficient CoefficientOf(const mpq_class& value, char16_t sep) {
+    return {sgn(value), Value(mpq_class(abs(value)), sep), abs(value) == 1};
+}
+
+// The magnitude times the variable, if the term has one.
+Formula Monomial(const Coefficient& coefficient, const std::optional<Formula>& variable) {
+    if (!variable) {
+        return coefficient.magnitude;
+    }
+    return coefficient.unit ? *variable : Formula{Product{{coefficient.magnitude, *variable}}};
+}
+
+// y = ax² + bx + c with its terms of 0 left out; y = 0 where every term is.
+Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c) {
+    std::optional<Formula> first;
+    std::vector<Term> rest;
+    const std::pair<const Coefficient&, std::optional<Formula>> terms[] = {
+        {a, Squared(Letter(u'x'))}, {b, Letter(u'x')}, {c, std::nullopt}};
+    for (const auto& [coefficient, variable] : terms) {
+        if (coefficient.sign == 0) {
+            continue;
+        }
+        Formula term = Monomial(coefficient, variable);
+        if (!first) {
+            first = coefficient.sign < 0 ? Formula{Negative{std::move(term)}} : std::move(term);
+        } else {
+            rest.push_back({coefficient.sign < 0 ? Sign::Minus : Sign::Plus, std::move(term)});
+        }
+    }
+    return Equals(Letter(u'y'), first ? SumOf(std::move(*first), std::move(rest)) : Text(u"0"));
+}
+
+Formula CoefficientList(Formula a, Formula b, Formula c, char16_t separator) {
+    return {List{{Equals(Letter(u'a'), std::move(a)), Equals(Letter(u'b'), std::move(b)),
+                  Equals(Letter(u'c'), std::move(c))},
+                 ListSeparatorFor(separator)}};
 }
 
 WorkingLine EquationLine(const ExactQuadratic& q, char16_t sep) {
     return {WorkingStep::Equation,
-            {EquationOf(TermOf(q.a, sep), TermOf(q.b, sep), TermOf(q.c, sep)),
-             CoefficientList(Number(q.a, sep), Number(q.b, sep), Number(q.c, sep), sep)}};
+            {EquationOf(CoefficientOf(q.a, sep), CoefficientOf(q.b, sep), CoefficientOf(q.c, sep)),
+             CoefficientList(Value(q.a, sep), Value(q.b, sep), Value(q.c, sep), sep)}};
 }
 
 // Too long to work with exactly: the equation and its coefficients as doubles.
 Working DecimalWorking(const DecimalQuadratic& q, char16_t sep) {
-    const auto number = [sep](double v) { return Number(NumberToText(v, sep), sep); };
+    const auto number = [sep](double v) { return Text(NumberToText(v, sep)); };
     const auto term = [&](double v) {
-        return Term{v < 0 ? -1 : (v > 0 ? 1 : 0), number(v < 0 ? -v : v), v == 1 || v == -1};
+        return Coefficient{v < 0 ? -1 : (v > 0 ? 1 : 0), number(v < 0 ? -v : v), v == 1 || v == -1};
     };
     return {{WorkingStep::Equation,
              {EquationOf(term(q.a), term(q.b), term(q.c)),
@@ -64,36 +130,43 @@ Working DecimalWorking(const DecimalQuadratic& q, char16_t sep) {
             {WorkingStep::TooLongToWorkOut, {}}};
 }
 
-WorkingLine DiscriminantLine(const ExactQuadratic& q, char16_t sep) {
-    const Formula general{u"b\u00B2 \u2212 4ac", u"b^2 - 4ac"};
-    const Formula substituted = Factor(q.b, sep) + Squared() + Minus() + Same(u"4") + Times() +
-                                Factor(q.a, sep) + Times() + Factor(q.c, sep);
-    return {WorkingStep::Discriminant,
-            {general + Equals() + substituted + Equals() + Number(Discriminant(q), sep)}};
+// b² − 4ac
+Formula GeneralDiscriminant() {
+    return SumOf(Squared(Letter(u'b')),
+                 {{Sign::Minus, Formula{Product{{Text(u"4"), Letter(u'a'), Letter(u'c')}}}}});
 }
 
-// √d times q: √31, 5√2, 2i, i√3.
-Formula Radical(const mpz_class& q, const mpz_class& d, char16_t sep) {
-    const Formula times = q == 1 ? Formula{} : Whole(q, sep);
-    if (d == -1) {
-        return times + Same(u"i");
+WorkingLine DiscriminantLine(const ExactQuadratic& q, char16_t sep) {
+    const Formula fourAC{Product{{Text(u"4"), Factor(q.a, sep), Factor(q.c, sep)}, true}};
+    const Formula substituted = SumOf(Squared(Factor(q.b, sep)), {{Sign::Minus, fourAC}});
+    return {WorkingStep::Discriminant,
+            {Formula{Chain{GeneralDiscriminant(),
+                           {{Relation::Equals, substituted},
+                            {Relation::Equals, Value(Discriminant(q), sep)}}}}}};
+}
+
+// √d times q, d not a square: √31, 5√2, i√3, 2i√3.
+Formula Radical(const mpz_class& q, const mpz_class& d) {
+    std::vector<Part> factors;
+    if (q != 1) {
+        factors.push_back(Whole(q));
     }
-    const Formula root = SquareRoot(Whole(abs(d), sep), false);
-    return d < 0 ? times + Same(u"i") + root : times + root;
+    if (d < 0) {
+        factors.push_back(Formula{ImaginaryUnit{}});
+    }
+    factors.push_back(Formula{SquareRoot{Whole(abs(d))}});
+    return factors.size() == 1 ? *factors.front() : Formula{Product{std::move(factors)}};
 }
 
 // (p ± q√d)/r as simply as it is written: 1 ± √2, ±√3, (-3 ± 5√2)/4, ±i√3/2.
-Formula SurdForm(const ExactRoots& roots, char16_t sep) {
-    const Formula radical = Radical(roots.q, roots.d, sep);
+Formula SurdForm(const ExactRoots& roots) {
+    const Formula radical = Radical(roots.q, roots.d);
     if (roots.p == 0) {
-        if (roots.r == 1) {
-            return Formula{u"\u00B1", u"\\pm "} + radical;
-        }
-        return {u"\u00B1" + radical.plain + u"/" + Whole(roots.r, sep).plain,
-                u"\\pm\\frac{" + radical.latex + u"}{" + Whole(roots.r, sep).latex + u"}"};
+        return SumOf(roots.r == 1 ? radical : Formula{Fraction{radical, Whole(roots.r)}}, {},
+                     Sign::PlusMinus);
     }
-    const Formula numerator = Whole(roots.p, sep) + PlusMinus() + radical;
-    return roots.r == 1 ? numerator : Fraction(numerator, Whole(roots.r, sep), true);
+    const Formula numerator = SumOf(Whole(roots.p), {{Sign::PlusMinus, radical}});
+    return roots.r == 1 ? numerator : Formula{Fraction{numerator, Whole(roots.r)}};
 }
 
 // n/d in lowest terms, as GMP's arithmetic on rationals needs them.
@@ -101,6 +174,21 @@ mpq_class Ratio(const mpz_class& n, const mpz_class& d) {
     mpq_class ratio(n, d);
     ratio.canonicalize();
     return ratio;
+}
+
+// q times i, q left out where it is 1: 2i, 0.87i, (1/3)i, i.
+Formula TimesI(Formula q) {
+    const Formula i{ImaginaryUnit{}};
+    return q == Text(u"1") ? i : Formula{Product{{std::move(q), i}}};
+}
+
+// Complex roots whose parts are rational, p/r ± (q/r)i: -1 ± 0.1i, 1/3 ± (1/3)i, ±2i.
+Formula RationalComplexRoots(const ExactRoots& roots, char16_t sep) {
+    const Formula imaginary = TimesI(Value(Ratio(roots.q, roots.r), sep));
+    if (roots.p == 0) {
+        return SumOf(imaginary, {}, Sign::PlusMinus);
+    }
+    return SumOf(Value(Ratio(roots.p, roots.r), sep), {{Sign::PlusMinus, imaginary}});
 }
 
 // The two rational roots, the one Calculate shows first first.
@@ -113,86 +201,108 @@ mpq_class DoubleRoot(const ExactRoots& roots) {
     return Ratio(roots.p, roots.r);
 }
 
+// (−b ± √(b² − 4ac))/(2a)
+Formula QuadraticFormula() {
+    const Formula root{SquareRoot{GeneralDiscriminant()}};
+    return {Fraction{SumOf(Letter(u'b'), {{Sign::PlusMinus, root}}, Sign::Minus),
+                     Formula{Product{{Text(u"2"), Letter(u'a')}}}}};
+}
+
 WorkingLine RootsLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
-    const mpq_class discriminant = Discriminant(q);
-    const Formula formula{u"(\u2212b \u00B1 \u221A(b\u00B2 \u2212 4ac))/2a",
-                          u"\\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a}"};
-    const Formula substituted =
-        Fraction(Number(mpq_class(-q.b), sep) + PlusMinus() +
-                     SquareRoot(Number(discriminant, sep), discriminant < 0),
-                 Denominator(mpq_class(2 * q.a), sep), true);
-    const Formula chain = XIs() + formula + Equals() + substituted;
+    const Formula root{SquareRoot{Value(Discriminant(q), sep)}};
+    const Formula substituted{
+        Fraction{SumOf(Value(mpq_class(-q.b), sep), {{Sign::PlusMinus, root}}),
+                 Value(mpq_class(2 * q.a), sep)}};
+    std::vector<Link> chain = {{Relation::Equals, QuadraticFormula()},
+                               {Relation::Equals, substituted}};
+    const auto written = [&chain](Formula result) {
+        chain.push_back({Relation::Equals, std::move(result)});
+        return Formula{Chain{Letter(u'x'), chain}};
+    };
     if (roots.d == 0) {
-        return {WorkingStep::DoubleRoot, {chain + Equals() + Number(DoubleRoot(roots), sep)}};
+        return {WorkingStep::DoubleRoot, {written(Value(DoubleRoot(roots), sep))}};
     }
     if (roots.d == 1) {
         const auto [plus, minus] = RationalRoots(roots);
         return {WorkingStep::TwoRoots,
-                {chain + Equals() + Number(plus, sep), XIs() + Number(minus, sep)}};
+                {written(Value(plus, sep)), Equals(Letter(u'x'), Value(minus, sep))}};
     }
-    const Formula simplest = SurdForm(roots, sep);
-    const Formula written = simplest == substituted ? chain : chain + Equals() + simplest;
-    return {roots.d < 0 ? WorkingStep::ComplexRoots : WorkingStep::Roots, {written}};
+    const Formula simplest = roots.d == -1 ? RationalComplexRoots(roots, sep) : SurdForm(roots);
+    const WorkingStep step = roots.d < 0 ? WorkingStep::ComplexRoots : WorkingStep::Roots;
+    if (simplest == substituted) {
+        return {step, {Formula{Chain{Letter(u'x'), chain}}}};
+    }
+    return {step, {written(simplest)}};
 }
 
 Formula Rounded(const mpz_class& scaled, unsigned places, char16_t sep) {
-    return Number(ScaledText(scaled, places, sep), sep);
+    return Text(ScaledText(scaled, places, sep));
 }
 
-// a·(…) with a left out where it is 1, and only its sign where it is -1.
-Formula Leading(const mpq_class& a, char16_t sep) {
-    if (abs(a) == 1) {
-        return Same(a < 0 ? u"-" : u"");
+// x ≈ value, or x = value where rounding has left the root as it is.
+Formula RoundedX(Formula value, bool exact) {
+    const Relation relation = exact ? Relation::Equals : Relation::Approximately;
+    return {Chain{Letter(u'x'), {{relation, std::move(value)}}}};
+}
+
+Formula RoundedRational(const mpq_class& root, unsigned places, char16_t sep) {
+    return RoundedX(Rounded(RoundScaled(root, places), places, sep), EndsWithin(root, places));
+}
+
+// a times the factors: a left out where it is 1, and only its sign written where it is -1.
+Formula Times(const mpq_class& a, std::vector<Part> factors, char16_t sep) {
+    if (abs(a) != 1) {
+        factors.insert(factors.begin(), Value(a, sep));
     }
-    return Number(a, sep);
+    const Formula product = factors.size() == 1 ? *factors.front() : Formula{Product{factors}};
+    return a == -1 ? Formula{Negative{product}} : product;
 }
 
-// x − r: "x" alone for r = 0, "(x − 0.1)" or "(x + 1)" otherwise; `power` after it.
-Formula Shifted(const mpq_class& r, const Formula& power, char16_t sep) {
+// x − r: "x" alone for r = 0, "(x − 0.1)" or "(x + 1)" otherwise.
+Formula Shifted(const mpq_class& r, char16_t sep) {
     if (r == 0) {
-        return X() + power;
+        return Letter(u'x');
     }
-    const Formula sum = Sum({{Term{1, Same(u"1"), true}, X()}, {TermOf(mpq_class(-r), sep), {}}});
-    return Same(u"(") + sum + Same(u")") + power;
+    const Sign sign = r > 0 ? Sign::Minus : Sign::Plus;
+    return {Group{SumOf(Letter(u'x'), {{sign, Value(mpq_class(abs(r)), sep)}})}};
 }
 
 WorkingLine VertexFormLine(const ExactQuadratic& q, const mpq_class& h, const mpq_class& k,
                            char16_t sep) {
-    Formula form = YIs() + Leading(q.a, sep) + Shifted(h, Squared(), sep);
+    std::vector<Term> constant;
     if (k != 0) {
-        form += (k < 0 ? Minus() : Plus()) + Number(mpq_class(abs(k)), sep);
+        constant.push_back({k < 0 ? Sign::Minus : Sign::Plus, Value(mpq_class(abs(k)), sep)});
     }
-    return {WorkingStep::VertexForm, {form}};
+    const Formula form = SumOf(Times(q.a, {Squared(Shifted(h, sep))}, sep), std::move(constant));
+    return {WorkingStep::VertexForm, {Equals(Letter(u'y'), form)}};
 }
 
 WorkingLine FactoredFormLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
-    Formula form = YIs() + Leading(q.a, sep);
+    std::vector<Part> factors;
     if (roots.d == 0) {
-        form += Shifted(DoubleRoot(roots), Squared(), sep);
+        factors.push_back(Squared(Shifted(DoubleRoot(roots), sep)));
     } else {
         const auto [plus, minus] = RationalRoots(roots);
         // A root of 0 gives the factor x, written first: 2x(x − 3).
-        form += minus == 0 ? Shifted(minus, {}, sep) + Shifted(plus, {}, sep)
-                           : Shifted(plus, {}, sep) + Shifted(minus, {}, sep);
+        factors = minus == 0 ? std::vector<Part>{Shifted(minus, sep), Shifted(plus, sep)}
+                             : std::vector<Part>{Shifted(plus, sep), Shifted(minus, sep)};
     }
-    return {WorkingStep::FactoredForm, {form}};
+    return {WorkingStep::FactoredForm, {Equals(Letter(u'y'), Times(q.a, std::move(factors), sep))}};
 }
 
 void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned places, char16_t sep) {
     working.push_back(DiscriminantLine(q, sep));
     const ExactRoots roots = SolveExactly(q);
     working.push_back(RootsLine(q, roots, sep));
-    std::vector<Formula> rounded = RoundedRoots(roots, places, sep);
-    for (Formula& root : rounded) {
-        root = XIsAbout() + root;
+    for (WorkingLine& line : RoundedRootLines(roots, places, sep)) {
+        working.push_back(std::move(line));
     }
-    working.push_back(
-        {rounded.size() == 2 ? WorkingStep::RoundedRoots : WorkingStep::RoundedRoot, rounded});
     const mpq_class h = -q.b / (2 * q.a);
     const mpq_class k = q.c - q.b * q.b / (4 * q.a);
-    working.push_back({q.a > 0 ? WorkingStep::Minimum : WorkingStep::Maximum,
-                       {Point(Number(h, sep), Number(k, sep), sep), XIs() + Number(h, sep)}});
-    working.push_back({WorkingStep::CrossesYAxis, {Point(Same(u"0"), Number(q.c, sep), sep)}});
+    working.push_back(
+        {q.a > 0 ? WorkingStep::Minimum : WorkingStep::Maximum,
+         {Point(Value(h, sep), Value(k, sep), sep), Equals(Letter(u'x'), Value(h, sep))}});
+    working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Value(q.c, sep), sep)}});
     working.push_back(VertexFormLine(q, h, k, sep));
     if (roots.d == 0 || roots.d == 1) {
         working.push_back(FactoredFormLine(q, roots, sep));
@@ -200,48 +310,58 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
 }
 
 void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, char16_t sep) {
-    working.push_back({WorkingStep::NotAQuadratic, {Same(u"a = 0")}});
+    working.push_back({WorkingStep::NotAQuadratic, {Equals(Letter(u'a'), Text(u"0"))}});
     if (q.b != 0) {
         const mpq_class root = -q.c / q.b;
-        working.push_back(
-            {WorkingStep::LineRoot,
-             {XIs() + Formula{u"\u2212c/b", u"-\\frac{c}{b}"} + Equals() + Number(root, sep)}});
-        working.push_back({WorkingStep::RoundedRoot,
-                           {XIsAbout() + Rounded(RoundScaled(root, places), places, sep)}});
+        const Formula general =
+            SumOf(Formula{Fraction{Letter(u'c'), Letter(u'b')}}, {}, Sign::Minus);
+        working.push_back({WorkingStep::LineRoot,
+                           {Formula{Chain{Letter(u'x'),
+                                          {{Relation::Equals, general},
+                                           {Relation::Equals, Value(root, sep)}}}}}});
+        working.push_back({WorkingStep::RoundedRoot, {RoundedRational(root, places, sep)}});
     } else {
         working.push_back(
             {q.c == 0 ? WorkingStep::EveryXIsARoot : WorkingStep::LineWithoutRoot, {}});
     }
-    working.push_back({WorkingStep::CrossesYAxis, {Point(Same(u"0"), Number(q.c, sep), sep)}});
+    working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Value(q.c, sep), sep)}});
 }
 
 } // namespace
 
-std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places, char16_t sep) {
+std::vector<WorkingLine> RoundedRootLines(const ExactRoots& roots, unsigned places, char16_t sep) {
     if (roots.d == 0) {
-        return {Rounded(RoundScaled(DoubleRoot(roots), places), places, sep)};
+        return {{WorkingStep::RoundedRoot, {RoundedRational(DoubleRoot(roots), places, sep)}}};
     }
     if (roots.d == 1) {
         const auto [plus, minus] = RationalRoots(roots);
-        return {Rounded(RoundScaled(plus, places), places, sep),
-                Rounded(RoundScaled(minus, places), places, sep)};
+        return {{WorkingStep::RoundedRoots,
+                 {RoundedRational(plus, places, sep), RoundedRational(minus, places, sep)}}};
     }
     if (roots.d > 0) {
-        const mpz_class t = roots.plusSign * roots.q;
-        return {Rounded(RoundScaledSurd(roots.p, t, roots.d, roots.r, places), places, sep),
-                Rounded(RoundScaledSurd(roots.p, -t, roots.d, roots.r, places), places, sep)};
+        // Irrational: never exact at any accuracy.
+        const auto rounded = [&](const mpz_class& t) {
+            return RoundedX(
+                Rounded(RoundScaledSurd(roots.p, t, roots.d, roots.r, places), places, sep), false);
+        };
+        // The + of (p ± q√d)/r first, as the exact line writes them.
+        return {{WorkingStep::RoundedRoots, {rounded(roots.q), rounded(-roots.q)}}};
     }
-    // Complex: the real part p/r and the imaginary part q√-d/r, each rounded.
+    // Complex: the real part p/r and the imaginary part q√-d/r, each rounded, the real part
+    // written even where it is 0, so that the roots never read as a real one.
     const mpz_class realPart = RoundScaled(Ratio(roots.p, roots.r), places);
     const mpz_class imaginary = roots.d == -1
                                     ? RoundScaled(Ratio(roots.q, roots.r), places)
                                     : RoundScaledSurd(0, roots.q, -roots.d, roots.r, places);
-    const Formula i = Rounded(imaginary, places, sep);
-    const Formula imaginaryPart = i.plain == u"1" ? Same(u"i") : i + Same(u"i");
-    if (realPart == 0) {
-        return {Formula{u"\u00B1", u"\\pm "} + imaginaryPart};
+    const Formula pair = SumOf(Rounded(realPart, places, sep),
+                               {{Sign::PlusMinus, TimesI(Rounded(imaginary, places, sep))}});
+    const bool exact = roots.d == -1 && EndsWithin(Ratio(roots.p, roots.r), places) &&
+                       EndsWithin(Ratio(roots.q, roots.r), places);
+    std::vector<WorkingLine> lines = {{WorkingStep::RoundedRoot, {RoundedX(pair, exact)}}};
+    if (imaginary == 0) {
+        lines.push_back({WorkingStep::ImaginaryPartRoundsToZero, {}});
     }
-    return {Rounded(realPart, places, sep) + PlusMinus() + imaginaryPart};
+    return lines;
 }
 
 Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator) {

@@ -5,8 +5,9 @@
 // language.
 #pragma once
 
-#include "engine/exact_quadratic.hpp"
+#include "engine/conversions.hpp"
 #include "engine/formula.hpp"
+#include "engine/outcomes.hpp"
 
 #include <string_view>
 #include <variant>
@@ -19,18 +20,20 @@ enum class WorkingStep {
     Equation, // the equation (y = 10x² − 2x − 3), its coefficients (a = 10, b = -2, c = -3)
     NotAQuadratic, // a = 0: the curve is a straight line
     Discriminant,  // b² − 4ac = (-2)² − 4·10·(-3) = 124
-    Roots,         // x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10
+    Roots,         // x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10
     TwoRoots,      // x = … = 2, and x = -0.5
     DoubleRoot,    // x = … = 1
     ComplexRoots,  // x = … = -1 ± 2i
-    RoundedRoots,  // x ≈ 0.66, and x ≈ -0.46
-    RoundedRoot,   // x ≈ 1: a double root, the root of a line, or complex roots (x ≈ -1 ± 2i)
-    Minimum,       // the turning point (0.1, -3.1), and the axis of symmetry x = 0.1
-    Maximum,       // the same where a < 0
-    CrossesYAxis,  // (0, -3)
-    VertexForm,    // y = 10(x − 0.1)² − 3.1
-    FactoredForm,  // y = 2(x − 2)(x + 0.5), where the roots are rational
-    LineRoot,      // x = −c/b = 2
+    RoundedRoots,  // x ≈ 0.66, and x ≈ -0.46; x = 3 where rounding leaves a root as it is
+    RoundedRoot,   // x ≈ 0.33: a double root, a line's root, or complex roots (x ≈ 1 ± 2.4i)
+    // x ≈ -1 ± 0i, where the imaginary part rounds to 0: the roots are not real all the same
+    ImaginaryPartRoundsToZero,
+    Minimum,         // the turning point (0.1, -3.1), and the axis of symmetry x = 0.1
+    Maximum,         // the same where a < 0
+    CrossesYAxis,    // (0, -3)
+    VertexForm,      // y = 10(x − 0.1)² − 3.1
+    FactoredForm,    // y = 2(x − 2)(x + 0.5), where the roots are rational
+    LineRoot,        // x = −c/b = 2
     LineWithoutRoot, // b = 0 too, and c is not: no x gives y = 0
     EveryXIsARoot,   // a, b and c are all 0
     TooLongToWorkOut // the coefficients, shown as decimals only, are too long to work with exactly
@@ -49,13 +52,5 @@ using Working = std::vector<WorkingLine>;
 // as Calculate reports them.
 using WorkingOutcome = std::variant<Working, InvalidQuadratic, EvaluationFailed>;
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint);
-
-// The working of a quadratic read exactly.
-Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint);
-
-// The roots, each rounded to `places` from its exact value: the one Calculate shows first
-// first; one for a double root; the real and imaginary parts of complex roots (-0.5 ± 0.87i).
-std::vector<Formula> RoundedRoots(const ExactRoots& roots, unsigned places,
-                                  char16_t separator = kPoint);
 
 } // namespace veltrix

@@ -5,7 +5,7 @@
 // Calculate's split, to the doubles nearest to those values.
 
 #include "engine/calculate_form.hpp"
-#include "engine/student_exact.hpp"
+#include "engine/exact/student_sums.hpp"
 #include "fuzz/fuzz_input.hpp"
 #include "fuzz/invariants.hpp"
 

@@ -1,10 +1,15 @@
 #include "fuzz/working_checks.hpp"
 
+#include "engine/exact/rationals.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <regex>
+#include <string_view>
+#include <variant>
 
 namespace veltrix::fuzz {
 namespace {
@@ -301,7 +306,110 @@ std::vector<std::u16string> Unmoved(const BoundedParabola& p) {
     return texts;
 }
 
+template <class... Cases> struct Overloaded : Cases... { using Cases::operator()...; };
+template <class... Cases> Overloaded(Cases...) -> Overloaded<Cases...>;
+
+// Calls `check` on the formula and on every formula inside it.
+template <class Check> void Walk(const math::Formula& formula, const Check& check) {
+    check(formula);
+    const auto walk = [&check](const math::Part& part) { Walk(*part, check); };
+    std::visit(
+        Overloaded{
+            [&](const math::Sum& sum) {
+                walk(sum.first);
+                for (const math::Term& term : sum.rest) {
+                    walk(term.operand);
+                }
+            },
+            [&](const math::Negative& negative) { walk(negative.operand); },
+            [&](const math::Product& product) { std::ranges::for_each(product.factors, walk); },
+            [&](const math::Fraction& fraction) {
+                walk(fraction.numerator);
+                walk(fraction.denominator);
+            },
+            [&](const math::SquareRoot& root) { walk(root.radicand); },
+            [&](const math::Power& power) {
+                walk(power.base);
+                walk(power.exponent);
+            },
+            [&](const math::Group& group) { walk(group.inner); },
+            [&](const math::Chain& chain) {
+                walk(chain.first);
+                for (const math::Link& link : chain.rest) {
+                    walk(link.side);
+                }
+            },
+            [&](const math::List& list) { std::ranges::for_each(list.items, walk); },
+            [](const auto&) {}, // a number, a letter, i
+        },
+        formula.node);
+}
+
+// A sign, digits, a decimal separator between digits, an exponent as NumberToText writes it.
+bool IsNumberText(std::u16string_view text) {
+    static const std::regex number("-?[0-9]+([.,][0-9]+)?(E[+-][0-9]+)?");
+    std::string ascii;
+    for (const char16_t c : text) {
+        ascii.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+    return std::regex_match(ascii, number);
+}
+
+// The value of "x ≈ value" or "x = value"; the formula itself where it is not so written, which
+// reads as no value.
+const Formula& RoundedValue(const Formula& formula) {
+    const auto* chain = std::get_if<math::Chain>(&formula.node);
+    const bool ofX = chain != nullptr && chain->rest.size() == 1 &&
+                     *chain->first == Formula{math::Variable{u'x'}};
+    return ofX ? *chain->rest[0].side : formula;
+}
+
+// Whether a rounded root says it is exact: "x = value".
+bool SaysEquals(const Formula& formula) {
+    const auto* chain = std::get_if<math::Chain>(&formula.node);
+    return chain != nullptr && !chain->rest.empty() &&
+           chain->rest.back().relation == math::Relation::Equals;
+}
+
+std::optional<mpq_class> NumberValue(const Formula& formula) {
+    const auto* number = std::get_if<math::Number>(&formula.node);
+    return number != nullptr ? ReadDecimal(number->text) : std::nullopt;
+}
+
+// The coefficient of i: i alone is 1i.
+std::optional<mpq_class> ImaginaryValue(const Formula& formula) {
+    const Formula i{math::ImaginaryUnit{}};
+    if (formula == i) {
+        return mpq_class(1);
+    }
+    const auto* product = std::get_if<math::Product>(&formula.node);
+    const bool timesI =
+        product != nullptr && product->factors.size() == 2 && *product->factors[1] == i;
+    return timesI ? NumberValue(*product->factors[0]) : std::nullopt;
+}
+
 } // namespace
+
+std::vector<std::string> FormulaFaults(const Working& working) {
+    std::vector<std::string> faults;
+    const auto check = [&faults](const math::Formula& formula) {
+        const auto* number = std::get_if<math::Number>(&formula.node);
+        const auto* letter = std::get_if<math::Variable>(&formula.node);
+        if (number != nullptr && !IsNumberText(number->text)) {
+            faults.emplace_back("a number node holds one number");
+        }
+        if (letter != nullptr &&
+            std::u16string_view(u"xyabc").find(letter->name) == std::u16string_view::npos) {
+            faults.emplace_back("a letter is x, y, a, b or c");
+        }
+    };
+    for (const WorkingLine& line : working) {
+        for (const Formula& formula : line.formulas) {
+            Walk(formula, check);
+        }
+    }
+    return faults;
+}
 
 std::vector<std::string> ExactRootFaults(const ExactQuadratic& q, const ExactRoots& roots) {
     std::vector<std::string> faults;
@@ -332,55 +440,63 @@ std::vector<std::string> ExactRootFaults(const ExactQuadratic& q, const ExactRoo
 }
 
 std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
-                                           const std::vector<Formula>& rounded, unsigned places) {
-    std::vector<std::string> faults;
-    const mpz_class t = roots.plusSign * roots.q;
-    const auto realRoundsTo = [&](const std::u16string& text, const mpz_class& signedQ) {
-        const std::optional<mpq_class> value = ReadDecimal(text);
+                                           const std::vector<WorkingLine>& lines, unsigned places) {
+    if (lines.empty() || lines.size() > 2) {
+        return {"the rounded roots are a line, and for complex roots maybe a second"};
+    }
+    const std::vector<Formula>& rounded = lines[0].formulas;
+    // The first root: that of the written ±, which is Calculate's first for two rational roots
+    // and (p + q√d)/r for irrational ones.
+    const mpz_class t = roots.d == 1 ? mpz_class(roots.plusSign * roots.q) : roots.q;
+    // Rounded from its exact value, and said with "=" exactly where it is that value.
+    const auto realRoundsTo = [&](const Formula& formula, const mpz_class& signedQ) {
+        const std::optional<mpq_class> value = NumberValue(RoundedValue(formula));
         if (!value) {
             return false;
         }
         if (roots.d == 0 || roots.d == 1) {
-            return RationalRoundsTo(*value, places, Q(roots.p + signedQ, roots.r));
+            const mpq_class exact = Q(roots.p + signedQ, roots.r);
+            return RationalRoundsTo(*value, places, exact) &&
+                   SaysEquals(formula) == (*value == exact);
         }
-        return SurdRoundsTo(*value, places, roots.p, signedQ, roots.d, roots.r);
+        return SurdRoundsTo(*value, places, roots.p, signedQ, roots.d, roots.r) &&
+               !SaysEquals(formula);
     };
     if (roots.d >= 0) {
         const std::size_t count = roots.d == 0 ? 1 : 2;
-        if (rounded.size() != count) {
+        if (lines.size() != 1 || rounded.size() != count) {
             return {"one rounded root for a double root, two otherwise"};
         }
-        if (!realRoundsTo(rounded[0].plain, t) ||
-            (count == 2 && !realRoundsTo(rounded[1].plain, -t))) {
-            faults.emplace_back("each rounded root is its exact value rounded");
+        if (!realRoundsTo(rounded[0], t) || (count == 2 && !realRoundsTo(rounded[1], -t))) {
+            return {"each rounded root is its exact value rounded, = only where it is that value"};
         }
-        return faults;
+        return {};
     }
-    // "re ± im·i", "±im·i", with "i" alone for an imaginary part of 1.
-    if (rounded.size() != 1) {
-        return {"one rounded pair of complex roots"};
-    }
-    const std::u16string& text = rounded[0].plain;
-    const std::size_t pm = text.find(u'\u00B1');
-    if (pm == std::u16string::npos || text.empty() || text.back() != u'i') {
+    // re ± im·i, with i alone for an imaginary part of 1.
+    const auto* pair =
+        rounded.size() == 1 ? std::get_if<math::Sum>(&RoundedValue(rounded[0]).node) : nullptr;
+    if (pair == nullptr || pair->leading || pair->rest.size() != 1 ||
+        pair->rest[0].sign != math::Sign::PlusMinus) {
         return {"complex roots are written re ± im·i"};
     }
-    const std::u16string real = pm == 0 ? u"0" : text.substr(0, pm - 1);
-    // Without the trailing "i"; "i" alone stands for 1.
-    const std::size_t imaginaryStart = pm + (pm == 0 ? 1 : 2);
-    const std::size_t imaginaryLength = text.size() - 1 - std::min(imaginaryStart, text.size() - 1);
-    const std::u16string imaginary = imaginaryLength == 0
-                                         ? std::u16string(1, u'1')
-                                         : text.substr(imaginaryStart, imaginaryLength);
-    const std::optional<mpq_class> re = ReadDecimal(real);
-    const std::optional<mpq_class> im = ReadDecimal(imaginary);
+    const std::optional<mpq_class> re = NumberValue(*pair->first);
+    const std::optional<mpq_class> im = ImaginaryValue(*pair->rest[0].operand);
     const bool imaginaryRounds =
         im && (roots.d == -1 ? RationalRoundsTo(*im, places, Q(roots.q, roots.r))
                              : SurdRoundsTo(*im, places, 0, roots.q, -roots.d, roots.r));
     if (!re || !RationalRoundsTo(*re, places, Q(roots.p, roots.r)) || !imaginaryRounds) {
-        faults.emplace_back("the complex roots' parts are their exact values rounded");
+        return {"the complex roots' parts are their exact values rounded"};
     }
-    return faults;
+    const bool exact = roots.d == -1 && *re == Q(roots.p, roots.r) && *im == Q(roots.q, roots.r);
+    if (SaysEquals(rounded[0]) != exact) {
+        return {"complex roots are written with = exactly where both parts are exact"};
+    }
+    const bool saysNotReal =
+        lines.size() == 2 && lines[1].step == WorkingStep::ImaginaryPartRoundsToZero;
+    if (saysNotReal != (*im == 0)) {
+        return {"an imaginary part that rounds to 0 is said not to be 0"};
+    }
+    return {};
 }
 
 std::vector<std::string> BoundedFaults(std::u16string_view equation, unsigned places) {

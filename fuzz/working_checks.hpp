@@ -6,7 +6,7 @@
 #pragma once
 
 #include "engine/bounded_quadratic.hpp"
-#include "engine/working.hpp"
+#include "engine/exact/working.hpp"
 
 #include <cstdint>
 #include <string>
@@ -17,9 +17,15 @@ namespace veltrix::fuzz {
 
 std::vector<std::string> ExactRootFaults(const ExactQuadratic& quadratic, const ExactRoots& roots);
 
-// The rounded roots, as RoundedRoots writes them with ".", against the exact ones.
+// Every number in the working's formulas is one number as it is written ("-3.1", "0,4",
+// "1.5E+20") and every letter one of x, y, a, b and c: what a formula says is in its nodes, for
+// a window that lays them out, and not in text pasted into one.
+std::vector<std::string> FormulaFaults(const Working& working);
+
+// The lines of the rounded roots, as RoundedRootLines writes them with ".", against the exact
+// roots.
 std::vector<std::string> RoundedRootFaults(const ExactRoots& roots,
-                                           const std::vector<Formula>& rounded, unsigned places);
+                                           const std::vector<WorkingLine>& lines, unsigned places);
 
 // The bounded working's numbers (engine/bounded_quadratic.hpp) against the exact values, for an
 // equation that is read exactly: each shown value is its exact value rounded half to even, to 15

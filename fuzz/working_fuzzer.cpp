@@ -35,6 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const WorkingOutcome outcome = WorkOut(equation, places);
     CheckKind(outcome);
+    if (const auto* working = std::get_if<Working>(&outcome)) {
+        CheckNoFaults(FormulaFaults(*working));
+    }
     // A text Calculate calls invalid is invalid here too, and the other way round.
     FUZZ_CHECK(std::holds_alternative<InvalidQuadratic>(outcome) ==
                std::holds_alternative<InvalidQuadratic>(SolveQuadratic(equation, u"2")));
@@ -51,6 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const ExactRoots roots = SolveExactly(*quadratic);
     CheckNoFaults(ExactRootFaults(*quadratic, roots));
-    CheckNoFaults(RoundedRootFaults(roots, RoundedRoots(roots, places), places));
+    CheckNoFaults(RoundedRootFaults(roots, RoundedRootLines(roots, places), places));
     return 0;
 }

@@ -97,13 +97,13 @@ void GraphWindow::paintEvent(QPaintEvent* event) {
 void Plot(AppContext& app) {
     try {
         const QString equation = app.EquationText();
-        const ParseOutcome parsed = ParseQuadratic(equation.toStdU16String());
+        const SplitOutcome parsed = SplitEquation(equation.toStdU16String());
         if (std::holds_alternative<InvalidQuadratic>(parsed)) {
             app.Messages().Show(InvalidQuadraticMessage());
             return;
         }
         const auto* coefficients = std::get_if<QuadraticCoefficients>(&parsed);
-        if (coefficients == nullptr) { // MalformedTerm: the window is not touched
+        if (coefficients == nullptr) { // the window is not touched
             app.Messages().Show(EquationFailedMessage());
             return;
         }

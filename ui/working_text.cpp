@@ -34,6 +34,9 @@ const char* Template(WorkingStep step) {
         return QT_TRANSLATE_NOOP("Working", "Rounded: %1 or %2");
     case WorkingStep::RoundedRoot:
         return QT_TRANSLATE_NOOP("Working", "Rounded: %1");
+    case WorkingStep::ImaginaryPartRoundsToZero:
+        return QT_TRANSLATE_NOOP("Working", "The imaginary part is not 0, but it rounds to 0 at "
+                                            "this accuracy: the roots are not real.");
     case WorkingStep::Minimum:
         return QT_TRANSLATE_NOOP("Working", "Turning point: minimum at %1; axis of symmetry %2");
     case WorkingStep::Maximum:
@@ -95,12 +98,12 @@ void AddLine(WorkingText& text, const WorkingLine& line, bool rightToLeft) {
     const char* words = Template(line.step);
     const QString translated = QCoreApplication::translate(kContext, words);
     text.plain << Filled(translated, line.formulas, [rightToLeft](const Formula& f) {
-        const QString plain = QString::fromStdU16String(f.plain);
+        const QString plain = QString::fromStdU16String(math::PlainText(f));
         // Left-to-right isolate … pop directional isolate.
         return rightToLeft ? QChar(0x2066) + plain + QChar(0x2069) : plain;
     });
     text.latex << Filled(EscapedForLatex(translated), line.formulas, [](const Formula& f) {
-        return u'$' + QString::fromStdU16String(f.latex) + u'$';
+        return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
     });
 }
 

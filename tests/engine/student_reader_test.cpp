@@ -1,5 +1,5 @@
 #include "engine/calculate_form.hpp"
-#include "engine/student_exact.hpp"
+#include "engine/exact/student_sums.hpp"
 #include "test_text.hpp"
 
 #include <array>

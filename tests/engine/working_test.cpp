@@ -1,8 +1,9 @@
-#include "engine/square_factors.hpp"
-#include "engine/working.hpp"
+#include "engine/exact/square_factors.hpp"
+#include "engine/exact/working.hpp"
 #include "fuzz/working_checks.hpp"
 #include "test_text.hpp"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -14,8 +15,9 @@ using testing::Utf8;
 
 // The text after the last " = " of a formula: where a chain of working ends.
 std::u16string Result(const Formula& formula) {
-    const std::size_t equals = formula.plain.rfind(u" = ");
-    return equals == std::u16string::npos ? formula.plain : formula.plain.substr(equals + 3);
+    const std::u16string plain = math::PlainText(formula);
+    const std::size_t equals = plain.rfind(u" = ");
+    return equals == std::u16string::npos ? plain : plain.substr(equals + 3);
 }
 
 const WorkingLine* Find(const Working& working, std::initializer_list<WorkingStep> steps) {
@@ -31,7 +33,7 @@ struct WorkingCase {
     const char* equation;
     unsigned places;
     std::u16string exact;                // the roots' simplest form; " | " between two
-    std::vector<std::u16string> rounded; // as the Rounded line writes them
+    std::vector<std::u16string> rounded; // the Rounded line's formulas
     char16_t separator = u'.';
 };
 
@@ -46,6 +48,9 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     const WorkingOutcome outcome = WorkOut(U16(c.equation), c.places, c.separator);
     ASSERT_TRUE(std::holds_alternative<Working>(outcome)) << outcome.index();
     const Working& working = std::get<Working>(outcome);
+    for (const std::string& fault : fuzz::FormulaFaults(working)) {
+        ADD_FAILURE() << fault;
+    }
 
     const WorkingLine* roots =
         Find(working, {WorkingStep::Roots, WorkingStep::TwoRoots, WorkingStep::DoubleRoot,
@@ -60,18 +65,22 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     const WorkingLine* rounded =
         Find(working, {WorkingStep::RoundedRoots, WorkingStep::RoundedRoot});
     ASSERT_NE(rounded, nullptr);
-    std::vector<std::u16string> shown;
+    std::vector<std::u16string> shown, values;
     for (const Formula& root : rounded->formulas) {
-        shown.push_back(root.plain.substr(std::u16string_view(u"x \u2248 ").size()));
+        shown.push_back(math::PlainText(root));
+        values.push_back(shown.back().substr(std::u16string_view(u"x = ").size()));
     }
     EXPECT_EQ(shown, c.rounded);
 
-    // Where the Solution window shows the roots, it shows these texts.
+    // Where the Solution window shows the roots, it shows these texts, in its own order.
     const SolveOutcome solved =
         SolveQuadratic(U16(c.equation), U16(std::to_string(c.places)), c.separator);
     if (const auto* solution = std::get_if<Roots>(&solved)) {
-        EXPECT_EQ(std::vector<std::u16string>({solution->plus, solution->minus}),
-                  shown.size() == 1 ? std::vector<std::u16string>(2, shown[0]) : shown);
+        std::vector<std::u16string> solutionTexts = {solution->plus, solution->minus};
+        values.resize(2, values.front());
+        std::ranges::sort(solutionTexts);
+        std::ranges::sort(values);
+        EXPECT_EQ(solutionTexts, values);
     }
 
     const ExactReadOutcome read = ReadExactQuadratic(U16(c.equation), c.separator);
@@ -81,8 +90,8 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
         for (const std::string& fault : fuzz::ExactRootFaults(quadratic, exactRoots)) {
             ADD_FAILURE() << fault;
         }
-        for (const std::string& fault :
-             fuzz::RoundedRootFaults(exactRoots, RoundedRoots(exactRoots, c.places), c.places)) {
+        for (const std::string& fault : fuzz::RoundedRootFaults(
+                 exactRoots, RoundedRootLines(exactRoots, c.places), c.places)) {
             ADD_FAILURE() << fault;
         }
     }
@@ -96,31 +105,57 @@ std::string WorkingCaseName(const ::testing::TestParamInfo<WorkingCase>& row) {
 INSTANTIATE_TEST_SUITE_P(
     Students, WorkingTest,
     ::testing::Values(
-        WorkingCase{"10X^2-2X-3", 2, u"(1 \u00B1 \u221A31)/10", {u"0.66", u"-0.46"}},
-        WorkingCase{"10X^2-2X-3", 3, u"(1 \u00B1 \u221A31)/10", {u"0.657", u"-0.457"}},
-        WorkingCase{"2X^2-3X-2", 2, u"2 | -0.5", {u"2", u"-0.5"}},
-        WorkingCase{"3X^2+5X-2", 2, u"1/3 | -2", {u"0.33", u"-2"}},
-        WorkingCase{"X^2-2X-1", 2, u"1 \u00B1 \u221A2", {u"2.41", u"-0.41"}},
-        WorkingCase{"X^2+0X-3", 2, u"\u00B1\u221A3", {u"1.73", u"-1.73"}},
-        WorkingCase{"16X^2+24X-41", 2, u"(-3 \u00B1 5\u221A2)/4", {u"1.02", u"-2.52"}},
-        WorkingCase{"X^2+2X+5", 2, u"-1 \u00B1 2i", {u"-1 \u00B1 2i"}},
-        WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"-0.5 \u00B1 0.87i"}},
-        WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"\u00B10.9i"}},
-        WorkingCase{"X^2-2X+1", 2, u"1", {u"1"}},
+        WorkingCase{
+            "10X^2-2X-3", 2, u"(1 \u00B1 \u221A31)/10", {u"x \u2248 0.66", u"x \u2248 -0.46"}},
+        WorkingCase{
+            "10X^2-2X-3", 3, u"(1 \u00B1 \u221A31)/10", {u"x \u2248 0.657", u"x \u2248 -0.457"}},
+        WorkingCase{"2X^2-3X-2", 2, u"2 | -0.5", {u"x = 2", u"x = -0.5"}},
+        // "=" where rounding leaves a root as it is, root by root.
+        WorkingCase{"x^2-5x+6", 2, u"3 | 2", {u"x = 3", u"x = 2"}},
+        WorkingCase{"3X^2+5X-2", 2, u"1/3 | -2", {u"x \u2248 0.33", u"x = -2"}},
+        WorkingCase{"X^2-2X-1", 2, u"1 \u00B1 \u221A2", {u"x \u2248 2.41", u"x \u2248 -0.41"}},
+        WorkingCase{"X^2+0X-3", 2, u"\u00B1\u221A3", {u"x \u2248 1.73", u"x \u2248 -1.73"}},
+        WorkingCase{
+            "16X^2+24X-41", 2, u"(-3 \u00B1 5\u221A2)/4", {u"x \u2248 1.02", u"x \u2248 -2.52"}},
+        WorkingCase{"X^2+2X+5", 2, u"-1 \u00B1 2i", {u"x = -1 \u00B1 2i"}},
+        // Rational parts are written as they are, p ± qi, not over a common denominator.
+        WorkingCase{"X^2+2X+1.01", 2, u"-1 \u00B1 0.1i", {u"x = -1 \u00B1 0.1i"}},
+        WorkingCase{"2X^2-2X+5", 2, u"0.5 \u00B1 1.5i", {u"x = 0.5 \u00B1 1.5i"}},
+        WorkingCase{"X^2+X+1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"x \u2248 -0.5 \u00B1 0.87i"}},
+        // Rounded complex roots keep their real part, and an imaginary part that rounds to 0
+        // is said not to be 0, half to even as the real part: -1 ± 0.1i, -0.5 ± 0.5i.
+        WorkingCase{"4X^2+0X+3", 1, u"\u00B1i\u221A3/2", {u"x \u2248 0 \u00B1 0.9i"}},
+        WorkingCase{"X^2+2X+1.01", 0, u"-1 \u00B1 0.1i", {u"x \u2248 -1 \u00B1 0i"}},
+        WorkingCase{"4X^2+4X+2", 0, u"-0.5 \u00B1 0.5i", {u"x \u2248 0 \u00B1 0i"}},
+        WorkingCase{"X^2-2X+1", 2, u"1", {u"x = 1"}},
         // The square of a prime 6k + 1 taken out from beside a prime above 10^6.
-        WorkingCase{"X^2+0X-49000147", 2, u"\u00B17\u221A1000003", {u"7000.01", u"-7000.01"}},
+        WorkingCase{"X^2+0X-49000147",
+                    2,
+                    u"\u00B17\u221A1000003",
+                    {u"x \u2248 7000.01", u"x \u2248 -7000.01"}},
         // An imaginary part of exactly 0.25 rounds to the even 0.2, not up to 0.3.
-        WorkingCase{"X^2+2X+1.0625", 1, u"(-4 \u00B1 i)/4", {u"-1 \u00B1 0.2i"}},
+        WorkingCase{"X^2+2X+1.0625", 1, u"-1 \u00B1 0.25i", {u"x \u2248 -1 \u00B1 0.2i"}},
         // A double root exactly halfway rounds to the even neighbour, as Calculate rounds it.
-        WorkingCase{"X^2-5X+6.25", 0, u"2.5", {u"2"}},
-        // With a negative a the plus root is the smaller one, as Calculate has it.
-        WorkingCase{"-2X^2+3X+2", 2, u"-0.5 | 2", {u"-0.5", u"2"}},
-        WorkingCase{"0.5X^2+1.25X-3", 2, u"1.5 | -4", {u"1.5", u"-4"}},
-        WorkingCase{"1e3X^2+1X-1", 3, u"(-1 \u00B1 \u221A4001)/2000", {u"0.031", u"-0.032"}},
+        WorkingCase{"X^2-5X+6.25", 0, u"2.5", {u"x \u2248 2"}},
+        // The rounded roots in the order of the exact line's ±: with a negative a, the one
+        // written first there, (p + q√d)/r, is the larger irrational root, and of two rational
+        // roots the smaller, as the exact line lists them.
+        WorkingCase{
+            "-3x^2+x+1", 2, u"(1 \u00B1 \u221A13)/6", {u"x \u2248 0.77", u"x \u2248 -0.43"}},
+        WorkingCase{"-2X^2+3X+2", 2, u"-0.5 | 2", {u"x = -0.5", u"x = 2"}},
+        WorkingCase{"0.5X^2+1.25X-3", 2, u"1.5 | -4", {u"x = 1.5", u"x = -4"}},
+        WorkingCase{"1e3X^2+1X-1",
+                    3,
+                    u"(-1 \u00B1 \u221A4001)/2000",
+                    {u"x \u2248 0.031", u"x \u2248 -0.032"}},
         // Beyond the 16 bits that Calculate rounds through.
-        WorkingCase{"X^2-400X+1", 2, u"200 \u00B1 \u221A39999", {u"400", u"0"}},
-        WorkingCase{"0X^2+2X-4", 2, u"2", {u"2"}},
-        WorkingCase{"2,5X^2-2X-3", 2, u"(2 \u00B1 \u221A34)/5", {u"1,57", u"-0,77"}, u','}),
+        WorkingCase{"X^2-400X+1", 2, u"200 \u00B1 \u221A39999", {u"x \u2248 400", u"x \u2248 0"}},
+        WorkingCase{"0X^2+2X-4", 2, u"2", {u"x = 2"}},
+        WorkingCase{"2,5X^2-2X-3",
+                    2,
+                    u"(2 \u00B1 \u221A34)/5",
+                    {u"x \u2248 1,57", u"x \u2248 -0,77"},
+                    u','}),
     WorkingCaseName);
 
 // The whole working of the equation Veltrix starts with, as a student would write it.
@@ -130,20 +165,20 @@ TEST(WorkingLinesTest, WriteTheDefaultEquationOut) {
     for (const WorkingLine& line : working) {
         std::string text;
         for (const Formula& formula : line.formulas) {
-            text += (text.empty() ? "" : " | ") + Utf8(formula.plain);
+            text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
         }
         plain.push_back(text);
     }
     EXPECT_EQ(plain, (std::vector<std::string>{
                          "y = 10x² − 2x − 3 | a = 10, b = -2, c = -3",
                          "b² − 4ac = (-2)² − 4·10·(-3) = 124",
-                         "x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10",
+                         "x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10",
                          "x ≈ 0.66 | x ≈ -0.46",
                          "(0.1, -3.1) | x = 0.1",
                          "(0, -3)",
                          "y = 10(x − 0.1)² − 3.1",
                      }));
-    EXPECT_EQ(working[2].formulas[0].latex,
+    EXPECT_EQ(math::Latex(working[2].formulas[0]),
               u"x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{2 \\pm \\sqrt{124}}{20} = "
               u"\\frac{1 \\pm \\sqrt{31}}{10}");
 }
@@ -169,8 +204,8 @@ TEST_P(WorkingFormTest, WritesTheStep) {
     ASSERT_NE(line, nullptr);
     std::string plain, latex;
     for (const Formula& formula : line->formulas) {
-        plain += (plain.empty() ? "" : " | ") + Utf8(formula.plain);
-        latex += (latex.empty() ? "" : " | ") + Utf8(formula.latex);
+        plain += (plain.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+        latex += (latex.empty() ? "" : " | ") + Utf8(math::Latex(formula));
     }
     EXPECT_EQ(plain, c.plain);
     EXPECT_EQ(latex, c.latex);
@@ -187,14 +222,24 @@ INSTANTIATE_TEST_SUITE_P(
                  "y = 3(x + \\frac{5}{6})^2 - \\frac{49}{12}"},
         FormCase{"-2X^2+3X+2", WorkingStep::FactoredForm, "y = -2(x + 0.5)(x − 2)",
                  "y = -2(x + 0.5)(x - 2)"},
+        // Under the bar in a line of text, 2a and a negative number are in parentheses.
+        FormCase{
+            "-2X^2+3X+2", WorkingStep::TwoRoots,
+            "x = (−b ± √(b² − 4ac))/(2a) = (-3 ± √25)/(-4) = -0.5 | x = 2",
+            "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-3 \\pm \\sqrt{25}}{-4} = -0.5 | "
+            "x = 2"},
         FormCase{"2X^2-6X+0", WorkingStep::FactoredForm, "y = 2x(x − 3)", "y = 2x(x - 3)"},
         FormCase{"X^2-2X+1", WorkingStep::FactoredForm, "y = (x − 1)²", "y = (x - 1)^2"},
         FormCase{"-1X^2+0X+0", WorkingStep::Equation, "y = -x² | a = -1, b = 0, c = 0",
                  "y = -x^2 | a = -1, b = 0, c = 0"},
         FormCase{"X^2+2X+5", WorkingStep::ComplexRoots,
-                 "x = (−b ± √(b² − 4ac))/2a = (-2 ± √(-16))/2 = -1 ± 2i",
+                 "x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
                  "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-2 \\pm \\sqrt{-16}}{2} = -1 "
                  "\\pm 2i"},
+        FormCase{"9X^2-6X+2", WorkingStep::ComplexRoots,
+                 "x = (−b ± √(b² − 4ac))/(2a) = (6 ± √(-36))/18 = 1/3 ± (1/3)i",
+                 "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{6 \\pm \\sqrt{-36}}{18} = "
+                 "\\frac{1}{3} \\pm \\frac{1}{3}i"},
         // Where the decimal separator is a comma, the list separator is a semicolon.
         FormCase{"2,5X^2-2X-3", WorkingStep::Minimum, "(0,4; -3,4) | x = 0,4",
                  "(0{,}4; -3{,}4) | x = 0{,}4", u','},

@@ -137,7 +137,7 @@ shown=$("${headless[@]}" "$program" --help) || fail "--help exited with status $
     fail "--help lacks the usage line, an option or Qt's own: '$shown'"
 shown=$("${headless[@]}" LC_ALL=C "$program" --working 10X^2-2X-3) ||
     fail "--working exited with status $?"
-grep -qxF 'Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10' <<<"$shown" ||
+grep -qxF 'Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10' <<<"$shown" ||
     fail "--working printed '$shown'"
 shown=$(echo 10X^2-2X-3 | "${headless[@]}" LC_ALL=C "$program" --working - --latex) ||
     fail "--working - --latex exited with status $?"

@@ -458,7 +458,7 @@ TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
     auto& lines = Find<QPlainTextEdit>(*app.Windows().FindByName("Form6"), "Lines");
     const QString roots = lines.toPlainText().split(u'\n').value(2);
     EXPECT_TRUE(roots.contains(QChar(0x2066) +
-                               QStringLiteral("x = (−b ± √(b² − 4ac))/2a = (2 ± "
+                               QStringLiteral("x = (−b ± √(b² − 4ac))/(2a) = (2 ± "
                                               "√124)/20 = (1 ± √31)/10") +
                                QChar(0x2069)))
         << roots.toStdString();

@@ -52,7 +52,7 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(working));
     EXPECT_EQ(working->windowTitle(), "Working");
     EXPECT_EQ(Line(*working, "Roots:"),
-              "Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √124)/20 = (1 ± √31)/10");
+              "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10");
     // Every line is in view: the window grew for them.
     const auto& lines = Find<QPlainTextEdit>(*working, "Lines");
     EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
@@ -120,7 +120,13 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
     ASSERT_NE(working, nullptr);
     TypeEquation("X^2+2X+5");
     EXPECT_EQ(Line(*working, "Roots:"),
-              "Roots: x = (−b ± √(b² − 4ac))/2a = (-2 ± √(-16))/2 = -1 ± 2i, two complex roots");
+              "Roots: x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(-16))/2 = -1 ± 2i, two complex roots");
+    TypeEquation("X^2+2X+1.01");
+    ChooseAccuracy(0);
+    EXPECT_EQ(
+        working->Lines().mid(3, 2),
+        (QStringList{"Rounded: x ≈ -1 ± 0i", "The imaginary part is not 0, but it rounds to 0 "
+                                             "at this accuracy: the roots are not real."}));
     TypeEquation("10X^2-2X-3");
     ChooseAccuracy(3);
     EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.657 or x ≈ -0.457");
@@ -145,7 +151,7 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
     QTest::keyClick(working, Qt::Key_C, Qt::ControlModifier);
     const QStringList plain = QGuiApplication::clipboard()->text().split('\n');
     EXPECT_EQ(plain, working->Lines());
-    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/2a = (2 ± √0)/2 = 1, a double root");
+    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √0)/2 = 1, a double root");
 
     working->findChild<QAction*>("CopyLatex")->trigger();
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));

@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>هذه المعاملات أطول من أن تُحسب بدقة، لذا تُعرض بصيغة عشرية فقط.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>الجزء التخيلي لا يساوي 0، لكنه يُقرَّب إلى 0 بهذه الدقة: الجذران ليسا حقيقيين.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Diese Koeffizienten sind zu lang, um exakt mit ihnen zu rechnen; sie werden daher nur als Dezimalzahlen angezeigt.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>Der Imaginärteil ist nicht 0, wird bei dieser Genauigkeit aber auf 0 gerundet: Die Nullstellen sind nicht reell.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Estos coeficientes son demasiado largos para calcular con ellos de forma exacta, por lo que solo se muestran como números decimales.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>La parte imaginaria no es 0, pero con esta precisión se redondea a 0: las raíces no son reales.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

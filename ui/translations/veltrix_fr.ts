@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Ces coefficients sont trop longs pour un calcul exact&#xa0;; ils ne sont donc donnés qu’en écriture décimale.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>La partie imaginaire n’est pas nulle, mais elle est arrondie à 0 à cette précision&#xa0;: les racines ne sont pas réelles.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Questi coefficienti sono troppo lunghi per un calcolo esatto, quindi sono mostrati solo come numeri decimali.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>La parte immaginaria non è 0, ma con questa precisione viene arrotondata a 0: le soluzioni non sono reali.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

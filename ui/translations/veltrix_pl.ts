@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Te współczynniki są zbyt długie do dokładnych obliczeń, dlatego pokazano je tylko w postaci dziesiętnej.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>Część urojona nie jest równa 0, ale przy tej dokładności zaokrągla się do 0: pierwiastki nie są rzeczywiste.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Estes coeficientes são longos demais para calcular de forma exata, por isso são mostrados apenas como números decimais.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>A parte imaginária não é 0, mas é arredondada para 0 nesta precisão: as raízes não são reais.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -127,6 +127,10 @@
         <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
         <translation>Эти коэффициенты слишком длинные для точных вычислений, поэтому они показаны только в виде десятичных дробей.</translation>
     </message>
+    <message>
+        <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
+        <translation>Мнимая часть не равна 0, но при этой точности округляется до 0: корни не являются действительными.</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

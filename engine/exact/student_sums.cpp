@@ -1,4 +1,4 @@
-#include "engine/student_exact.hpp"
+#include "engine/exact/student_sums.hpp"
 
 #include <algorithm>
 #include <map>

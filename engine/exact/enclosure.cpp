@@ -1,4 +1,4 @@
-#include "engine/enclosure.hpp"
+#include "engine/exact/enclosure.hpp"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "engine/exact.hpp"
+#include "engine/exact/rationals.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -138,6 +138,12 @@ mpz_class RoundScaled(const mpq_class& value, unsigned places) {
         ++whole;
     }
     return whole;
+}
+
+bool EndsWithin(const mpq_class& value, unsigned places) {
+    // value·10^places is whole where the denominator, in lowest terms, divides 10^places.
+    const mpz_class power = PowerOfTen(places);
+    return mpz_divisible_p(power.get_mpz_t(), value.get_den_mpz_t()) != 0;
 }
 
 mpz_class RoundScaledSurd(const mpz_class& p, const mpz_class& t, const mpz_class& d,

@@ -1,4 +1,4 @@
-#include "engine/square_factors.hpp"
+#include "engine/exact/square_factors.hpp"
 
 #include <climits>
 #include <cstdint>

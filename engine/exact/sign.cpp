@@ -1,4 +1,4 @@
-#include "engine/exact_sign.hpp"
+#include "engine/exact/sign.hpp"
 
 #include <algorithm>
 #include <vector>

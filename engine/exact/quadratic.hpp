@@ -2,9 +2,7 @@
 #pragma once
 
 #include "engine/conversions.hpp"
-#include "engine/exact.hpp"
-#include "engine/parser.hpp"
-#include "engine/solver.hpp"
+#include "engine/outcomes.hpp"
 
 #include <gmpxx.h>
 #include <string_view>

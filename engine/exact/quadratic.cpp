@@ -1,6 +1,8 @@
-#include "engine/exact_quadratic.hpp"
+#include "engine/exact/quadratic.hpp"
 
-#include "engine/square_factors.hpp"
+#include "engine/exact/rationals.hpp"
+#include "engine/exact/square_factors.hpp"
+#include "engine/parser.hpp"
 
 #include <array>
 #include <optional>
@@ -26,14 +28,15 @@ std::array<mpz_class, 3> WholeCoefficients(const ExactQuadratic& q) {
     return whole;
 }
 
+// The exact value of a coefficient that CoefficientValue has read, or nothing where it is too
+// long. Its text splits: SplitDecimal reads the grammar that TextToNumber reads.
 std::optional<mpq_class> ExactOrNothing(const Coefficient& coefficient, char16_t separator,
                                         bool& tooLong) {
     if (const double* number = std::get_if<double>(&coefficient)) {
         return mpq_class(*number);
     }
-    const std::optional<DecimalParts> parts =
-        SplitDecimal(std::get<std::u16string>(coefficient), separator);
-    const ExactOutcome exact = parts ? ExactValueOf(*parts) : ExactOutcome(TooLong{});
+    const ExactOutcome exact =
+        ExactValueOf(*SplitDecimal(std::get<std::u16string>(coefficient), separator));
     if (const auto* value = std::get_if<mpq_class>(&exact)) {
         return *value;
     }
@@ -44,12 +47,12 @@ std::optional<mpq_class> ExactOrNothing(const Coefficient& coefficient, char16_t
 } // namespace
 
 ExactReadOutcome ReadExactQuadratic(std::u16string_view equation, char16_t separator) {
-    const ParseOutcome parsed = ParseQuadratic(equation);
+    const SplitOutcome parsed = SplitEquation(equation);
     if (std::holds_alternative<InvalidQuadratic>(parsed)) {
         return InvalidQuadratic{};
     }
     const auto* split = std::get_if<QuadraticCoefficients>(&parsed);
-    if (split == nullptr) { // MalformedTerm
+    if (split == nullptr) {
         return EvaluationFailed{};
     }
     const std::optional<double> a = CoefficientValue(split->a, separator);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/conversions.hpp"
+#include "engine/outcomes.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,16 +14,6 @@
 #include <variant>
 
 namespace veltrix {
-
-// How many decimal digits an exact value may take when it is written out: its significant
-// digits and the zeros before the point, or its places after the point. Beyond it the working
-// would take too long to compute and to read.
-inline constexpr std::size_t kMaxExactDigits = 400;
-
-// The value would take more digits than the limit.
-struct TooLong {
-    friend bool operator==(TooLong, TooLong) = default;
-};
 
 using ExactOutcome = std::variant<mpq_class, TooLong>;
 
@@ -57,6 +48,9 @@ std::u16string ScaledText(const mpz_class& n, unsigned places, char16_t separato
 
 // The whole number nearest to value·10^places, an exact half going to the even neighbour.
 mpz_class RoundScaled(const mpq_class& value, unsigned places);
+
+// Whether the value has no more than `places` decimal places, so that rounding leaves it as it is.
+bool EndsWithin(const mpq_class& value, unsigned places);
 
 // The same for the irrational (p + t·√d)/r, where d > 1 has no square factor and r > 0. It is
 // never exactly halfway, so the nearest whole number is floor(value·10^places + 1/2).
