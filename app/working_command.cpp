@@ -37,8 +37,8 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
     const ui::WorkingText text = ui::WorkingTextOf(
         equation, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
     // UTF-8, as Qt writes every 8-bit text on these systems, whatever the locale.
-    if (!text.failure.isEmpty()) {
-        std::fputs((text.failure + u'\n').toUtf8().constData(), stderr);
+    if (!text.worked) {
+        std::fputs((ui::PlainTextOf(text) + u'\n').toUtf8().constData(), stderr);
         return EXIT_FAILURE;
     }
     const QString printed = commandLine.latex ? ui::LatexOf(text) : ui::PlainTextOf(text) + u'\n';

@@ -94,17 +94,18 @@ QString Filled(QString words, const std::vector<Formula>& formulas, Wrap wrap) {
     return words;
 }
 
-void AddLine(WorkingText& text, const WorkingLine& line, bool rightToLeft) {
-    const char* words = Template(line.step);
-    const QString translated = QCoreApplication::translate(kContext, words);
-    text.plain << Filled(translated, line.formulas, [rightToLeft](const Formula& f) {
-        const QString plain = QString::fromStdU16String(math::PlainText(f));
-        // Left-to-right isolate … pop directional isolate.
-        return rightToLeft ? QChar(0x2066) + plain + QChar(0x2069) : plain;
-    });
-    text.latex << Filled(EscapedForLatex(translated), line.formulas, [](const Formula& f) {
-        return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
-    });
+WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formulas,
+                       bool rightToLeft) {
+    return {words, formulas,
+            Filled(words, formulas,
+                   [rightToLeft](const Formula& f) {
+                       const QString plain = QString::fromStdU16String(math::PlainText(f));
+                       // Left-to-right isolate … pop directional isolate.
+                       return rightToLeft ? QChar(0x2066) + plain + QChar(0x2069) : plain;
+                   }),
+            Filled(EscapedForLatex(words), formulas, [](const Formula& f) {
+                return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
+            })};
 }
 
 } // namespace
@@ -115,24 +116,32 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
         WorkOut(equation.toStdU16String(), static_cast<unsigned>(places), separator);
     WorkingText text;
     if (std::holds_alternative<InvalidQuadratic>(outcome)) {
-        text.failure = InvalidQuadraticMessage();
+        text.lines.push_back(LineOf(InvalidQuadraticMessage(), {}, rightToLeft));
     } else if (std::holds_alternative<EvaluationFailed>(outcome)) {
-        text.failure = EquationFailedMessage();
+        text.lines.push_back(LineOf(EquationFailedMessage(), {}, rightToLeft));
     } else {
         for (const WorkingLine& line : std::get<Working>(outcome)) {
-            AddLine(text, line, rightToLeft);
+            const QString words = QCoreApplication::translate(kContext, Template(line.step));
+            text.lines.push_back(LineOf(words, line.formulas, rightToLeft));
         }
+        text.worked = true;
     }
     return text;
 }
 
 QString PlainTextOf(const WorkingText& text) {
-    return text.failure.isEmpty() ? text.plain.join(u'\n') : text.failure;
+    QStringList lines;
+    for (const WorkingTextLine& line : text.lines) {
+        lines << line.plain;
+    }
+    return lines.join(u'\n');
 }
 
 QString LatexOf(const WorkingText& text) {
-    const QStringList lines =
-        text.failure.isEmpty() ? text.latex : QStringList{EscapedForLatex(text.failure)};
+    QStringList lines;
+    for (const WorkingTextLine& line : text.lines) {
+        lines << line.latex;
+    }
     return lines.join(QStringLiteral("\n\n")) + u'\n';
 }
 

@@ -3,16 +3,29 @@
 // line's --working both write it so.
 #pragma once
 
+#include "engine/formula.hpp"
+
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace veltrix::ui {
 
+// One line of the working: a step's words in the user's language with its formulas in them.
+struct WorkingTextLine {
+    // The words, "%1", "%2" … standing where the formulas go; a line without formulas is its
+    // words alone.
+    QString words;
+    std::vector<math::Formula> formulas;
+    QString plain; // the words with each formula's plain text, as a plain-text copy takes them
+    QString latex; // the words made safe for LaTeX, each formula in $…$
+};
+
 struct WorkingText {
-    QStringList plain; // one line a step, as the window shows it
-    QStringList latex; // the same lines as LaTeX source, formulas in $…$
-    // Why there is no working: the message Calculate gives for the equation; empty otherwise.
-    QString failure;
+    // Every line the window shows: the working, or why there is none.
+    std::vector<WorkingTextLine> lines;
+    // Whether the lines are a working; otherwise they say why there is none.
+    bool worked = false;
 };
 
 // The working of `equation` at `places` decimal places, numbers written with `separator`. Where
