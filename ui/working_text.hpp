@@ -4,9 +4,11 @@
 #pragma once
 
 #include "engine/formula.hpp"
+#include "engine/sketch.hpp"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace veltrix::ui {
@@ -26,6 +28,9 @@ struct WorkingText {
     std::vector<WorkingTextLine> lines;
     // Whether the lines are a working; otherwise they say why there is none.
     bool worked = false;
+    // The curve and its points of interest, for the sketch below the lines; nothing where there
+    // is no curve to draw.
+    std::optional<SketchInput> sketch;
 };
 
 // The working of `equation` at `places` decimal places, numbers written with `separator`. Where
