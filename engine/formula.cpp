@@ -1,5 +1,7 @@
 #include "engine/formula.hpp"
 
+#include "engine/text_concat.hpp"
+
 #include <algorithm>
 
 namespace veltrix::math {
@@ -38,7 +40,7 @@ std::u16string ItemSeparator(ListSeparator separator) {
 // The plain text of a part, in parentheses where `needs` says the line needs them.
 std::u16string PlainOf(const Part& part, bool needs) {
     const std::u16string text = PlainText(*part);
-    return needs ? u"(" + text + u")" : text;
+    return needs ? Concat({u"(", text, u")"}) : text;
 }
 
 std::u16string PlainSign(Sign sign) {
@@ -78,13 +80,13 @@ std::u16string Plain(const Sum& sum) {
     std::u16string text = sum.leading ? PlainSign(*sum.leading) : u"";
     text += PlainText(*sum.first);
     for (const Term& term : sum.rest) {
-        text += u" " + PlainSign(term.sign) + u" " + PlainText(*term.operand);
+        text += Concat({u" ", PlainSign(term.sign), u" ", PlainText(*term.operand)});
     }
     return text;
 }
 
 std::u16string Plain(const Negative& negative) {
-    return u"-" + PlainText(*negative.operand);
+    return Concat({u"-", PlainText(*negative.operand)});
 }
 
 // A fraction among factors, or as a power's base, keeps its bar to itself: 4·(1/3), (1/3)i.
@@ -112,7 +114,7 @@ std::u16string Plain(const Fraction& fraction) {
 }
 
 std::u16string Plain(const SquareRoot& root) {
-    return u"\u221A" + PlainOf(root.radicand, !StandsAlone(*root.radicand));
+    return Concat({u"\u221A", PlainOf(root.radicand, !StandsAlone(*root.radicand))});
 }
 
 std::u16string Plain(const Power& power) {
@@ -120,7 +122,7 @@ std::u16string Plain(const Power& power) {
 }
 
 std::u16string Plain(const Group& group) {
-    return u"(" + PlainText(*group.inner) + u")";
+    return Concat({u"(", PlainText(*group.inner), u")"});
 }
 
 std::u16string Plain(const Chain& chain) {
@@ -186,13 +188,13 @@ std::u16string LatexOf(const Sum& sum) {
     }
     text += Latex(*sum.first);
     for (const Term& term : sum.rest) {
-        text += u" " + LatexSign(term.sign) + u" " + Latex(*term.operand);
+        text += Concat({u" ", LatexSign(term.sign), u" ", Latex(*term.operand)});
     }
     return text;
 }
 
 std::u16string LatexOf(const Negative& negative) {
-    return u"-" + Latex(*negative.operand);
+    return Concat({u"-", Latex(*negative.operand)});
 }
 
 std::u16string LatexOf(const Product& product) {
@@ -200,20 +202,22 @@ std::u16string LatexOf(const Product& product) {
 }
 
 std::u16string LatexOf(const Fraction& fraction) {
-    return u"\\frac{" + Latex(*fraction.numerator) + u"}{" + Latex(*fraction.denominator) + u"}";
+    return Concat(
+        {u"\\frac{", Latex(*fraction.numerator), u"}{", Latex(*fraction.denominator), u"}"});
 }
 
 std::u16string LatexOf(const SquareRoot& root) {
-    return u"\\sqrt{" + Latex(*root.radicand) + u"}";
+    return Concat({u"\\sqrt{", Latex(*root.radicand), u"}"});
 }
 
 std::u16string LatexOf(const Power& power) {
     const std::u16string exponent = Latex(*power.exponent);
-    return Latex(*power.base) + u"^" + (exponent.size() == 1 ? exponent : u"{" + exponent + u"}");
+    return Concat({Latex(*power.base), u"^",
+                   exponent.size() == 1 ? exponent : Concat({u"{", exponent, u"}"})});
 }
 
 std::u16string LatexOf(const Group& group) {
-    return u"(" + Latex(*group.inner) + u")";
+    return Concat({u"(", Latex(*group.inner), u")"});
 }
 
 std::u16string LatexOf(const Chain& chain) {

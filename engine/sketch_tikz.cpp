@@ -1,5 +1,7 @@
 #include "engine/sketch_tikz.hpp"
 
+#include "engine/text_concat.hpp"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -188,11 +190,11 @@ std::u16string Centimetres(double units) {
 
 // A point of the plan on the page, whose y grows upward.
 std::u16string At(PicturePoint p) {
-    return u"(" + Centimetres(p.x) + u"," + Centimetres(kSketchHeight - p.y) + u")";
+    return Concat({u"(", Centimetres(p.x), u",", Centimetres(kSketchHeight - p.y), u")"});
 }
 
 std::u16string Line(PicturePoint from, PicturePoint to) {
-    return u"\\draw " + At(from) + u" -- " + At(to) + u";\n";
+    return Concat({u"\\draw ", At(from), u" -- ", At(to), u";\n"});
 }
 
 std::u16string Node(const PictureBox& box, std::u16string_view text, char16_t separator) {
