@@ -1,6 +1,7 @@
 #include "engine/student_reader.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 namespace veltrix {
@@ -62,6 +63,24 @@ RefusalReason Misfit(char16_t c) {
         return RefusalReason::Bracket;
     }
     return IsLetter(c) ? RefusalReason::OtherLetter : RefusalReason::UnexpectedCharacter;
+}
+
+// The most an exponent may be: SplitDecimal holds a larger one at this, which would change the
+// number the text gives.
+constexpr std::uint64_t kLargestExponent = 1'000'000'000;
+
+// Where a number's exponent lies beyond kLargestExponent, the offset of its "e"; else nothing.
+std::optional<std::size_t> ExponentBeyondLimit(std::u16string_view number) {
+    const std::size_t e = number.find_first_of(u"eE");
+    if (e == std::u16string_view::npos) {
+        return std::nullopt;
+    }
+    std::size_t digit = number.find_first_not_of(u"+-0", e + 1);
+    std::uint64_t value = 0;
+    for (; digit < number.size() && value <= kLargestExponent; ++digit) {
+        value = value * 10 + static_cast<std::uint64_t>(number[digit] - u'0');
+    }
+    return value > kLargestExponent ? std::optional(e) : std::nullopt;
 }
 
 // The power's value once past 2 only needs to stay past it: held at this cap.
@@ -199,7 +218,11 @@ class Reader {
     // A number, and the x after it where one follows.
     Step ReadNumberedTerm(bool negative) {
         const std::size_t start = pos_;
-        std::optional<DecimalParts> number = SplitDecimal(ScanNumber(), separator_);
+        const std::u16string_view text = ScanNumber();
+        if (const std::optional<std::size_t> e = ExponentBeyondLimit(text)) {
+            return Refusal{RefusalReason::ExponentTooLarge, start + *e};
+        }
+        std::optional<DecimalParts> number = SplitDecimal(text, separator_);
         if (!number) { // the scan follows SplitDecimal's grammar, so this is not expected
             return Refusal{RefusalReason::UnexpectedCharacter, start};
         }

@@ -30,7 +30,8 @@ namespace veltrix {
 // The terms are moved to the left of "=" (x^2 = 3x - 2 is x² − 3x + 2 = 0), unless the left side
 // holds only numbers: then they are moved to the right, so that 6 = x^2 + x reads as x² + x − 6,
 // the function the student meant. Terms are kept as written, not summed, because a number may be
-// too long for an exact value (exact/rationals.hpp): exact/student_sums.hpp sums them where it is not.
+// too long for an exact value (exact/rationals.hpp): exact/student_sums.hpp sums them where it is
+// not.
 struct StudentEquation {
     std::vector<DecimalParts> a, b, c;
 };
@@ -50,6 +51,8 @@ enum class RefusalReason {
     Bracket,             // brackets, which the equation never needs: "(x+1)^2", "2(x+1)"
     UnexpectedCharacter, // a character that belongs to no number or operator, or a power that
                          // follows no x: "2 & 3", "2^2", "x.", an emoji
+    ExponentTooLarge,    // an exponent beyond ±1000000000, which SplitDecimal would hold there
+                         // and so change the number: "1e-2000000000"
 };
 
 struct Refusal {

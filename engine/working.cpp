@@ -1,9 +1,13 @@
 #include "engine/working.hpp"
 
+#include "engine/bounded_quadratic.hpp"
+#include "engine/calculate_form.hpp"
 #include "engine/conversions.hpp"
 #include "engine/exact/rationals.hpp"
+#include "engine/exact/student_sums.hpp"
 #include "engine/exact/working.hpp"
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -50,8 +54,12 @@ Formula Squared(Formula base) {
     return {Power{std::move(base), Text(u"2")}};
 }
 
-Formula Equals(Formula left, Formula right) {
-    return {Chain{std::move(left), {{Relation::Equals, std::move(right)}}}};
+Formula Equals(Formula left, Formula right, Relation relation = Relation::Equals) {
+    return {Chain{std::move(left), {{relation, std::move(right)}}}};
+}
+
+Formula Approximately(Formula left, Formula right) {
+    return Equals(std::move(left), std::move(right), Relation::Approximately);
 }
 
 // The first term alone where no other follows it.
@@ -86,8 +94,10 @@ Formula Monomial(const Coefficient& coefficient, const std::optional<Formula>& v
     return coefficient.unit ? *variable : Formula{Product{{coefficient.magnitude, *variable}}};
 }
 
-// y = ax² + bx + c with its terms of 0 left out; y = 0 where every term is.
-Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c) {
+// y = ax² + bx + c with its terms of 0 left out; y = 0 where every term is. y ≈ … where a
+// coefficient is shown rounded.
+Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c,
+                   Relation relation = Relation::Equals) {
     std::optional<Formula> first;
     std::vector<Term> rest;
     const std::pair<const Coefficient&, std::optional<Formula>> terms[] = {
@@ -103,13 +113,20 @@ Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient
             rest.push_back({coefficient.sign < 0 ? Sign::Minus : Sign::Plus, std::move(term)});
         }
     }
-    return Equals(Letter(u'y'), first ? SumOf(std::move(*first), std::move(rest)) : Text(u"0"));
+    return Equals(Letter(u'y'), first ? SumOf(std::move(*first), std::move(rest)) : Text(u"0"),
+                  relation);
 }
 
-Formula CoefficientList(Formula a, Formula b, Formula c, char16_t separator) {
-    return {List{{Equals(Letter(u'a'), std::move(a)), Equals(Letter(u'b'), std::move(b)),
-                  Equals(Letter(u'c'), std::move(c))},
-                 ListSeparatorFor(separator)}};
+// a = 10, b = -2, c = -3; "≈" for a coefficient shown rounded.
+Formula CoefficientList(Formula a, Formula b, Formula c, char16_t separator,
+                        std::array<bool, 3> exact = {true, true, true}) {
+    const auto item = [&exact](std::size_t i, char16_t name, Formula value) {
+        return Equals(Letter(name), std::move(value),
+                      exact[i] ? Relation::Equals : Relation::Approximately);
+    };
+    return {List{
+        {item(0, u'a', std::move(a)), item(1, u'b', std::move(b)), item(2, u'c', std::move(c))},
+        ListSeparatorFor(separator)}};
 }
 
 WorkingLine EquationLine(const ExactQuadratic& q, char16_t sep) {
@@ -118,16 +135,13 @@ WorkingLine EquationLine(const ExactQuadratic& q, char16_t sep) {
              CoefficientList(Value(q.a, sep), Value(q.b, sep), Value(q.c, sep), sep)}};
 }
 
-// Too long to work with exactly: the equation and its coefficients as doubles.
-Working DecimalWorking(const DecimalQuadratic& q, char16_t sep) {
-    const auto number = [sep](double v) { return Text(NumberToText(v, sep)); };
-    const auto term = [&](double v) {
-        return Coefficient{v < 0 ? -1 : (v > 0 ? 1 : 0), number(v < 0 ? -v : v), v == 1 || v == -1};
+// The equation as Calculate reads a text, its coefficients the doubles it computes with.
+Formula CalculateEquation(const DoubleCoefficients& q, char16_t sep) {
+    const auto term = [sep](double v) {
+        return Coefficient{v < 0 ? -1 : (v > 0 ? 1 : 0), Text(NumberToText(v < 0 ? -v : v, sep)),
+                           v == 1 || v == -1};
     };
-    return {{WorkingStep::Equation,
-             {EquationOf(term(q.a), term(q.b), term(q.c)),
-              CoefficientList(number(q.a), number(q.b), number(q.c), sep)}},
-            {WorkingStep::TooLongToWorkOut, {}}};
+    return EquationOf(term(q.a), term(q.b), term(q.c));
 }
 
 // b² − 4ac
@@ -374,18 +388,285 @@ Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separ
     return working;
 }
 
+namespace {
+
+// How Calculate reads a text the working refuses, where it reads it at all.
+std::optional<WorkingLine> CalculateReadingLine(std::u16string_view text, char16_t sep) {
+    const std::optional<DoubleCoefficients> reads = CalculateReading(text, sep);
+    if (!reads) {
+        return std::nullopt;
+    }
+    return WorkingLine{WorkingStep::CalculateReadsAs, {CalculateEquation(*reads, sep)}};
+}
+
+// How Calculate reads a text the working reads, where that differs; and what to type for it.
+std::optional<WorkingLine> CalculateLine(std::u16string_view text, const StudentEquation& equation,
+                                         char16_t sep) {
+    const CalculateFacts facts = CompareWithCalculate(text, equation, sep);
+    if (facts.readsTheSame) {
+        return std::nullopt;
+    }
+    const std::u16string typed = facts.calculateForm.value_or(u"");
+    if (facts.calculateReads) {
+        const Formula reads = CalculateEquation(*facts.calculateReads, sep);
+        if (facts.calculateForm) {
+            return WorkingLine{WorkingStep::CalculateReadsOtherwise, {reads}, typed};
+        }
+        return WorkingLine{WorkingStep::CalculateReadsAs, {reads}};
+    }
+    if (facts.calculateForm) {
+        return WorkingLine{WorkingStep::CalculateCannotRead, {}, typed};
+    }
+    return WorkingLine{WorkingStep::CalculateCannotReadAtAll, {}};
+}
+
+Formula Shown(const ShownValue& value) {
+    return Text(value.significant);
+}
+
+Formula RoundedText(const ShownValue& value) {
+    return Text(value.rounded);
+}
+
+// A shown coefficient as a term of the equation.
+Coefficient TermOf(const ShownCoefficient& k) {
+    const std::u16string& text = k.value.significant;
+    const std::u16string magnitude = k.sign < 0 ? text.substr(1) : text;
+    return {k.sign, Text(magnitude), k.exact && magnitude == u"1"};
+}
+
+// The equation and its coefficients, "≈" where one's digits are more than are shown.
+WorkingLine BoundedEquationLine(const std::array<ShownCoefficient, 3>& k, char16_t sep) {
+    const bool exact = k[0].exact && k[1].exact && k[2].exact;
+    return {WorkingStep::Equation,
+            {EquationOf(TermOf(k[0]), TermOf(k[1]), TermOf(k[2]),
+                        exact ? Relation::Equals : Relation::Approximately),
+             CoefficientList(Shown(k[0].value), Shown(k[1].value), Shown(k[2].value), sep,
+                             {k[0].exact, k[1].exact, k[2].exact})}};
+}
+
+// p ± qi
+Formula ComplexPair(Formula real, Formula imaginary) {
+    return SumOf(std::move(real), {{Sign::PlusMinus, TimesI(std::move(imaginary))}});
+}
+
+void AddBoundedRoots(Working& working, const BoundedRoots& roots) {
+    const Formula x = Letter(u'x');
+    if (const auto* real = std::get_if<BoundedRealRoots>(&roots)) {
+        working.push_back(
+            {WorkingStep::TwoRoots,
+             {Approximately(x, Shown(real->plus)), Approximately(x, Shown(real->minus))}});
+        working.push_back({WorkingStep::RoundedRoots,
+                           {Approximately(x, RoundedText(real->plus)),
+                            Approximately(x, RoundedText(real->minus))}});
+    } else if (const auto* twice = std::get_if<BoundedDoubleRoot>(&roots)) {
+        working.push_back({WorkingStep::DoubleRoot, {Approximately(x, Shown(twice->root))}});
+        working.push_back({WorkingStep::RoundedRoot, {Approximately(x, RoundedText(twice->root))}});
+    } else {
+        const auto& complex = std::get<BoundedComplexRoots>(roots);
+        working.push_back(
+            {WorkingStep::ComplexRoots,
+             {Approximately(x, ComplexPair(Shown(complex.real), Shown(complex.imaginary)))}});
+        working.push_back({WorkingStep::RoundedRoot,
+                           {Approximately(x, ComplexPair(RoundedText(complex.real),
+                                                         RoundedText(complex.imaginary)))}});
+        if (complex.imaginary.rounded == u"0") {
+            working.push_back({WorkingStep::ImaginaryPartRoundsToZero, {}});
+        }
+    }
+}
+
+void AddBoundedParabola(Working& working, const BoundedParabola& curve, int aSign, char16_t sep) {
+    working.push_back({WorkingStep::Discriminant,
+                       {Approximately(GeneralDiscriminant(), Shown(curve.discriminant))}});
+    AddBoundedRoots(working, curve.roots);
+    working.push_back({aSign > 0 ? WorkingStep::MinimumNear : WorkingStep::MaximumNear,
+                       {Point(RoundedText(curve.turningX), RoundedText(curve.turningY), sep),
+                        Approximately(Letter(u'x'), RoundedText(curve.turningX))}});
+}
+
+void AddBoundedLine(Working& working, const BoundedLine& line, const ShownCoefficient& c) {
+    working.push_back({WorkingStep::NotAQuadratic, {Equals(Letter(u'a'), Text(u"0"))}});
+    if (line.root) {
+        const Formula general =
+            SumOf(Formula{Fraction{Letter(u'c'), Letter(u'b')}}, {}, Sign::Minus);
+        working.push_back({WorkingStep::LineRoot,
+                           {Formula{Chain{Letter(u'x'),
+                                          {{Relation::Equals, general},
+                                           {Relation::Approximately, Shown(*line.root)}}}}}});
+        working.push_back(
+            {WorkingStep::RoundedRoot, {Approximately(Letter(u'x'), RoundedText(*line.root))}});
+    } else {
+        working.push_back(
+            {c.sign == 0 ? WorkingStep::EveryXIsARoot : WorkingStep::LineWithoutRoot, {}});
+    }
+}
+
+// The working of coefficients too long for exact forms, every value shown rounded.
+Working BoundedLines(const BoundedWorking& bounded, char16_t sep) {
+    const auto& [a, b, c] = bounded.coefficients;
+    Working working{BoundedEquationLine(bounded.coefficients, sep),
+                    {WorkingStep::TooLongToWorkOut, {}}};
+    if (const auto* parabola = std::get_if<BoundedParabola>(&bounded.curve)) {
+        AddBoundedParabola(working, *parabola, a.sign, sep);
+    } else {
+        AddBoundedLine(working, std::get<BoundedLine>(bounded.curve), c);
+    }
+    if (c.exact) {
+        working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Shown(c.value), sep)}});
+    } else {
+        working.push_back(
+            {WorkingStep::CrossesYAxisNear, {Point(Text(u"0"), RoundedText(c.value), sep)}});
+    }
+    return working;
+}
+
+std::u16string Widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+std::u16string PointLabel(const std::u16string& x, const std::u16string& y, char16_t sep) {
+    return math::PlainText(Point(Text(x), Text(y), sep));
+}
+
+// The sketch's points from the bounded values, labelled as the lines round them. `rootLabels`
+// replace the rounded roots' texts, in the order plus, minus, where the lines wrote them from
+// exact values.
+SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16string>& rootLabels,
+                     char16_t sep) {
+    const auto& [a, b, c] = bounded.coefficients;
+    SketchInput input{Widened(a.value.approximate),
+                      Widened(b.value.approximate),
+                      Widened(c.value.approximate),
+                      {},
+                      false,
+                      sep};
+    const auto root = [&](SketchPointKind kind, const ShownValue& x, std::size_t i) {
+        input.points.push_back({kind, Widened(x.approximate), u"0",
+                                i < rootLabels.size() ? rootLabels[i] : x.rounded});
+    };
+    if (const auto* parabola = std::get_if<BoundedParabola>(&bounded.curve)) {
+        input.points.push_back(
+            {a.sign > 0 ? SketchPointKind::Minimum : SketchPointKind::Maximum,
+             Widened(parabola->turningX.approximate), Widened(parabola->turningY.approximate),
+             PointLabel(parabola->turningX.rounded, parabola->turningY.rounded, sep)});
+        if (const auto* real = std::get_if<BoundedRealRoots>(&parabola->roots)) {
+            root(SketchPointKind::Root, real->plus, 0);
+            root(SketchPointKind::Root, real->minus, 1);
+        } else if (const auto* twice = std::get_if<BoundedDoubleRoot>(&parabola->roots)) {
+            root(SketchPointKind::DoubleRoot, twice->root, 0);
+        } else {
+            input.complexRoots = true;
+        }
+    } else if (const auto& line = std::get<BoundedLine>(bounded.curve); line.root) {
+        root(SketchPointKind::LineRoot, *line.root, 0);
+    }
+    input.points.push_back({SketchPointKind::YIntercept, u"0", Widened(c.value.approximate),
+                            PointLabel(u"0", c.value.rounded, sep)});
+    return input;
+}
+
+// The value after the last relation of a rounded root's formula: "0.66" of x ≈ 0.66.
+std::u16string RoundedValueText(const Formula& formula) {
+    const auto& chain = std::get<Chain>(formula.node);
+    return math::PlainText(*chain.rest.back().side);
+}
+
+// The real roots as the exact lines round them, in the bounded working's order: plus, minus.
+// Two rational roots are listed plus first; two irrational ones larger first, which is the plus
+// root where a > 0.
+std::vector<std::u16string> ExactRootLabels(const Working& working, const ExactQuadratic& q) {
+    std::vector<std::u16string> labels;
+    bool irrational = false;
+    for (const WorkingLine& line : working) {
+        irrational = irrational || line.step == WorkingStep::Roots;
+        if (line.step == WorkingStep::RoundedRoots ||
+            (line.step == WorkingStep::RoundedRoot && line.formulas.size() == 1)) {
+            for (const Formula& formula : line.formulas) {
+                labels.push_back(RoundedValueText(formula));
+            }
+            break;
+        }
+    }
+    if (irrational && q.a < 0 && labels.size() == 2) {
+        std::swap(labels[0], labels[1]);
+    }
+    return labels;
+}
+
+// A terminating rational as the parts of the decimal that writes it, with its digits kept.
+struct DecimalOf {
+    explicit DecimalOf(const mpq_class& value) : scaled(ScaledDigitsOf(value)) {}
+    DecimalParts Parts() const { return {scaled.negative, scaled.digits, {}, scaled.exponent}; }
+    ScaledDigits scaled;
+};
+
+SketchedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t sep) {
+    Working working = WorkOut(q, places, sep);
+    const DecimalOf a(q.a), b(q.b), c(q.c);
+    const BoundedWorking bounded = WorkOutBounded({a.Parts(), b.Parts(), c.Parts()}, places, sep);
+    SketchInput sketch = SketchOf(bounded, ExactRootLabels(working, q), sep);
+    return {std::move(working), std::move(sketch)};
+}
+
+// The one number of a coefficient's terms, for the bounded working: its only term, or their
+// exact sum where each term fits an exact value; nothing otherwise.
+std::optional<DecimalParts> OneNumber(const std::vector<DecimalParts>& terms,
+                                      std::optional<DecimalOf>& sum) {
+    if (terms.empty()) {
+        return DecimalParts{false, u"0", {}, 0};
+    }
+    if (terms.size() == 1) {
+        return terms.front();
+    }
+    ExactOutcome exact = ExactSum(terms);
+    if (const auto* value = std::get_if<mpq_class>(&exact)) {
+        sum.emplace(*value);
+        return sum->Parts();
+    }
+    return std::nullopt;
+}
+
+SketchedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places, char16_t sep) {
+    std::array<std::optional<DecimalOf>, 3> sums;
+    const std::optional<DecimalParts> a = OneNumber(equation.a, sums[0]);
+    const std::optional<DecimalParts> b = OneNumber(equation.b, sums[1]);
+    const std::optional<DecimalParts> c = OneNumber(equation.c, sums[2]);
+    if (!a || !b || !c) {
+        return {TermsTooLongToAdd{}, std::nullopt};
+    }
+    const BoundedWorking bounded = WorkOutBounded({*a, *b, *c}, places, sep);
+    return {BoundedLines(bounded, sep), SketchOf(bounded, {}, sep)};
+}
+
+SketchedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
+    const auto exact = ExactStudentQuadratic(equation);
+    if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
+        return ExactWorking(*quadratic, places, sep);
+    }
+    return BoundedWorkingOf(equation, places, sep);
+}
+
+} // namespace
+
+SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
+                                  char16_t separator) {
+    const StudentReadOutcome read = ReadStudentEquation(equation, separator);
+    if (const auto* refusal = std::get_if<Refusal>(&read)) {
+        return {UnreadableText{*refusal, CalculateReadingLine(equation, separator)}, std::nullopt};
+    }
+    const auto& student = std::get<StudentEquation>(read);
+    SketchedWorking worked = WorkOutRead(student, places, separator);
+    if (auto* working = std::get_if<Working>(&worked.outcome)) {
+        if (std::optional<WorkingLine> calculate = CalculateLine(equation, student, separator)) {
+            working->insert(working->begin(), std::move(*calculate));
+        }
+    }
+    return worked;
+}
+
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator) {
-    const ExactReadOutcome read = ReadExactQuadratic(equation, separator);
-    if (const auto* exact = std::get_if<ExactQuadratic>(&read)) {
-        return WorkOut(*exact, places, separator);
-    }
-    if (const auto* decimal = std::get_if<DecimalQuadratic>(&read)) {
-        return DecimalWorking(*decimal, separator);
-    }
-    if (std::holds_alternative<InvalidQuadratic>(read)) {
-        return InvalidQuadratic{};
-    }
-    return EvaluationFailed{};
+    return WorkOutWithSketch(equation, places, separator).outcome;
 }
 
 } // namespace veltrix

@@ -1,7 +1,7 @@
 #include "ui/working_text.hpp"
 
+#include "engine/sketch_tikz.hpp"
 #include "engine/working.hpp"
-#include "ui/message_boxes.hpp"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -15,6 +15,17 @@ constexpr char kContext[] = "Working";
 // The words of each step; %1 and %2 stand for its formulas.
 const char* Template(WorkingStep step) {
     switch (step) {
+    case WorkingStep::CalculateReadsAs:
+        return QT_TRANSLATE_NOOP("Working", "Calculate reads this text as %1");
+    case WorkingStep::CalculateReadsOtherwise:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Calculate reads this text as %1; for the equation worked out "
+                                 "here, type %2");
+    case WorkingStep::CalculateCannotRead:
+        return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text; for it, type %1");
+    case WorkingStep::CalculateCannotReadAtAll:
+        return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text, nor any other for "
+                                            "this equation: a coefficient is beyond its range.");
     case WorkingStep::Equation:
         return QT_TRANSLATE_NOOP("Working", "Equation: %1, where %2");
     case WorkingStep::NotAQuadratic:
@@ -54,10 +65,55 @@ const char* Template(WorkingStep step) {
     case WorkingStep::EveryXIsARoot:
         return QT_TRANSLATE_NOOP("Working", "Every x is a root: the line is the x axis.");
     case WorkingStep::TooLongToWorkOut:
-        return QT_TRANSLATE_NOOP("Working", "These coefficients are too long to work with "
-                                            "exactly, so they are shown as decimals only.");
+        return QT_TRANSLATE_NOOP("Working", "The exact forms are left out: the coefficients are "
+                                            "too long to work with exactly.");
+    case WorkingStep::MinimumNear:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Turning point: minimum at about %1; axis of symmetry %2");
+    case WorkingStep::MaximumNear:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Turning point: maximum at about %1; axis of symmetry %2");
+    case WorkingStep::CrossesYAxisNear:
+        return QT_TRANSLATE_NOOP("Working", "Crosses the y axis at about %1");
     }
     return "";
+}
+
+// What the reader found where it stopped, said after "cannot read this text:".
+const char* ReasonWords(RefusalReason reason) {
+    switch (reason) {
+    case RefusalReason::EmptySide:
+        return QT_TRANSLATE_NOOP("Working", "a side of the equation is empty");
+    case RefusalReason::MissingTerm:
+        return QT_TRANSLATE_NOOP("Working", "a sign with no term after it");
+    case RefusalReason::MissingOperator:
+        return QT_TRANSLATE_NOOP("Working", "two terms with no sign between them");
+    case RefusalReason::NumberAfterX:
+        return QT_TRANSLATE_NOOP("Working", "a number right after x");
+    case RefusalReason::PowerAboveTwo:
+        return QT_TRANSLATE_NOOP("Working", "a power of x above 2");
+    case RefusalReason::NegativePower:
+        return QT_TRANSLATE_NOOP("Working", "a negative power of x");
+    case RefusalReason::PowerNotWhole:
+        return QT_TRANSLATE_NOOP("Working", "a power that is not a whole number");
+    case RefusalReason::MisplacedTimes:
+        return QT_TRANSLATE_NOOP("Working", "a \"*\" that is not between a number and x");
+    case RefusalReason::SecondEquals:
+        return QT_TRANSLATE_NOOP("Working", "a second \"=\"");
+    case RefusalReason::OtherLetter:
+        return QT_TRANSLATE_NOOP("Working", "a letter other than x");
+    case RefusalReason::Bracket:
+        return QT_TRANSLATE_NOOP("Working", "a bracket");
+    case RefusalReason::UnexpectedCharacter:
+        return QT_TRANSLATE_NOOP("Working", "a character that has no place in an equation");
+    case RefusalReason::ExponentTooLarge:
+        return QT_TRANSLATE_NOOP("Working", "an exponent beyond 1000000000");
+    }
+    return "";
+}
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
 }
 
 // LaTeX's special characters in the words of a line; the "%1" of a formula stays.
@@ -80,6 +136,12 @@ QString EscapedForLatex(const QString& words) {
     return escaped + words.mid(from);
 }
 
+// A formula or a text to type as a left-to-right run where the language reads from the right
+// (left-to-right isolate … pop directional isolate), so that it keeps its order in the words.
+QString Isolated(const QString& text, bool rightToLeft) {
+    return rightToLeft ? QChar(0x2066) + text + QChar(0x2069) : text;
+}
+
 // The words with their formulas put in; `wrap` sets each formula apart.
 template <class Wrap>
 QString Filled(QString words, const std::vector<Formula>& formulas, Wrap wrap) {
@@ -99,32 +161,60 @@ WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formula
     return {words, formulas,
             Filled(words, formulas,
                    [rightToLeft](const Formula& f) {
-                       const QString plain = QString::fromStdU16String(math::PlainText(f));
-                       // Left-to-right isolate … pop directional isolate.
-                       return rightToLeft ? QChar(0x2066) + plain + QChar(0x2069) : plain;
+                       return Isolated(QString::fromStdU16String(math::PlainText(f)), rightToLeft);
                    }),
             Filled(EscapedForLatex(words), formulas, [](const Formula& f) {
                 return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
             })};
 }
 
+// A step's line: its words, with the text to type, if any, after its formulas.
+WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft) {
+    QString words = Translated(Template(line.step));
+    if (!line.typed.empty()) {
+        const QString marker = QStringLiteral("%%1").arg(line.formulas.size() + 1);
+        words.replace(marker, Isolated(QString::fromStdU16String(line.typed), rightToLeft));
+    }
+    return LineOf(words, line.formulas, rightToLeft);
+}
+
+// Why the text cannot be read, at its place counted in characters from 1; then how Calculate
+// reads it, where it can.
+std::vector<WorkingTextLine> RefusalLines(const QString& equation, const UnreadableText& refusal,
+                                          bool rightToLeft) {
+    const auto before = static_cast<qsizetype>(refusal.refusal.position);
+    const qsizetype character = QStringView(equation).first(before).toUcs4().size() + 1;
+    const QString words =
+        Translated(QT_TRANSLATE_NOOP("Working", "The working cannot read this text: %1, at "
+                                                "character %2"))
+            .arg(Translated(ReasonWords(refusal.refusal.reason)), QString::number(character));
+    std::vector<WorkingTextLine> lines = {LineOf(words, {}, rightToLeft)};
+    if (refusal.calculate) {
+        lines.push_back(StepLine(*refusal.calculate, rightToLeft));
+    }
+    return lines;
+}
+
 } // namespace
 
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
                           bool rightToLeft) {
-    const WorkingOutcome outcome =
-        WorkOut(equation.toStdU16String(), static_cast<unsigned>(places), separator);
+    SketchedWorking worked =
+        WorkOutWithSketch(equation.toStdU16String(), static_cast<unsigned>(places), separator);
     WorkingText text;
-    if (std::holds_alternative<InvalidQuadratic>(outcome)) {
-        text.lines.push_back(LineOf(InvalidQuadraticMessage(), {}, rightToLeft));
-    } else if (std::holds_alternative<EvaluationFailed>(outcome)) {
-        text.lines.push_back(LineOf(EquationFailedMessage(), {}, rightToLeft));
+    if (const auto* refusal = std::get_if<UnreadableText>(&worked.outcome)) {
+        text.lines = RefusalLines(equation, *refusal, rightToLeft);
+    } else if (std::holds_alternative<TermsTooLongToAdd>(worked.outcome)) {
+        text.lines.push_back(LineOf(
+            Translated(QT_TRANSLATE_NOOP("Working", "The working cannot add up these terms: one "
+                                                    "of them is too long to work with exactly.")),
+            {}, rightToLeft));
     } else {
-        for (const WorkingLine& line : std::get<Working>(outcome)) {
-            const QString words = QCoreApplication::translate(kContext, Template(line.step));
-            text.lines.push_back(LineOf(words, line.formulas, rightToLeft));
+        for (const WorkingLine& line : std::get<Working>(worked.outcome)) {
+            text.lines.push_back(StepLine(line, rightToLeft));
         }
         text.worked = true;
+        text.sketch = std::move(worked.sketch);
     }
     return text;
 }
@@ -142,7 +232,19 @@ QString LatexOf(const WorkingText& text) {
     for (const WorkingTextLine& line : text.lines) {
         lines << line.latex;
     }
-    return lines.join(QStringLiteral("\n\n")) + u'\n';
+    QString latex = lines.join(QStringLiteral("\n\n")) + u'\n';
+    if (text.sketch) {
+        // Planned with LaTeX's own text widths; the picture begins with a comment that says it
+        // needs \usepackage{tikz} and nothing else.
+        const char16_t separator = text.sketch->separator;
+        const SketchOutcome plan = PlanSketch(*text.sketch, [separator](std::u16string_view t) {
+            return LatexTextExtent(t, separator);
+        });
+        if (const auto* picture = std::get_if<SketchPlan>(&plan)) {
+            latex += u'\n' + QString::fromStdU16String(TikzPicture(*picture));
+        }
+    }
+    return latex;
 }
 
 } // namespace veltrix::ui

@@ -132,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{u"2 * 3", Refusal{Why::MisplacedTimes, 2}},
         ReadCase{u"", Refusal{Why::EmptySide, 0}}, ReadCase{u"= x", Refusal{Why::EmptySide, 0}},
         ReadCase{u"x = ", Refusal{Why::EmptySide, 4}},
-        ReadCase{u"x & 1", Refusal{Why::UnexpectedCharacter, 2}}));
+        ReadCase{u"x & 1", Refusal{Why::UnexpectedCharacter, 2}},
+        // An exponent that SplitDecimal would hold at ±10^9, changing the number.
+        ReadCase{u"x^2+1e-0001000000001x", Refusal{Why::ExponentTooLarge, 5}}));
 
 } // namespace
 } // namespace veltrix

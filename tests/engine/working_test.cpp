@@ -1,9 +1,11 @@
 #include "engine/exact/square_factors.hpp"
+#include "engine/exact/student_sums.hpp"
 #include "engine/exact/working.hpp"
 #include "fuzz/working_checks.hpp"
 #include "test_text.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -45,9 +47,9 @@ class WorkingTest : public ::testing::TestWithParam<WorkingCase> {};
 
 TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     const WorkingCase& c = GetParam();
-    const WorkingOutcome outcome = WorkOut(U16(c.equation), c.places, c.separator);
-    ASSERT_TRUE(std::holds_alternative<Working>(outcome)) << outcome.index();
-    const Working& working = std::get<Working>(outcome);
+    const SketchedWorking worked = WorkOutWithSketch(U16(c.equation), c.places, c.separator);
+    ASSERT_TRUE(std::holds_alternative<Working>(worked.outcome)) << worked.outcome.index();
+    const Working& working = std::get<Working>(worked.outcome);
     for (const std::string& fault : fuzz::FormulaFaults(working)) {
         ADD_FAILURE() << fault;
     }
@@ -72,6 +74,20 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
     }
     EXPECT_EQ(shown, c.rounded);
 
+    // The sketch labels each real root with its line's text, beside that root's own place.
+    ASSERT_TRUE(worked.sketch.has_value());
+    for (const SketchPoint& point : worked.sketch->points) {
+        const bool root = point.kind == SketchPointKind::Root ||
+                          point.kind == SketchPointKind::DoubleRoot ||
+                          point.kind == SketchPointKind::LineRoot;
+        if (root && c.separator == u'.') {
+            EXPECT_NE(std::ranges::find(values, point.label), values.end()) << Utf8(point.label);
+            EXPECT_LE(std::fabs(std::stod(Utf8(point.label)) - std::stod(Utf8(point.x))),
+                      0.5 * std::pow(10.0, -static_cast<double>(c.places)) + 1e-9)
+                << Utf8(point.label);
+        }
+    }
+
     // Where the Solution window shows the roots, it shows these texts, in its own order.
     const SolveOutcome solved =
         SolveQuadratic(U16(c.equation), U16(std::to_string(c.places)), c.separator);
@@ -83,8 +99,10 @@ TEST_P(WorkingTest, GivesExactRootsThatSolveTheEquationAndRoundThem) {
         EXPECT_EQ(solutionTexts, values);
     }
 
-    const ExactReadOutcome read = ReadExactQuadratic(U16(c.equation), c.separator);
-    const auto& quadratic = std::get<ExactQuadratic>(read);
+    const std::u16string text = U16(c.equation); // which the equation read views
+    const StudentReadOutcome read = ReadStudentEquation(text, c.separator);
+    const auto exactRead = ExactStudentQuadratic(std::get<StudentEquation>(read));
+    const auto& quadratic = std::get<ExactQuadratic>(exactRead);
     if (quadratic.a != 0 && c.separator == u'.') {
         const ExactRoots exactRoots = SolveExactly(quadratic);
         for (const std::string& fault : fuzz::ExactRootFaults(quadratic, exactRoots)) {
@@ -155,7 +173,16 @@ INSTANTIATE_TEST_SUITE_P(
                     2,
                     u"(2 \u00B1 \u221A34)/5",
                     {u"x \u2248 1,57", u"x \u2248 -0,77"},
-                    u','}),
+                    u','},
+        // As students write them: x in either case, terms in any order, "y =", "= 0", blanks,
+        // the superscript two and the minus sign of web pages.
+        WorkingCase{"x^2-4", 2, u"2 | -2", {u"x = 2", u"x = -2"}},
+        WorkingCase{"2x^2", 2, u"0", {u"x = 0"}}, WorkingCase{"-x^2+4x-4", 2, u"2", {u"x = 2"}},
+        WorkingCase{"y=x^2-5x+6", 2, u"3 | 2", {u"x = 3", u"x = 2"}},
+        WorkingCase{"x^2-5x+6=0", 2, u"3 | 2", {u"x = 3", u"x = 2"}},
+        WorkingCase{"6-5x+x^2", 2, u"3 | 2", {u"x = 3", u"x = 2"}},
+        WorkingCase{" x^2+2x-3", 2, u"1 | -3", {u"x = 1", u"x = -3"}},
+        WorkingCase{"x^2 + x + 1", 2, u"(-1 \u00B1 i\u221A3)/2", {u"x \u2248 -0.5 \u00B1 0.87i"}}),
     WorkingCaseName);
 
 // The whole working of the equation Veltrix starts with, as a student would write it.
@@ -248,8 +275,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct OutcomeCase {
     std::string equation;
-    std::optional<WorkingStep> step; // the step the working has, or nothing when it fails
+    std::optional<WorkingStep> step; // a step the working has, or nothing where it refuses
+    std::string shown = {}; // that step's formulas and text to type, or the Calculate line's
+    std::optional<Refusal> refusal = std::nullopt;
 };
+
+// A line's formulas and its text to type, " | " between them.
+std::string Shown(const WorkingLine& line) {
+    std::string shown;
+    for (const Formula& formula : line.formulas) {
+        shown += (shown.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+    }
+    return line.typed.empty() ? shown : shown + (shown.empty() ? "" : " | ") + Utf8(line.typed);
+}
 
 void PrintTo(const OutcomeCase& c, std::ostream* os) {
     *os << '"' << c.equation.substr(0, 40) << "\" (" << c.equation.size() << " characters)";
@@ -261,11 +299,18 @@ TEST_P(WorkingOutcomeTest, SaysWhatItCanWorkOut) {
     const OutcomeCase& c = GetParam();
     const WorkingOutcome outcome = WorkOut(U16(c.equation), 2);
     if (!c.step) {
-        EXPECT_FALSE(std::holds_alternative<Working>(outcome));
+        const auto* unreadable = std::get_if<UnreadableText>(&outcome);
+        ASSERT_NE(unreadable, nullptr);
+        EXPECT_EQ(unreadable->refusal, c.refusal);
+        EXPECT_EQ(unreadable->calculate ? Shown(*unreadable->calculate) : "", c.shown);
         return;
     }
     ASSERT_TRUE(std::holds_alternative<Working>(outcome));
-    EXPECT_NE(Find(std::get<Working>(outcome), {*c.step}), nullptr);
+    const WorkingLine* line = Find(std::get<Working>(outcome), {*c.step});
+    ASSERT_NE(line, nullptr);
+    if (!c.shown.empty()) {
+        EXPECT_EQ(Shown(*line), c.shown);
+    }
 }
 
 // As many places as an exact value may have.
@@ -273,21 +318,39 @@ const std::string kLongest = "0." + std::string(kMaxExactDigits - 1, '3') + "1";
 
 INSTANTIATE_TEST_SUITE_P(
     Equations, WorkingOutcomeTest,
-    ::testing::Values(OutcomeCase{"0X^2+0X+3", WorkingStep::LineWithoutRoot},
-                      OutcomeCase{"0X^2+0X+0", WorkingStep::EveryXIsARoot},
-                      OutcomeCase{"X^2-4", std::nullopt}, OutcomeCase{"X^2X+1", std::nullopt},
-                      OutcomeCase{"-X^2+2X+3", std::nullopt}, OutcomeCase{"XXX", std::nullopt},
-                      OutcomeCase{"1e400X^2+2X-3", std::nullopt},
-                      // The longest exact coefficients, and one place more.
-                      OutcomeCase{kLongest + "X^2-2X-3", WorkingStep::Roots},
-                      OutcomeCase{"1e-" + std::to_string(kMaxExactDigits) + "X^2-2X-3",
-                                  WorkingStep::Roots},
-                      OutcomeCase{kLongest + "1X^2-2X-3", WorkingStep::TooLongToWorkOut},
-                      OutcomeCase{"1e-" + std::to_string(kMaxExactDigits + 1) + "X^2-2X-3",
-                                  WorkingStep::TooLongToWorkOut},
-                      // A megabyte of digits, which the equation box takes.
-                      OutcomeCase{"0." + std::string(1'000'000, '1') + "X^2-2X-3",
-                                  WorkingStep::TooLongToWorkOut}),
+    ::testing::Values(
+        OutcomeCase{"0X^2+0X+3", WorkingStep::LineWithoutRoot},
+        OutcomeCase{"0X^2+0X+0", WorkingStep::EveryXIsARoot},
+        // How Calculate reads the text, where it reads it otherwise.
+        OutcomeCase{"x2-5x+6", std::nullopt, "y = x² + 5x + 6",
+                    Refusal{RefusalReason::NumberAfterX, 1}},
+        OutcomeCase{"x^2-4", WorkingStep::CalculateCannotRead, "X^2+0X-4"},
+        OutcomeCase{"5x+1+3x+4", WorkingStep::CalculateReadsOtherwise,
+                    "y = 5x² + 3x + 4 | 0X^2+8X+5"},
+        OutcomeCase{"X^2X+1", std::nullopt, "", Refusal{RefusalReason::MissingOperator, 3}},
+        OutcomeCase{"1e400X^2+2X-3", WorkingStep::CalculateCannotReadAtAll},
+        // Too long for the exact forms: every value rounded, none misstated.
+        OutcomeCase{"1e-401x^2+x+1", WorkingStep::Equation,
+                    "y = 1E-401x² + x + 1 | a = 1E-401, b = 1, c = 1"},
+        OutcomeCase{"1e-401x^2+x+1", WorkingStep::RoundedRoots, "x ≈ -1 | x ≈ -1E+401"},
+        OutcomeCase{"1e-401x^2+x+1", WorkingStep::MinimumNear,
+                    "(-5E+400, -2.5E+400) | x ≈ -5E+400"},
+        OutcomeCase{"1e-401x^2+1", WorkingStep::RoundedRoot, "x ≈ 0 ± 3.16227766016838E+200i"},
+        OutcomeCase{"1e-401x-1", WorkingStep::LineRoot, "x = −c/b ≈ 1E+401"},
+        OutcomeCase{kLongest + "1x^2-2x-3", WorkingStep::Equation,
+                    "y ≈ 0.333333333333333x² − 2x − 3 | a ≈ 0.333333333333333, "
+                    "b = -2, c = -3"},
+        OutcomeCase{"1e-1000000000x^2+x+1", WorkingStep::Equation,
+                    "y = 1E-1000000000x² + x + 1 | a = 1E-1000000000, b = 1, c = 1"},
+        // The longest exact coefficients, and one place more.
+        OutcomeCase{kLongest + "X^2-2X-3", WorkingStep::Roots},
+        OutcomeCase{"1e-" + std::to_string(kMaxExactDigits) + "X^2-2X-3", WorkingStep::Roots},
+        OutcomeCase{kLongest + "1X^2-2X-3", WorkingStep::TooLongToWorkOut},
+        OutcomeCase{"1e-" + std::to_string(kMaxExactDigits + 1) + "X^2-2X-3",
+                    WorkingStep::TooLongToWorkOut},
+        // A megabyte of digits, which the equation box takes.
+        OutcomeCase{"0." + std::string(1'000'000, '1') + "X^2-2X-3",
+                    WorkingStep::TooLongToWorkOut}),
     [](const auto& row) { return std::to_string(row.index); });
 
 struct SquareCase {

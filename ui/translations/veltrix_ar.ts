@@ -124,12 +124,100 @@
         <translation>كل قيمة لـ x جذر: المستقيم هو محور x نفسه.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>هذه المعاملات أطول من أن تُحسب بدقة، لذا تُعرض بصيغة عشرية فقط.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>الجزء التخيلي لا يساوي 0، لكنه يُقرَّب إلى 0 بهذه الدقة: الجذران ليسا حقيقيين.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>يقرأ «حساب» هذا النص على أنه %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>يقرأ «حساب» هذا النص على أنه %1؛ للمعادلة المحلولة هنا، اكتب %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>لا يستطيع «حساب» قراءة هذا النص؛ اكتب له %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>لا يستطيع «حساب» قراءة هذا النص ولا أي نص آخر لهذه المعادلة: أحد المعاملات خارج نطاقه.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>حُذفت الصيغ الدقيقة: المعاملات أطول من أن يُحسب بها بدقة.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>الرأس: نقطة صغرى عند %1 تقريبًا؛ محور التماثل %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>الرأس: نقطة عظمى عند %1 تقريبًا؛ محور التماثل %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>نقطة التقاطع مع محور y: %1 تقريبًا</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>أحد طرفي المعادلة فارغ</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>إشارة لا يليها حد</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>حدّان بلا إشارة بينهما</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>عدد بعد x مباشرة</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>قوة لـ x أكبر من 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>قوة سالبة لـ x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>أس ليس عددًا صحيحًا</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>«*» ليست بين عدد و x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>علامة «=» ثانية</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>حرف غير x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>قوس</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>حرف لا مكان له في معادلة</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>أس يتجاوز 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>لا تستطيع خطوات الحل قراءة هذا النص: %1، عند الحرف %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>لا تستطيع خطوات الحل جمع هذه الحدود: أحدها أطول من أن يُحسب به بدقة.</translation>
     </message>
 </context>
 <context>

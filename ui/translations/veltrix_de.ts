@@ -124,12 +124,100 @@
         <translation>Jedes x ist eine Nullstelle: Die Gerade ist die x-Achse.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Diese Koeffizienten sind zu lang, um exakt mit ihnen zu rechnen; sie werden daher nur als Dezimalzahlen angezeigt.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>Der Imaginärteil ist nicht 0, wird bei dieser Genauigkeit aber auf 0 gerundet: Die Nullstellen sind nicht reell.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>„Rechnen“ liest diesen Text als %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>„Rechnen“ liest diesen Text als %1; für die hier gerechnete Gleichung geben Sie %2 ein</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>„Rechnen“ kann diesen Text nicht lesen; geben Sie dafür %1 ein</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>„Rechnen“ kann weder diesen Text noch einen anderen für diese Gleichung lesen: Ein Koeffizient liegt außerhalb seines Bereichs.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>Die exakten Formen entfallen: Die Koeffizienten sind zu lang, um exakt mit ihnen zu rechnen.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Scheitelpunkt: Tiefpunkt bei etwa %1; Symmetrieachse %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Scheitelpunkt: Hochpunkt bei etwa %1; Symmetrieachse %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Schnittpunkt mit der y-Achse: etwa %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>eine Seite der Gleichung ist leer</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>ein Vorzeichen ohne Term danach</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>zwei Terme ohne Vorzeichen dazwischen</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>eine Zahl direkt nach x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>eine Potenz von x über 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>eine negative Potenz von x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>ein Exponent, der keine ganze Zahl ist</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>ein „*“, das nicht zwischen einer Zahl und x steht</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>ein zweites „=“</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>ein anderer Buchstabe als x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>eine Klammer</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>ein Zeichen, das in einer Gleichung keinen Platz hat</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>ein Exponent über 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>Der Rechenweg kann diesen Text nicht lesen: %1, bei Zeichen %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>Der Rechenweg kann diese Terme nicht addieren: Einer von ihnen ist zu lang, um exakt mit ihm zu rechnen.</translation>
     </message>
 </context>
 <context>

@@ -124,12 +124,100 @@
         <translation>Todo x es raíz: la recta es el eje de abscisas.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Estos coeficientes son demasiado largos para calcular con ellos de forma exacta, por lo que solo se muestran como números decimales.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>La parte imaginaria no es 0, pero con esta precisión se redondea a 0: las raíces no son reales.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>«Calcular» lee este texto como %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>«Calcular» lee este texto como %1; para la ecuación resuelta aquí, escriba %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>«Calcular» no puede leer este texto; para ese botón, escriba %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>«Calcular» no puede leer este texto ni ningún otro para esta ecuación: un coeficiente queda fuera de su rango.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>Se omiten las formas exactas: los coeficientes son demasiado largos para calcular con ellos de forma exacta.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Vértice: mínimo en aproximadamente %1; eje de simetría %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Vértice: máximo en aproximadamente %1; eje de simetría %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Corta al eje de ordenadas en aproximadamente %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>un miembro de la ecuación está vacío</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>un signo sin término detrás</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>dos términos sin signo entre ellos</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>un número justo después de x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>una potencia de x mayor que 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>una potencia negativa de x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>una potencia que no es un número entero</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>un «*» que no está entre un número y x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>un segundo «=»</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>una letra distinta de x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>un paréntesis o corchete</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>un carácter que no tiene cabida en una ecuación</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>un exponente mayor que 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>El desarrollo no puede leer este texto: %1, en el carácter %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>El desarrollo no puede sumar estos términos: uno de ellos es demasiado largo para calcular con él de forma exacta.</translation>
     </message>
 </context>
 <context>

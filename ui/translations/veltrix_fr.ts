@@ -124,12 +124,100 @@
         <translation>Tout x est une racine&#xa0;: la droite est l’axe des abscisses.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Ces coefficients sont trop longs pour un calcul exact&#xa0;; ils ne sont donc donnés qu’en écriture décimale.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>La partie imaginaire n’est pas nulle, mais elle est arrondie à 0 à cette précision&#xa0;: les racines ne sont pas réelles.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>«&#xa0;Calculer&#xa0;» lit ce texte comme %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>«&#xa0;Calculer&#xa0;» lit ce texte comme %1&#xa0;; pour l’équation résolue ici, saisissez %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>«&#xa0;Calculer&#xa0;» ne peut pas lire ce texte&#xa0;; pour ce bouton, saisissez %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>«&#xa0;Calculer&#xa0;» ne peut lire ni ce texte ni aucun autre pour cette équation&#xa0;: un coefficient sort de son domaine.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>Les formes exactes sont omises&#xa0;: les coefficients sont trop longs pour un calcul exact.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Sommet&#xa0;: minimum vers %1&#xa0;; axe de symétrie d’équation %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Sommet&#xa0;: maximum vers %1&#xa0;; axe de symétrie d’équation %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Intersection avec l’axe des ordonnées&#xa0;: environ %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>un membre de l’équation est vide</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>un signe sans terme après lui</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>deux termes sans signe entre eux</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>un nombre juste après x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>une puissance de x supérieure à 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>une puissance négative de x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>une puissance qui n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>un «&#xa0;*&#xa0;» qui n’est pas entre un nombre et x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>un second «&#xa0;=&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>une lettre autre que x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>une parenthèse ou un crochet</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>un caractère qui n’a pas sa place dans une équation</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>un exposant au-delà de 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>Le détail du calcul ne peut pas lire ce texte&#xa0;: %1, au caractère %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>Le détail du calcul ne peut pas additionner ces termes&#xa0;: l’un d’eux est trop long pour un calcul exact.</translation>
     </message>
 </context>
 <context>

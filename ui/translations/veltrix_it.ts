@@ -124,12 +124,100 @@
         <translation>Ogni x è una soluzione: la retta è l’asse delle ascisse.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Questi coefficienti sono troppo lunghi per un calcolo esatto, quindi sono mostrati solo come numeri decimali.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>La parte immaginaria non è 0, ma con questa precisione viene arrotondata a 0: le soluzioni non sono reali.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>«Calcola» legge questo testo come %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>«Calcola» legge questo testo come %1; per l’equazione risolta qui, digita %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>«Calcola» non può leggere questo testo; per questo pulsante, digita %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>«Calcola» non può leggere né questo testo né altri per questa equazione: un coefficiente è fuori dal suo intervallo.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>Le forme esatte sono omesse: i coefficienti sono troppo lunghi per un calcolo esatto.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Vertice: minimo in circa %1; asse di simmetria %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Vertice: massimo in circa %1; asse di simmetria %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Interseca l’asse delle ordinate in circa %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>un membro dell’equazione è vuoto</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>un segno senza un termine dopo</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>due termini senza segno tra loro</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>un numero subito dopo x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>una potenza di x maggiore di 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>una potenza negativa di x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>una potenza che non è un numero intero</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>un «*» che non sta tra un numero e x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>un secondo «=»</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>una lettera diversa da x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>una parentesi</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>un carattere che non ha posto in un’equazione</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>un esponente oltre 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>Il procedimento non può leggere questo testo: %1, al carattere %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>Il procedimento non può sommare questi termini: uno di essi è troppo lungo per un calcolo esatto.</translation>
     </message>
 </context>
 <context>

@@ -124,12 +124,100 @@
         <translation>すべての x が解：直線は x 軸と一致します。</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>係数が長すぎて正確に計算できないため、小数でのみ表示しています。</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>虚部はこの精度では 0 に丸められますが、0 ではないため、解は実数ではありません。</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>「計算」はこのテキストを %1 と読みます</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>「計算」はこのテキストを %1 と読みます。ここで解いた式には %2 と入力してください</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>「計算」はこのテキストを読めません。%1 と入力してください</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>「計算」はこのテキストも、この式を表す他のテキストも読めません：係数が範囲外です。</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>厳密な形は省略します：係数が長すぎて厳密に計算できません。</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>頂点：約 %1 で最小、軸：%2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>頂点：約 %1 で最大、軸：%2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>y 軸との交点：約 %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>式の片側が空</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>後に項のない符号</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>間に符号のない 2 つの項</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>x の直後の数</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>2 より大きい x の累乗</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>x の負の累乗</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>整数でない指数</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>数と x の間にない「*」</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>2 つ目の「=」</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>x 以外の文字</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>括弧</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>式に使えない文字</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>1000000000 を超える指数</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>途中式はこのテキストを読めません：%1（%2 文字目）</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>途中式はこれらの項を足せません：長すぎて厳密に計算できない項があります。</translation>
     </message>
 </context>
 <context>

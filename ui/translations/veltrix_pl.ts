@@ -124,12 +124,100 @@
         <translation>Każda liczba x jest pierwiastkiem: prosta pokrywa się z osią x.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Te współczynniki są zbyt długie do dokładnych obliczeń, dlatego pokazano je tylko w postaci dziesiętnej.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>Część urojona nie jest równa 0, ale przy tej dokładności zaokrągla się do 0: pierwiastki nie są rzeczywiste.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>„Oblicz” odczytuje ten tekst jako %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>„Oblicz” odczytuje ten tekst jako %1; dla rozwiązywanego tutaj równania wpisz %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>„Oblicz” nie może odczytać tego tekstu; aby go użyć, wpisz %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>„Oblicz” nie może odczytać ani tego tekstu, ani żadnego innego dla tego równania: współczynnik wykracza poza zakres.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>Postacie dokładne pominięto: współczynniki są zbyt długie, by liczyć na nich dokładnie.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Wierzchołek: minimum w przybliżeniu w punkcie %1; oś symetrii %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Wierzchołek: maksimum w przybliżeniu w punkcie %1; oś symetrii %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Przecina oś y w przybliżeniu w punkcie %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>jedna strona równania jest pusta</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>znak bez wyrazu po nim</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>dwa wyrazy bez znaku między nimi</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>liczba tuż po x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>potęga x większa niż 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>ujemna potęga x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>potęga, która nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>znak „*”, który nie stoi między liczbą a x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>drugi znak „=”</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>litera inna niż x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>nawias</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>znak, który nie pasuje do równania</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>wykładnik większy niż 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>Obliczenia nie mogą odczytać tego tekstu: %1, przy znaku nr %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>Obliczenia nie mogą dodać tych wyrazów: jeden z nich jest zbyt długi, by liczyć na nim dokładnie.</translation>
     </message>
 </context>
 <context>

@@ -124,12 +124,100 @@
         <translation>Todo x é raiz: a reta é o próprio eixo x.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Estes coeficientes são longos demais para calcular de forma exata, por isso são mostrados apenas como números decimais.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>A parte imaginária não é 0, mas é arredondada para 0 nesta precisão: as raízes não são reais.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>“Calcular” lê este texto como %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>“Calcular” lê este texto como %1; para a equação resolvida aqui, digite %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>“Calcular” não consegue ler este texto; para ele, digite %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>“Calcular” não consegue ler este texto nem nenhum outro para esta equação: um coeficiente está fora do seu intervalo.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>As formas exatas foram omitidas: os coeficientes são longos demais para um cálculo exato.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Vértice: mínimo em aproximadamente %1; eixo de simetria %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Vértice: máximo em aproximadamente %1; eixo de simetria %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Corta o eixo y em aproximadamente %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>um lado da equação está vazio</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>um sinal sem termo depois dele</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>dois termos sem sinal entre eles</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>um número logo depois de x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>uma potência de x maior que 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>uma potência negativa de x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>uma potência que não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>um “*” que não está entre um número e x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>um segundo “=”</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>uma letra diferente de x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>um parêntese ou colchete</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>um caractere que não pertence a uma equação</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>um expoente acima de 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>A resolução não consegue ler este texto: %1, no caractere %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>A resolução não consegue somar estes termos: um deles é longo demais para um cálculo exato.</translation>
     </message>
 </context>
 <context>

@@ -124,12 +124,100 @@
         <translation>Любое x — корень: прямая совпадает с осью x.</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>Эти коэффициенты слишком длинные для точных вычислений, поэтому они показаны только в виде десятичных дробей.</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>Мнимая часть не равна 0, но при этой точности округляется до 0: корни не являются действительными.</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>«Найти» читает этот текст как %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>«Найти» читает этот текст как %1; для решаемого здесь уравнения введите %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>«Найти» не может прочитать этот текст; для этой кнопки введите %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>«Найти» не может прочитать ни этот текст, ни другой для этого уравнения: коэффициент выходит за допустимый диапазон.</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>Точные формы опущены: коэффициенты слишком длинные для точных вычислений.</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>Вершина параболы: минимум примерно в точке %1; ось симметрии %2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>Вершина параболы: максимум примерно в точке %1; ось симметрии %2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>Точка пересечения с осью y: примерно %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>одна из частей уравнения пуста</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>знак, после которого нет слагаемого</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>два слагаемых без знака между ними</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>число сразу после x</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>степень x выше 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>отрицательная степень x</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>степень, не являющаяся целым числом</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>знак «*» не между числом и x</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>второй знак «=»</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>буква, отличная от x</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>скобка</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>символ, которому не место в уравнении</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>показатель степени больше 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>Ход решения не может прочитать этот текст: %1, символ %2</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>Ход решения не может сложить эти слагаемые: одно из них слишком длинное для точных вычислений.</translation>
     </message>
 </context>
 <context>

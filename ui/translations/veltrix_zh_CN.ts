@@ -124,12 +124,100 @@
         <translation>任意 x 都是根：直线就是 x 轴。</translation>
     </message>
     <message>
-        <source>These coefficients are too long to work with exactly, so they are shown as decimals only.</source>
-        <translation>这些系数太长，无法精确计算，因此只以小数形式显示。</translation>
-    </message>
-    <message>
         <source>The imaginary part is not 0, but it rounds to 0 at this accuracy: the roots are not real.</source>
         <translation>虚部在此精度下舍入为 0，但它并不为 0，因此这两个根不是实数根。</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1</source>
+        <translation>“计算”将此文本读作 %1</translation>
+    </message>
+    <message>
+        <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
+        <translation>“计算”将此文本读作 %1；若要求解此处的方程，请输入 %2</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text; for it, type %1</source>
+        <translation>“计算”无法读取此文本；请为它输入 %1</translation>
+    </message>
+    <message>
+        <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
+        <translation>“计算”无法读取此文本，也无法读取此方程的任何其他写法：有系数超出其范围。</translation>
+    </message>
+    <message>
+        <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
+        <translation>精确形式从略：系数过长，无法精确计算。</translation>
+    </message>
+    <message>
+        <source>Turning point: minimum at about %1; axis of symmetry %2</source>
+        <translation>顶点（最低点）：约 %1；对称轴：%2</translation>
+    </message>
+    <message>
+        <source>Turning point: maximum at about %1; axis of symmetry %2</source>
+        <translation>顶点（最高点）：约 %1；对称轴：%2</translation>
+    </message>
+    <message>
+        <source>Crosses the y axis at about %1</source>
+        <translation>与 y 轴约交于 %1</translation>
+    </message>
+    <message>
+        <source>a side of the equation is empty</source>
+        <translation>方程的一边为空</translation>
+    </message>
+    <message>
+        <source>a sign with no term after it</source>
+        <translation>符号后面没有项</translation>
+    </message>
+    <message>
+        <source>two terms with no sign between them</source>
+        <translation>两项之间没有符号</translation>
+    </message>
+    <message>
+        <source>a number right after x</source>
+        <translation>x 后面紧跟数字</translation>
+    </message>
+    <message>
+        <source>a power of x above 2</source>
+        <translation>x 的次数高于 2</translation>
+    </message>
+    <message>
+        <source>a negative power of x</source>
+        <translation>x 的负数次幂</translation>
+    </message>
+    <message>
+        <source>a power that is not a whole number</source>
+        <translation>指数不是整数</translation>
+    </message>
+    <message>
+        <source>a &quot;*&quot; that is not between a number and x</source>
+        <translation>“*”不在数字和 x 之间</translation>
+    </message>
+    <message>
+        <source>a second &quot;=&quot;</source>
+        <translation>第二个“=”</translation>
+    </message>
+    <message>
+        <source>a letter other than x</source>
+        <translation>x 以外的字母</translation>
+    </message>
+    <message>
+        <source>a bracket</source>
+        <translation>括号</translation>
+    </message>
+    <message>
+        <source>a character that has no place in an equation</source>
+        <translation>方程中不应出现的字符</translation>
+    </message>
+    <message>
+        <source>an exponent beyond 1000000000</source>
+        <translation>指数超过 1000000000</translation>
+    </message>
+    <message>
+        <source>The working cannot read this text: %1, at character %2</source>
+        <translation>解题过程无法读取此文本：%1，位于第 %2 个字符</translation>
+    </message>
+    <message>
+        <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
+        <translation>解题过程无法将这些项相加：其中一项过长，无法精确计算。</translation>
     </message>
 </context>
 <context>
