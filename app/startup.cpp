@@ -31,10 +31,12 @@ void DescribeOptions(QCommandLineParser& parser) {
                       QStringLiteral("Prints the working for <equation>, as the Working window "
                                      "shows it (the discriminant, the exact and the rounded "
                                      "roots, the turning point and the forms of the "
-                                     "equation), and exits; needs no display. Given - as "
-                                     "<equation>, reads the equation from standard input "
-                                     "instead, however long, without the line break that "
-                                     "ends it."),
+                                     "equation), and exits; needs no display. The equation "
+                                     "is read as students write it (x^2-4, y = x^2 - 5x + 6, "
+                                     "6 - 5x + x^2 = 0); a text it cannot read is named with "
+                                     "its place on standard error. Given - as <equation>, "
+                                     "reads the equation from standard input instead, "
+                                     "however long, without the line break that ends it."),
                       QStringLiteral("equation")});
     parser.addOption({kAccuracy,
                       QStringLiteral("With --working: the decimal places of the rounded roots, "
@@ -42,7 +44,7 @@ void DescribeOptions(QCommandLineParser& parser) {
                       QStringLiteral("N")});
     parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
                                              "source, as the Working window's Copy as LaTeX "
-                                             "copies it.")});
+                                             "copies it, with a TikZ sketch of the curve.")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
