@@ -134,10 +134,16 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
     app.Windows().Find<AccuracyWindow>()->close();
     EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.66 or x ≈ -0.46");
 
+    // The working reads what Calculate does not, and says what to type for Calculate; what it
+    // cannot read, it names with its place.
     TypeEquation("X^2-4");
-    EXPECT_EQ(working->Lines(), QStringList{"Invalid Quadratic"});
-    TypeEquation("-X^2+2X+3");
-    EXPECT_EQ(working->Lines(), QStringList{kCalculateFailed});
+    EXPECT_EQ(working->Lines().value(0), "Calculate cannot read this text; for it, type X^2+0X-4");
+    EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x = 2 or x = -2");
+    TypeEquation("x2-5x+6");
+    EXPECT_EQ(working->Lines(),
+              (QStringList{"The working cannot read this text: a number right after x, at "
+                           "character 2",
+                           "Calculate reads this text as y = x² + 5x + 6"}));
     EXPECT_TRUE(messages.prompts.isEmpty()) << messages.prompts.join('|').toStdString();
 }
 
@@ -155,7 +161,9 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
 
     working->findChild<QAction*>("CopyLatex")->trigger();
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
-    EXPECT_EQ(latex.size(), plain.size());
+    // The lines, then the sketch as a TikZ picture.
+    EXPECT_EQ(latex.size(), plain.size() + 1);
+    EXPECT_TRUE(latex.constLast().startsWith("% Needs \\usepackage{tikz} and nothing else."));
     EXPECT_EQ(latex.value(1), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
 }
 
