@@ -306,6 +306,9 @@ TEST_P(WorkingOutcomeTest, SaysWhatItCanWorkOut) {
         return;
     }
     ASSERT_TRUE(std::holds_alternative<Working>(outcome));
+    for (const std::string& fault : fuzz::FormulaFaults(std::get<Working>(outcome))) {
+        ADD_FAILURE() << fault;
+    }
     const WorkingLine* line = Find(std::get<Working>(outcome), {*c.step});
     ASSERT_NE(line, nullptr);
     if (!c.shown.empty()) {
