@@ -60,8 +60,12 @@ std::optional<Scaled> ReadScaled(std::u16string_view text) {
     return Normalised((parts->negative ? -whole : whole) / std::pow(10.0, count), exponent);
 }
 
-// The value in units of 10^exponent, 0 where it is far smaller.
+// The value in units of 10^exponent, 0 where it is far smaller. Zero is 0 in any unit, where
+// 0 times the overflowing power would not be a number.
 double In(Scaled value, std::int64_t exponent) {
+    if (value.significand == 0) {
+        return 0;
+    }
     const double shift =
         static_cast<double>(std::clamp<std::int64_t>(value.exponent - exponent, -400, 400));
     return value.significand * std::pow(10.0, shift);

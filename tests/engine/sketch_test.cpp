@@ -101,6 +101,14 @@ const SketchCase kCases[] = {
        {Kind::DoubleRoot, u"0", u"0", u"0"},
        {Kind::YIntercept, u"0", u"0", u"(0, 0)"}}},
      true},
+    // The turning point at x = 0 on an x axis in units of 10^-500: a zero stays 0 at any scale.
+    {"1E500X^2+1E-500",
+     {u"1E+500",
+      u"0",
+      u"1E-500",
+      {{Kind::Minimum, u"0", u"1E-500", u"(0, 0)"}, {Kind::YIntercept, u"0", u"1E-500", u"(0, 0)"}},
+      true},
+     true},
     // Roots and turning point beyond the doubles; the rounded texts are too long for any place.
     {"1E-400X^2-X",
      {u"1E-400",
