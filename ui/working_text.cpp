@@ -126,8 +126,11 @@ QString EscapedForLatex(const QString& words) {
         const QChar c = match.captured().front();
         if (c == u'\\') {
             escaped += QStringLiteral("\\textbackslash{}");
-        } else if (c == u'^' || c == u'~') {
-            escaped += u'\\' + match.captured() + QStringLiteral("{}"); // accents otherwise
+        } else if (c == u'^') {
+            // The character itself, as in a text to type (X^2+0X-4), not an accent over nothing.
+            escaped += QStringLiteral("\\textasciicircum{}");
+        } else if (c == u'~') {
+            escaped += QStringLiteral("\\textasciitilde{}");
         } else {
             escaped += u'\\' + match.captured();
         }
