@@ -399,12 +399,23 @@ std::optional<WorkingLine> CalculateReadingLine(std::u16string_view text, char16
     return WorkingLine{WorkingStep::CalculateReadsAs, {CalculateEquation(*reads, sep)}};
 }
 
+// Whether a coefficient that is not 0 is 0 as the nearest double (10^-401 is).
+bool LosesACoefficient(const DoubleCoefficients& nearest, const std::array<int, 3>& signs) {
+    return (nearest.a == 0 && signs[0] != 0) || (nearest.b == 0 && signs[1] != 0) ||
+           (nearest.c == 0 && signs[2] != 0);
+}
+
 // How Calculate reads a text the working reads, where that differs; and what to type for it.
+// `signs` are those of the working's coefficients.
 std::optional<WorkingLine> CalculateLine(std::u16string_view text, const StudentEquation& equation,
-                                         char16_t sep) {
+                                         const std::array<int, 3>& signs, char16_t sep) {
     const CalculateFacts facts = CompareWithCalculate(text, equation, sep);
     if (facts.readsTheSame) {
-        return std::nullopt;
+        if (!LosesACoefficient(*facts.nearest, signs)) {
+            return std::nullopt;
+        }
+        return WorkingLine{WorkingStep::CalculateReadsAs,
+                           {CalculateEquation(*facts.calculateReads, sep)}};
     }
     const std::u16string typed = facts.calculateForm.value_or(u"");
     if (facts.calculateReads) {
@@ -601,12 +612,23 @@ struct DecimalOf {
     ScaledDigits scaled;
 };
 
-SketchedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t sep) {
+// A working, and the signs of its coefficients.
+struct SignedWorking {
+    SketchedWorking worked;
+    std::array<int, 3> signs{};
+};
+
+std::array<int, 3> SignsOf(const BoundedWorking& bounded) {
+    const auto& [a, b, c] = bounded.coefficients;
+    return {a.sign, b.sign, c.sign};
+}
+
+SignedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t sep) {
     Working working = WorkOut(q, places, sep);
     const DecimalOf a(q.a), b(q.b), c(q.c);
     const BoundedWorking bounded = WorkOutBounded({a.Parts(), b.Parts(), c.Parts()}, places, sep);
     SketchInput sketch = SketchOf(bounded, ExactRootLabels(working, q), sep);
-    return {std::move(working), std::move(sketch)};
+    return {{std::move(working), std::move(sketch)}, SignsOf(bounded)};
 }
 
 // The one number of a coefficient's terms, for the bounded working: its only term, or their
@@ -627,19 +649,19 @@ std::optional<DecimalParts> OneNumber(const std::vector<DecimalParts>& terms,
     return std::nullopt;
 }
 
-SketchedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places, char16_t sep) {
+SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places, char16_t sep) {
     std::array<std::optional<DecimalOf>, 3> sums;
     const std::optional<DecimalParts> a = OneNumber(equation.a, sums[0]);
     const std::optional<DecimalParts> b = OneNumber(equation.b, sums[1]);
     const std::optional<DecimalParts> c = OneNumber(equation.c, sums[2]);
     if (!a || !b || !c) {
-        return {TermsTooLongToAdd{}, std::nullopt};
+        return {{TermsTooLongToAdd{}, std::nullopt}};
     }
     const BoundedWorking bounded = WorkOutBounded({*a, *b, *c}, places, sep);
-    return {BoundedLines(bounded, sep), SketchOf(bounded, {}, sep)};
+    return {{BoundedLines(bounded, sep), SketchOf(bounded, {}, sep)}, SignsOf(bounded)};
 }
 
-SketchedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
+SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
     const auto exact = ExactStudentQuadratic(equation);
     if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
         return ExactWorking(*quadratic, places, sep);
@@ -656,13 +678,14 @@ SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
         return {UnreadableText{*refusal, CalculateReadingLine(equation, separator)}, std::nullopt};
     }
     const auto& student = std::get<StudentEquation>(read);
-    SketchedWorking worked = WorkOutRead(student, places, separator);
-    if (auto* working = std::get_if<Working>(&worked.outcome)) {
-        if (std::optional<WorkingLine> calculate = CalculateLine(equation, student, separator)) {
+    SignedWorking result = WorkOutRead(student, places, separator);
+    if (auto* working = std::get_if<Working>(&result.worked.outcome)) {
+        if (std::optional<WorkingLine> calculate =
+                CalculateLine(equation, student, result.signs, separator)) {
             working->insert(working->begin(), std::move(*calculate));
         }
     }
-    return worked;
+    return std::move(result.worked);
 }
 
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator) {

@@ -332,6 +332,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "y = 5x² + 3x + 4 | 0X^2+8X+5"},
         OutcomeCase{"X^2X+1", std::nullopt, "", Refusal{RefusalReason::MissingOperator, 3}},
         OutcomeCase{"1e400X^2+2X-3", WorkingStep::CalculateCannotReadAtAll},
+        // Calculate's nearest double to 10^-401 is 0.
+        OutcomeCase{"1e-401x^2+x+1", WorkingStep::CalculateReadsAs, "y = x + 1"},
         // Too long for the exact forms: every value rounded, none misstated.
         OutcomeCase{"1e-401x^2+x+1", WorkingStep::Equation,
                     "y = 1E-401x² + x + 1 | a = 1E-401, b = 1, c = 1"},
