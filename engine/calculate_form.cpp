@@ -1,7 +1,7 @@
 #include "engine/calculate_form.hpp"
 
-#include "engine/parser.hpp"
 #include "engine/exact/student_sums.hpp"
+#include "engine/parser.hpp"
 
 #include <array>
 #include <string>

@@ -3,8 +3,8 @@
 // tests and its fuzz targets include it.
 #pragma once
 
-#include "engine/exact/rationals.hpp"
 #include "engine/exact/quadratic.hpp"
+#include "engine/exact/rationals.hpp"
 #include "engine/student_reader.hpp"
 
 #include <cstdint>
