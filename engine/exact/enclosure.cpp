@@ -1,5 +1,7 @@
 #include "engine/exact/enclosure.hpp"
 
+#include "engine/exact/rationals.hpp"
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -50,12 +52,6 @@ Interval OverEnds(Operation op, const Interval& x, const Interval& y) {
         }
     }
     return result;
-}
-
-mpz_class PowerOfTen(std::size_t exponent) {
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
 }
 
 // The value's first `count` significant digits, correctly rounded, as m·10^e with m of exactly

@@ -4,13 +4,14 @@
 #include <cstdint>
 
 namespace veltrix {
-namespace {
 
 mpz_class PowerOfTen(std::uint64_t exponent) {
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
     return power;
 }
+
+namespace {
 
 // How many times `prime` divides n, which is divided by it as often.
 std::uint64_t RemoveFactor(mpz_class& n, unsigned long prime) {

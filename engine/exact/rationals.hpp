@@ -17,6 +17,9 @@ namespace veltrix {
 
 using ExactOutcome = std::variant<mpq_class, TooLong>;
 
+// 10^exponent.
+mpz_class PowerOfTen(std::uint64_t exponent);
+
 // A number taken apart by SplitDecimal, as its significant digits times a power of ten:
 // ±digits × 10^power, the digits those from `first` to `last` (one past it) over the whole digits
 // followed by the fraction digits, without a leading or trailing zero; first == last for zero.

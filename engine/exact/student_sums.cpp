@@ -8,12 +8,6 @@
 namespace veltrix {
 namespace {
 
-mpz_class PowerOfTen(std::uint64_t exponent) {
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
-}
-
 // The sum of whole numbers, each scaled by ten to its power.
 mpq_class Combine(const std::map<std::int64_t, mpz_class>& byPower) {
     if (byPower.empty()) {
