@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -54,21 +53,19 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     EXPECT_EQ(Line(*working, "Roots:"),
               "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10");
     // Every line is in view: the window grew for them.
-    const auto& lines = Find<QPlainTextEdit>(*working, "Lines");
+    auto& lines = Find<WorkingView>(*working, "Lines");
     EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
     // A screen reader finds the working by its name and reads it line by line.
-    QAccessibleInterface* reader =
-        QAccessible::queryAccessibleInterface(lines.viewport()->parent());
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&lines);
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->text(QAccessible::Name), "Working");
-    EXPECT_TRUE(reader->state().readOnly);
-    QAccessibleTextInterface* text = reader->textInterface();
-    ASSERT_NE(text, nullptr);
-    int start = 0, end = 0;
-    const auto rounded = static_cast<int>(text->text(0, text->characterCount()).indexOf("Rounded"));
-    EXPECT_EQ(text->textAtOffset(rounded, QAccessible::LineBoundary, &start, &end).trimmed(),
-              "Rounded: x ≈ 0.66 or x ≈ -0.46");
+    EXPECT_EQ(reader->role(), QAccessible::List);
+    ASSERT_EQ(reader->childCount(), working->Lines().size());
+    QAccessibleInterface* rounded = reader->child(3);
+    EXPECT_EQ(rounded->role(), QAccessible::ListItem);
+    EXPECT_EQ(rounded->text(QAccessible::Name), "Rounded: x ≈ 0.66 or x ≈ -0.46");
+    EXPECT_EQ(reader->indexOfChild(rounded), 3);
 
     Click(*mainWindow, "Command1");
     auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
@@ -157,6 +154,43 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
     EXPECT_EQ(latex.size(), plain.size());
     EXPECT_EQ(latex.value(1), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
+}
+
+// Whole lines are selected with the mouse and the keyboard; Copy and Copy as LaTeX take those
+// lines, and every line again once the user selects them all.
+TEST_F(WorkingWindowTest, CopiesTheSelectedLines) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    QWidget* page = lines.viewport();
+    const QStringList all = working->Lines();
+    const int last = lines.LineCount() - 1;
+    const auto copied = [&] {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&lines, Qt::Key_C, Qt::ControlModifier);
+        return QGuiApplication::clipboard()->text();
+    };
+    QTest::mouseClick(page, Qt::LeftButton, {}, lines.LineRect(2).center());
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, lines.LineRect(1).center());
+    EXPECT_EQ(copied(), all.mid(1, 2).join(u'\n'));
+    working->findChild<QAction*>("CopyLatex")->trigger();
+    const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+    ASSERT_EQ(latex.size(), 2);
+    EXPECT_TRUE(latex[0].startsWith("Discriminant: $b^2")) << latex[0].toStdString();
+    EXPECT_TRUE(latex[1].startsWith("Roots: $x = \\frac")) << latex[1].toStdString();
+
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(copied(), all.mid(2, 2).join(u'\n'));
+    QTest::keyClick(&lines, Qt::Key_Up);
+    EXPECT_EQ(copied(), all.value(2));
+    QTest::mousePress(page, Qt::LeftButton, {}, lines.LineRect(5).center());
+    QTest::mouseMove(page, lines.LineRect(last).center());
+    QTest::mouseRelease(page, Qt::LeftButton, {}, lines.LineRect(last).center());
+    EXPECT_EQ(copied(), all.mid(5).join(u'\n'));
+    QTest::keyClick(&lines, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(copied(), all.join(u'\n'));
 }
 
 } // namespace
