@@ -233,7 +233,7 @@ Box PowerBox(const math::Power& power, const Setting& setting) {
     const double raise = std::max(0.45 * ascent, base.ascent - 0.55 * ascent);
     Box box = Empty(setting);
     Append(box, base);
-    const QPointF at(box.width + box.ruleWidth, -raise);
+    const QPointF at(box.width, -raise);
     Place(box, exponent, at);
     box.width = at.x() + exponent.width;
     box.ascent = std::max(box.ascent, raise + exponent.ascent);

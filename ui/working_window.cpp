@@ -195,6 +195,8 @@ void WorkingWindow::ShowText(WorkingText text) {
         }
     }
     lines_->SetLines(text_.lines);
+    // The least size the layout allows follows the sketch at once, before the window is placed.
+    layout()->activate();
     if (isVisible()) {
         Place(false);
     }

@@ -1,6 +1,7 @@
 // The Working window: opened from the equation box's and the Solution window's context menus,
 // following the typing and the accuracy, saying why where there is no working, and copied as
 // plain text and as LaTeX.
+#include "ui/sketch_view.hpp"
 #include "ui/working_window.hpp"
 #include "ui_test_support.hpp"
 
@@ -191,6 +192,54 @@ TEST_F(WorkingWindowTest, CopiesTheSelectedLines) {
     EXPECT_EQ(copied(), all.mid(5).join(u'\n'));
     QTest::keyClick(&lines, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(copied(), all.join(u'\n'));
+}
+
+// The sketch stands below the lines, the window grown to show both; the points it has no room to
+// label are named in a line of their own, and without a sketch the window shrinks back.
+TEST_F(WorkingWindowTest, ShowsTheSketchBelowTheLinesNamingThePointsItCannotLabel) {
+    ChooseMenuItem(*mainWindow, "View", "ViewWorking");
+    WorkingWindow* working = app.Windows().Find<WorkingWindow>();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto* sketch = working->findChild<SketchView*>();
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    WorkingText text = WorkingTextOf("10X^2-2X-3", 2, u'.', false);
+    text.sketch.reset();
+    working->ShowText(text);
+    const QRect bare = working->geometry();
+    const QStringList worked = working->Lines();
+    text.sketch = DefaultEquationSketch();
+    working->ShowText(text);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(sketch->isVisible());
+    EXPECT_TRUE(working->rect().contains(sketch->geometry()));
+    EXPECT_GE(working->height(), bare.height() + sketch->height());
+    EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(working->Lines(), worked);
+
+    // A root 10^400 away: its label finds no place on the sketch.
+    const QString far = u'1' + QString(400, u'0');
+    text.sketch = SketchInput{u"1E-400",
+                              u"-1",
+                              u"0",
+                              {{SketchPointKind::Minimum, u"5E+399", u"-2.5E+399", u"(5E+399, 0)"},
+                               {SketchPointKind::Root, u"1E+400", u"0", far.toStdU16String()},
+                               {SketchPointKind::Root, u"0", u"0", u"0"},
+                               {SketchPointKind::YIntercept, u"0", u"0", u"(0, 0)"}}};
+    working->ShowText(text);
+    EXPECT_EQ(working->Lines().mid(0, worked.size()), worked);
+    ASSERT_EQ(working->Lines().size(), worked.size() + 1);
+    EXPECT_TRUE(working->Lines().last().startsWith("Not labelled on the sketch: "));
+    EXPECT_TRUE(working->Lines().last().contains(far));
+    EXPECT_TRUE(working->LatexToCopy().contains(far));
+    // Every digit of it can be scrolled to.
+    EXPECT_GT(lines.horizontalScrollBar()->maximum(), 0);
+
+    text.sketch.reset();
+    working->ShowText(text);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sketch->isHidden());
+    EXPECT_EQ(working->geometry(), bare);
 }
 
 } // namespace
