@@ -3,6 +3,7 @@
 // Veltrix starts with and for the longest coefficients that still get an exact working
 // (kMaxExactDigits places each). One frame at 60 Hz is 16 ms. Beside it, the engine's share: the
 // working alone, without a window.
+#include "engine/text_concat.hpp"
 #include "engine/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/accuracy_window.hpp"
@@ -60,14 +61,16 @@ veltrix::SketchInput SketchOf(const QString& equation, bool longest) {
     const QStringList terms = equation.split(QRegularExpression(QStringLiteral("X\\^2-|X-")));
     const std::u16string a = terms[0].toStdU16String(), b = terms[1].toStdU16String();
     const std::u16string c = terms[2].toStdU16String();
-    const std::u16string twice = a + a.substr(2);
-    return {a,
-            u"-" + b,
-            u"-" + c,
-            {{Kind::Minimum, twice, u"-" + twice, u"(0.5, -1.23)"},
-             {Kind::Root, u"1" + twice.substr(1), u"0", u"1.21"},
-             {Kind::Root, u"-" + twice, u"0", u"-0.21"},
-             {Kind::YIntercept, u"0", u"-" + c, u"(0, -0.66)"}}};
+    const std::u16string twice = veltrix::Concat({a, std::u16string_view(a).substr(2)});
+    const std::u16string negative = veltrix::Concat({u"-", twice});
+    return {
+        a,
+        veltrix::Concat({u"-", b}),
+        veltrix::Concat({u"-", c}),
+        {{Kind::Minimum, twice, negative, u"(0.5, -1.23)"},
+         {Kind::Root, veltrix::Concat({u"1", std::u16string_view(twice).substr(1)}), u"0", u"1.21"},
+         {Kind::Root, negative, u"0", u"-0.21"},
+         {Kind::YIntercept, u"0", veltrix::Concat({u"-", c}), u"(0, -0.66)"}}};
 }
 
 void WorkingWindowFollowsTheBox(benchmark::State& state, bool longest) {

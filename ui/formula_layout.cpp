@@ -94,7 +94,9 @@ Box TextBox(const QString& text, const Setting& setting) {
     const QFontMetricsF metrics = setting.Metrics();
     box.width = metrics.horizontalAdvance(text);
     if (setting.font.italic() && !text.isEmpty()) {
-        box.width += std::max(0.0, -metrics.rightBearing(text.back()));
+        // Not more than a sliver: a font without italics slants its letters and reports their
+        // whole slant, which would set them apart from what follows.
+        box.width += std::clamp(-metrics.rightBearing(text.back()), 0.0, metrics.height() / 16);
     }
     box.texts.push_back({{0, 0}, text, setting.font});
     return box;

@@ -21,6 +21,10 @@ namespace {
 // Room around the lines, as a text view keeps inside its edges.
 constexpr double kMargin = 4;
 
+const WorkingView::Piece& PieceAt(const auto& line, const WorkingView::Row& row, std::size_t i) {
+    return line.pieces[static_cast<std::size_t>(row.pieces[i].first)];
+}
+
 int Ceil(double value) {
     return static_cast<int>(std::ceil(value));
 }
@@ -293,6 +297,7 @@ std::vector<WorkingView::Row> WorkingView::RowsOf(const ShownLine& line, double 
             row.ascent = std::max(row.ascent, pieces[i].ascent);
             row.descent = std::max(row.descent, pieces[i].descent);
         }
+        row.shown = row.width - trailing;
     }
     return rows;
 }
@@ -306,21 +311,28 @@ double WorkingView::LineHeight(const std::vector<Row>& rows) const {
     return height;
 }
 
+// The lines wrapped to the viewport. A scroll bar that came up while the lines needed it narrows
+// the width they wrap in, and may keep itself needed when they would fit the whole width: they
+// are then wrapped to the whole width, and the bar goes.
 void WorkingView::Reflow() {
+    int width = viewport()->width();
+    if (verticalScrollBar()->isVisible() && HeightForWidth(this->width()) <= height()) {
+        width = this->width();
+    }
     rows_.clear();
     tops_ = {kMargin};
     contentWidth_ = 0;
     for (const ShownLine& line : lines_) {
-        rows_.push_back(RowsOf(line, viewport()->width()));
+        rows_.push_back(RowsOf(line, width));
         tops_.push_back(tops_.back() + LineHeight(rows_.back()));
         for (const Row& row : rows_.back()) {
-            contentWidth_ = std::max(contentWidth_, row.width + 2 * kMargin);
+            contentWidth_ = std::max(contentWidth_, row.shown + 2 * kMargin);
         }
     }
     verticalScrollBar()->setRange(0,
                                   std::max(0, Ceil(tops_.back() + kMargin) - viewport()->height()));
     verticalScrollBar()->setPageStep(viewport()->height());
-    horizontalScrollBar()->setRange(0, std::max(0, Ceil(contentWidth_) - viewport()->width()));
+    horizontalScrollBar()->setRange(0, std::max(0, Ceil(contentWidth_) - width));
     horizontalScrollBar()->setPageStep(viewport()->width());
     viewport()->update();
 }
@@ -345,7 +357,7 @@ int WorkingView::HeightForWidth(int width) const {
         const std::vector<Row> rows = RowsOf(line, width);
         height += LineHeight(rows);
         for (const Row& row : rows) {
-            widest = std::max(widest, row.width + 2 * kMargin);
+            widest = std::max(widest, row.shown + 2 * kMargin);
         }
     }
     const int bar = widest > width ? horizontalScrollBar()->sizeHint().height() : 0;
@@ -384,9 +396,23 @@ void WorkingView::PaintRow(QPainter& painter, const ShownLine& line, const Row& 
                            double baseline, double rowRight) const {
     const bool fromTheRight = layoutDirection() == Qt::RightToLeft;
     painter.setFont(font());
-    for (const auto& [index, x] : row.pieces) {
+    // A formula's pieces on one row read from the left together, as one run among the words.
+    std::size_t runStart = 0;
+    double runWidth = 0;
+    for (std::size_t i = 0; i < row.pieces.size(); ++i) {
+        const auto& [index, x] = row.pieces[i];
         const Piece& piece = line.pieces[static_cast<std::size_t>(index)];
-        const double left = fromTheRight ? rowRight - x - piece.width : kMargin + x;
+        if (i == 0 || piece.formula < 0 || piece.formula != PieceAt(line, row, i - 1).formula) {
+            runStart = i;
+            runWidth = piece.width;
+            for (std::size_t j = i + 1; j < row.pieces.size() && piece.formula >= 0 &&
+                                        PieceAt(line, row, j).formula == piece.formula;
+                 ++j) {
+                runWidth += PieceAt(line, row, j).width;
+            }
+        }
+        const double runX = row.pieces[runStart].second;
+        const double left = fromTheRight ? rowRight - runX - runWidth + (x - runX) : kMargin + x;
         if (piece.formula < 0) {
             painter.drawText(QPointF(left, baseline), piece.words);
             continue;

@@ -56,6 +56,7 @@ class WorkingView final : public QAbstractScrollArea, public PreferredSize {
     struct Row {
         std::vector<std::pair<int, double>> pieces; // each piece with its x from the row's start
         double width = 0, ascent = 0, descent = 0;
+        double shown = 0; // the width without the room after its last word
     };
 
   protected:
