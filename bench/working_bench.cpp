@@ -45,8 +45,8 @@ QStringList Equations(bool longest) {
     return equations;
 }
 
-// A sketch with points as long as the coefficients' exact values make them, where the working
-// comes without one: the window then shows the working a second time, with this sketch.
+// A sketch with points as long as the coefficients' exact values make them, for a working that
+// comes without one.
 veltrix::SketchInput SketchOf(const QString& equation, bool longest) {
     using Kind = veltrix::SketchPointKind;
     if (!longest) {
@@ -82,13 +82,17 @@ void WorkingWindowFollowsTheBox(benchmark::State& state, bool longest) {
     const QStringList equations = Equations(longest);
     box->setText(equations.last());
     auto& working = app.Windows().Show<veltrix::ui::WorkingWindow>();
+    // The window follows the box as it does, its working given a sketch where the engine gave
+    // none, once a keystroke.
+    QObject::disconnect(&app.Inputs(), &veltrix::ui::InputSignals::EquationChanged, &working,
+                        nullptr);
     QObject::connect(&app.Inputs(), &veltrix::ui::InputSignals::EquationChanged, &working, [&] {
         veltrix::ui::WorkingText text = veltrix::ui::WorkingTextOf(
             box->text(), 2, app.DecimalSeparator(), working.isRightToLeft());
         if (!text.sketch) {
             text.sketch = SketchOf(box->text(), longest);
-            working.ShowText(std::move(text));
         }
+        working.ShowText(std::move(text));
     });
     QCoreApplication::processEvents();
     int next = 0;

@@ -1,6 +1,7 @@
 #include "ui/formula_layout.hpp"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <variant>
@@ -88,6 +89,30 @@ Box Space(const Setting& setting, double width) {
     return box;
 }
 
+// A long number in pieces of a few digits, each measured as the sum of its characters' advances,
+// which the number's digits, point, sign and exponent share: a number of hundreds of digits is
+// then measured without shaping it whole, and drawn in the pieces that are in sight.
+Box LongNumberBox(const QString& text, const Setting& setting) {
+    constexpr qsizetype kPiece = 16;
+    Box box = Empty(setting);
+    const QFontMetricsF metrics = setting.Metrics();
+    QHash<char16_t, double> advances;
+    for (qsizetype from = 0; from < text.size(); from += kPiece) {
+        const QString piece = text.mid(from, kPiece);
+        double width = 0;
+        for (const QChar c : piece) {
+            auto known = advances.find(c.unicode());
+            if (known == advances.end()) {
+                known = advances.insert(c.unicode(), metrics.horizontalAdvance(c));
+            }
+            width += *known;
+        }
+        box.texts.push_back({{box.width, 0}, piece, setting.font, width});
+        box.width += width;
+    }
+    return box;
+}
+
 // A text in the setting's font; an italic letter keeps room for what leans out of its advance.
 Box TextBox(const QString& text, const Setting& setting) {
     Box box = Empty(setting);
@@ -98,7 +123,7 @@ Box TextBox(const QString& text, const Setting& setting) {
         // whole slant, which would set them apart from what follows.
         box.width += std::clamp(-metrics.rightBearing(text.back()), 0.0, metrics.height() / 16);
     }
-    box.texts.push_back({{0, 0}, text, setting.font});
+    box.texts.push_back({{0, 0}, text, setting.font, box.width});
     return box;
 }
 
@@ -133,7 +158,7 @@ Box NumberBox(const math::Number& number, const Setting& setting) {
     if (text.startsWith(u'-')) {
         text[0] = kMinus;
     }
-    return TextBox(text, setting);
+    return text.size() > 32 ? LongNumberBox(text, setting) : TextBox(text, setting);
 }
 
 Box SumBox(const math::Sum& sum, const Setting& setting) {
@@ -336,11 +361,18 @@ FormulaLayout LayOut(const Formula& formula, const QFont& font) {
     return LayOutPart(formula, Setting{upright, true});
 }
 
-void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin) {
+void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin,
+                  double visibleLeft, double visibleRight) {
     painter.save();
     // Formulas read from the left whichever way the words around them read.
     painter.setLayoutDirection(Qt::LeftToRight);
     for (const FormulaText& text : layout.texts) {
+        const double left = origin.x() + text.at.x();
+        // Ink may stand a little out of the advance.
+        const double lean = text.font.pointSizeF() > 0 ? text.font.pointSizeF() : 8;
+        if (left + text.width + lean < visibleLeft || left - lean > visibleRight) {
+            continue;
+        }
         painter.setFont(text.font);
         if (text.stretch == 1) {
             painter.drawText(origin + text.at, text.text);

@@ -26,6 +26,7 @@ struct FormulaText {
     QPointF at;
     QString text;
     QFont font;
+    double width = 0;
     double stretch = 1;
 };
 
@@ -59,7 +60,9 @@ struct FormulaLayout {
 
 FormulaLayout LayOut(const math::Formula& formula, const QFont& font);
 
-// Draws `layout` with the left end of its baseline at `origin`, in the painter's pen colour.
-void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin);
+// Draws `layout` with the left end of its baseline at `origin`, in the painter's pen colour; of
+// its texts only those that reach into `visible`, from left to right.
+void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin,
+                  double visibleLeft, double visibleRight);
 
 } // namespace veltrix::ui

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
@@ -364,12 +365,17 @@ int WorkingView::HeightForWidth(int width) const {
     return Ceil(height) + bar + 1;
 }
 
-void WorkingView::paintEvent(QPaintEvent*) {
+void WorkingView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
     painter.setLayoutDirection(layoutDirection());
+    exposed_ = QRectF(event->rect().translated(scrolled));
     const double right = std::max<double>(viewport()->width(), contentWidth_) - kMargin;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (tops_[i + 1] < exposed_.top() || tops_[i] > exposed_.bottom()) {
+            continue;
+        }
         const bool selected = IsSelected(static_cast<int>(i));
         if (selected) {
             painter.fillRect(QRectF(0, tops_[i], right + kMargin, tops_[i + 1] - tops_[i]),
@@ -413,6 +419,9 @@ void WorkingView::PaintRow(QPainter& painter, const ShownLine& line, const Row& 
         }
         const double runX = row.pieces[runStart].second;
         const double left = fromTheRight ? rowRight - runX - runWidth + (x - runX) : kMargin + x;
+        if (left > exposed_.right() || left + piece.width < exposed_.left()) {
+            continue;
+        }
         if (piece.formula < 0) {
             painter.drawText(QPointF(left, baseline), piece.words);
             continue;
@@ -427,7 +436,9 @@ void WorkingView::PaintRow(QPainter& painter, const ShownLine& line, const Row& 
                                    piece.width + before + after,
                                    piece.ascent + piece.descent + 2 * kMargin),
                             Qt::IntersectClip);
-        PaintFormula(painter, formula, {left - piece.from, baseline});
+        PaintFormula(painter, formula, {left - piece.from, baseline},
+                     std::max(left - before, exposed_.left()),
+                     std::min(left + piece.width + after, exposed_.right()));
         painter.restore();
     }
 }

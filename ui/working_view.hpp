@@ -89,6 +89,7 @@ class WorkingView final : public QAbstractScrollArea, public PreferredSize {
     std::vector<std::vector<Row>> rows_; // at the viewport's width
     std::vector<double> tops_;           // of each line, and the end of the last
     double contentWidth_ = 0;
+    QRectF exposed_; // of the paint under way, in the lines' coordinates
     int anchor_ = -1, current_ = -1;
     bool selected_ = false;
 };

@@ -75,7 +75,7 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
                      static_cast<int>(whole.height()) + 2 * margin, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        PaintFormula(painter, layout, {margin, margin + layout.ascent});
+        PaintFormula(painter, layout, {margin, margin + layout.ascent}, 0, image.width());
         painter.end();
         const QRectF room = whole.translated(margin, margin + layout.ascent).adjusted(-1, -1, 1, 1);
         for (int y = 0; y < image.height(); ++y) {
@@ -111,6 +111,12 @@ INSTANTIATE_TEST_SUITE_P(
             1},
         LayoutCase{"FractionOfARoot", RootsOver(u"2", u"124", u"20"), 1, 1, 0},
         LayoutCase{"DefaultEquationsRoots", RootsOver(u"1", u"31", u"10"), 1, 1, 0},
+        // Measured in pieces, its ink still inside its extent.
+        LayoutCase{"SquareOfALongNumber",
+                   {Power{N(u"-0.11111111111111111111777777777777777777770000000000444"), N(u"2")}},
+                   0,
+                   0,
+                   1},
         LayoutCase{"RootOverARoot",
                    {Fraction{Formula{SquareRoot{N(u"2")}}, Formula{SquareRoot{N(u"-3")}}}},
                    1,
