@@ -155,9 +155,13 @@ int WorkingWindow::UnwrappedWidth() const {
     return std::max(lines_->UnwrappedWidth(), sketch);
 }
 
+// The window is never narrower than its sketch, and its lines wrap to that width at least.
 int WorkingWindow::HeightForWidth(int width) const {
-    const int sketch = sketch_->isHidden() ? 0 : sketch_->sizeHint().height();
-    return lines_->HeightForWidth(width) + sketch;
+    if (sketch_->isHidden()) {
+        return lines_->HeightForWidth(width);
+    }
+    const QSize sketch = sketch_->sizeHint();
+    return lines_->HeightForWidth(std::max(width, sketch.width())) + sketch.height();
 }
 
 void WorkingWindow::showEvent(QShowEvent* event) {
