@@ -450,6 +450,52 @@ TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
     EXPECT_EQ(arabicGraph, english.Windows().Find<GraphWindow>()->grab().toImage());
 }
 
+// The widths of the groups of inked columns, left to right, that stand at least 4 pixels apart:
+// the symbols of a formula, whatever fraction of a pixel each is drawn at.
+std::vector<int> InkGroups(const QImage& drawn, QRgb background) {
+    std::vector<int> groups;
+    int last = -10;
+    for (int x = 0; x < drawn.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < drawn.height() && !inked; ++y) {
+            inked = drawn.pixel(x, y) != background;
+        }
+        if (!inked) {
+            continue;
+        }
+        if (x - last >= 4) {
+            groups.push_back(0);
+        }
+        groups.back() += x - std::max(last, x - 1);
+        last = x;
+    }
+    return groups;
+}
+
+// A formula broken into pieces where it may break still reads from the left as a whole among
+// words that read from the right: alone on its line, it is drawn alike either way.
+TEST(RightToLeftFormulaTest, AFormulasPiecesKeepTheirOrder) {
+    using namespace math;
+    QWidget window;
+    WorkingView view(window);
+    view.resize(300, 60);
+    const Formula chain{Chain{Formula{Variable{u'x'}},
+                              {{Relation::Equals, Formula{Number{u"1"}}},
+                               {Relation::Approximately, Formula{Number{u"2.34"}}}}}};
+    view.SetLines({{QStringLiteral("%1"), {chain}, {}, {}}});
+    const auto runs = [&](Qt::LayoutDirection direction) {
+        view.setLayoutDirection(direction);
+        return InkGroups(view.viewport()->grab().toImage(),
+                         view.palette().color(QPalette::Base).rgb());
+    };
+    const std::vector<int> leftToRight = runs(Qt::LeftToRight);
+    const std::vector<int> rightToLeft = runs(Qt::RightToLeft);
+    ASSERT_EQ(leftToRight.size(), rightToLeft.size());
+    for (std::size_t i = 0; i < leftToRight.size(); ++i) {
+        EXPECT_NEAR(leftToRight[i], rightToLeft[i], 2) << i;
+    }
+}
+
 // In the working's lines, which read from the right, each formula is a left-to-right run.
 TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
     OpenEveryWindow(app);
