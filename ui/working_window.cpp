@@ -3,7 +3,8 @@
 #include "ui/accuracy_window.hpp"
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
-#include "ui/working_lines.hpp"
+#include "ui/sketch_view.hpp"
+#include "ui/working_view.hpp"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,7 +12,6 @@
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -42,6 +42,60 @@ QMargins FrameOf(const QWidget& window, const QWidget& neighbour) {
     return other != nullptr ? other->frameMargins() : QMargins();
 }
 
+// Marks for LaTeX's special characters, so that the words read as they are.
+QString EscapedForLatex(const QString& words) {
+    QString escaped;
+    for (const QChar c : words) {
+        if (c == u'\\') {
+            escaped += QStringLiteral("\\textbackslash{}");
+        } else if (c == u'~') {
+            escaped += QStringLiteral("\\textasciitilde{}");
+        } else if (c == u'^') {
+            escaped += QStringLiteral("\\textasciicircum{}");
+        } else {
+            if (QStringLiteral("#$%&_{}").contains(c)) {
+                escaped += u'\\';
+            }
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// A line that names the sketch's points it had no room to label, their labels in a list as the
+// working writes one.
+WorkingTextLine NotLabelledLine(const QStringList& labels, char16_t separator, bool rightToLeft) {
+    math::List list{
+        {}, separator == u',' ? math::ListSeparator::Semicolon : math::ListSeparator::Comma};
+    for (const QString& label : labels) {
+        list.items.emplace_back(math::Formula{math::Number{label.toStdU16String()}});
+    }
+    const math::Formula formula{list};
+    const QString words = WorkingWindow::tr("Not labelled on the sketch: %1");
+    QString plain = QString::fromStdU16String(math::PlainText(formula));
+    if (rightToLeft) {
+        plain = QChar(0x2066) + plain + QChar(0x2069);
+    }
+    QStringList latex;
+    for (const QString& part : words.split(QStringLiteral("%1"))) {
+        latex << EscapedForLatex(part);
+    }
+    return {words,
+            {formula},
+            words.arg(plain),
+            latex.join(u'$' + QString::fromStdU16String(math::Latex(formula)) + u'$')};
+}
+
+QStringList UnlabelledPoints(const SketchPlan& plan) {
+    QStringList labels;
+    for (const SketchMark& mark : plan.marks) {
+        if (!mark.labelBox && !mark.sharedLabel) {
+            labels << QString::fromStdU16String(mark.label);
+        }
+    }
+    return labels;
+}
+
 } // namespace
 
 QString ShowWorkingCommand() {
@@ -54,13 +108,18 @@ WorkingWindow::WorkingWindow(AppContext& app)
     setWindowTitle(tr("Working"));
     SizeClientArea(*this, kClientArea);
 
-    lines_ = new WorkingLines(*this);
+    lines_ = new WorkingView(*this);
     lines_->setAccessibleName(tr("Working"));
     // A right click, or the Menu key, opens the window's own menu.
     lines_->setContextMenuPolicy(Qt::NoContextMenu);
+    sketch_ = new SketchView(app, this);
+    sketch_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(lines_);
+    layout->setSpacing(0);
+    layout->addWidget(lines_, 1);
+    // A drawing in the plane, the same under a right-to-left language.
+    layout->addWidget(sketch_, 0, Qt::AlignHCenter);
 
     connect(&AddMenuCommand(*this, "Copy", tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
             this, [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
@@ -76,8 +135,33 @@ QStringList WorkingWindow::Lines() const {
 }
 
 QString WorkingWindow::TextToCopy() const {
-    const QTextCursor selected = lines_->textCursor();
-    return selected.hasSelection() ? selected.selection().toPlainText() : PlainTextOf(text_);
+    QStringList lines;
+    for (const int line : lines_->SelectedLines()) {
+        lines << text_.lines[static_cast<std::size_t>(line)].plain;
+    }
+    return lines.isEmpty() ? PlainTextOf(text_) : lines.join(u'\n');
+}
+
+QString WorkingWindow::LatexToCopy() const {
+    QStringList lines;
+    for (const int line : lines_->SelectedLines()) {
+        lines << text_.lines[static_cast<std::size_t>(line)].latex;
+    }
+    return lines.isEmpty() ? LatexOf(text_) : lines.join(QStringLiteral("\n\n")) + u'\n';
+}
+
+int WorkingWindow::UnwrappedWidth() const {
+    const int sketch = sketch_->isHidden() ? 0 : sketch_->sizeHint().width();
+    return std::max(lines_->UnwrappedWidth(), sketch);
+}
+
+// The window is never narrower than its sketch, and its lines wrap to that width at least.
+int WorkingWindow::HeightForWidth(int width) const {
+    if (sketch_->isHidden()) {
+        return lines_->HeightForWidth(width);
+    }
+    const QSize sketch = sketch_->sizeHint();
+    return lines_->HeightForWidth(std::max(width, sketch.width())) + sketch.height();
 }
 
 void WorkingWindow::showEvent(QShowEvent* event) {
@@ -98,9 +182,25 @@ void WorkingWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void WorkingWindow::Refresh() {
-    text_ = WorkingTextOf(app_.EquationText(), PlacesOf(AccuracyTextOf(app_)),
-                          app_.DecimalSeparator(), isRightToLeft());
-    lines_->SetText(PlainTextOf(text_));
+    ShowText(WorkingTextOf(app_.EquationText(), PlacesOf(AccuracyTextOf(app_)),
+                           app_.DecimalSeparator(), isRightToLeft()));
+}
+
+void WorkingWindow::ShowText(WorkingText text) {
+    text_ = std::move(text);
+    sketch_->setHidden(!text_.sketch);
+    if (text_.sketch) {
+        sketch_->ShowSketch(*text_.sketch);
+        const QStringList unlabelled =
+            sketch_->Plan() ? UnlabelledPoints(*sketch_->Plan()) : QStringList();
+        if (!unlabelled.isEmpty()) {
+            text_.lines.push_back(
+                NotLabelledLine(unlabelled, app_.DecimalSeparator(), isRightToLeft()));
+        }
+    }
+    lines_->SetLines(text_.lines);
+    // The least size the layout allows follows the sketch at once, before the window is placed.
+    layout()->activate();
     if (isVisible()) {
         Place(false);
     }
@@ -123,9 +223,9 @@ void WorkingWindow::Place(bool opening) {
         return;
     }
     if (opening || !side_ || !HasRoom(*side_, *around, sizes_)) {
-        side_ = ChooseSide(*around, *lines_, sizes_);
+        side_ = ChooseSide(*around, *this, sizes_);
     }
-    Ask(ClientAreaOn(*side_, *around, *lines_, sizes_));
+    Ask(ClientAreaOn(*side_, *around, *this, sizes_));
 }
 
 void WorkingWindow::Ask(const QRect& client) {

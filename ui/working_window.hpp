@@ -1,8 +1,9 @@
 // The Working window, Form6: the working a student writes down for the equation in the main
-// window's box, at the current accuracy, a line a step. It follows the box and the accuracy as
-// they change; a text that is not a quadratic shows why in its place. It opens beside the main
-// window and takes the size its working wants, as far as the room there goes, until the user
-// moves or resizes it.
+// window's box, at the current accuracy, a line a step, its formulas set as a textbook sets them,
+// and below the lines a sketch of the curve with its points of interest. It follows the box and
+// the accuracy as they change; a text that is not a quadratic shows why in its place. It opens
+// beside the main window and takes the size its working wants, as far as the room there goes,
+// until the user moves or resizes it.
 #pragma once
 
 #include "ui/geometry.hpp"
@@ -17,12 +18,13 @@
 namespace veltrix::ui {
 
 class AppContext;
-class WorkingLines;
+class SketchView;
+class WorkingView;
 
 // The command that opens the window, in the equation box's and the Solution window's menus.
 QString ShowWorkingCommand();
 
-class WorkingWindow final : public SetWindow<QWidget> {
+class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     Q_OBJECT
 
   public:
@@ -33,12 +35,19 @@ class WorkingWindow final : public SetWindow<QWidget> {
 
     explicit WorkingWindow(AppContext& app);
 
-    // The lines as shown.
+    // Shows `text`: its lines, and its sketch where it has one.
+    void ShowText(WorkingText text);
+
+    // The lines as shown, each as its plain text.
     QStringList Lines() const;
-    // What Copy (Ctrl+C) takes: the text selected, or else the whole working.
+    // What Copy (Ctrl+C) takes: the lines selected, or else the whole working.
     QString TextToCopy() const;
-    // What Copy as LaTeX takes: the whole working as LaTeX source.
-    QString LatexToCopy() const { return LatexOf(text_); }
+    // What Copy as LaTeX takes: the same lines as LaTeX source.
+    QString LatexToCopy() const;
+
+    // The lines' size, and the sketch's below them.
+    int UnwrappedWidth() const override;
+    int HeightForWidth(int width) const override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -56,7 +65,8 @@ class WorkingWindow final : public SetWindow<QWidget> {
     AppContext& app_;
     // At the layout scale the window was made with, which it keeps.
     const WorkingSizes sizes_;
-    WorkingLines* lines_ = nullptr;
+    WorkingView* lines_ = nullptr;
+    SketchView* sketch_ = nullptr;
     WorkingText text_;
     // Chosen as the window opens and kept while its text changes, so that it does not jump
     // from side to side as the user types.

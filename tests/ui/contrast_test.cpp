@@ -105,6 +105,7 @@ class DarkThemeContrastTest : public VeltrixTest, public ::testing::WithParamInt
         Type(findValue, "Text1", "1.234");
         Click(findValue, "Command1");
         Click(*mainWindow, "Command4");
+        Solution()->findChild<QAction*>("ShowWorking")->trigger();
         ASSERT_EQ(ShownRoots(), (QStringList{"0.66", "-0.46"}));
         ASSERT_EQ(Caption(findValue, "Label3"), "9.76");
     }
@@ -151,7 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Form5", "Option4"}, TextCase{"Form5", "Label2"}, TextCase{"Form5", "Command1"},
         // Following the theme, on the same windows.
         TextCase{"Form1", "Text1"}, TextCase{"Form1", "Command1"}, TextCase{"Form1", "Command4"},
-        TextCase{"Form3", "Text1"}, TextCase{"Form3", "Command1"}),
+        TextCase{"Form3", "Text1"}, TextCase{"Form3", "Command1"},
+        // The working's words and formulas.
+        TextCase{"Form6", "Lines"}),
     [](const auto& test) {
         return std::string(test.param.window) + '_' + std::string(test.param.control);
     });

@@ -12,12 +12,10 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextLayout>
 #include <QTranslator>
 #include <algorithm>
@@ -114,8 +112,8 @@ std::vector<ShownText> TextsOf(const QList<QWidget*>& windows) {
         for (QAction* action : window->findChildren<QAction*>()) {
             texts.push_back({name + '.' + action->objectName(), action->text()});
         }
-        for (const QPlainTextEdit* lines : window->findChildren<QPlainTextEdit*>()) {
-            for (const QString& line : lines->toPlainText().split(u'\n')) {
+        for (const WorkingView* lines : window->findChildren<WorkingView*>()) {
+            for (const QString& line : lines->Lines()) {
                 texts.push_back({name + '.' + lines->objectName() + ".line", line});
             }
         }
@@ -278,7 +276,7 @@ void ExpectEveryTextWhole(const QList<QWidget*>& windows) {
             << window->objectName().toStdString() << " leaves the screen: " << frame.x() << ','
             << frame.y() << ' ' << frame.width() << 'x' << frame.height();
         // The working wraps its lines to the window, which grows to show them all.
-        for (const QPlainTextEdit* lines : window->findChildren<QPlainTextEdit*>()) {
+        for (const WorkingView* lines : window->findChildren<WorkingView*>()) {
             EXPECT_EQ(lines->horizontalScrollBar()->maximum(), 0);
             EXPECT_EQ(lines->verticalScrollBar()->maximum(), 0)
                 << window->objectName().toStdString() << " hides lines of its working";
@@ -452,21 +450,74 @@ TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
     EXPECT_EQ(arabicGraph, english.Windows().Find<GraphWindow>()->grab().toImage());
 }
 
+// The widths of the groups of inked columns, left to right, that stand at least 4 pixels apart:
+// the symbols of a formula, whatever fraction of a pixel each is drawn at.
+std::vector<int> InkGroups(const QImage& drawn, QRgb background) {
+    std::vector<int> groups;
+    int last = -10;
+    for (int x = 0; x < drawn.width(); ++x) {
+        bool inked = false;
+        for (int y = 0; y < drawn.height() && !inked; ++y) {
+            inked = drawn.pixel(x, y) != background;
+        }
+        if (!inked) {
+            continue;
+        }
+        if (x - last >= 4) {
+            groups.push_back(0);
+        }
+        groups.back() += x - std::max(last, x - 1);
+        last = x;
+    }
+    return groups;
+}
+
+// A formula broken into pieces where it may break still reads from the left as a whole among
+// words that read from the right: alone on its line, it is drawn alike either way.
+TEST(RightToLeftFormulaTest, AFormulasPiecesKeepTheirOrder) {
+    using namespace math;
+    QWidget window;
+    WorkingView view(window);
+    view.resize(300, 60);
+    const Formula chain{Chain{Formula{Variable{u'x'}},
+                              {{Relation::Equals, Formula{Number{u"1"}}},
+                               {Relation::Approximately, Formula{Number{u"2.34"}}}}}};
+    view.SetLines({{QStringLiteral("%1"), {chain}, {}, {}}});
+    const auto runs = [&](Qt::LayoutDirection direction) {
+        view.setLayoutDirection(direction);
+        return InkGroups(view.viewport()->grab().toImage(),
+                         view.palette().color(QPalette::Base).rgb());
+    };
+    const std::vector<int> leftToRight = runs(Qt::LeftToRight);
+    const std::vector<int> rightToLeft = runs(Qt::RightToLeft);
+    ASSERT_EQ(leftToRight.size(), rightToLeft.size());
+    for (std::size_t i = 0; i < leftToRight.size(); ++i) {
+        EXPECT_NEAR(leftToRight[i], rightToLeft[i], 2) << i;
+    }
+}
+
 // In the working's lines, which read from the right, each formula is a left-to-right run.
 TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
     OpenEveryWindow(app);
-    auto& lines = Find<QPlainTextEdit>(*app.Windows().FindByName("Form6"), "Lines");
-    const QString roots = lines.toPlainText().split(u'\n').value(2);
+    auto& lines = Find<WorkingView>(*app.Windows().FindByName("Form6"), "Lines");
+    const QString roots = lines.Lines().value(2);
     EXPECT_TRUE(roots.contains(QChar(0x2066) +
                                QStringLiteral("x = (−b ± √(b² − 4ac))/(2a) = (2 ± "
                                               "√124)/20 = (1 ± √31)/10") +
                                QChar(0x2069)))
         << roots.toStdString();
-    // Each line, short or long, is laid out from the right edge, whatever letter it begins with.
-    for (QTextBlock block = lines.document()->begin(); block.isValid(); block = block.next()) {
-        const QTextLine first = block.layout()->lineAt(0);
-        EXPECT_NEAR(first.naturalTextRect().right(), first.x() + first.width(), 1.0)
-            << block.text().toStdString();
+    // Each line, short or long, is drawn from the right edge, whatever it begins with.
+    const QImage drawn = lines.viewport()->grab().toImage();
+    const QRgb base = lines.palette().color(QPalette::Base).rgb();
+    for (int line = 0; line < lines.LineCount(); ++line) {
+        const QRect row = lines.LineRect(line) & drawn.rect();
+        int right = -1;
+        for (int y = row.top(); y <= row.bottom(); ++y) {
+            for (int x = row.left(); x <= row.right(); ++x) {
+                right = drawn.pixel(x, y) != base ? std::max(right, x) : right;
+            }
+        }
+        EXPECT_GE(right, drawn.width() - 8) << lines.Lines().value(line).toStdString();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/find_value_window.hpp"
 #include "ui/main_window.hpp"
 #include "ui/solution_window.hpp"
+#include "ui/working_view.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
@@ -91,8 +91,8 @@ inline QString ControlText(QWidget& control) {
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         return button->text();
     }
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(&control)) {
-        return lines->toPlainText();
+    if (auto* lines = qobject_cast<WorkingView*>(&control)) {
+        return lines->Lines().join(u'\n');
     }
     return qobject_cast<QLineEdit*>(&control)->text();
 }
@@ -102,8 +102,12 @@ inline void SetControlText(QWidget& control, const QString& text) {
         label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         button->setText(text);
-    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(&control)) {
-        lines->setPlainText(text);
+    } else if (auto* lines = qobject_cast<WorkingView*>(&control)) {
+        std::vector<WorkingTextLine> words;
+        for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+            words.push_back({line, {}, line, line});
+        }
+        lines->SetLines(std::move(words));
     } else {
         qobject_cast<QLineEdit*>(&control)->setText(text);
     }

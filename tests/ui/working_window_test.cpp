@@ -1,6 +1,7 @@
 // The Working window: opened from the equation box's and the Solution window's context menus,
 // following the typing and the accuracy, saying why where there is no working, and copied as
 // plain text and as LaTeX.
+#include "ui/sketch_view.hpp"
 #include "ui/working_window.hpp"
 #include "ui_test_support.hpp"
 
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -54,21 +54,19 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     EXPECT_EQ(Line(*working, "Roots:"),
               "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10");
     // Every line is in view: the window grew for them.
-    const auto& lines = Find<QPlainTextEdit>(*working, "Lines");
+    auto& lines = Find<WorkingView>(*working, "Lines");
     EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
     // A screen reader finds the working by its name and reads it line by line.
-    QAccessibleInterface* reader =
-        QAccessible::queryAccessibleInterface(lines.viewport()->parent());
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&lines);
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->text(QAccessible::Name), "Working");
-    EXPECT_TRUE(reader->state().readOnly);
-    QAccessibleTextInterface* text = reader->textInterface();
-    ASSERT_NE(text, nullptr);
-    int start = 0, end = 0;
-    const auto rounded = static_cast<int>(text->text(0, text->characterCount()).indexOf("Rounded"));
-    EXPECT_EQ(text->textAtOffset(rounded, QAccessible::LineBoundary, &start, &end).trimmed(),
-              "Rounded: x ≈ 0.66 or x ≈ -0.46");
+    EXPECT_EQ(reader->role(), QAccessible::List);
+    ASSERT_EQ(reader->childCount(), working->Lines().size());
+    QAccessibleInterface* rounded = reader->child(3);
+    EXPECT_EQ(rounded->role(), QAccessible::ListItem);
+    EXPECT_EQ(rounded->text(QAccessible::Name), "Rounded: x ≈ 0.66 or x ≈ -0.46");
+    EXPECT_EQ(reader->indexOfChild(rounded), 3);
 
     Click(*mainWindow, "Command1");
     auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
@@ -165,6 +163,92 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
     EXPECT_EQ(latex.size(), plain.size() + 1);
     EXPECT_TRUE(latex.constLast().startsWith("% Needs \\usepackage{tikz} and nothing else."));
     EXPECT_EQ(latex.value(1), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
+}
+
+// Whole lines are selected with the mouse and the keyboard; Copy and Copy as LaTeX take those
+// lines, and every line again once the user selects them all.
+TEST_F(WorkingWindowTest, CopiesTheSelectedLines) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    QWidget* page = lines.viewport();
+    const QStringList all = working->Lines();
+    const int last = lines.LineCount() - 1;
+    const auto copied = [&] {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&lines, Qt::Key_C, Qt::ControlModifier);
+        return QGuiApplication::clipboard()->text();
+    };
+    QTest::mouseClick(page, Qt::LeftButton, {}, lines.LineRect(2).center());
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, lines.LineRect(1).center());
+    EXPECT_EQ(copied(), all.mid(1, 2).join(u'\n'));
+    working->findChild<QAction*>("CopyLatex")->trigger();
+    const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+    ASSERT_EQ(latex.size(), 2);
+    EXPECT_TRUE(latex[0].startsWith("Discriminant: $b^2")) << latex[0].toStdString();
+    EXPECT_TRUE(latex[1].startsWith("Roots: $x = \\frac")) << latex[1].toStdString();
+
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(copied(), all.mid(2, 2).join(u'\n'));
+    QTest::keyClick(&lines, Qt::Key_Up);
+    EXPECT_EQ(copied(), all.value(2));
+    QTest::mousePress(page, Qt::LeftButton, {}, lines.LineRect(5).center());
+    QTest::mouseMove(page, lines.LineRect(last).center());
+    QTest::mouseRelease(page, Qt::LeftButton, {}, lines.LineRect(last).center());
+    EXPECT_EQ(copied(), all.mid(5).join(u'\n'));
+    QTest::keyClick(&lines, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(copied(), all.join(u'\n'));
+}
+
+// The sketch stands below the lines, the window grown to show both; the points it has no room to
+// label are named in a line of their own, and without a sketch the window shrinks back.
+TEST_F(WorkingWindowTest, ShowsTheSketchBelowTheLinesNamingThePointsItCannotLabel) {
+    ChooseMenuItem(*mainWindow, "View", "ViewWorking");
+    WorkingWindow* working = app.Windows().Find<WorkingWindow>();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto* sketch = working->findChild<SketchView*>();
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    WorkingText text = WorkingTextOf("10X^2-2X-3", 2, u'.', false);
+    text.sketch.reset();
+    working->ShowText(text);
+    const QRect bare = working->geometry();
+    const QStringList worked = working->Lines();
+    text.sketch = DefaultEquationSketch();
+    working->ShowText(text);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(sketch->isVisible());
+    EXPECT_TRUE(working->rect().contains(sketch->geometry()));
+    // Nor does a gap open above the sketch where the window is held to the sketch's width.
+    EXPECT_LE(lines.height(), lines.HeightForWidth(lines.width()));
+    EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(working->Lines(), worked);
+
+    // A root 10^400 away: its label finds no place on the sketch.
+    const QString far = u'1' + QString(400, u'0');
+    text.sketch = SketchInput{u"1E-400",
+                              u"-1",
+                              u"0",
+                              {{SketchPointKind::Minimum, u"5E+399", u"-2.5E+399", u"(5E+399, 0)"},
+                               {SketchPointKind::Root, u"1E+400", u"0", far.toStdU16String()},
+                               {SketchPointKind::Root, u"0", u"0", u"0"},
+                               {SketchPointKind::YIntercept, u"0", u"0", u"(0, 0)"}}};
+    working->ShowText(text);
+    EXPECT_EQ(working->Lines().mid(0, worked.size()), worked);
+    ASSERT_EQ(working->Lines().size(), worked.size() + 1);
+    EXPECT_TRUE(working->Lines().last().startsWith("Not labelled on the sketch: "));
+    EXPECT_TRUE(working->Lines().last().contains(far));
+    EXPECT_TRUE(working->LatexToCopy().contains(far));
+    // Every digit of it can be scrolled to.
+    EXPECT_GT(lines.horizontalScrollBar()->maximum(), 0);
+
+    text.sketch.reset();
+    working->ShowText(text);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sketch->isHidden());
+    EXPECT_EQ(working->geometry(), bare);
 }
 
 } // namespace

@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>نسخ ب&amp;صيغة LaTeX</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>نقاط بلا تسمية على الرسم التقريبي: %1</translation>
+    </message>
 </context>
 </TS>

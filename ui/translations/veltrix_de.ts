@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>Als &amp;LaTeX kopieren</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>In der Skizze nicht beschriftet: %1</translation>
+    </message>
 </context>
 </TS>

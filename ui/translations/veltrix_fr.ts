@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>Copier au format &amp;LaTeX</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>Points sans étiquette sur l’esquisse&#xa0;: %1</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>Copia come &amp;LaTeX</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>Punti senza etichetta nello schizzo: %1</translation>
+    </message>
 </context>
 </TS>

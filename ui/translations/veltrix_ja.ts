@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>LaTeX 形式でコピー(&amp;L)</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>概形にラベルのない点：%1</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>Kopiuj jako &amp;LaTeX</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>Punkty bez podpisu na szkicu: %1</translation>
+    </message>
 </context>
 </TS>

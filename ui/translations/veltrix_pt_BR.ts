@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>Copiar como &amp;LaTeX</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>Pontos sem rótulo no esboço: %1</translation>
+    </message>
 </context>
 </TS>

@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>Копировать в формате &amp;LaTeX</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>Точки без подписи на эскизе: %1</translation>
+    </message>
 </context>
 </TS>

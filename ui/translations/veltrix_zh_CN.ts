@@ -457,5 +457,9 @@
         <source>Copy as &amp;LaTeX</source>
         <translation>复制为 LaTeX(&amp;L)</translation>
     </message>
+    <message>
+        <source>Not labelled on the sketch: %1</source>
+        <translation>草图上未标注的点：%1</translation>
+    </message>
 </context>
 </TS>
