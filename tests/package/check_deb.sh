@@ -84,12 +84,12 @@ for lang in de fr es it pt_BR pl ru zh_CN ja ar; do
     done
 done
 
-# dpkg-shlibdeps writes versioned entries for every shared library the program links, Qt's and
-# the C and C++ runtimes among them; a hand-written list would not carry these versions. GMP is
-# linked in from its static archive.
+# dpkg-shlibdeps writes versioned entries for every library the program links, Qt's and the C
+# and C++ runtimes among them; a hand-written list would not carry these versions.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libstdc++6 (>= ' 'libc6 (>= '; do
+for library in 'libqt6widgets6 (>= 6' 'libqt6core6 (>= 6' 'libgmp10' 'libstdc++6 (>= ' \
+    'libc6 (>= '; do
     [[ $depends == *"$library"* ]] || fail "Depends lacks '$library...': not from dpkg-shlibdeps?"
 done
 [[ $depends != *libasan* && $depends != *libubsan* ]] || fail "Depends names a sanitizer runtime"
