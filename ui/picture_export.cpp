@@ -2,6 +2,7 @@
 
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
+#include "ui/svg_writer.hpp"
 
 #include <QAction>
 #include <QBuffer>
@@ -11,9 +12,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLibrary>
 #include <QPainter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <QWidget>
 #include <cmath>
 #include <optional>
@@ -21,11 +22,6 @@
 namespace veltrix::ui {
 
 namespace {
-
-// The file gives the page's size in whole dots: at 2540 dots per inch a dot is a hundredth of a
-// millimetre, and a centimetre 1000 dots. Its drawing is in centimetres.
-constexpr int kDotsPerInch = 2540;
-constexpr double kDotsPerCentimetre = 1000.0;
 
 // The texts keep the context they were first translated in, the Graph window's.
 QString PngFilter() {
@@ -53,26 +49,23 @@ QImage Picture(QWidget& widget, double pixelsPerCentimetre) {
     return picture;
 }
 
-// Writes the page as SVG at its size, so that a centimetre of the drawing is a centimetre wherever
-// the file is shown or printed at its own size. Says whether it could.
-bool WriteSvg(QIODevice& device, const SvgPage& page) {
-    const QSize dots(static_cast<int>(std::round(page.size.width() * kDotsPerCentimetre)),
-                     static_cast<int>(std::round(page.size.height() * kDotsPerCentimetre)));
-
-    QSvgGenerator svg;
-    svg.setOutputDevice(&device);
-    svg.setResolution(kDotsPerInch);
-    svg.setSize(dots);
-    svg.setViewBox(QRectF(QPointF(0, 0), page.size));
-    svg.setTitle(page.title);
-    svg.setDescription(page.description);
-
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
+// The SVG writer module, from the program's folder or where the program's installation puts it;
+// nothing when neither has it.
+WriteSvgPage LoadSvgWriter() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    for (const QString& folder :
+         {programFolder, programFolder + QLatin1String("/" VELTRIX_SVG_WRITER_FROM_PROGRAM)}) {
+        QLibrary module(folder + QLatin1String("/" VELTRIX_SVG_WRITER_NAME));
+        if (auto* write = reinterpret_cast<WriteSvgPage>(module.resolve(kWriteSvgPageName))) {
+            return write;
+        }
     }
-    page.paint(painter);
-    return painter.end();
+    return nullptr;
+}
+
+bool WriteSvg(QIODevice& device, const SvgPage& page) {
+    static const WriteSvgPage write = LoadSvgWriter();
+    return write != nullptr && write(device, page);
 }
 
 // Writes the file at `path` with `write`, which puts the whole content on the device and says
@@ -151,7 +144,7 @@ QFont PageFont(const QFont& font, double centimetresPerUnit) {
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
     const double units = points / kPointsPerInch * kCentimetresPerInch / centimetresPerUnit;
     QFont page = font;
-    page.setPointSizeF(units * kPointsPerInch / kDotsPerInch);
+    page.setPointSizeF(units * kPointsPerInch / kSvgDotsPerInch);
     return page;
 }
 

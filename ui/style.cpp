@@ -92,6 +92,32 @@ void VeltrixStyle::drawControl(ControlElement element, const QStyleOption* optio
     QProxyStyle::drawControl(element, &placed, painter, widget);
 }
 
+void VeltrixStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (element != PE_PanelButtonCommand || !button) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    QStyleOptionButton face(*button);
+    face.palette = SameColoursSeen(button->palette);
+    QProxyStyle::drawPrimitive(element, &face, painter, widget);
+}
+
+const QPalette& VeltrixStyle::SameColoursSeen(const QPalette& palette) const {
+    for (const QPalette& seen : buttonPalettes_) {
+        if (seen.currentColorGroup() == palette.currentColorGroup() && seen == palette) {
+            return seen;
+        }
+    }
+    // A few palettes are all a program's buttons have; the oldest one seen makes room.
+    constexpr std::size_t kPalettesKept = 8;
+    if (buttonPalettes_.size() == kPalettesKept) {
+        buttonPalettes_.erase(buttonPalettes_.begin());
+    }
+    return buttonPalettes_.emplace_back(palette);
+}
+
 QIcon VeltrixStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                  const QWidget* widget) const {
     if (which == SP_ToolBarHorizontalExtensionButton && !option) {

@@ -8,9 +8,16 @@
 //
 // A push button's caption is centred on its line box, as the style draws it, unless its ink
 // would then meet the frame, or the pixel inside it: then on the ink itself.
+//
+// A style may keep a drawn button face for reuse, found by the button's state, size and palette;
+// but each widget resolves a palette of its own from its parent's, so that buttons of the same
+// colours never find each other's face. Here a button face is drawn with the first palette of the
+// same colours seen, and buttons alike draw their face once.
 #pragma once
 
+#include <QPalette>
 #include <QProxyStyle>
+#include <vector>
 
 namespace veltrix::ui {
 
@@ -18,8 +25,15 @@ class VeltrixStyle final : public QProxyStyle {
   public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+
+  private:
+    const QPalette& SameColoursSeen(const QPalette& palette) const;
+
+    mutable std::vector<QPalette> buttonPalettes_;
 };
 
 } // namespace veltrix::ui

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -124,6 +126,32 @@ TEST(VeltrixStyleTest, TheDeferredExtensionArrowIsTheDesktopStylesOwn) {
         style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     ASSERT_FALSE(direct.pixmap(16).isNull());
     EXPECT_EQ(deferred.pixmap(16).toImage(), direct.pixmap(16).toImage());
+}
+
+// A push button's face as `style` draws it in `palette`'s current colour group.
+QImage ButtonFace(const QStyle& style, const QPalette& palette) {
+    QImage face(80, 24, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    QStyleOptionButton option;
+    option.rect = face.rect();
+    option.palette = palette;
+    option.state = QStyle::State_Enabled | QStyle::State_Raised;
+    style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter);
+    return face;
+}
+
+TEST(VeltrixStyleTest, AButtonFaceIsDrawnInItsOwnColoursWhateverFaceWasDrawnBefore) {
+    QPalette seen = QApplication::palette();
+    seen.setColor(QPalette::Disabled, QPalette::Button, Qt::darkGray);
+    QPalette red = seen, disabled = seen;
+    red.setColor(QPalette::Active, QPalette::Button, Qt::red);
+    disabled.setCurrentColorGroup(QPalette::Disabled);
+    VeltrixStyle style;
+    ButtonFace(style, seen);
+    for (const QPalette& palette : {red, disabled}) {
+        EXPECT_EQ(ButtonFace(style, palette), ButtonFace(*style.baseStyle(), palette));
+    }
 }
 
 } // namespace
