@@ -129,19 +129,19 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>„Rechnen“ liest diesen Text als %1</translation>
+        <translation>„Berechnen“ liest diesen Text als %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>„Rechnen“ liest diesen Text als %1; für die hier gerechnete Gleichung geben Sie %2 ein</translation>
+        <translation>„Berechnen“ liest diesen Text als %1; für die hier berechnete Gleichung geben Sie %2 ein</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>„Rechnen“ kann diesen Text nicht lesen; geben Sie dafür %1 ein</translation>
+        <translation>„Berechnen“ kann diesen Text nicht lesen; geben Sie dafür %1 ein</translation>
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
-        <translation>„Rechnen“ kann weder diesen Text noch einen anderen für diese Gleichung lesen: Ein Koeffizient liegt außerhalb seines Bereichs.</translation>
+        <translation>„Berechnen“ kann weder diesen Text noch einen anderen für diese Gleichung lesen: Ein Koeffizient liegt außerhalb seines Wertebereichs.</translation>
     </message>
     <message>
         <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
@@ -161,15 +161,15 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>eine Seite der Gleichung ist leer</translation>
+        <translation>eine leere Seite der Gleichung</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>ein Vorzeichen ohne Term danach</translation>
+        <translation>ein Rechenzeichen ohne folgenden Term</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
-        <translation>zwei Terme ohne Vorzeichen dazwischen</translation>
+        <translation>zwei Terme ohne Rechenzeichen dazwischen</translation>
     </message>
     <message>
         <source>a number right after x</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>eine Potenz von x über 2</translation>
+        <translation>eine Potenz von x mit einem Exponenten über 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>eine negative Potenz von x</translation>
+        <translation>eine Potenz von x mit negativem Exponenten</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>a character that has no place in an equation</source>
-        <translation>ein Zeichen, das in einer Gleichung keinen Platz hat</translation>
+        <translation>ein Zeichen, das in keine Gleichung gehört</translation>
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>ein Exponent über 1000000000</translation>
+        <translation>ein Exponent, dessen Betrag 1000000000 übersteigt</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
