@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>«&#xa0;Calculer&#xa0;» lit ce texte comme %1</translation>
+        <translation>«&#xa0;Calculer&#xa0;» interprète ce texte comme %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>«&#xa0;Calculer&#xa0;» lit ce texte comme %1&#xa0;; pour l’équation résolue ici, saisissez %2</translation>
+        <translation>«&#xa0;Calculer&#xa0;» interprète ce texte comme %1&#xa0;; pour l’équation résolue ici, saisissez %2</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
-        <translation>«&#xa0;Calculer&#xa0;» ne peut lire ni ce texte ni aucun autre pour cette équation&#xa0;: un coefficient sort de son domaine.</translation>
+        <translation>«&#xa0;Calculer&#xa0;» ne peut lire ni ce texte ni aucun autre pour cette équation&#xa0;: un coefficient dépasse sa plage de valeurs.</translation>
     </message>
     <message>
         <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
@@ -149,11 +149,11 @@
     </message>
     <message>
         <source>Turning point: minimum at about %1; axis of symmetry %2</source>
-        <translation>Sommet&#xa0;: minimum vers %1&#xa0;; axe de symétrie d’équation %2</translation>
+        <translation>Sommet&#xa0;: minimum en %1 environ&#xa0;; axe de symétrie d’équation %2</translation>
     </message>
     <message>
         <source>Turning point: maximum at about %1; axis of symmetry %2</source>
-        <translation>Sommet&#xa0;: maximum vers %1&#xa0;; axe de symétrie d’équation %2</translation>
+        <translation>Sommet&#xa0;: maximum en %1 environ&#xa0;; axe de symétrie d’équation %2</translation>
     </message>
     <message>
         <source>Crosses the y axis at about %1</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>un membre de l’équation est vide</translation>
+        <translation>un membre vide de l’équation</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>un signe sans terme après lui</translation>
+        <translation>un signe non suivi d’un terme</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
@@ -177,15 +177,15 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>une puissance de x supérieure à 2</translation>
+        <translation>une puissance de x d’exposant supérieur à 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>une puissance négative de x</translation>
+        <translation>une puissance de x d’exposant négatif</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>une puissance qui n’est pas un nombre entier</translation>
+        <translation>un exposant qui n’est pas un nombre entier</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>a second &quot;=&quot;</source>
-        <translation>un second «&#xa0;=&#xa0;»</translation>
+        <translation>un deuxième «&#xa0;=&#xa0;»</translation>
     </message>
     <message>
         <source>a letter other than x</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>un exposant au-delà de 1000000000</translation>
+        <translation>un exposant supérieur à 1000000000 en valeur absolue</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
