@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>«Calcular» lee este texto como %1</translation>
+        <translation>«Calcular» interpreta este texto como %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>«Calcular» lee este texto como %1; para la ecuación resuelta aquí, escriba %2</translation>
+        <translation>«Calcular» interpreta este texto como %1; para la ecuación resuelta aquí, escriba %2</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
@@ -149,23 +149,23 @@
     </message>
     <message>
         <source>Turning point: minimum at about %1; axis of symmetry %2</source>
-        <translation>Vértice: mínimo en aproximadamente %1; eje de simetría %2</translation>
+        <translation>Vértice: mínimo aproximadamente en %1; eje de simetría %2</translation>
     </message>
     <message>
         <source>Turning point: maximum at about %1; axis of symmetry %2</source>
-        <translation>Vértice: máximo en aproximadamente %1; eje de simetría %2</translation>
+        <translation>Vértice: máximo aproximadamente en %1; eje de simetría %2</translation>
     </message>
     <message>
         <source>Crosses the y axis at about %1</source>
-        <translation>Corta al eje de ordenadas en aproximadamente %1</translation>
+        <translation>Corta al eje de ordenadas aproximadamente en %1</translation>
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>un miembro de la ecuación está vacío</translation>
+        <translation>un miembro vacío de la ecuación</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>un signo sin término detrás</translation>
+        <translation>un signo sin ningún término a continuación</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
@@ -177,15 +177,15 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>una potencia de x mayor que 2</translation>
+        <translation>una potencia de x de exponente mayor que 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>una potencia negativa de x</translation>
+        <translation>una potencia de x de exponente negativo</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>una potencia que no es un número entero</translation>
+        <translation>un exponente que no es un número entero</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>un exponente mayor que 1000000000</translation>
+        <translation>un exponente mayor que 1000000000 en valor absoluto</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
