@@ -129,15 +129,15 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>«Calcola» legge questo testo come %1</translation>
+        <translation>«Calcola» interpreta questo testo come %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>«Calcola» legge questo testo come %1; per l’equazione risolta qui, digita %2</translation>
+        <translation>«Calcola» interpreta questo testo come %1; per l’equazione risolta qui, inserisci %2</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>«Calcola» non può leggere questo testo; per questo pulsante, digita %1</translation>
+        <translation>«Calcola» non può leggere questo testo; per questo pulsante, inserisci %1</translation>
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
@@ -149,23 +149,23 @@
     </message>
     <message>
         <source>Turning point: minimum at about %1; axis of symmetry %2</source>
-        <translation>Vertice: minimo in circa %1; asse di simmetria %2</translation>
+        <translation>Vertice: minimo approssimativamente in %1; asse di simmetria %2</translation>
     </message>
     <message>
         <source>Turning point: maximum at about %1; axis of symmetry %2</source>
-        <translation>Vertice: massimo in circa %1; asse di simmetria %2</translation>
+        <translation>Vertice: massimo approssimativamente in %1; asse di simmetria %2</translation>
     </message>
     <message>
         <source>Crosses the y axis at about %1</source>
-        <translation>Interseca l’asse delle ordinate in circa %1</translation>
+        <translation>Interseca l’asse delle ordinate approssimativamente in %1</translation>
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>un membro dell’equazione è vuoto</translation>
+        <translation>un membro vuoto dell’equazione</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>un segno senza un termine dopo</translation>
+        <translation>un segno non seguito da un termine</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
@@ -177,19 +177,19 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>una potenza di x maggiore di 2</translation>
+        <translation>una potenza di x con esponente maggiore di 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>una potenza negativa di x</translation>
+        <translation>una potenza di x con esponente negativo</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>una potenza che non è un numero intero</translation>
+        <translation>un esponente che non è un numero intero</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
-        <translation>un «*» che non sta tra un numero e x</translation>
+        <translation>un «*» che non si trova tra un numero e x</translation>
     </message>
     <message>
         <source>a second &quot;=&quot;</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>a character that has no place in an equation</source>
-        <translation>un carattere che non ha posto in un’equazione</translation>
+        <translation>un carattere che non può stare in un’equazione</translation>
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>un esponente oltre 1000000000</translation>
+        <translation>un esponente maggiore di 1000000000 in valore assoluto</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
