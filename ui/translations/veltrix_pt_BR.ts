@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>“Calcular” lê este texto como %1</translation>
+        <translation>“Calcular” interpreta este texto como %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>“Calcular” lê este texto como %1; para a equação resolvida aqui, digite %2</translation>
+        <translation>“Calcular” interpreta este texto como %1; para a equação resolvida aqui, digite %2</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>um lado da equação está vazio</translation>
+        <translation>um membro vazio da equação</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>um sinal sem termo depois dele</translation>
+        <translation>um sinal sem nenhum termo em seguida</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
@@ -177,15 +177,15 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>uma potência de x maior que 2</translation>
+        <translation>uma potência de x com expoente maior que 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>uma potência negativa de x</translation>
+        <translation>uma potência de x com expoente negativo</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>uma potência que não é um número inteiro</translation>
+        <translation>um expoente que não é um número inteiro</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>um expoente acima de 1000000000</translation>
+        <translation>um expoente maior que 1000000000 em valor absoluto</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
