@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
-        <translation>„Oblicz” nie może odczytać ani tego tekstu, ani żadnego innego dla tego równania: współczynnik wykracza poza zakres.</translation>
+        <translation>„Oblicz” nie może odczytać ani tego tekstu, ani żadnego innego dla tego równania: współczynnik wykracza poza swój zakres.</translation>
     </message>
     <message>
         <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
-        <translation>Postacie dokładne pominięto: współczynniki są zbyt długie, by liczyć na nich dokładnie.</translation>
+        <translation>Pominięto postaci dokładne: współczynniki są zbyt długie, by wykonać na nich dokładne obliczenia.</translation>
     </message>
     <message>
         <source>Turning point: minimum at about %1; axis of symmetry %2</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>jedna strona równania jest pusta</translation>
+        <translation>pusta strona równania</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>znak bez wyrazu po nim</translation>
+        <translation>znak, po którym nie ma wyrazu</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
@@ -177,15 +177,15 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>potęga x większa niż 2</translation>
+        <translation>potęga x o wykładniku większym niż 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>ujemna potęga x</translation>
+        <translation>potęga x o wykładniku ujemnym</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>potęga, która nie jest liczbą całkowitą</translation>
+        <translation>wykładnik, który nie jest liczbą całkowitą</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>wykładnik większy niż 1000000000</translation>
+        <translation>wykładnik o wartości bezwzględnej większej niż 1000000000</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
-        <translation>Obliczenia nie mogą dodać tych wyrazów: jeden z nich jest zbyt długi, by liczyć na nim dokładnie.</translation>
+        <translation>Obliczenia nie mogą dodać tych wyrazów: jeden z nich jest zbyt długi, by wykonać na nim dokładne obliczenia.</translation>
     </message>
 </context>
 <context>
