@@ -129,19 +129,19 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>«Найти» читает этот текст как %1</translation>
+        <translation>«Вычислить» понимает этот текст как %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>«Найти» читает этот текст как %1; для решаемого здесь уравнения введите %2</translation>
+        <translation>«Вычислить» понимает этот текст как %1; для решаемого здесь уравнения введите %2</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>«Найти» не может прочитать этот текст; для этой кнопки введите %1</translation>
+        <translation>«Вычислить» не может прочитать этот текст; для этой кнопки введите %1</translation>
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
-        <translation>«Найти» не может прочитать ни этот текст, ни другой для этого уравнения: коэффициент выходит за допустимый диапазон.</translation>
+        <translation>«Вычислить» не может прочитать ни этот текст, ни другой для этого уравнения: коэффициент выходит за допустимый диапазон.</translation>
     </message>
     <message>
         <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>одна из частей уравнения пуста</translation>
+        <translation>пустая часть уравнения</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
@@ -177,19 +177,19 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>степень x выше 2</translation>
+        <translation>степень x с показателем больше 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>отрицательная степень x</translation>
+        <translation>степень x с отрицательным показателем</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>степень, не являющаяся целым числом</translation>
+        <translation>показатель степени, не являющийся целым числом</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
-        <translation>знак «*» не между числом и x</translation>
+        <translation>знак «*», стоящий не между числом и x</translation>
     </message>
     <message>
         <source>a second &quot;=&quot;</source>
@@ -209,11 +209,11 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>показатель степени больше 1000000000</translation>
+        <translation>показатель степени, по модулю больший 1000000000</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
-        <translation>Ход решения не может прочитать этот текст: %1, символ %2</translation>
+        <translation>Ход решения не может прочитать этот текст: %1, позиция %2</translation>
     </message>
     <message>
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
