@@ -129,15 +129,15 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>「計算」はこのテキストを %1 と読みます</translation>
+        <translation>「計算」はこのテキストを %1 と解釈します</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>「計算」はこのテキストを %1 と読みます。ここで解いた式には %2 と入力してください</translation>
+        <translation>「計算」はこのテキストを %1 と解釈します。ここで解いた式を「計算」で解くには %2 と入力してください</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>「計算」はこのテキストを読めません。%1 と入力してください</translation>
+        <translation>「計算」はこのテキストを読めません。「計算」で解くには %1 と入力してください</translation>
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>式の片側が空</translation>
+        <translation>空の左辺または右辺</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>2 より大きい x の累乗</translation>
+        <translation>指数が 2 より大きい x の累乗</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>x の負の累乗</translation>
+        <translation>指数が負の x の累乗</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>1000000000 を超える指数</translation>
+        <translation>絶対値が 1000000000 を超える指数</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
