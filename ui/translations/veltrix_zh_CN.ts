@@ -129,19 +129,19 @@
     </message>
     <message>
         <source>Calculate reads this text as %1</source>
-        <translation>“计算”将此文本读作 %1</translation>
+        <translation>“计算”将此文本识别为 %1</translation>
     </message>
     <message>
         <source>Calculate reads this text as %1; for the equation worked out here, type %2</source>
-        <translation>“计算”将此文本读作 %1；若要求解此处的方程，请输入 %2</translation>
+        <translation>“计算”将此文本识别为 %1；若要让它求解此处的方程，请输入 %2</translation>
     </message>
     <message>
         <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>“计算”无法读取此文本；请为它输入 %1</translation>
+        <translation>“计算”无法识别此文本；如需用它求解，请输入 %1</translation>
     </message>
     <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
-        <translation>“计算”无法读取此文本，也无法读取此方程的任何其他写法：有系数超出其范围。</translation>
+        <translation>“计算”无法识别此文本，也无法识别此方程的任何其他写法：某个系数超出其取值范围。</translation>
     </message>
     <message>
         <source>The exact forms are left out: the coefficients are too long to work with exactly.</source>
@@ -157,39 +157,39 @@
     </message>
     <message>
         <source>Crosses the y axis at about %1</source>
-        <translation>与 y 轴约交于 %1</translation>
+        <translation>与 y 轴交于约 %1</translation>
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>方程的一边为空</translation>
+        <translation>方程中为空的一边</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
-        <translation>符号后面没有项</translation>
+        <translation>后面没有项的符号</translation>
     </message>
     <message>
         <source>two terms with no sign between them</source>
-        <translation>两项之间没有符号</translation>
+        <translation>之间没有符号的两项</translation>
     </message>
     <message>
         <source>a number right after x</source>
-        <translation>x 后面紧跟数字</translation>
+        <translation>紧跟在 x 后面的数字</translation>
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>x 的次数高于 2</translation>
+        <translation>指数大于 2 的 x 的幂</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>x 的负数次幂</translation>
+        <translation>指数为负数的 x 的幂</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
-        <translation>指数不是整数</translation>
+        <translation>不是整数的指数</translation>
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
-        <translation>“*”不在数字和 x 之间</translation>
+        <translation>不在数字和 x 之间的“*”</translation>
     </message>
     <message>
         <source>a second &quot;=&quot;</source>
@@ -209,11 +209,11 @@
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>指数超过 1000000000</translation>
+        <translation>绝对值超过 1000000000 的指数</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
-        <translation>解题过程无法读取此文本：%1，位于第 %2 个字符</translation>
+        <translation>解题过程无法识别此文本：%1（第 %2 个字符处）</translation>
     </message>
     <message>
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
