@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>a side of the equation is empty</source>
-        <translation>أحد طرفي المعادلة فارغ</translation>
+        <translation>طرف فارغ في المعادلة</translation>
     </message>
     <message>
         <source>a sign with no term after it</source>
@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>a power of x above 2</source>
-        <translation>قوة لـ x أكبر من 2</translation>
+        <translation>قوة لـ x أسّها أكبر من 2</translation>
     </message>
     <message>
         <source>a negative power of x</source>
-        <translation>قوة سالبة لـ x</translation>
+        <translation>قوة لـ x أسّها سالب</translation>
     </message>
     <message>
         <source>a power that is not a whole number</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>a &quot;*&quot; that is not between a number and x</source>
-        <translation>«*» ليست بين عدد و x</translation>
+        <translation>علامة «*» لا تقع بين عدد و x</translation>
     </message>
     <message>
         <source>a second &quot;=&quot;</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>a character that has no place in an equation</source>
-        <translation>حرف لا مكان له في معادلة</translation>
+        <translation>رمز لا مكان له في المعادلة</translation>
     </message>
     <message>
         <source>an exponent beyond 1000000000</source>
-        <translation>أس يتجاوز 1000000000</translation>
+        <translation>أس تتجاوز قيمته المطلقة 1000000000</translation>
     </message>
     <message>
         <source>The working cannot read this text: %1, at character %2</source>
