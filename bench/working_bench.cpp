@@ -1,9 +1,8 @@
 // The Working window following the typing: from a change of the equation box's text to the
 // window's next paint, its formulas laid out and its sketch planned and drawn, for the equation
-// Veltrix starts with and for the longest coefficients that still get an exact working
-// (kMaxExactDigits places each). One frame at 60 Hz is 16 ms. Beside it, the engine's share: the
-// working alone, without a window.
-#include "engine/text_concat.hpp"
+// Veltrix starts with, the longest coefficients that still get exact forms (kMaxExactDigits places
+// each), one digit longer (the working without its exact forms) and a pasted megabyte. One frame at
+// 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
 #include "engine/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/accuracy_window.hpp"
@@ -13,7 +12,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <random>
@@ -30,13 +28,12 @@ QString LongCoefficient(std::mt19937& random, int places) {
     return text;
 }
 
-// Two equations of the same kind, so that each iteration changes the text.
-QStringList Equations(bool longest) {
-    if (!longest) {
-        return {QStringLiteral("10X^2-2X-3"), QStringLiteral("10X^2-2X-4")};
-    }
+// The equations timed, each as two of the same kind, so that each iteration changes the text.
+enum class Kind { Default, LongestExact, DecimalOnly, Megabyte };
+
+// Three coefficients of `places` random digits after the point each.
+QStringList LongEquations(int places) {
     std::mt19937 random(2026);
-    const int places = static_cast<int>(veltrix::kMaxExactDigits);
     QStringList equations;
     for (int i = 0; i < 2; ++i) {
         equations << LongCoefficient(random, places) + "X^2-" + LongCoefficient(random, places) +
@@ -45,55 +42,31 @@ QStringList Equations(bool longest) {
     return equations;
 }
 
-// A sketch with points as long as the coefficients' exact values make them, for a working that
-// comes without one.
-veltrix::SketchInput SketchOf(const QString& equation, bool longest) {
-    using Kind = veltrix::SketchPointKind;
-    if (!longest) {
-        return {u"10",
-                u"-2",
-                u"-3",
-                {{Kind::Minimum, u"0.1", u"-3.1", u"(0.1, -3.1)"},
-                 {Kind::Root, u"0.65677643628300219", u"0", u"0.66"},
-                 {Kind::Root, u"-0.45677643628300219", u"0", u"-0.46"},
-                 {Kind::YIntercept, u"0", u"-3", u"(0, -3)"}}};
+QStringList Equations(Kind kind) {
+    constexpr int kMegabyte = 1 << 20;
+    const int exact = static_cast<int>(veltrix::kMaxExactDigits);
+    switch (kind) {
+    case Kind::Default:
+        return {QStringLiteral("10X^2-2X-3"), QStringLiteral("10X^2-2X-4")};
+    case Kind::LongestExact: // the longest coefficients that still get exact forms
+        return LongEquations(exact);
+    case Kind::DecimalOnly: // one digit more: the working goes on without the exact forms
+        return LongEquations(exact + 1);
+    case Kind::Megabyte: // a pasted megabyte, a third of it each coefficient
+        return LongEquations(kMegabyte / 3 - 8);
     }
-    const QStringList terms = equation.split(QRegularExpression(QStringLiteral("X\\^2-|X-")));
-    const std::u16string a = terms[0].toStdU16String(), b = terms[1].toStdU16String();
-    const std::u16string c = terms[2].toStdU16String();
-    const std::u16string twice = veltrix::Concat({a, std::u16string_view(a).substr(2)});
-    const std::u16string negative = veltrix::Concat({u"-", twice});
-    return {
-        a,
-        veltrix::Concat({u"-", b}),
-        veltrix::Concat({u"-", c}),
-        {{Kind::Minimum, twice, negative, u"(0.5, -1.23)"},
-         {Kind::Root, veltrix::Concat({u"1", std::u16string_view(twice).substr(1)}), u"0", u"1.21"},
-         {Kind::Root, negative, u"0", u"-0.21"},
-         {Kind::YIntercept, u"0", veltrix::Concat({u"-", c}), u"(0, -0.66)"}}};
+    return {};
 }
 
-void WorkingWindowFollowsTheBox(benchmark::State& state, bool longest) {
+void WorkingWindowFollowsTheBox(benchmark::State& state, Kind kind) {
     SilentMessageBoxes messages;
     veltrix::ui::QtFileDialogs files; // never asked
     veltrix::ui::AppContext app(messages, files);
     auto& main = veltrix::ui::ShowMainWindow(app);
     auto* box = main.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    const QStringList equations = Equations(longest);
+    const QStringList equations = Equations(kind);
     box->setText(equations.last());
-    auto& working = app.Windows().Show<veltrix::ui::WorkingWindow>();
-    // The window follows the box as it does, its working given a sketch where the engine gave
-    // none, once a keystroke.
-    QObject::disconnect(&app.Inputs(), &veltrix::ui::InputSignals::EquationChanged, &working,
-                        nullptr);
-    QObject::connect(&app.Inputs(), &veltrix::ui::InputSignals::EquationChanged, &working, [&] {
-        veltrix::ui::WorkingText text = veltrix::ui::WorkingTextOf(
-            box->text(), 2, app.DecimalSeparator(), working.isRightToLeft());
-        if (!text.sketch) {
-            text.sketch = SketchOf(box->text(), longest);
-        }
-        working.ShowText(std::move(text));
-    });
+    app.Windows().Show<veltrix::ui::WorkingWindow>();
     QCoreApplication::processEvents();
     int next = 0;
     for (auto _ : state) {
@@ -108,23 +81,33 @@ void WorkingWindowFollowsTheBox(benchmark::State& state, bool longest) {
     }
 }
 
-void EngineWorksItOut(benchmark::State& state, bool longest) {
-    const std::u16string equation = Equations(longest).first().toStdU16String();
+void EngineWorksItOut(benchmark::State& state, Kind kind) {
+    const std::u16string equation = Equations(kind).first().toStdU16String();
     for (auto _ : state) {
         benchmark::DoNotOptimize(veltrix::WorkOut(equation, 2));
     }
 }
 
-BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, DefaultEquation, false)
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, DefaultEquation, Kind::Default)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(100);
-BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, LongestExactCoefficients, true)
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, LongestExactCoefficients, Kind::LongestExact)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(40);
-BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, DecimalOnlyCoefficients, Kind::DecimalOnly)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, PastedMegabyte, Kind::Megabyte)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, Kind::Default)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, Kind::LongestExact)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EngineWorksItOut, PastedMegabyte, Kind::Megabyte)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
