@@ -162,7 +162,9 @@ SketchView::SketchView(AppContext& app, QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Sketch of the curve"));
     // Focus lets the Menu key and Shift+F10 open its menu.
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     const auto page = [this] {
         const QSizeF size = QSizeF(this->size()) / kPixelsPerCentimetre;
         return SvgPage{
@@ -192,6 +194,18 @@ QSize SketchView::sizeHint() const {
             static_cast<int>(std::ceil(kSketchHeight * unit))};
 }
 
+// A quarter of the plan's size still shows its shape and its marks.
+QSize SketchView::minimumSizeHint() const {
+    return sizeHint() / 4;
+}
+
+int SketchView::heightForWidth(int width) const {
+    const QSize natural = sizeHint();
+    return width >= natural.width()
+               ? natural.height()
+               : static_cast<int>(std::ceil(natural.height() * width / double(natural.width())));
+}
+
 double SketchView::Unit() const {
     return QFontMetricsF(font()).lineSpacing();
 }
@@ -206,7 +220,7 @@ void SketchView::Replan() {
         }
     }
     setAccessibleDescription(plan_ ? DescriptionOf(*plan_) : QString());
-    setFixedSize(sizeHint());
+    updateGeometry();
     update();
 }
 
@@ -219,7 +233,12 @@ void SketchView::changeEvent(QEvent* event) {
 
 void SketchView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const QSize natural = sizeHint();
+    const double scale =
+        std::min({1.0, width() / double(natural.width()), height() / double(natural.height())});
+    painter.scale(scale, scale);
     PaintPlan(painter, plan_, palette(), Unit(), font());
+    painter.resetTransform();
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

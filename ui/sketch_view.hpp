@@ -31,8 +31,12 @@ class SketchView final : public QWidget {
     // without a sketch.
     const std::optional<SketchPlan>& Plan() const { return plan_; }
 
-    // The plan's size at the font's line height; the view keeps it.
+    // The plan's size at the font's line height. Where the view is given less width, as where the
+    // screen beside the main window is narrow, it draws the whole plan smaller, keeping its shape.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 namespace veltrix::ui {
 
@@ -113,13 +114,12 @@ WorkingWindow::WorkingWindow(AppContext& app)
     // A right click, or the Menu key, opens the window's own menu.
     lines_->setContextMenuPolicy(Qt::NoContextMenu);
     sketch_ = new SketchView(app, this);
+    sketch_->setObjectName(QStringLiteral("Sketch"));
     sketch_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(lines_, 1);
-    // A drawing in the plane, the same under a right-to-left language.
-    layout->addWidget(sketch_, 0, Qt::AlignHCenter);
 
     connect(&AddMenuCommand(*this, "Copy", tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
             this, [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
@@ -155,13 +155,10 @@ int WorkingWindow::UnwrappedWidth() const {
     return std::max(lines_->UnwrappedWidth(), sketch);
 }
 
-// The window is never narrower than its sketch, and its lines wrap to that width at least.
+// Below the lines wrapped to `width`, the sketch at that width, smaller where it is narrower.
 int WorkingWindow::HeightForWidth(int width) const {
-    if (sketch_->isHidden()) {
-        return lines_->HeightForWidth(width);
-    }
-    const QSize sketch = sketch_->sizeHint();
-    return lines_->HeightForWidth(std::max(width, sketch.width())) + sketch.height();
+    const int sketch = sketch_->isHidden() ? 0 : sketch_->heightForWidth(width);
+    return lines_->HeightForWidth(width) + sketch;
 }
 
 void WorkingWindow::showEvent(QShowEvent* event) {
@@ -178,6 +175,7 @@ void WorkingWindow::moveEvent(QMoveEvent* event) {
 
 void WorkingWindow::resizeEvent(QResizeEvent* event) {
     SetWindow::resizeEvent(event);
+    FitSketch();
     NoteWindowSystemGeometry(*event);
 }
 
@@ -199,11 +197,33 @@ void WorkingWindow::ShowText(WorkingText text) {
         }
     }
     lines_->SetLines(text_.lines);
+    FitSketch();
     // The least size the layout allows follows the sketch at once, before the window is placed.
     layout()->activate();
     if (isVisible()) {
         Place(false);
     }
+}
+
+// The sketch stands centred below the lines, the same under a right-to-left language, as large
+// as the room the lines leave allows, up to its own size: the lines come first, so where the
+// screen is too small for both the sketch is drawn smaller, and never below a least size.
+void WorkingWindow::FitSketch() {
+    auto* box = static_cast<QBoxLayout*>(layout());
+    if (sketch_->isHidden()) {
+        box->setContentsMargins(0, 0, 0, 0);
+        return;
+    }
+    const QSize natural = sketch_->sizeHint();
+    const int room =
+        std::max(height() - lines_->HeightForWidth(width()), sketch_->minimumSizeHint().height());
+    const double scale =
+        std::min({1.0, width() / double(natural.width()), room / double(natural.height())});
+    const QSize size(std::min(width(), static_cast<int>(std::ceil(natural.width() * scale))),
+                     std::min(room, static_cast<int>(std::ceil(natural.height() * scale))));
+    sketch_->setGeometry((width() - size.width()) / 2, height() - size.height(), size.width(),
+                         size.height());
+    box->setContentsMargins(0, 0, 0, size.height());
 }
 
 std::optional<Surroundings> WorkingWindow::SurroundingsNow() const {

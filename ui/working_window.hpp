@@ -58,6 +58,7 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     void Refresh();
     std::optional<Surroundings> SurroundingsNow() const;
     void Place(bool opening);
+    void FitSketch();
     void Ask(const QRect& client);
     void NoteWindowSystemGeometry(const QEvent& event);
     bool PlacedByUser();
