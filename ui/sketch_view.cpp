@@ -167,12 +167,14 @@ SketchView::SketchView(AppContext& app, QWidget* parent) : QWidget(parent) {
     setSizePolicy(policy);
     const auto page = [this] {
         const QSizeF size = QSizeF(this->size()) / kPixelsPerCentimetre;
-        return SvgPage{
-            size, accessibleName(), accessibleDescription(),
-            [plan = plan_, colours = palette(), unit = Unit(), font = font()](QPainter& painter) {
-                painter.scale(1 / kPixelsPerCentimetre, 1 / kPixelsPerCentimetre);
-                PaintPlan(painter, plan, colours, unit, PageFont(font, 1 / kPixelsPerCentimetre));
-            }};
+        return SvgPage{size, accessibleName(), accessibleDescription(),
+                       [plan = plan_, colours = palette(), unit = Unit(), font = font(),
+                        scale = Scale()](QPainter& painter) {
+                           painter.scale(1 / kPixelsPerCentimetre, 1 / kPixelsPerCentimetre);
+                           painter.scale(scale, scale);
+                           PaintPlan(painter, plan, colours, unit,
+                                     PageFont(font, 1 / kPixelsPerCentimetre));
+                       }};
     };
     AddPictureCommands(app, *this,
                        {{"CopyPicture", tr("&Copy picture"), {}},
@@ -206,6 +208,12 @@ int SketchView::heightForWidth(int width) const {
                : static_cast<int>(std::ceil(natural.height() * width / double(natural.width())));
 }
 
+// Smaller than its own size, the view draws the whole plan smaller; larger, at its own size.
+double SketchView::Scale() const {
+    const QSize natural = sizeHint();
+    return std::min({1.0, width() / double(natural.width()), height() / double(natural.height())});
+}
+
 double SketchView::Unit() const {
     return QFontMetricsF(font()).lineSpacing();
 }
@@ -220,6 +228,10 @@ void SketchView::Replan() {
         }
     }
     setAccessibleDescription(plan_ ? DescriptionOf(*plan_) : QString());
+    // In a window of its own it keeps its own size; the Working window fits it to its room.
+    if (isWindow()) {
+        resize(sizeHint());
+    }
     updateGeometry();
     update();
 }

@@ -45,6 +45,7 @@ class SketchView final : public QWidget {
   private:
     void Replan();
     double Unit() const;
+    double Scale() const;
 
     std::optional<SketchInput> input_;
     std::optional<SketchPlan> plan_;
