@@ -159,18 +159,6 @@ QString Filled(QString words, const std::vector<Formula>& formulas, Wrap wrap) {
     return words;
 }
 
-WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formulas,
-                       bool rightToLeft) {
-    return {words, formulas,
-            Filled(words, formulas,
-                   [rightToLeft](const Formula& f) {
-                       return Isolated(QString::fromStdU16String(math::PlainText(f)), rightToLeft);
-                   }),
-            Filled(EscapedForLatex(words), formulas, [](const Formula& f) {
-                return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
-            })};
-}
-
 // A step's line: its words, with the text to type, if any, after its formulas.
 WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft) {
     QString words = Translated(Template(line.step));
@@ -199,6 +187,18 @@ std::vector<WorkingTextLine> RefusalLines(const QString& equation, const Unreada
 }
 
 } // namespace
+
+WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formulas,
+                       bool rightToLeft) {
+    return {words, formulas,
+            Filled(words, formulas,
+                   [rightToLeft](const Formula& f) {
+                       return Isolated(QString::fromStdU16String(math::PlainText(f)), rightToLeft);
+                   }),
+            Filled(EscapedForLatex(words), formulas, [](const Formula& f) {
+                return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
+            })};
+}
 
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
                           bool rightToLeft) {

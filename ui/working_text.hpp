@@ -39,6 +39,10 @@ struct WorkingText {
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
                           bool rightToLeft);
 
+// A line of `words`, its formulas standing where "%1", "%2" … do, as plain text and as LaTeX.
+WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,
+                       bool rightToLeft);
+
 // The lines joined as a plain-text copy takes them, and as a LaTeX copy does (a paragraph each).
 QString PlainTextOf(const WorkingText& text);
 QString LatexOf(const WorkingText& text);

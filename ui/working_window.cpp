@@ -43,26 +43,6 @@ QMargins FrameOf(const QWidget& window, const QWidget& neighbour) {
     return other != nullptr ? other->frameMargins() : QMargins();
 }
 
-// Marks for LaTeX's special characters, so that the words read as they are.
-QString EscapedForLatex(const QString& words) {
-    QString escaped;
-    for (const QChar c : words) {
-        if (c == u'\\') {
-            escaped += QStringLiteral("\\textbackslash{}");
-        } else if (c == u'~') {
-            escaped += QStringLiteral("\\textasciitilde{}");
-        } else if (c == u'^') {
-            escaped += QStringLiteral("\\textasciicircum{}");
-        } else {
-            if (QStringLiteral("#$%&_{}").contains(c)) {
-                escaped += u'\\';
-            }
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 // A line that names the sketch's points it had no room to label, their labels in a list as the
 // working writes one.
 WorkingTextLine NotLabelledLine(const QStringList& labels, char16_t separator, bool rightToLeft) {
@@ -71,20 +51,8 @@ WorkingTextLine NotLabelledLine(const QStringList& labels, char16_t separator, b
     for (const QString& label : labels) {
         list.items.emplace_back(math::Formula{math::Number{label.toStdU16String()}});
     }
-    const math::Formula formula{list};
-    const QString words = WorkingWindow::tr("Not labelled on the sketch: %1");
-    QString plain = QString::fromStdU16String(math::PlainText(formula));
-    if (rightToLeft) {
-        plain = QChar(0x2066) + plain + QChar(0x2069);
-    }
-    QStringList latex;
-    for (const QString& part : words.split(QStringLiteral("%1"))) {
-        latex << EscapedForLatex(part);
-    }
-    return {words,
-            {formula},
-            words.arg(plain),
-            latex.join(u'$' + QString::fromStdU16String(math::Latex(formula)) + u'$')};
+    return LineOf(WorkingWindow::tr("Not labelled on the sketch: %1"), {math::Formula{list}},
+                  rightToLeft);
 }
 
 QStringList UnlabelledPoints(const SketchPlan& plan) {
