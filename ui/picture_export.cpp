@@ -2,6 +2,7 @@
 
 #include "ui/app_context.hpp"
 #include "ui/context_menu.hpp"
+#include "ui/modules.hpp"
 #include "ui/svg_writer.hpp"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLibrary>
 #include <QPainter>
 #include <QSaveFile>
 #include <QWidget>
@@ -49,18 +49,11 @@ QImage Picture(QWidget& widget, double pixelsPerCentimetre) {
     return picture;
 }
 
-// The SVG writer module, from the program's folder or where the program's installation puts it;
-// nothing when neither has it.
+// The SVG writer module; nothing where it cannot be loaded.
 WriteSvgPage LoadSvgWriter() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    for (const QString& folder :
-         {programFolder, programFolder + QLatin1String("/" VELTRIX_SVG_WRITER_FROM_PROGRAM)}) {
-        QLibrary module(folder + QLatin1String("/" VELTRIX_SVG_WRITER_NAME));
-        if (auto* write = reinterpret_cast<WriteSvgPage>(module.resolve(kWriteSvgPageName))) {
-            return write;
-        }
-    }
-    return nullptr;
+    const auto found = ModuleFunction(QStringLiteral(VELTRIX_SVG_WRITER_NAME), kWriteSvgPageName);
+    const auto* write = std::get_if<QFunctionPointer>(&found);
+    return write != nullptr ? reinterpret_cast<WriteSvgPage>(*write) : nullptr;
 }
 
 bool WriteSvg(QIODevice& device, const SvgPage& page) {

@@ -1,7 +1,8 @@
 #include "ui/working_text.hpp"
 
 #include "engine/sketch_tikz.hpp"
-#include "engine/working.hpp"
+#include "engine/working_module.hpp"
+#include "ui/modules.hpp"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -202,9 +203,20 @@ WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formula
 
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
                           bool rightToLeft) {
-    SketchedWorking worked =
-        WorkOutWithSketch(equation.toStdU16String(), static_cast<unsigned>(places), separator);
+    static const auto workOut =
+        ModuleFunction(QStringLiteral(VELTRIX_WORKING_MODULE_NAME), kWorkOutWithSketchName);
     WorkingText text;
+    if (const auto* why = std::get_if<QString>(&workOut)) {
+        text.lines.push_back(LineOf(
+            Translated(QT_TRANSLATE_NOOP("Working", "The working cannot be shown: its part of "
+                                                    "the program could not be loaded (%1)."))
+                .arg(*why),
+            {}, rightToLeft));
+        return text;
+    }
+    SketchedWorking worked;
+    reinterpret_cast<WorkOutWithSketchFunction>(std::get<QFunctionPointer>(workOut))(
+        equation.toStdU16String(), static_cast<unsigned>(places), separator, worked);
     if (const auto* refusal = std::get_if<UnreadableText>(&worked.outcome)) {
         text.lines = RefusalLines(equation, *refusal, rightToLeft);
     } else if (std::holds_alternative<TermsTooLongToAdd>(worked.outcome)) {

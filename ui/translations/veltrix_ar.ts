@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>لا تستطيع خطوات الحل جمع هذه الحدود: أحدها أطول من أن يُحسب به بدقة.</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>لا يمكن عرض خطوات الحل: تعذّر تحميل الجزء الخاص بها من البرنامج (%1).</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

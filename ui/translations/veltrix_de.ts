@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>Der Rechenweg kann diese Terme nicht addieren: Einer von ihnen ist zu lang, um exakt mit ihm zu rechnen.</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>Der Rechenweg kann nicht angezeigt werden: Sein Teil des Programms konnte nicht geladen werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

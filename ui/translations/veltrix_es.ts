@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>El desarrollo no puede sumar estos términos: uno de ellos es demasiado largo para calcular con él de forma exacta.</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>El desarrollo no se puede mostrar: no se pudo cargar su parte del programa (%1).</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>Le détail du calcul ne peut pas additionner ces termes&#xa0;: l’un d’eux est trop long pour un calcul exact.</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>Le détail du calcul ne peut pas être affiché&#xa0;: sa partie du programme n’a pas pu être chargée (%1).</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

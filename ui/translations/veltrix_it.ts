@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>Il procedimento non può sommare questi termini: uno di essi è troppo lungo per un calcolo esatto.</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>Il procedimento non può essere mostrato: non è stato possibile caricare la sua parte del programma (%1).</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

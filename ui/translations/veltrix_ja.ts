@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>途中式はこれらの項を足せません：長すぎて厳密に計算できない項があります。</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>途中式を表示できません：途中式を求めるプログラムの部分を読み込めませんでした（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

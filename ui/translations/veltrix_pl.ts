@@ -219,6 +219,10 @@
         <source>The working cannot add up these terms: one of them is too long to work with exactly.</source>
         <translation>Obliczenia nie mogą dodać tych wyrazów: jeden z nich jest zbyt długi, by wykonać na nim dokładne obliczenia.</translation>
     </message>
+    <message>
+        <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
+        <translation>Nie można pokazać obliczeń: nie udało się wczytać odpowiadającej za nie części programu (%1).</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>
