@@ -140,8 +140,9 @@ QString EscapedForLatex(const QString& words) {
     return escaped + words.mid(from);
 }
 
-// A formula or a text to type as a left-to-right run where the language reads from the right
-// (left-to-right isolate … pop directional isolate), so that it keeps its order in the words.
+// A formula, a text to type or the loader's reason as a left-to-right run where the language reads
+// from the right (left-to-right isolate … pop directional isolate), so that it keeps its order in
+// the words.
 QString Isolated(const QString& text, bool rightToLeft) {
     return rightToLeft ? QChar(0x2066) + text + QChar(0x2069) : text;
 }
@@ -210,7 +211,7 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
         text.lines.push_back(LineOf(
             Translated(QT_TRANSLATE_NOOP("Working", "The working cannot be shown: its part of "
                                                     "the program could not be loaded (%1)."))
-                .arg(*why),
+                .arg(Isolated(*why, rightToLeft)),
             {}, rightToLeft));
         return text;
     }

@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>Der Rechenweg kann nicht angezeigt werden: Sein Teil des Programms konnte nicht geladen werden (%1).</translation>
+        <translation>Der Rechenweg kann nicht angezeigt werden: Der zuständige Programmteil konnte nicht geladen werden (%1).</translation>
     </message>
 </context>
 <context>

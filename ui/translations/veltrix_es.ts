@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>El desarrollo no se puede mostrar: no se pudo cargar su parte del programa (%1).</translation>
+        <translation>No se puede mostrar el desarrollo: no se pudo cargar la parte del programa que lo genera (%1).</translation>
     </message>
 </context>
 <context>

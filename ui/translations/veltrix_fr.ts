@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>Le détail du calcul ne peut pas être affiché&#xa0;: sa partie du programme n’a pas pu être chargée (%1).</translation>
+        <translation>Le détail du calcul ne peut pas être affiché&#xa0;: la partie du programme qui le produit n’a pas pu être chargée (%1).</translation>
     </message>
 </context>
 <context>

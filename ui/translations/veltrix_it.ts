@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>Il procedimento non può essere mostrato: non è stato possibile caricare la sua parte del programma (%1).</translation>
+        <translation>Il procedimento non può essere mostrato: non è stato possibile caricare la parte del programma che lo genera (%1).</translation>
     </message>
 </context>
 <context>

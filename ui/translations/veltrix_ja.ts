@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>途中式を表示できません：途中式を求めるプログラムの部分を読み込めませんでした（%1）。</translation>
+        <translation>途中式を表示できません：プログラムのうち途中式を作成する部分を読み込めませんでした（%1）。</translation>
     </message>
 </context>
 <context>

@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>Ход решения нельзя показать: не удалось загрузить часть программы, которая его строит (%1).</translation>
+        <translation>Невозможно показать ход решения: не удалось загрузить часть программы, которая его формирует (%1).</translation>
     </message>
 </context>
 <context>

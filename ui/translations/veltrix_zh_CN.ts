@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
-        <translation>无法显示解题过程：程序中负责它的部分无法加载（%1）。</translation>
+        <translation>无法显示解题过程：程序中负责生成解题过程的部分未能加载（%1）。</translation>
     </message>
 </context>
 <context>
