@@ -3,8 +3,10 @@
 //
 // Each program runs with VELTRIX_FIRST_PAINT_PROBE=1, which makes it print its steady_clock time
 // at the first paint of its window and quit; this driver takes the time just before it launches
-// the program, on the same clock. The two programs run alternately, so that a slow spell of the
-// machine falls on both. Usage: veltrix_startup_bench [pairs]   (default 40, after 3 warm-up pairs)
+// the program, on the same clock. The programs run in turn, so that a slow spell of the machine
+// falls on each: Veltrix, the bare window (startup_baseline.cpp), and stock widgets showing the
+// text of Veltrix's main window (startup_same_content.cpp).
+// Usage: veltrix_startup_bench [rounds]   (default 40, after 3 warm-up rounds)
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -108,26 +110,31 @@ int main(int argc, char* argv[]) {
                      argv[0]);
         return 2;
     }
-    const int pairs = argc > 1 ? std::atoi(argv[1]) : 40;
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 40;
     const int warmUp = 3;
-    std::vector<double> veltrix, baseline;
-    for (int i = 0; i < warmUp + pairs; ++i) {
+    std::vector<double> veltrix, baseline, sameContent;
+    for (int i = 0; i < warmUp + rounds; ++i) {
         const std::optional<double> v = TimeToFirstPaint(VELTRIX_PROGRAM);
         const std::optional<double> b = TimeToFirstPaint(BASELINE_PROGRAM);
-        if (!v || !b) {
+        const std::optional<double> s = TimeToFirstPaint(SAME_CONTENT_PROGRAM);
+        if (!v || !b || !s) {
             std::fprintf(stderr, "a program did not report its first paint\n");
             return 1;
         }
         if (i >= warmUp) {
             veltrix.push_back(*v);
             baseline.push_back(*b);
+            sameContent.push_back(*s);
         }
     }
     const Summary v = Summarise(veltrix);
     const Summary b = Summarise(baseline);
-    std::printf("Launch to first paint, %d alternating runs each:\n", pairs);
+    const Summary s = Summarise(sameContent);
+    std::printf("Launch to first paint, %d alternating runs each:\n", rounds);
     Print("veltrix", v);
     Print("baseline", b);
+    Print("same text", s);
+    std::printf("ratio of medians veltrix / same text: %.3f\n", v.median / s.median);
     std::printf("ratio of medians veltrix / baseline: %.3f\n", v.median / b.median);
     return 0;
 }
