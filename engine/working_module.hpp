@@ -1,6 +1,6 @@
 // The working as a module of its own, which the program loads when it first works out an equation:
 // the exact arithmetic it needs (GMP, MPFR) would otherwise be loaded and bound at every start of
-// the program, before its first window shows, though most sessions never open the working.
+// the program, before its first window shows, whether or not the working is ever opened.
 #pragma once
 
 #include "engine/working.hpp"

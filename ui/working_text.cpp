@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <variant>
 
 namespace veltrix::ui {
 
@@ -188,6 +189,20 @@ std::vector<WorkingTextLine> RefusalLines(const QString& equation, const Unreada
     return lines;
 }
 
+// The working from its module, loaded at the first call; or why the module could not be loaded.
+std::variant<SketchedWorking, QString> WorkedOut(const QString& equation, int places,
+                                                 char16_t separator) {
+    static const auto workOut =
+        ModuleFunction(QStringLiteral(VELTRIX_WORKING_MODULE_NAME), kWorkOutWithSketchName);
+    if (const auto* why = std::get_if<QString>(&workOut)) {
+        return *why;
+    }
+    SketchedWorking worked;
+    reinterpret_cast<WorkOutWithSketchFunction>(std::get<QFunctionPointer>(workOut))(
+        equation.toStdU16String(), static_cast<unsigned>(places), separator, worked);
+    return worked;
+}
+
 } // namespace
 
 WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formulas,
@@ -204,10 +219,9 @@ WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formula
 
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
                           bool rightToLeft) {
-    static const auto workOut =
-        ModuleFunction(QStringLiteral(VELTRIX_WORKING_MODULE_NAME), kWorkOutWithSketchName);
+    std::variant<SketchedWorking, QString> workedOut = WorkedOut(equation, places, separator);
     WorkingText text;
-    if (const auto* why = std::get_if<QString>(&workOut)) {
+    if (const auto* why = std::get_if<QString>(&workedOut)) {
         text.lines.push_back(LineOf(
             Translated(QT_TRANSLATE_NOOP("Working", "The working cannot be shown: its part of "
                                                     "the program could not be loaded (%1)."))
@@ -215,9 +229,7 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
             {}, rightToLeft));
         return text;
     }
-    SketchedWorking worked;
-    reinterpret_cast<WorkOutWithSketchFunction>(std::get<QFunctionPointer>(workOut))(
-        equation.toStdU16String(), static_cast<unsigned>(places), separator, worked);
+    SketchedWorking& worked = std::get<SketchedWorking>(workedOut);
     if (const auto* refusal = std::get_if<UnreadableText>(&worked.outcome)) {
         text.lines = RefusalLines(equation, *refusal, rightToLeft);
     } else if (std::holds_alternative<TermsTooLongToAdd>(worked.outcome)) {
