@@ -3,13 +3,13 @@
 #include "app/first_paint_probe.hpp"
 #include "app/startup.hpp"
 #include "app/working_command.hpp"
-#include "ui/accessibility.hpp"
-#include "ui/app_context.hpp"
-#include "ui/context_menu.hpp"
-#include "ui/icon.hpp"
-#include "ui/main_window.hpp"
-#include "ui/style.hpp"
-#include "ui/translations.hpp"
+#include "ui/shared/accessibility.hpp"
+#include "ui/shared/app_context.hpp"
+#include "ui/shared/context_menu.hpp"
+#include "ui/shared/icon.hpp"
+#include "ui/shared/style.hpp"
+#include "ui/shared/translations.hpp"
+#include "ui/windows/main_window.hpp"
 
 #include <QApplication>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "app/working_command.hpp"
 
-#include "ui/translations.hpp"
-#include "ui/working_text.hpp"
+#include "ui/shared/translations.hpp"
+#include "ui/working/working_text.hpp"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The bounded working's numbers as the window would recompute them on a keystroke: the default
 // equation, coefficients of 400 and more digits, exponents of ±10^9, and a megabyte of digits.
 // One 60 Hz frame is 16 ms.
-#include "engine/bounded_quadratic.hpp"
+#include "engine/working/bounded_quadratic.hpp"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Throughput of the engine on the default equation, and of the parser on a very long text.
-#include "engine/engine.hpp"
+#include "engine/core/engine.hpp"
 
 #include <benchmark/benchmark.h>
 #include <string>

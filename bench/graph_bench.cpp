@@ -1,9 +1,9 @@
 // The Graph window on Qt's headless platform: how long one Plot takes to draw into the window's
 // picture (one frame is 16 ms), and how long the window takes to repaint once many curves have
 // accumulated on it (an expose, as when another window moves off it).
-#include "ui/app_context.hpp"
-#include "ui/graph_window.hpp"
-#include "ui/main_window.hpp"
+#include "ui/shared/app_context.hpp"
+#include "ui/windows/graph_window.hpp"
+#include "ui/windows/main_window.hpp"
 
 #include <QApplication>
 #include <QLineEdit>

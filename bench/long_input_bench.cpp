@@ -1,9 +1,9 @@
 // Engine time of each command on a megabyte of pasted equation (1,048,576 characters), in the
 // shapes that make the engine walk, copy or convert all of it. Each command must stay well under
 // 100 ms on such a text.
-#include "engine/calculate_form.hpp"
-#include "engine/engine.hpp"
-#include "engine/exact/student_sums.hpp"
+#include "engine/core/engine.hpp"
+#include "engine/working/calculate_form.hpp"
+#include "engine/working/exact/student_sums.hpp"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -2,10 +2,10 @@
 // benchmarks, message boxes that nobody answers, and a watch for a window's next paint.
 #pragma once
 
-#include "ui/accessibility.hpp"
-#include "ui/context_menu.hpp"
-#include "ui/message_boxes.hpp"
-#include "ui/style.hpp"
+#include "ui/shared/accessibility.hpp"
+#include "ui/shared/context_menu.hpp"
+#include "ui/shared/message_boxes.hpp"
+#include "ui/shared/style.hpp"
 
 #include <QApplication>
 #include <QEvent>

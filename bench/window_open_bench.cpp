@@ -4,8 +4,8 @@
 // iteration opens the window afresh, as the first click after its close box does; the counter
 // "first" is the very first click of the program, which also meets the fonts for the first time.
 #include "on_a_display.hpp"
-#include "ui/app_context.hpp"
-#include "ui/main_window.hpp"
+#include "ui/shared/app_context.hpp"
+#include "ui/windows/main_window.hpp"
 
 #include <QApplication>
 #include <QEvent>

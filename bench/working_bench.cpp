@@ -3,12 +3,12 @@
 // Veltrix starts with, the longest coefficients that still get exact forms (kMaxExactDigits places
 // each), one digit longer (the working without its exact forms) and a pasted megabyte. One frame at
 // 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
-#include "engine/working.hpp"
+#include "engine/working/working.hpp"
 #include "on_a_display.hpp"
-#include "ui/accuracy_window.hpp"
-#include "ui/app_context.hpp"
-#include "ui/main_window.hpp"
-#include "ui/working_window.hpp"
+#include "ui/shared/app_context.hpp"
+#include "ui/windows/accuracy_window.hpp"
+#include "ui/windows/main_window.hpp"
+#include "ui/working/working_window.hpp"
 
 #include <QApplication>
 #include <QLineEdit>

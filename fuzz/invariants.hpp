@@ -2,7 +2,7 @@
 // current input, and traps, which libFuzzer records as a crash with its input.
 #pragma once
 
-#include "engine/engine.hpp"
+#include "engine/core/engine.hpp"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 // end already inside comes back unchanged, and drawing the segment the other way round cuts the
 // same part, within rounding.
 
-#include "engine/line_clip.hpp"
+#include "engine/core/line_clip.hpp"
 
 #include <algorithm>
 #include <array>

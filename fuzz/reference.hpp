@@ -2,7 +2,7 @@
 // target can compare what the engine does with what it should do. Simplicity over speed.
 #pragma once
 
-#include "engine/engine.hpp"
+#include "engine/core/engine.hpp"
 
 #include <cstddef>
 #include <optional>

@@ -4,8 +4,8 @@
 // its exact sums are its terms' exact values added up; and the Calculate form reads, in
 // Calculate's split, to the doubles nearest to those values.
 
-#include "engine/calculate_form.hpp"
-#include "engine/exact/student_sums.hpp"
+#include "engine/working/calculate_form.hpp"
+#include "engine/working/exact/student_sums.hpp"
 #include "fuzz/fuzz_input.hpp"
 #include "fuzz/invariants.hpp"
 

@@ -1,16 +1,16 @@
 // The working of an equation at 0 to 3 places: never a crash, the students' reader's reading or
 // refusal, a text to type for Calculate that Calculate reads to the equation's nearest doubles,
 // and for every quadratic read exactly, roots that solve it exactly and are rounded from their
-// exact values (fuzz/working_checks.hpp). The bounded working of every equation that splits,
-// however long: its values those of the exact working, rounded alike, where that applies; and a, b
-// and c scaled alike by 10^±1000000000 (or by 1000, chosen by the accuracy text's second unit) move
-// only exponents.
+// exact values (tests/support/working_checks.hpp). The bounded working of every equation that
+// splits, however long: its values those of the exact working, rounded alike, where that applies;
+// and a, b and c scaled alike by 10^±1000000000 (or by 1000, chosen by the accuracy text's second
+// unit) move only exponents.
 
-#include "engine/calculate_form.hpp"
-#include "engine/exact/student_sums.hpp"
+#include "engine/working/calculate_form.hpp"
+#include "engine/working/exact/student_sums.hpp"
 #include "fuzz/fuzz_input.hpp"
 #include "fuzz/invariants.hpp"
-#include "fuzz/working_checks.hpp"
+#include "tests/support/working_checks.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Small helpers that let the engine's tests write their texts as plain ASCII literals.
 #pragma once
 
-#include "engine/engine.hpp"
+#include "engine/core/engine.hpp"
 
 #include <algorithm>
 #include <charconv>

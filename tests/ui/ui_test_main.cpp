@@ -1,8 +1,8 @@
 // The UI tests need one QApplication for the whole run, set up as the program sets up its own;
 // listing the tests needs none, so test discovery works without a display.
-#include "ui/accessibility.hpp"
-#include "ui/context_menu.hpp"
-#include "ui/style.hpp"
+#include "ui/shared/accessibility.hpp"
+#include "ui/shared/context_menu.hpp"
+#include "ui/shared/style.hpp"
 
 #include <QApplication>
 #include <gtest/gtest.h>

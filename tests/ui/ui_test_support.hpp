@@ -2,13 +2,13 @@
 // instead of shown, and helpers that drive the real widgets with mouse clicks and key presses.
 #pragma once
 
-#include "engine/sketch.hpp"
-#include "ui/accuracy_window.hpp"
-#include "ui/app_context.hpp"
-#include "ui/find_value_window.hpp"
-#include "ui/main_window.hpp"
-#include "ui/solution_window.hpp"
-#include "ui/working_view.hpp"
+#include "engine/sketch/sketch.hpp"
+#include "ui/shared/app_context.hpp"
+#include "ui/windows/accuracy_window.hpp"
+#include "ui/windows/find_value_window.hpp"
+#include "ui/windows/main_window.hpp"
+#include "ui/windows/solution_window.hpp"
+#include "ui/working/working_view.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // one comparison that a command changed what it should and nothing else.
 #pragma once
 
-#include "ui/graph_window.hpp"
+#include "ui/windows/graph_window.hpp"
 #include "ui_test_support.hpp"
 
 #include <QAbstractButton>

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     }
     QTextStream out(&file);
     out << "// Generated from ui/icons/veltrix.svg by veltrix_embed_icon; do not edit.\n"
-        << "#include \"ui/icon_pixels.hpp\"\n\nnamespace veltrix::ui {\n\nnamespace {\n";
+        << "#include \"ui/shared/icon_pixels.hpp\"\n\nnamespace veltrix::ui {\n\nnamespace {\n";
     QStringList entries;
     for (int i = 2; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);

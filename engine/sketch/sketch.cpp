@@ -1,0 +1,507 @@
+#include "engine/sketch/sketch.hpp"
+
+#include "engine/core/conversions.hpp"
+#include "engine/core/line_clip.hpp"
+#include "engine/sketch/sketch_layout.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+// Coordinates and coefficients are read as m·10^e, so that a root at 1E+700 keeps its size. Each
+// axis then counts in its own power of ten, the largest its points need: in those units every
+// point lies within ±10, and the picture is computed in plain doubles. Only the curve's steepness
+// can still be beyond them, and the curve is drawn from its visible width, found by logarithms.
+
+namespace veltrix {
+namespace {
+
+using sketch::Occupied;
+using sketch::Segment;
+
+// m·10^e with 1 <= |m| < 10, or 0.
+struct Scaled {
+    double significand = 0;
+    std::int64_t exponent = 0;
+    bool IsZero() const { return significand == 0; }
+};
+
+Scaled Normalised(double significand, std::int64_t exponent) {
+    if (significand == 0 || !std::isfinite(significand)) {
+        return {};
+    }
+    const auto shift = static_cast<std::int64_t>(std::floor(std::log10(std::fabs(significand))));
+    Scaled scaled{significand / std::pow(10.0, static_cast<double>(shift)), exponent + shift};
+    if (std::fabs(scaled.significand) >= 10) { // log10 rounded up to the next power
+        scaled = {scaled.significand / 10, scaled.exponent + 1};
+    }
+    return scaled;
+}
+
+std::optional<Scaled> ReadScaled(std::u16string_view text) {
+    const std::optional<DecimalParts> parts = SplitDecimal(text);
+    if (!parts) {
+        return std::nullopt;
+    }
+    std::string digits(parts->whole.begin(), parts->whole.end());
+    digits.append(parts->fraction.begin(), parts->fraction.end());
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        return Scaled{};
+    }
+    // Seventeen digits tell a double apart; the rest only count towards the size.
+    const std::string leading = digits.substr(first, 17);
+    double whole = 0;
+    std::from_chars(leading.data(), leading.data() + leading.size(), whole);
+    const auto count = static_cast<double>(leading.size() - 1);
+    const std::int64_t exponent = parts->exponent + static_cast<std::int64_t>(parts->whole.size()) -
+                                  static_cast<std::int64_t>(first) - 1;
+    return Normalised((parts->negative ? -whole : whole) / std::pow(10.0, count), exponent);
+}
+
+// The value in units of 10^exponent, 0 where it is far smaller. Zero is 0 in any unit, where
+// 0 times the overflowing power would not be a number.
+double In(Scaled value, std::int64_t exponent) {
+    if (value.significand == 0) {
+        return 0;
+    }
+    const double shift =
+        static_cast<double>(std::clamp<std::int64_t>(value.exponent - exponent, -400, 400));
+    return value.significand * std::pow(10.0, shift);
+}
+
+double Log10(Scaled value) {
+    return std::log10(std::fabs(value.significand)) + static_cast<double>(value.exponent);
+}
+
+Scaled Sum(Scaled p, Scaled q) {
+    const std::int64_t exponent = std::max(p.exponent, q.exponent);
+    return Normalised(In(p, exponent) + In(q, exponent), exponent);
+}
+
+Scaled Twice(Scaled value) {
+    return Normalised(2 * value.significand, value.exponent);
+}
+
+struct Point {
+    Scaled x, y;
+};
+
+struct Read {
+    Scaled a, b, c;
+    std::vector<Point> points;
+    std::optional<Point> turning;
+};
+
+bool IsTurningPoint(SketchPointKind kind) {
+    return kind == SketchPointKind::Minimum || kind == SketchPointKind::Maximum;
+}
+
+std::optional<Read> ReadInput(const SketchInput& input) {
+    const std::optional<Scaled> a = ReadScaled(input.a);
+    const std::optional<Scaled> b = ReadScaled(input.b);
+    const std::optional<Scaled> c = ReadScaled(input.c);
+    if (!a || !b || !c) {
+        return std::nullopt;
+    }
+    Read read{*a, *b, *c, {}, {}};
+    for (const SketchPoint& point : input.points) {
+        const std::optional<Scaled> x = ReadScaled(point.x);
+        const std::optional<Scaled> y = ReadScaled(point.y);
+        if (!x || !y) {
+            return std::nullopt;
+        }
+        read.points.push_back({*x, *y});
+        if (IsTurningPoint(point.kind)) {
+            read.turning = read.points.back();
+        }
+    }
+    if (!read.a.IsZero() && !read.turning) {
+        return std::nullopt;
+    }
+    return read;
+}
+
+// Where every point of interest lies on the y axis, the curve itself gives the x axis a span: a
+// parabola as far out as it rises by its turning point's height (or by 1 from the origin), a line
+// from x = -1 to 1.
+void AddSpanOnTheYAxis(const Read& read, std::vector<Point>& shape) {
+    if (!read.a.IsZero()) {
+        const Scaled k = read.turning->y;
+        const double sign = read.a.significand > 0 ? 1 : -1;
+        const Scaled rise =
+            k.IsZero() ? Scaled{sign, 0} : Scaled{sign * std::fabs(k.significand), k.exponent};
+        const double log10Half = (Log10(rise) - Log10(read.a)) / 2;
+        const double whole = std::floor(log10Half);
+        const Scaled half{std::pow(10.0, log10Half - whole), static_cast<std::int64_t>(whole)};
+        const Scaled y = Sum(k, rise);
+        shape.push_back({half, y});
+        shape.push_back({{-half.significand, half.exponent}, y});
+        return;
+    }
+    const Scaled minusB{-read.b.significand, read.b.exponent};
+    shape.push_back({{1, 0}, Sum(read.c, read.b)});
+    shape.push_back({{-1, 0}, Sum(read.c, minusB)});
+}
+
+// The points the picture must show: the points of interest, the origin, where the axes cross,
+// and the y-intercept, which the curve is drawn from where it is a line; for a parabola also the
+// y-intercept's mirror image, so that both arms show.
+std::vector<Point> ShapeOf(const Read& read) {
+    std::vector<Point> shape = read.points;
+    shape.push_back({});
+    shape.push_back({{}, read.c});
+    if (!read.a.IsZero()) {
+        shape.push_back({Twice(read.turning->x), read.c});
+    }
+    const auto onYAxis = [](const Point& p) { return p.x.IsZero(); };
+    if (std::all_of(shape.begin(), shape.end(), onYAxis)) {
+        AddSpanOnTheYAxis(read, shape);
+    }
+    const auto onXAxis = [](const Point& p) { return p.y.IsZero(); };
+    if (std::all_of(shape.begin(), shape.end(), onXAxis)) { // the line y = 0
+        shape.push_back({{}, {1, 0}});
+        shape.push_back({{}, {-1, 0}});
+    }
+    return shape;
+}
+
+// An axis's values in units of 10^exponent, and the part of them the picture shows.
+struct Axis {
+    std::int64_t exponent = 0;
+    double lo = 0, hi = 0;       // the picture's edges (left and right, bottom and top)
+    double start = 0, scale = 1; // picture coordinate = start + value·scale
+    double At(double value) const { return start + value * scale; }
+};
+
+// Room around the points for their marks and labels: a share of the span, and a border, which
+// grows where the axis's numbers need more.
+constexpr double kMargin = 0.1;
+constexpr double kBorder = 1.2;
+
+struct Borders {
+    double left = kBorder, right = kBorder, top = kBorder, bottom = kBorder;
+};
+
+// The axis from the shape's coordinates, mapped onto [0, length] of the picture within its
+// borders; `flipped` for y, which grows downward in the picture.
+Axis AxisOf(const std::vector<Scaled>& values, double length, double lowBorder, double highBorder,
+            bool flipped) {
+    std::optional<std::int64_t> largest;
+    for (const Scaled& v : values) {
+        if (!v.IsZero()) {
+            largest = std::max(largest.value_or(v.exponent), v.exponent);
+        }
+    }
+    Axis axis;
+    axis.exponent = largest.value_or(0);
+    double lo = 0, hi = 0;
+    for (const Scaled& v : values) {
+        lo = std::min(lo, In(v, axis.exponent));
+        hi = std::max(hi, In(v, axis.exponent));
+    }
+    const double margin = (hi - lo) * kMargin;
+    const double scale = (length - lowBorder - highBorder) / (hi - lo + 2 * margin);
+    axis.lo = lo - margin - lowBorder / scale;
+    axis.hi = hi + margin + highBorder / scale;
+    axis.scale = flipped ? -scale : scale;
+    axis.start = flipped ? axis.hi * scale : -axis.lo * scale;
+    return axis;
+}
+
+struct Frame {
+    Axis x, y;
+    PicturePoint At(const Point& p) const {
+        return {x.At(In(p.x, x.exponent)), y.At(In(p.y, y.exponent))};
+    }
+};
+
+Frame FrameOf(const std::vector<Point>& shape, const Borders& borders) {
+    std::vector<Scaled> xs, ys;
+    for (const Point& p : shape) {
+        xs.push_back(p.x);
+        ys.push_back(p.y);
+    }
+    return {AxisOf(xs, kSketchWidth, borders.left, borders.right, false),
+            AxisOf(ys, kSketchHeight, borders.bottom, borders.top, true)};
+}
+
+PicturePoint Clamped(PicturePoint p) {
+    return {std::clamp(p.x, 0.0, kSketchWidth), std::clamp(p.y, 0.0, kSketchHeight)};
+}
+
+// 10^log10, held within the doubles.
+double Power10(double log10) {
+    return std::pow(10.0, std::clamp(log10, -300.0, 300.0));
+}
+
+// The parabola through its turning point (h, k) as x = h + w·t, y = k + (e − k)·t² for t from -1
+// to 1, where e is the picture's edge it leaves by and w its half-width there: no step overflows,
+// however steep or flat the curve.
+std::vector<PicturePoint> ParabolaCurve(const Read& read, const Frame& frame) {
+    const double h = In(read.turning->x, frame.x.exponent);
+    const double k = In(read.turning->y, frame.y.exponent);
+    const double edge = read.a.significand > 0 ? frame.y.hi : frame.y.lo;
+    const double rise = edge - k;
+    const double log10A = Log10(read.a) + 2 * static_cast<double>(frame.x.exponent) -
+                          static_cast<double>(frame.y.exponent);
+    const double w = Power10((std::log10(std::fabs(rise)) - log10A) / 2);
+    const double first = std::max(-1.0, (frame.x.lo - h) / w);
+    const double last = std::min(1.0, (frame.x.hi - h) / w);
+    constexpr int kSteps = 160;
+    std::vector<PicturePoint> curve;
+    for (int i = 0; i <= kSteps; ++i) {
+        const double t = first + (last - first) * i / kSteps;
+        curve.push_back(Clamped({frame.x.At(h + w * t), frame.y.At(k + rise * t * t)}));
+    }
+    return curve;
+}
+
+// x on the line y = bx + c at height y, in the frame's units, held within the doubles.
+double LineXAt(const Read& read, const Frame& frame, double y, double c) {
+    const double log10B = Log10(read.b) + static_cast<double>(frame.x.exponent) -
+                          static_cast<double>(frame.y.exponent);
+    if (y == c) {
+        return 0;
+    }
+    const double sign = (y - c) * read.b.significand > 0 ? 1 : -1;
+    return sign * Power10(std::log10(std::fabs(y - c)) - log10B);
+}
+
+std::vector<PicturePoint> LineCurve(const Read& read, const Frame& frame) {
+    const double c = In(read.c, frame.y.exponent);
+    PicturePoint from{frame.x.At(frame.x.lo), frame.y.At(c)};
+    PicturePoint to{frame.x.At(frame.x.hi), frame.y.At(c)};
+    if (!read.b.IsZero()) {
+        from = {frame.x.At(LineXAt(read, frame, frame.y.lo, c)), frame.y.At(frame.y.lo)};
+        to = {frame.x.At(LineXAt(read, frame, frame.y.hi, c)), frame.y.At(frame.y.hi)};
+    }
+    const std::optional<ClipSegment> seen =
+        ClipToRect({from.x, from.y}, {to.x, to.y}, {0, 0, kSketchWidth, kSketchHeight});
+    if (!seen) {
+        return {};
+    }
+    return {{seen->from.x, seen->from.y}, {seen->to.x, seen->to.y}};
+}
+
+// Round steps: 1, 2 or 5 times a power of ten.
+struct Step {
+    std::int64_t digit;
+    std::int64_t power; // in the axis's units
+    double Size() const { return static_cast<double>(digit) * std::pow(10.0, power); }
+    Step Next() const { return digit == 5 ? Step{1, power + 1} : Step{digit == 1 ? 2 : 5, power}; }
+};
+
+struct TickRow {
+    std::vector<SketchTick> ticks;
+    std::vector<TextExtent> sizes; // of each tick's number
+    double widest = 0, tallest = 0;
+};
+
+// Every multiple of the step inside the picture but 0, where the axes cross, each with its number
+// as long as the axis's longest needs: all plain, or all with an exponent.
+TickRow TicksOf(const Axis& axis, Step step, const MeasureText& measure, char16_t separator) {
+    const double size = step.Size();
+    const double margin = 0.5 / std::fabs(axis.scale); // no tick where its number would be cut
+    const auto first = static_cast<std::int64_t>(std::ceil((axis.lo + margin) / size));
+    const auto last = static_cast<std::int64_t>(std::floor((axis.hi - margin) / size));
+    const std::int64_t power = step.power + axis.exponent;
+    bool exponentForm = false;
+    for (std::int64_t n = first; n <= last; ++n) {
+        exponentForm = exponentForm || sketch::IsLongNumber(n * step.digit, power);
+    }
+    TickRow row;
+    for (std::int64_t n = first; n <= last; ++n) {
+        if (n == 0) {
+            continue;
+        }
+        const std::u16string number =
+            sketch::TickNumber(n * step.digit, power, exponentForm, separator);
+        row.sizes.push_back(measure(number));
+        row.widest = std::max(row.widest, row.sizes.back().width);
+        row.tallest = std::max(row.tallest, row.sizes.back().height);
+        row.ticks.push_back({axis.At(static_cast<double>(n) * size), number, std::nullopt});
+    }
+    return row;
+}
+
+// The finest round step whose numbers stand apart along the axis: side by side on the x axis,
+// one above the other on the y axis.
+TickRow TicksFor(const Axis& axis, bool across, const MeasureText& measure, char16_t separator) {
+    const double span = axis.hi - axis.lo;
+    Step step{1, static_cast<std::int64_t>(std::floor(std::log10(span / 20)))};
+    TickRow row = TicksOf(axis, step, measure, separator);
+    while (step.Size() < span) {
+        const double apart = step.Size() * std::fabs(axis.scale);
+        const double needed = across ? row.widest + 1.0 : row.tallest + 0.5;
+        if (apart >= std::max(needed, 1.5)) {
+            break;
+        }
+        step = step.Next();
+        row = TicksOf(axis, step, measure, separator);
+    }
+    return row;
+}
+
+int Rank(SketchPointKind kind) {
+    if (IsTurningPoint(kind)) {
+        return 0;
+    }
+    return kind == SketchPointKind::YIntercept ? 2 : 1;
+}
+
+// Each label beside its mark, the turning point's first, then the roots', then the y-intercept's.
+// A point at the same place as one labelled already with the same text shares its label.
+void PlaceLabels(std::vector<SketchMark>& marks, Occupied& occupied, const MeasureText& measure) {
+    std::vector<SketchMark*> order;
+    for (SketchMark& mark : marks) {
+        order.push_back(&mark);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const SketchMark* p, const SketchMark* q) {
+        return Rank(p->kind) < Rank(q->kind);
+    });
+    for (auto it = order.begin(); it != order.end(); ++it) {
+        SketchMark& mark = **it;
+        const auto same = std::find_if(order.begin(), it, [&](const SketchMark* earlier) {
+            return earlier->at == mark.at && earlier->label == mark.label;
+        });
+        if (same != it) {
+            mark.labelBox = (*same)->labelBox;
+            mark.sharedLabel = true;
+            continue;
+        }
+        mark.labelBox = sketch::PlaceLabel(mark.at, measure(mark.label), mark.kind, occupied);
+        if (mark.labelBox) {
+            occupied.boxes.push_back(*mark.labelBox);
+        }
+    }
+}
+
+// From an axis to its numbers.
+constexpr double kNumberGap = kSketchTickLength / 2 + 0.15;
+// Round a point's label, where no tick's number may stand: it would read as the point's.
+constexpr double kClearOfLabels = 0.6;
+
+// The box of a tick's number: centred under or over a tick of the x axis, beside a tick of the
+// y axis; `after` below the x axis or right of the y axis.
+PictureBox NumberBox(double tick, double axis, TextExtent size, bool horizontal, bool after) {
+    const double gap = kNumberGap;
+    if (horizontal) {
+        const double top = after ? axis + gap : axis - gap - size.height;
+        return {tick - size.width / 2, top, size.width, size.height};
+    }
+    const double left = after ? axis + gap : axis - gap - size.width;
+    return {left, tick - size.height / 2, size.width, size.height};
+}
+
+// Gives each tick its number's place beside the axis, on the side where the numbers fit in the
+// picture (below the x axis and left of the y axis where they can), unless it meets a label, a
+// mark, another number or the other axis.
+void PlaceNumbers(SketchAxis& axis, const TickRow& row, bool horizontal, const Segment& other,
+                  Occupied& occupied) {
+    const double at = horizontal ? axis.from.y : axis.from.x;
+    const bool after = horizontal ? at + kNumberGap + row.tallest <= kSketchHeight
+                                  : at - kNumberGap - row.widest < 0;
+    for (std::size_t i = 0; i < axis.ticks.size(); ++i) {
+        const PictureBox box = NumberBox(axis.ticks[i].at, at, row.sizes[i], horizontal, after);
+        const bool free =
+            std::none_of(occupied.boxes.begin(), occupied.boxes.end(),
+                         [&](const PictureBox& b) { return sketch::Overlap(box, b); });
+        if (free && sketch::Inside(box, kSketchWidth, kSketchHeight) &&
+            !sketch::Crosses(other.from, other.to, box)) {
+            axis.ticks[i].numberBox = box;
+            occupied.boxes.push_back(box);
+        }
+    }
+}
+
+std::vector<Segment> LinesOf(const SketchPlan& plan) {
+    std::vector<Segment> lines{{plan.xAxis.from, plan.xAxis.to}, {plan.yAxis.from, plan.yAxis.to}};
+    for (const std::vector<PicturePoint>& polyline : plan.curve) {
+        for (std::size_t i = 1; i < polyline.size(); ++i) {
+            lines.push_back({polyline[i - 1], polyline[i]});
+        }
+    }
+    return lines;
+}
+
+struct Ticks {
+    TickRow x, y;
+};
+
+Ticks TicksOf(const Frame& frame, const MeasureText& measure, char16_t separator) {
+    return {TicksFor(frame.x, true, measure, separator),
+            TicksFor(frame.y, false, measure, separator)};
+}
+
+// The numbers of the y axis stand left of it and those of the x axis below it: where the axis
+// lies too near that edge of the picture, its border there grows to hold them. Says whether it
+// grew; a border that grows narrows the scale, and so moves the axis less than it grew.
+bool GrowForNumbers(const Frame& frame, const Ticks& ticks, Borders& borders) {
+    constexpr double kSlack = 0.2; // so that one pass is nearly always enough
+    const double left = kNumberGap + ticks.y.widest - frame.x.At(0);
+    const double below = frame.y.At(0) + kNumberGap + ticks.x.tallest - kSketchHeight;
+    borders.left += left > 0 ? left + kSlack : 0;
+    borders.bottom += below > 0 ? below + kSlack : 0;
+    return left > 0 || below > 0;
+}
+
+// Marks first, then labels, then the ticks' numbers in whatever room is left.
+void PlaceTexts(SketchPlan& plan, const Ticks& ticks, const MeasureText& measure) {
+    Occupied occupied{{}, LinesOf(plan)};
+    for (const SketchMark& mark : plan.marks) {
+        occupied.boxes.push_back(sketch::MarkBox(mark.at));
+    }
+    PlaceLabels(plan.marks, occupied, measure);
+    Occupied forNumbers{{}, {}};
+    for (const SketchMark& mark : plan.marks) {
+        forNumbers.boxes.push_back(sketch::MarkBox(mark.at));
+        if (mark.labelBox) {
+            forNumbers.boxes.push_back(sketch::Grown(*mark.labelBox, kClearOfLabels));
+        }
+    }
+    PlaceNumbers(plan.xAxis, ticks.x, true, {plan.yAxis.from, plan.yAxis.to}, forNumbers);
+    PlaceNumbers(plan.yAxis, ticks.y, false, {plan.xAxis.from, plan.xAxis.to}, forNumbers);
+}
+
+SketchPlan Plan(const SketchInput& input, const Read& read, const MeasureText& measure) {
+    const std::vector<Point> shape = ShapeOf(read);
+    Borders borders;
+    Frame frame = FrameOf(shape, borders);
+    Ticks ticks = TicksOf(frame, measure, input.separator);
+    for (int pass = 0; pass < 3 && GrowForNumbers(frame, ticks, borders); ++pass) {
+        frame = FrameOf(shape, borders);
+        ticks = TicksOf(frame, measure, input.separator);
+    }
+
+    SketchPlan plan;
+    plan.shape = read.a.IsZero() ? SketchCurve::Line : SketchCurve::Parabola;
+    plan.complexRoots = input.complexRoots;
+    plan.everyXIsARoot = read.a.IsZero() && read.b.IsZero() && read.c.IsZero();
+    plan.separator = input.separator;
+    const double xAxisAt = frame.y.At(0);
+    const double yAxisAt = frame.x.At(0);
+    plan.xAxis = {{0, xAxisAt}, {kSketchWidth, xAxisAt}, ticks.x.ticks};
+    plan.yAxis = {{yAxisAt, 0}, {yAxisAt, kSketchHeight}, ticks.y.ticks};
+    plan.curve = {plan.shape == SketchCurve::Line ? LineCurve(read, frame)
+                                                  : ParabolaCurve(read, frame)};
+    for (std::size_t i = 0; i < input.points.size(); ++i) {
+        const SketchPoint& point = input.points[i];
+        plan.marks.push_back({point.kind, frame.At(read.points[i]), point.label, {}, false});
+    }
+    PlaceTexts(plan, ticks, measure);
+    return plan;
+}
+
+} // namespace
+
+SketchOutcome PlanSketch(const SketchInput& input, const MeasureText& measure) {
+    const std::optional<Read> read = ReadInput(input);
+    if (!read) {
+        return SketchFailed{};
+    }
+    return Plan(input, *read, measure);
+}
+
+} // namespace veltrix

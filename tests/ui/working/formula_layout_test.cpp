@@ -1,0 +1,128 @@
+// Formulas set as a textbook sets them, checked by where their drawn boxes stand relative to one
+// another, at the smallest and largest desktop fonts, and by the ink staying inside the layout.
+#include "ui/working/formula_layout.hpp"
+#include "ui_test_support.hpp"
+
+#include <QImage>
+#include <QPainter>
+
+namespace veltrix::ui::testing {
+namespace {
+
+using namespace veltrix::math;
+
+Formula N(const char16_t* text) {
+    return {Number{text}};
+}
+Formula X() {
+    return {Variable{u'x'}};
+}
+
+struct LayoutCase {
+    const char* name;
+    Formula formula;
+    int fractions, roots, powers;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// (p ± √d)/r, as the roots are written.
+Formula RootsOver(const char16_t* p, const char16_t* d, const char16_t* r) {
+    return {Fraction{
+        Formula{Sum{std::nullopt, N(p), {{Sign::PlusMinus, Formula{SquareRoot{N(d)}}}}}}, N(r)}};
+}
+
+class FormulaLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
+    for (const int points : {8, 18}) {
+        SCOPED_TRACE(points);
+        const FormulaLayout layout = LayOut(GetParam().formula, QFont("DejaVu Sans", points));
+        const std::vector<FormulaPart>& parts = layout.parts;
+        const auto count = [&](FormulaRole role) {
+            return std::ranges::count(parts, role, &FormulaPart::role);
+        };
+        EXPECT_EQ(count(FormulaRole::FractionRule), GetParam().fractions);
+        EXPECT_EQ(count(FormulaRole::RadicalBar), GetParam().roots);
+        EXPECT_EQ(count(FormulaRole::Exponent), GetParam().powers);
+        const QRectF whole(0, -layout.ascent, layout.width, layout.ascent + layout.descent);
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            const QRectF& box = parts[k].box;
+            EXPECT_TRUE(whole.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(box))
+                << "part " << k << " stands out of the formula";
+            if (parts[k].role == FormulaRole::FractionRule) {
+                const QRectF& over = parts[k - 1].box;
+                const QRectF& under = parts[k + 1].box;
+                EXPECT_LE(over.bottom(), box.top());
+                EXPECT_GE(under.top(), box.bottom());
+                for (const QRectF& term : {over, under}) {
+                    EXPECT_TRUE(box.left() <= term.left() && term.right() <= box.right());
+                }
+            } else if (parts[k].role == FormulaRole::RadicalBar) {
+                const QRectF& radicand = parts[k - 1].box;
+                EXPECT_TRUE(box.left() <= radicand.left() && radicand.right() <= box.right());
+                EXPECT_LE(box.bottom(), radicand.top());
+            } else if (parts[k].role == FormulaRole::Exponent) {
+                EXPECT_LT(parts[k].baseline, parts[k - 1].baseline);
+                EXPECT_GE(box.left(), parts[k - 1].box.right());
+            }
+        }
+        // Painted, the ink stays inside the formula's extent, so that nothing beside it is hit.
+        const int margin = 8;
+        QImage image(static_cast<int>(whole.width()) + 2 * margin,
+                     static_cast<int>(whole.height()) + 2 * margin, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintFormula(painter, layout, {margin, margin + layout.ascent}, 0, image.width());
+        painter.end();
+        const QRectF room = whole.translated(margin, margin + layout.ascent).adjusted(-1, -1, 1, 1);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ASSERT_TRUE(room.contains(QPointF(x + 0.5, y + 0.5))) << x << ',' << y;
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulaLayoutTest,
+    ::testing::Values(
+        LayoutCase{"OneThird", {Fraction{N(u"1"), N(u"3")}}, 1, 0, 0},
+        LayoutCase{"RootOfADiscriminant",
+                   {SquareRoot{
+                       Formula{Sum{std::nullopt,
+                                   Formula{Power{Formula{Variable{u'b'}}, N(u"2")}},
+                                   {{Sign::Minus, Formula{Product{{N(u"4"), Formula{Variable{u'a'}},
+                                                                   Formula{Variable{u'c'}}}}}}}}}}},
+                   0,
+                   1,
+                   1},
+        LayoutCase{
+            "SquareOfAGroup",
+            {Power{Formula{Group{Formula{Sum{
+                       std::nullopt, X(), {{Sign::Minus, Formula{Fraction{N(u"1"), N(u"3")}}}}}}}},
+                   N(u"2")}},
+            1,
+            0,
+            1},
+        LayoutCase{"FractionOfARoot", RootsOver(u"2", u"124", u"20"), 1, 1, 0},
+        LayoutCase{"DefaultEquationsRoots", RootsOver(u"1", u"31", u"10"), 1, 1, 0},
+        // Measured in pieces, its ink still inside its extent.
+        LayoutCase{"SquareOfALongNumber",
+                   {Power{N(u"-0.11111111111111111111777777777777777777770000000000444"), N(u"2")}},
+                   0,
+                   0,
+                   1},
+        LayoutCase{"RootOverARoot",
+                   {Fraction{Formula{SquareRoot{N(u"2")}}, Formula{SquareRoot{N(u"-3")}}}},
+                   1,
+                   2,
+                   0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace veltrix::ui::testing

@@ -1,0 +1,82 @@
+// The sketch as a screen reader tells it, and as it looks under a right-to-left language.
+#include "ui/working/sketch_view.hpp"
+#include "ui_test_support.hpp"
+
+#include <QImage>
+
+namespace veltrix::ui::testing {
+namespace {
+
+using Kind = SketchPointKind;
+
+struct DescriptionCase {
+    const char* equation;
+    SketchInput input;
+    QString said;
+};
+
+void PrintTo(const DescriptionCase& c, std::ostream* os) {
+    *os << c.equation;
+}
+
+class SketchDescriptionTest : public VeltrixTest,
+                              public ::testing::WithParamInterface<DescriptionCase> {};
+
+TEST_P(SketchDescriptionTest, TellsAScreenReaderWhatItShows) {
+    SketchView view(app);
+    view.ShowSketch(GetParam().input);
+    EXPECT_EQ(view.accessibleDescription(), GetParam().said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, SketchDescriptionTest,
+    ::testing::Values(
+        // The roots from left to right, whichever Calculate shows first.
+        DescriptionCase{"10X^2-2X-3", DefaultEquationSketch(),
+                        "Parabola, minimum at (0.1, -3.1), roots at -0.46 and 0.66, crosses the y "
+                        "axis at (0, -3)"},
+        DescriptionCase{"-X^2+2X",
+                        {u"-1",
+                         u"2",
+                         u"0",
+                         {{Kind::Maximum, u"1", u"1", u"(1, 1)"},
+                          {Kind::Root, u"0", u"0", u"0"},
+                          {Kind::Root, u"2", u"0", u"2"},
+                          {Kind::YIntercept, u"0", u"0", u"(0, 0)"}}},
+                        "Parabola, maximum at (1, 1), roots at 0 and 2, crosses the y axis at "
+                        "(0, 0)"},
+        DescriptionCase{
+            "X^2+2X+5",
+            {u"1",
+             u"2",
+             u"5",
+             {{Kind::Minimum, u"-1", u"4", u"(-1, 4)"}, {Kind::YIntercept, u"0", u"5", u"(0, 5)"}},
+             true},
+            "Parabola, minimum at (-1, 4), no real roots, crosses the y axis at (0, 5)"},
+        DescriptionCase{
+            "0X^2+2X-4",
+            {u"0",
+             u"2",
+             u"-4",
+             {{Kind::LineRoot, u"2", u"0", u"2"}, {Kind::YIntercept, u"0", u"-4", u"(0, -4)"}}},
+            "Straight line, root at 2, crosses the y axis at (0, -4)"},
+        DescriptionCase{"0X^2+0X+3",
+                        {u"0", u"0", u"3", {{Kind::YIntercept, u"0", u"3", u"(0, 3)"}}},
+                        "Straight line, no root, crosses the y axis at (0, 3)"}),
+    [](const auto& row) { return std::to_string(row.index); });
+
+// A drawing in the plane: the same picture when the application reads from the right.
+TEST_F(VeltrixTest, SketchIsNeverMirrored) {
+    SketchView leftToRight(app);
+    leftToRight.ShowSketch(DefaultEquationSketch());
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    SketchView rightToLeft(app);
+    rightToLeft.ShowSketch(DefaultEquationSketch());
+    EXPECT_EQ(rightToLeft.layoutDirection(), Qt::RightToLeft);
+    const QImage mirrored = rightToLeft.grab().toImage();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(mirrored, leftToRight.grab().toImage());
+}
+
+} // namespace
+} // namespace veltrix::ui::testing

@@ -1,0 +1,255 @@
+// The Working window: opened from the equation box's and the Solution window's context menus,
+// following the typing and the accuracy, saying why where there is no working, and copied as
+// plain text and as LaTeX.
+#include "ui/working/sketch_view.hpp"
+#include "ui/working/working_window.hpp"
+#include "ui_test_support.hpp"
+
+#include <QAccessible>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QWindow>
+
+namespace veltrix::ui::testing {
+namespace {
+
+class WorkingWindowTest : public VeltrixTest {
+  protected:
+    // Right-clicks the equation box and chooses Show working from its menu.
+    WorkingWindow* ShowWorkingFromTheBox() {
+        auto& box = Find<QLineEdit>(*mainWindow, "Text1");
+        QContextMenuEvent click(QContextMenuEvent::Mouse, box.rect().center(),
+                                box.mapToGlobal(box.rect().center()));
+        QApplication::sendEvent(&box, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            ADD_FAILURE() << "no context menu";
+            return nullptr;
+        }
+        // Qt's own items come first.
+        EXPECT_TRUE(menu->actions().constFirst()->text().contains("Undo"));
+        auto* item = menu->findChild<QAction*>("ShowWorking");
+        EXPECT_EQ(menu->actions().constLast(), item);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        return app.Windows().Find<WorkingWindow>();
+    }
+
+    static QString Line(WorkingWindow& working, const QString& start) {
+        for (const QString& line : working.Lines()) {
+            if (line.startsWith(start)) {
+                return line;
+            }
+        }
+        return {};
+    }
+};
+
+TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    EXPECT_EQ(working->windowTitle(), "Working");
+    EXPECT_EQ(Line(*working, "Roots:"),
+              "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10");
+    // Every line is in view: the window grew for them.
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(lines.horizontalScrollBar()->maximum(), 0);
+    // A screen reader finds the working by its name and reads it line by line.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&lines);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Working");
+    EXPECT_EQ(reader->role(), QAccessible::List);
+    ASSERT_EQ(reader->childCount(), working->Lines().size());
+    QAccessibleInterface* rounded = reader->child(3);
+    EXPECT_EQ(rounded->role(), QAccessible::ListItem);
+    EXPECT_EQ(rounded->text(QAccessible::Name), "Rounded: x ≈ 0.66 or x ≈ -0.46");
+    EXPECT_EQ(reader->indexOfChild(rounded), 3);
+
+    Click(*mainWindow, "Command1");
+    auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
+    ASSERT_NE(showWorking, nullptr);
+    showWorking->trigger();
+    EXPECT_EQ(app.Windows().Find<WorkingWindow>(), working);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(working));
+    EXPECT_EQ(app.Windows().ExistingNames().count("Form6"), 1);
+}
+
+// View > Working opens the window beside the main window, clear of its equation box and buttons;
+// it takes the size its working needs, larger for a long working and smaller again after it,
+// until the user moves it.
+TEST_F(WorkingWindowTest, OpensFromTheViewMenuBesideTheMainWindowSizedToItsWorking) {
+    ChooseMenuItem(*mainWindow, "View", "ViewWorking");
+    WorkingWindow* working = app.Windows().Find<WorkingWindow>();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    const auto coversTheMainWindow = [&] {
+        QRegion controls;
+        for (const char* name : {"Text1", "Command1", "Command2", "Command3", "Command4"}) {
+            QWidget& control = Find(*mainWindow, name);
+            controls += QRect(control.mapToGlobal(QPoint()), control.size());
+        }
+        return controls.intersects(working->frameGeometry());
+    };
+    EXPECT_FALSE(coversTheMainWindow());
+    const QRect opened = working->geometry();
+
+    TypeEquation("1e-30X^2+1X-1");
+    QCoreApplication::processEvents();
+    EXPECT_GT(working->height(), opened.height());
+    EXPECT_FALSE(coversTheMainWindow());
+    TypeEquation("10X^2-2X-3");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(working->geometry(), opened);
+
+    // Moved by the window manager, as a user's drag moves it: it stays where it was put.
+    const QPoint put = opened.topLeft() + QPoint(0, 100);
+    working->windowHandle()->setPosition(put);
+    QCoreApplication::processEvents();
+    TypeEquation("1e-30X^2+1X-1");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(working->geometry(), QRect(put, opened.size()));
+}
+
+TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    TypeEquation("X^2+2X+5");
+    EXPECT_EQ(Line(*working, "Roots:"),
+              "Roots: x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(-16))/2 = -1 ± 2i, two complex roots");
+    TypeEquation("X^2+2X+1.01");
+    ChooseAccuracy(0);
+    EXPECT_EQ(
+        working->Lines().mid(3, 2),
+        (QStringList{"Rounded: x ≈ -1 ± 0i", "The imaginary part is not 0, but it rounds to 0 "
+                                             "at this accuracy: the roots are not real."}));
+    TypeEquation("10X^2-2X-3");
+    ChooseAccuracy(3);
+    EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.657 or x ≈ -0.457");
+    // Closed, the Accuracy window takes its choice with it.
+    app.Windows().Find<AccuracyWindow>()->close();
+    EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.66 or x ≈ -0.46");
+
+    // The working reads what Calculate does not, and says what to type for Calculate; what it
+    // cannot read, it names with its place.
+    TypeEquation("X^2-4");
+    EXPECT_EQ(working->Lines().value(0), "Calculate cannot read this text; for it, type X^2+0X-4");
+    EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x = 2 or x = -2");
+    TypeEquation("x2-5x+6");
+    EXPECT_EQ(working->Lines(),
+              (QStringList{"The working cannot read this text: a number right after x, at "
+                           "character 2",
+                           "Calculate reads this text as y = x² + 5x + 6"}));
+    EXPECT_TRUE(messages.prompts.isEmpty()) << messages.prompts.join('|').toStdString();
+}
+
+TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    TypeEquation("X^2-2X+1");
+    working->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(working, Qt::Key_C, Qt::ControlModifier);
+    const QStringList plain = QGuiApplication::clipboard()->text().split('\n');
+    EXPECT_EQ(plain, working->Lines());
+    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √0)/2 = 1, a double root");
+
+    working->findChild<QAction*>("CopyLatex")->trigger();
+    const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+    // The lines, then the sketch as a TikZ picture.
+    EXPECT_EQ(latex.size(), plain.size() + 1);
+    EXPECT_TRUE(latex.constLast().startsWith("% Needs \\usepackage{tikz} and nothing else."));
+    EXPECT_EQ(latex.value(1), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
+}
+
+// Whole lines are selected with the mouse and the keyboard; Copy and Copy as LaTeX take those
+// lines, and every line again once the user selects them all.
+TEST_F(WorkingWindowTest, CopiesTheSelectedLines) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    QWidget* page = lines.viewport();
+    const QStringList all = working->Lines();
+    const int last = lines.LineCount() - 1;
+    const auto copied = [&] {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&lines, Qt::Key_C, Qt::ControlModifier);
+        return QGuiApplication::clipboard()->text();
+    };
+    QTest::mouseClick(page, Qt::LeftButton, {}, lines.LineRect(2).center());
+    QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, lines.LineRect(1).center());
+    EXPECT_EQ(copied(), all.mid(1, 2).join(u'\n'));
+    working->findChild<QAction*>("CopyLatex")->trigger();
+    const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
+    ASSERT_EQ(latex.size(), 2);
+    EXPECT_TRUE(latex[0].startsWith("Discriminant: $b^2")) << latex[0].toStdString();
+    EXPECT_TRUE(latex[1].startsWith("Roots: $x = \\frac")) << latex[1].toStdString();
+
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(copied(), all.mid(2, 2).join(u'\n'));
+    QTest::keyClick(&lines, Qt::Key_Up);
+    EXPECT_EQ(copied(), all.value(2));
+    QTest::mousePress(page, Qt::LeftButton, {}, lines.LineRect(5).center());
+    QTest::mouseMove(page, lines.LineRect(last).center());
+    QTest::mouseRelease(page, Qt::LeftButton, {}, lines.LineRect(last).center());
+    EXPECT_EQ(copied(), all.mid(5).join(u'\n'));
+    QTest::keyClick(&lines, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(copied(), all.join(u'\n'));
+}
+
+// The sketch stands below the lines, the window grown to show both; the points it has no room to
+// label are named in a line of their own, and without a sketch the window shrinks back.
+TEST_F(WorkingWindowTest, ShowsTheSketchBelowTheLinesNamingThePointsItCannotLabel) {
+    ChooseMenuItem(*mainWindow, "View", "ViewWorking");
+    WorkingWindow* working = app.Windows().Find<WorkingWindow>();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto* sketch = working->findChild<SketchView*>();
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    WorkingText text = WorkingTextOf("10X^2-2X-3", 2, u'.', false);
+    text.sketch.reset();
+    working->ShowText(text);
+    const QRect bare = working->geometry();
+    const QStringList worked = working->Lines();
+    text.sketch = DefaultEquationSketch();
+    working->ShowText(text);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(sketch->isVisible());
+    EXPECT_TRUE(working->rect().contains(sketch->geometry()));
+    // Nor does a gap open above the sketch where the window is held to the sketch's width.
+    EXPECT_LE(lines.height(), lines.HeightForWidth(lines.width()));
+    EXPECT_EQ(lines.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(working->Lines(), worked);
+
+    // A root 10^400 away: its label finds no place on the sketch.
+    const QString far = u'1' + QString(400, u'0');
+    text.sketch = SketchInput{u"1E-400",
+                              u"-1",
+                              u"0",
+                              {{SketchPointKind::Minimum, u"5E+399", u"-2.5E+399", u"(5E+399, 0)"},
+                               {SketchPointKind::Root, u"1E+400", u"0", far.toStdU16String()},
+                               {SketchPointKind::Root, u"0", u"0", u"0"},
+                               {SketchPointKind::YIntercept, u"0", u"0", u"(0, 0)"}}};
+    working->ShowText(text);
+    EXPECT_EQ(working->Lines().mid(0, worked.size()), worked);
+    ASSERT_EQ(working->Lines().size(), worked.size() + 1);
+    EXPECT_TRUE(working->Lines().last().startsWith("Not labelled on the sketch: "));
+    EXPECT_TRUE(working->Lines().last().contains(far));
+    EXPECT_TRUE(working->LatexToCopy().contains(far));
+    // Every digit of it can be scrolled to.
+    EXPECT_GT(lines.horizontalScrollBar()->maximum(), 0);
+
+    text.sketch.reset();
+    working->ShowText(text);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sketch->isHidden());
+    EXPECT_EQ(working->geometry(), bare);
+}
+
+} // namespace
+} // namespace veltrix::ui::testing

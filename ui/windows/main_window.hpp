@@ -1,0 +1,51 @@
+// The main window, Form1: the equation box, the four command buttons and the File, View and Help
+// menus.
+// It is the program's first window and its last: closing it ends the program.
+#pragma once
+
+#include "ui/shared/geometry.hpp"
+#include "ui/shared/window_set.hpp"
+
+#include <QMainWindow>
+
+class QLineEdit;
+
+namespace veltrix::ui {
+
+class AppContext;
+
+// The contact address and help page named in the About and Help messages.
+inline constexpr char kContactEmail[] = "veltrix@example.org";
+inline constexpr char kHelpPage[] = "https://veltrix.example.org/help";
+
+QString AboutMessage();
+QString HelpMessage();
+
+class MainWindow final : public SetWindow<QMainWindow> {
+    Q_OBJECT
+
+  public:
+    static constexpr char kName[] = "Form1";
+    static constexpr TwipsRect kClientArea{3615, 3090, 3645, 2355};
+
+    explicit MainWindow(AppContext& app);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls(QWidget& client);
+    void AddShowWorking(QLineEdit& equation);
+    void BuildMenus();
+    void BuildViewMenu();
+    void ShowAbout();
+    void ShowHelp();
+
+    AppContext& app_;
+};
+
+// Starts the program's user interface: creates the main window and shows it, with the keyboard
+// focus in the equation box. No other window exists yet.
+MainWindow& ShowMainWindow(AppContext& app);
+
+} // namespace veltrix::ui

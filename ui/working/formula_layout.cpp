@@ -1,0 +1,400 @@
+#include "ui/working/formula_layout.hpp"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <algorithm>
+#include <variant>
+
+namespace veltrix::ui {
+
+namespace {
+
+using math::Formula;
+using Box = FormulaLayout;
+
+constexpr char16_t kMinus = u'\u2212';
+// A power's exponent is set at this part of its base's size.
+constexpr double kExponentScale = 0.7;
+
+QString Text(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+// How a part of the formula is set: its font, and whether it is the formula's top level, where
+// the line may break.
+struct Setting {
+    QFont font;
+    bool top = false;
+
+    Setting Inner() const { return {font, false}; }
+    Setting Smaller() const {
+        QFont smaller = font;
+        if (font.pointSizeF() > 0) {
+            smaller.setPointSizeF(font.pointSizeF() * kExponentScale);
+        } else {
+            smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * kExponentScale)));
+        }
+        return {smaller, false};
+    }
+    Setting Italic() const {
+        QFont italic = font;
+        italic.setItalic(true);
+        return {italic, top};
+    }
+    QFontMetricsF Metrics() const { return QFontMetricsF(font); }
+    // The room around an operator: a space of the font.
+    double Room() const { return Metrics().horizontalAdvance(u' '); }
+};
+
+// `item` put into `into` with its origin at `offset`, without changing `into`'s extent.
+void Place(Box& into, const Box& item, QPointF offset) {
+    for (FormulaText text : item.texts) {
+        text.at += offset;
+        into.texts.push_back(std::move(text));
+    }
+    for (const QPolygonF& stroke : item.strokes) {
+        into.strokes.push_back(stroke.translated(offset));
+    }
+    for (FormulaPart part : item.parts) {
+        part.box.translate(offset);
+        part.baseline += offset.y();
+        into.parts.push_back(part);
+    }
+    for (const double at : item.breaks) {
+        into.breaks.push_back(at + offset.x());
+    }
+}
+
+// `item` set after what `row` holds, on the same baseline.
+void Append(Box& row, const Box& item) {
+    Place(row, item, {row.width, 0});
+    row.width += item.width;
+    row.ascent = std::max(row.ascent, item.ascent);
+    row.descent = std::max(row.descent, item.descent);
+}
+
+Box Empty(const Setting& setting) {
+    const QFontMetricsF metrics = setting.Metrics();
+    Box box;
+    box.ascent = metrics.ascent();
+    box.descent = metrics.descent();
+    box.ruleWidth = std::max(1.0, metrics.lineWidth());
+    return box;
+}
+
+Box Space(const Setting& setting, double width) {
+    Box box = Empty(setting);
+    box.width = width;
+    return box;
+}
+
+// A long number in pieces of a few digits, each measured as the sum of its characters' advances,
+// which the number's digits, point, sign and exponent share: a number of hundreds of digits is
+// then measured without shaping it whole, and drawn in the pieces that are in sight.
+Box LongNumberBox(const QString& text, const Setting& setting) {
+    constexpr qsizetype kPiece = 16;
+    Box box = Empty(setting);
+    const QFontMetricsF metrics = setting.Metrics();
+    QHash<char16_t, double> advances;
+    for (qsizetype from = 0; from < text.size(); from += kPiece) {
+        const QString piece = text.mid(from, kPiece);
+        double width = 0;
+        for (const QChar c : piece) {
+            auto known = advances.find(c.unicode());
+            if (known == advances.end()) {
+                known = advances.insert(c.unicode(), metrics.horizontalAdvance(c));
+            }
+            width += *known;
+        }
+        box.texts.push_back({{box.width, 0}, piece, setting.font, width});
+        box.width += width;
+    }
+    return box;
+}
+
+// A text in the setting's font; an italic letter keeps room for what leans out of its advance.
+Box TextBox(const QString& text, const Setting& setting) {
+    Box box = Empty(setting);
+    const QFontMetricsF metrics = setting.Metrics();
+    box.width = metrics.horizontalAdvance(text);
+    if (setting.font.italic() && !text.isEmpty()) {
+        // Not more than a sliver: a font without italics slants its letters and reports their
+        // whole slant, which would set them apart from what follows.
+        box.width += std::clamp(-metrics.rightBearing(text.back()), 0.0, metrics.height() / 16);
+    }
+    box.texts.push_back({{0, 0}, text, setting.font, box.width});
+    return box;
+}
+
+// An operator between two operands, with room either side; the line may break after it.
+Box Operator(const QString& symbol, const Setting& setting, double room) {
+    Box box = Space(setting, room);
+    Append(box, TextBox(symbol, setting));
+    Append(box, Space(setting, room));
+    if (setting.top) {
+        box.breaks.push_back(box.width);
+    }
+    return box;
+}
+
+QString SignText(math::Sign sign) {
+    switch (sign) {
+    case math::Sign::Plus:
+        return QStringLiteral("+");
+    case math::Sign::Minus:
+        return QString(kMinus);
+    case math::Sign::PlusMinus:
+        break;
+    }
+    return QStringLiteral("±");
+}
+
+Box LayOutPart(const Formula& formula, const Setting& setting);
+
+// A number as written, its sign the minus sign a textbook prints.
+Box NumberBox(const math::Number& number, const Setting& setting) {
+    QString text = Text(number.text);
+    if (text.startsWith(u'-')) {
+        text[0] = kMinus;
+    }
+    return text.size() > 32 ? LongNumberBox(text, setting) : TextBox(text, setting);
+}
+
+Box SumBox(const math::Sum& sum, const Setting& setting) {
+    Box row = Empty(setting);
+    if (sum.leading) {
+        Append(row, TextBox(SignText(*sum.leading), setting));
+    }
+    Append(row, LayOutPart(*sum.first, setting));
+    for (const math::Term& term : sum.rest) {
+        Append(row, Operator(SignText(term.sign), setting, setting.Room()));
+        Append(row, LayOutPart(*term.operand, setting));
+    }
+    return row;
+}
+
+Box NegativeBox(const math::Negative& negative, const Setting& setting) {
+    Box row = TextBox(QString(kMinus), setting);
+    Append(row, LayOutPart(*negative.operand, setting.Inner()));
+    return row;
+}
+
+Box ProductBox(const math::Product& product, const Setting& setting) {
+    Box row = Empty(setting);
+    for (std::size_t i = 0; i < product.factors.size(); ++i) {
+        if (i > 0 && product.dotted) {
+            Append(row, Operator(QStringLiteral("·"), setting.Inner(), setting.Room() / 3));
+        }
+        Append(row, LayOutPart(*product.factors[i], setting.Inner()));
+    }
+    return row;
+}
+
+// Numerator over a rule over denominator, each centred on the rule, the rule on the font's
+// axis, where the minus sign's bar stands.
+Box FractionBox(const math::Fraction& fraction, const Setting& setting) {
+    const Box numerator = LayOutPart(*fraction.numerator, setting.Inner());
+    const Box denominator = LayOutPart(*fraction.denominator, setting.Inner());
+    Box box = Empty(setting);
+    const QFontMetricsF metrics = setting.Metrics();
+    const double axis = metrics.strikeOutPos() + box.ruleWidth / 2;
+    const double gap = std::max(2 * box.ruleWidth, metrics.height() / 12);
+    const double side = setting.Room() / 4;
+    const double rule = std::max(numerator.width, denominator.width) + 2 * side;
+    const double over = -axis - box.ruleWidth / 2 - gap - numerator.descent;
+    const double under = -axis + box.ruleWidth / 2 + gap + denominator.ascent;
+    const QPointF numeratorAt(side + (rule - numerator.width) / 2, over);
+    const QPointF denominatorAt(side + (rule - denominator.width) / 2, under);
+    Place(box, numerator, numeratorAt);
+    Place(box, denominator, denominatorAt);
+    box.strokes.push_back(QPolygonF({QPointF(side, -axis), QPointF(side + rule, -axis)}));
+    box.width = rule + 2 * side;
+    box.ascent = std::max(box.ascent, numerator.ascent + numerator.descent - over);
+    box.descent = std::max(box.descent, under + denominator.descent);
+    const auto extent = [](const Box& part, QPointF at) {
+        return QRectF(at.x(), at.y() - part.ascent, part.width, part.ascent + part.descent);
+    };
+    box.parts.push_back({FormulaRole::Numerator, extent(numerator, numeratorAt), over});
+    box.parts.push_back({FormulaRole::FractionRule,
+                         QRectF(side, -axis - box.ruleWidth / 2, rule, box.ruleWidth), -axis});
+    box.parts.push_back({FormulaRole::Denominator, extent(denominator, denominatorAt), under});
+    return box;
+}
+
+// The radical sign: a short rise, a stroke down below the radicand's baseline, a long one up to
+// the bar, and the bar over the whole radicand.
+Box RootBox(const math::SquareRoot& root, const Setting& setting) {
+    const Box radicand = LayOutPart(*root.radicand, setting.Inner());
+    Box box = Empty(setting);
+    const QFontMetricsF metrics = setting.Metrics();
+    const double gap = 2 * box.ruleWidth;
+    const double bar = radicand.ascent + gap + box.ruleWidth / 2;
+    const double sign = metrics.height() / 2;
+    const double room = setting.Room() / 5;
+    const double bottom = std::max(radicand.descent, metrics.descent()) * 0.8;
+    const double barEnd = sign + 2 * room + radicand.width;
+    box.strokes.push_back(
+        QPolygonF({QPointF(0, -bar * 0.35), QPointF(sign * 0.25, -bar * 0.45),
+                   QPointF(sign * 0.6, bottom), QPointF(sign, -bar), QPointF(barEnd, -bar)}));
+    Place(box, radicand, {sign + room, 0});
+    box.width = barEnd + room;
+    box.ascent = std::max(box.ascent, bar + box.ruleWidth);
+    box.descent = std::max({box.descent, radicand.descent, bottom + box.ruleWidth});
+    box.parts.push_back(
+        {FormulaRole::Radicand,
+         QRectF(sign + room, -radicand.ascent, radicand.width, radicand.ascent + radicand.descent),
+         0});
+    box.parts.push_back({FormulaRole::RadicalBar,
+                         QRectF(sign, -bar - box.ruleWidth / 2, barEnd - sign, box.ruleWidth),
+                         -bar});
+    return box;
+}
+
+// The exponent smaller, its baseline raised to about half the font's height, and higher over a
+// tall base so that it stands clear of the base's top.
+Box PowerBox(const math::Power& power, const Setting& setting) {
+    const Box base = LayOutPart(*power.base, setting.Inner());
+    const Box exponent = LayOutPart(*power.exponent, setting.Smaller());
+    const double ascent = setting.Metrics().ascent();
+    const double raise = std::max(0.45 * ascent, base.ascent - 0.55 * ascent);
+    Box box = Empty(setting);
+    Append(box, base);
+    const QPointF at(box.width, -raise);
+    Place(box, exponent, at);
+    box.width = at.x() + exponent.width;
+    box.ascent = std::max(box.ascent, raise + exponent.ascent);
+    box.descent = std::max(box.descent, exponent.descent - raise);
+    box.parts.push_back(
+        {FormulaRole::Base, QRectF(0, -base.ascent, base.width, base.ascent + base.descent), 0});
+    box.parts.push_back({FormulaRole::Exponent,
+                         QRectF(at.x(), at.y() - exponent.ascent, exponent.width,
+                                exponent.ascent + exponent.descent),
+                         -raise});
+    return box;
+}
+
+// Parentheses as tall as what they hold.
+Box GroupBox(const math::Group& group, const Setting& setting) {
+    const Box inner = LayOutPart(*group.inner, setting.Inner());
+    const QFontMetricsF metrics = setting.Metrics();
+    const double stretch = std::max(
+        {1.0, inner.ascent / metrics.ascent(), inner.descent / std::max(1.0, metrics.descent())});
+    Box open = TextBox(QStringLiteral("("), setting);
+    Box close = TextBox(QStringLiteral(")"), setting);
+    for (Box* paren : {&open, &close}) {
+        paren->texts.front().stretch = stretch;
+        paren->ascent *= stretch;
+        paren->descent *= stretch;
+    }
+    Append(open, inner);
+    Append(open, close);
+    return open;
+}
+
+Box ChainBox(const math::Chain& chain, const Setting& setting) {
+    Box row = LayOutPart(*chain.first, setting);
+    for (const math::Link& link : chain.rest) {
+        const bool rounded = link.relation == math::Relation::Approximately;
+        Append(row, Operator(rounded ? QStringLiteral("≈") : QStringLiteral("="), setting,
+                             setting.Room()));
+        Append(row, LayOutPart(*link.side, setting));
+    }
+    return row;
+}
+
+Box ListBox(const math::List& list, const Setting& setting) {
+    const QString separator =
+        list.separator == math::ListSeparator::Comma ? QStringLiteral(",") : QStringLiteral(";");
+    Box row = Empty(setting);
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        if (i > 0) {
+            Append(row, TextBox(separator, setting));
+            Append(row, Space(setting, setting.Room()));
+            if (setting.top) {
+                row.breaks.push_back(row.width);
+            }
+        }
+        Append(row, LayOutPart(*list.items[i], setting));
+    }
+    return row;
+}
+
+Box LayOutPart(const Formula& formula, const Setting& setting) {
+    return std::visit(
+        [&](const auto& node) -> Box {
+            using Node = std::decay_t<decltype(node)>;
+            if constexpr (std::is_same_v<Node, math::Number>) {
+                return NumberBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Variable>) {
+                return TextBox(QString(QChar(node.name)), setting.Italic());
+            } else if constexpr (std::is_same_v<Node, math::ImaginaryUnit>) {
+                return TextBox(QStringLiteral("i"), setting.Italic());
+            } else if constexpr (std::is_same_v<Node, math::Sum>) {
+                return SumBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Negative>) {
+                return NegativeBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Product>) {
+                return ProductBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Fraction>) {
+                return FractionBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::SquareRoot>) {
+                return RootBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Power>) {
+                return PowerBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Group>) {
+                return GroupBox(node, setting);
+            } else if constexpr (std::is_same_v<Node, math::Chain>) {
+                return ChainBox(node, setting);
+            } else {
+                return ListBox(node, setting);
+            }
+        },
+        formula.node);
+}
+
+} // namespace
+
+FormulaLayout LayOut(const Formula& formula, const QFont& font) {
+    QFont upright = font;
+    upright.setItalic(false);
+    return LayOutPart(formula, Setting{upright, true});
+}
+
+void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin,
+                  double visibleLeft, double visibleRight) {
+    painter.save();
+    // Formulas read from the left whichever way the words around them read.
+    painter.setLayoutDirection(Qt::LeftToRight);
+    for (const FormulaText& text : layout.texts) {
+        const double left = origin.x() + text.at.x();
+        // Ink may stand a little out of the advance.
+        const double lean = text.font.pointSizeF() > 0 ? text.font.pointSizeF() : 8;
+        if (left + text.width + lean < visibleLeft || left - lean > visibleRight) {
+            continue;
+        }
+        painter.setFont(text.font);
+        if (text.stretch == 1) {
+            painter.drawText(origin + text.at, text.text);
+            continue;
+        }
+        painter.save();
+        painter.translate(origin + text.at);
+        painter.scale(1, text.stretch);
+        painter.drawText(QPointF(0, 0), text.text);
+        painter.restore();
+    }
+    QPen pen = painter.pen();
+    pen.setWidthF(layout.ruleWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    for (const QPolygonF& stroke : layout.strokes) {
+        // A rule is sharpest on whole pixels; the radical sign's slants want smoothing.
+        painter.setRenderHint(QPainter::Antialiasing, stroke.size() > 2);
+        painter.drawPolyline(stroke.translated(origin));
+    }
+    painter.restore();
+}
+
+} // namespace veltrix::ui

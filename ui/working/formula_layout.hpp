@@ -1,0 +1,68 @@
+// The working's formulas set as a textbook sets them: a fraction stacked over its rule, the
+// radical sign with its bar over the whole radicand, a power raised and smaller, letters italic
+// and numbers upright, the operators − ± · ≈ with room around them. The engine gives the tree;
+// here it becomes boxes measured with the window's font, and the boxes are painted.
+//
+// A layout's coordinates run from the left end of its baseline, x to the right and y downward,
+// so that the ascent lies at negative y.
+#pragma once
+
+#include "engine/formula/formula.hpp"
+
+#include <QFont>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+class QPainter;
+
+namespace veltrix::ui {
+
+// A text drawn from the left end of its baseline in its own font. Parentheses around a tall
+// formula are stretched upward and downward about their baseline by `stretch`.
+struct FormulaText {
+    QPointF at;
+    QString text;
+    QFont font;
+    double width = 0;
+    double stretch = 1;
+};
+
+// What the parts of fractions, roots and powers are, so that where each stands can be asked.
+enum class FormulaRole {
+    Numerator,
+    FractionRule,
+    Denominator,
+    Radicand,
+    RadicalBar,
+    Base,
+    Exponent
+};
+
+struct FormulaPart {
+    FormulaRole role;
+    QRectF box;      // from the top of its ascent to the bottom of its descent; a rule's ink
+    double baseline; // the y of its baseline
+};
+
+struct FormulaLayout {
+    double width = 0, ascent = 0, descent = 0;
+    double ruleWidth = 1; // of the fraction rules and the radical signs
+    std::vector<FormulaText> texts;
+    std::vector<QPolygonF> strokes; // rules and radical signs
+    std::vector<FormulaPart> parts;
+    // Where the formula may be broken across lines: after each relation and operator at its top
+    // level, at the end of the room that follows it.
+    std::vector<double> breaks;
+};
+
+FormulaLayout LayOut(const math::Formula& formula, const QFont& font);
+
+// Draws `layout` with the left end of its baseline at `origin`, in the painter's pen colour; of
+// its texts only those that reach into `visible`, from left to right.
+void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin,
+                  double visibleLeft, double visibleRight);
+
+} // namespace veltrix::ui

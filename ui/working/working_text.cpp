@@ -1,0 +1,278 @@
+#include "ui/working/working_text.hpp"
+
+#include "engine/sketch/sketch_tikz.hpp"
+#include "engine/working/working_module.hpp"
+#include "ui/shared/modules.hpp"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <variant>
+
+namespace veltrix::ui {
+
+namespace {
+
+constexpr char kContext[] = "Working";
+
+// The words of each step; %1 and %2 stand for its formulas.
+const char* Template(WorkingStep step) {
+    switch (step) {
+    case WorkingStep::CalculateReadsAs:
+        return QT_TRANSLATE_NOOP("Working", "Calculate reads this text as %1");
+    case WorkingStep::CalculateReadsOtherwise:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Calculate reads this text as %1; for the equation worked out "
+                                 "here, type %2");
+    case WorkingStep::CalculateCannotRead:
+        return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text; for it, type %1");
+    case WorkingStep::CalculateCannotReadAtAll:
+        return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text, nor any other for "
+                                            "this equation: a coefficient is beyond its range.");
+    case WorkingStep::Equation:
+        return QT_TRANSLATE_NOOP("Working", "Equation: %1, where %2");
+    case WorkingStep::NotAQuadratic:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Not a quadratic, as %1: the graph is a straight line.");
+    case WorkingStep::Discriminant:
+        return QT_TRANSLATE_NOOP("Working", "Discriminant: %1");
+    case WorkingStep::Roots:
+        return QT_TRANSLATE_NOOP("Working", "Roots: %1");
+    case WorkingStep::TwoRoots:
+        return QT_TRANSLATE_NOOP("Working", "Roots: %1 or %2");
+    case WorkingStep::DoubleRoot:
+        return QT_TRANSLATE_NOOP("Working", "Roots: %1, a double root");
+    case WorkingStep::ComplexRoots:
+        return QT_TRANSLATE_NOOP("Working", "Roots: %1, two complex roots");
+    case WorkingStep::RoundedRoots:
+        return QT_TRANSLATE_NOOP("Working", "Rounded: %1 or %2");
+    case WorkingStep::RoundedRoot:
+        return QT_TRANSLATE_NOOP("Working", "Rounded: %1");
+    case WorkingStep::ImaginaryPartRoundsToZero:
+        return QT_TRANSLATE_NOOP("Working", "The imaginary part is not 0, but it rounds to 0 at "
+                                            "this accuracy: the roots are not real.");
+    case WorkingStep::Minimum:
+        return QT_TRANSLATE_NOOP("Working", "Turning point: minimum at %1; axis of symmetry %2");
+    case WorkingStep::Maximum:
+        return QT_TRANSLATE_NOOP("Working", "Turning point: maximum at %1; axis of symmetry %2");
+    case WorkingStep::CrossesYAxis:
+        return QT_TRANSLATE_NOOP("Working", "Crosses the y axis at %1");
+    case WorkingStep::VertexForm:
+        return QT_TRANSLATE_NOOP("Working", "Vertex form: %1");
+    case WorkingStep::FactoredForm:
+        return QT_TRANSLATE_NOOP("Working", "Factored form: %1");
+    case WorkingStep::LineRoot:
+        return QT_TRANSLATE_NOOP("Working", "Root: %1");
+    case WorkingStep::LineWithoutRoot:
+        return QT_TRANSLATE_NOOP("Working", "No root: the line never meets the x axis.");
+    case WorkingStep::EveryXIsARoot:
+        return QT_TRANSLATE_NOOP("Working", "Every x is a root: the line is the x axis.");
+    case WorkingStep::TooLongToWorkOut:
+        return QT_TRANSLATE_NOOP("Working", "The exact forms are left out: the coefficients are "
+                                            "too long to work with exactly.");
+    case WorkingStep::MinimumNear:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Turning point: minimum at about %1; axis of symmetry %2");
+    case WorkingStep::MaximumNear:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Turning point: maximum at about %1; axis of symmetry %2");
+    case WorkingStep::CrossesYAxisNear:
+        return QT_TRANSLATE_NOOP("Working", "Crosses the y axis at about %1");
+    }
+    return "";
+}
+
+// What the reader found where it stopped, said after "cannot read this text:".
+const char* ReasonWords(RefusalReason reason) {
+    switch (reason) {
+    case RefusalReason::EmptySide:
+        return QT_TRANSLATE_NOOP("Working", "a side of the equation is empty");
+    case RefusalReason::MissingTerm:
+        return QT_TRANSLATE_NOOP("Working", "a sign with no term after it");
+    case RefusalReason::MissingOperator:
+        return QT_TRANSLATE_NOOP("Working", "two terms with no sign between them");
+    case RefusalReason::NumberAfterX:
+        return QT_TRANSLATE_NOOP("Working", "a number right after x");
+    case RefusalReason::PowerAboveTwo:
+        return QT_TRANSLATE_NOOP("Working", "a power of x above 2");
+    case RefusalReason::NegativePower:
+        return QT_TRANSLATE_NOOP("Working", "a negative power of x");
+    case RefusalReason::PowerNotWhole:
+        return QT_TRANSLATE_NOOP("Working", "a power that is not a whole number");
+    case RefusalReason::MisplacedTimes:
+        return QT_TRANSLATE_NOOP("Working", "a \"*\" that is not between a number and x");
+    case RefusalReason::SecondEquals:
+        return QT_TRANSLATE_NOOP("Working", "a second \"=\"");
+    case RefusalReason::OtherLetter:
+        return QT_TRANSLATE_NOOP("Working", "a letter other than x");
+    case RefusalReason::Bracket:
+        return QT_TRANSLATE_NOOP("Working", "a bracket");
+    case RefusalReason::UnexpectedCharacter:
+        return QT_TRANSLATE_NOOP("Working", "a character that has no place in an equation");
+    case RefusalReason::ExponentTooLarge:
+        return QT_TRANSLATE_NOOP("Working", "an exponent beyond 1000000000");
+    }
+    return "";
+}
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+// LaTeX's special characters in the words of a line; the "%1" of a formula stays.
+QString EscapedForLatex(const QString& words) {
+    static const QRegularExpression special(QStringLiteral("[\\\\{}$&#^_~]|%(?!\\d)"));
+    QString escaped;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : special.globalMatch(words)) {
+        escaped += words.mid(from, match.capturedStart() - from);
+        const QChar c = match.captured().front();
+        if (c == u'\\') {
+            escaped += QStringLiteral("\\textbackslash{}");
+        } else if (c == u'^') {
+            // The character itself, as in a text to type (X^2+0X-4), not an accent over nothing.
+            escaped += QStringLiteral("\\textasciicircum{}");
+        } else if (c == u'~') {
+            escaped += QStringLiteral("\\textasciitilde{}");
+        } else {
+            escaped += u'\\' + match.captured();
+        }
+        from = match.capturedEnd();
+    }
+    return escaped + words.mid(from);
+}
+
+// A formula, a text to type or the loader's reason as a left-to-right run where the language reads
+// from the right (left-to-right isolate … pop directional isolate), so that it keeps its order in
+// the words.
+QString Isolated(const QString& text, bool rightToLeft) {
+    return rightToLeft ? QChar(0x2066) + text + QChar(0x2069) : text;
+}
+
+// The words with their formulas put in; `wrap` sets each formula apart.
+template <class Wrap>
+QString Filled(QString words, const std::vector<Formula>& formulas, Wrap wrap) {
+    QStringList parts;
+    for (const Formula& formula : formulas) {
+        parts << wrap(formula);
+    }
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        // Formulas hold no "%", so none is taken for a marker of the next.
+        words.replace(QStringLiteral("%%1").arg(i + 1), parts[i]);
+    }
+    return words;
+}
+
+// A step's line: its words, with the text to type, if any, after its formulas.
+WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft) {
+    QString words = Translated(Template(line.step));
+    if (!line.typed.empty()) {
+        const QString marker = QStringLiteral("%%1").arg(line.formulas.size() + 1);
+        words.replace(marker, Isolated(QString::fromStdU16String(line.typed), rightToLeft));
+    }
+    return LineOf(words, line.formulas, rightToLeft);
+}
+
+// Why the text cannot be read, at its place counted in characters from 1; then how Calculate
+// reads it, where it can.
+std::vector<WorkingTextLine> RefusalLines(const QString& equation, const UnreadableText& refusal,
+                                          bool rightToLeft) {
+    const auto before = static_cast<qsizetype>(refusal.refusal.position);
+    const qsizetype character = QStringView(equation).first(before).toUcs4().size() + 1;
+    const QString words =
+        Translated(QT_TRANSLATE_NOOP("Working", "The working cannot read this text: %1, at "
+                                                "character %2"))
+            .arg(Translated(ReasonWords(refusal.refusal.reason)), QString::number(character));
+    std::vector<WorkingTextLine> lines = {LineOf(words, {}, rightToLeft)};
+    if (refusal.calculate) {
+        lines.push_back(StepLine(*refusal.calculate, rightToLeft));
+    }
+    return lines;
+}
+
+// The working from its module, loaded at the first call; or why the module could not be loaded.
+std::variant<SketchedWorking, QString> WorkedOut(const QString& equation, int places,
+                                                 char16_t separator) {
+    static const auto workOut =
+        ModuleFunction(QStringLiteral(VELTRIX_WORKING_MODULE_NAME), kWorkOutWithSketchName);
+    if (const auto* why = std::get_if<QString>(&workOut)) {
+        return *why;
+    }
+    SketchedWorking worked;
+    reinterpret_cast<WorkOutWithSketchFunction>(std::get<QFunctionPointer>(workOut))(
+        equation.toStdU16String(), static_cast<unsigned>(places), separator, worked);
+    return worked;
+}
+
+} // namespace
+
+WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formulas,
+                       bool rightToLeft) {
+    return {words, formulas,
+            Filled(words, formulas,
+                   [rightToLeft](const Formula& f) {
+                       return Isolated(QString::fromStdU16String(math::PlainText(f)), rightToLeft);
+                   }),
+            Filled(EscapedForLatex(words), formulas, [](const Formula& f) {
+                return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
+            })};
+}
+
+WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
+                          bool rightToLeft) {
+    std::variant<SketchedWorking, QString> workedOut = WorkedOut(equation, places, separator);
+    WorkingText text;
+    if (const auto* why = std::get_if<QString>(&workedOut)) {
+        text.lines.push_back(LineOf(
+            Translated(QT_TRANSLATE_NOOP("Working", "The working cannot be shown: its part of "
+                                                    "the program could not be loaded (%1)."))
+                .arg(Isolated(*why, rightToLeft)),
+            {}, rightToLeft));
+        return text;
+    }
+    SketchedWorking& worked = std::get<SketchedWorking>(workedOut);
+    if (const auto* refusal = std::get_if<UnreadableText>(&worked.outcome)) {
+        text.lines = RefusalLines(equation, *refusal, rightToLeft);
+    } else if (std::holds_alternative<TermsTooLongToAdd>(worked.outcome)) {
+        text.lines.push_back(LineOf(
+            Translated(QT_TRANSLATE_NOOP("Working", "The working cannot add up these terms: one "
+                                                    "of them is too long to work with exactly.")),
+            {}, rightToLeft));
+    } else {
+        for (const WorkingLine& line : std::get<Working>(worked.outcome)) {
+            text.lines.push_back(StepLine(line, rightToLeft));
+        }
+        text.worked = true;
+        text.sketch = std::move(worked.sketch);
+    }
+    return text;
+}
+
+QString PlainTextOf(const WorkingText& text) {
+    QStringList lines;
+    for (const WorkingTextLine& line : text.lines) {
+        lines << line.plain;
+    }
+    return lines.join(u'\n');
+}
+
+QString LatexOf(const WorkingText& text) {
+    QStringList lines;
+    for (const WorkingTextLine& line : text.lines) {
+        lines << line.latex;
+    }
+    QString latex = lines.join(QStringLiteral("\n\n")) + u'\n';
+    if (text.sketch) {
+        // Planned with LaTeX's own text widths; the picture begins with a comment that says it
+        // needs \usepackage{tikz} and nothing else.
+        const char16_t separator = text.sketch->separator;
+        const SketchOutcome plan = PlanSketch(*text.sketch, [separator](std::u16string_view t) {
+            return LatexTextExtent(t, separator);
+        });
+        if (const auto* picture = std::get_if<SketchPlan>(&plan)) {
+            latex += u'\n' + QString::fromStdU16String(TikzPicture(*picture));
+        }
+    }
+    return latex;
+}
+
+} // namespace veltrix::ui

@@ -1,0 +1,50 @@
+// The working of an equation in words: each step of the engine's working said in the user's
+// language around its formulas, as plain text and as LaTeX. The Working window and the command
+// line's --working both write it so.
+#pragma once
+
+#include "engine/formula/formula.hpp"
+#include "engine/sketch/sketch.hpp"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace veltrix::ui {
+
+// One line of the working: a step's words in the user's language with its formulas in them.
+struct WorkingTextLine {
+    // The words, "%1", "%2" … standing where the formulas go; a line without formulas is its
+    // words alone.
+    QString words;
+    std::vector<math::Formula> formulas;
+    QString plain; // the words with each formula's plain text, as a plain-text copy takes them
+    QString latex; // the words made safe for LaTeX, each formula in $…$
+};
+
+struct WorkingText {
+    // Every line the window shows: the working, or why there is none.
+    std::vector<WorkingTextLine> lines;
+    // Whether the lines are a working; otherwise they say why there is none.
+    bool worked = false;
+    // The curve and its points of interest, for the sketch below the lines; nothing where there
+    // is no curve to draw.
+    std::optional<SketchInput> sketch;
+};
+
+// The working of `equation` at `places` decimal places, numbers written with `separator`. Where
+// the language reads from the right, each formula is set apart as a left-to-right run, so that
+// it keeps its order inside the words around it.
+WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
+                          bool rightToLeft);
+
+// A line of `words`, its formulas standing where "%1", "%2" … do, as plain text and as LaTeX.
+WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,
+                       bool rightToLeft);
+
+// The lines joined as a plain-text copy takes them, and as a LaTeX copy does (a paragraph each).
+QString PlainTextOf(const WorkingText& text);
+QString LatexOf(const WorkingText& text);
+
+} // namespace veltrix::ui
