@@ -116,6 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{u"1e-401x^2 + 1e-401x^2", Abc{"2e-401", "0", "0"}, Facts{}},
         ReadCase{u"x2-5x+6", Refusal{Why::NumberAfterX, 1}, Facts{DoubleCoefficients{1, 5, 6}}},
         ReadCase{u"x^3+1", Refusal{Why::PowerAboveTwo, 2}},
+        ReadCase{u"x^12+1", Refusal{Why::PowerAboveTwo, 2}},
+        ReadCase{u"x\u00B9\u00B2+1", Refusal{Why::PowerAboveTwo, 1}},
         ReadCase{u"x\u00B3", Refusal{Why::PowerAboveTwo, 1}},
         ReadCase{u"x^-1", Refusal{Why::NegativePower, 2}},
         ReadCase{u"x\u207B\u00B9", Refusal{Why::NegativePower, 1}},

@@ -24,6 +24,8 @@ struct SketchCase {
     const char* equation; // names the row
     SketchInput input;
     bool everyPointLabelled;
+    // A label that has room right above its point, where a maximum's label goes first.
+    const char16_t* labelAbove = nullptr;
 };
 
 void PrintTo(const SketchCase& c, std::ostream* os) {
@@ -87,6 +89,16 @@ const SketchCase kCases[] = {
        {Kind::Root, u"1", u"0", u"1"},
        {Kind::YIntercept, u"0", u"2", u"(0, 2)"}}},
      true},
+    {"-X^2+2X+3",
+     {u"-1",
+      u"2",
+      u"3",
+      {{Kind::Maximum, u"1", u"4", u"(1, 4)"},
+       {Kind::Root, u"3", u"0", u"3"},
+       {Kind::Root, u"-1", u"0", u"-1"},
+       {Kind::YIntercept, u"0", u"3", u"(0, 3)"}}},
+     true,
+     u"(1, 4)"},
     {"0X^2+2X-4",
      {u"0",
       u"2",
@@ -229,6 +241,13 @@ void ExpectSound(const SketchCase& c, const SketchPlan& plan) {
         EXPECT_TRUE(InPicture(mark.at, kSketchMarkRadius)) << Utf8(mark.label);
         EXPECT_LT(DistanceToCurve(plan, mark.at), 0.01) << Utf8(mark.label) << " off the curve";
         EXPECT_TRUE(mark.labelBox || !c.everyPointLabelled) << Utf8(mark.label) << " unlabelled";
+        if (c.labelAbove && mark.label == c.labelAbove) {
+            ASSERT_TRUE(mark.labelBox);
+            const PictureBox& box = *mark.labelBox;
+            EXPECT_NEAR(box.left + box.width / 2, mark.at.x, 1e-9) << Utf8(mark.label);
+            EXPECT_LE(box.Bottom(), mark.at.y - kSketchMarkRadius)
+                << Utf8(mark.label) << " is not above its point";
+        }
     }
     for (const std::vector<PicturePoint>& polyline : plan.curve) {
         EXPECT_TRUE(std::all_of(polyline.begin(), polyline.end(),
