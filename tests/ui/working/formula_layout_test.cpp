@@ -85,6 +85,23 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
                 }
             }
         }
+        // A bracket stretched to what it holds is painted that tall, not at the text's height.
+        for (const FormulaText& text : layout.texts) {
+            if (text.stretch > 1) {
+                const int column = margin + static_cast<int>(text.at.x() + text.width / 2);
+                int top = image.height(), bottom = -1;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = column - 1; x <= column + 1; ++x) {
+                        if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                            top = std::min(top, y);
+                            bottom = std::max(bottom, y);
+                        }
+                    }
+                }
+                EXPECT_GE(bottom - top, 0.6 * text.stretch * QFontMetricsF(text.font).height())
+                    << text.text.toStdString() << " stretched by " << text.stretch;
+            }
+        }
     }
 }
 

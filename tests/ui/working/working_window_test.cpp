@@ -2,6 +2,7 @@
 // following the typing and the accuracy, saying why where there is no working, and copied as
 // plain text and as LaTeX.
 #include "ui/working/sketch_view.hpp"
+#include "ui/working/working_placement.hpp"
 #include "ui/working/working_window.hpp"
 #include "ui_test_support.hpp"
 
@@ -249,6 +250,30 @@ TEST_F(WorkingWindowTest, ShowsTheSketchBelowTheLinesNamingThePointsItCannotLabe
     QCoreApplication::processEvents();
     EXPECT_TRUE(sketch->isHidden());
     EXPECT_EQ(working->geometry(), bare);
+}
+
+// Framed by a window manager, the window stands just beside the main window's frame on each side,
+// its frame touching that frame and covering none of it.
+TEST(WorkingPlacementTest, PutsTheFrameAgainstTheMainWindowsFrame) {
+    struct Fixed final : PreferredSize {
+        int UnwrappedWidth() const override { return 300; }
+        int HeightForWidth(int) const override { return 200; }
+    } view;
+    const QRect neighbour(600, 100, 400, 300);
+    for (const QMargins frame : {QMargins(), QMargins(4, 28, 6, 5)}) {
+        const Surroundings around{neighbour, QRect(0, 0, 1920, 1080), frame};
+        for (const Side side : {Side::Right, Side::Left, Side::Below}) {
+            SCOPED_TRACE(static_cast<int>(side));
+            const QRect framed =
+                ClientAreaOn(side, around, view, {{200, 100}, {100, 50}}).marginsAdded(frame);
+            // No gap between the two frames, and no overlap.
+            const int gap = side == Side::Right  ? framed.left() - neighbour.right() - 1
+                            : side == Side::Left ? neighbour.left() - framed.right() - 1
+                                                 : framed.top() - neighbour.bottom() - 1;
+            EXPECT_EQ(gap, 0);
+            EXPECT_EQ(framed.top(), side == Side::Below ? neighbour.bottom() + 1 : neighbour.top());
+        }
+    }
 }
 
 } // namespace
