@@ -1,8 +1,7 @@
 #include "engine/formula/formula.hpp"
 
 #include "engine/core/text_concat.hpp"
-
-#include <algorithm>
+#include "engine/formula/latex.hpp"
 
 namespace veltrix::math {
 namespace {
@@ -152,25 +151,8 @@ std::u16string LatexSign(Sign sign) {
     return {};
 }
 
-// A decimal comma in braces, so that it is not spaced as a punctuation mark; NumberToText's
-// "1.5E+20" as 1.5 \times 10^{20}.
 std::u16string LatexOf(const Number& number) {
-    const std::u16string_view text = number.text;
-    const std::size_t e = text.find(u'E');
-    std::u16string latex;
-    for (const char16_t c : text.substr(0, e)) {
-        latex += c == u',' ? std::u16string(u"{,}") : std::u16string(1, c);
-    }
-    if (e == std::u16string_view::npos) {
-        return latex;
-    }
-    // "E+20" or "E-07": the power's sign, then its digits without leading zeros.
-    std::u16string power(text.substr(e + 2));
-    power.erase(0, std::min(power.find_first_not_of(u'0'), power.size() - 1));
-    if (text[e + 1] == u'-') {
-        power.insert(power.begin(), u'-');
-    }
-    return latex + u" \\times 10^{" + power + u"}";
+    return LatexNumber(number.text);
 }
 
 std::u16string LatexOf(const Variable& variable) {

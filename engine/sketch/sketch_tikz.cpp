@@ -1,6 +1,7 @@
 #include "engine/sketch/sketch_tikz.hpp"
 
 #include "engine/core/text_concat.hpp"
+#include "engine/formula/latex.hpp"
 
 #include <array>
 #include <charconv>
@@ -36,26 +37,12 @@ bool IsLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// "E+401" or "E-07" after a digit.
-bool IsExponent(std::u16string_view text, std::size_t at) {
-    return text[at] == u'E' && at > 0 && IsDigit(text[at - 1]) && at + 2 < text.size() &&
-           (text[at + 1] == u'+' || text[at + 1] == u'-') && IsDigit(text[at + 2]);
-}
-
-// ×10 to the power, its leading zeros dropped, as the working writes 1.5E+20.
-Piece PowerOfTen(std::u16string_view text, std::size_t& at) {
-    const bool negative = text[at + 1] == u'-';
-    std::size_t end = at + 2;
-    while (end < text.size() && IsDigit(text[end])) {
-        ++end;
-    }
-    std::u16string digits(text.substr(at + 2, end - at - 2));
-    digits.erase(0, std::min(digits.find_first_not_of(u'0'), digits.size() - 1));
-    at = end - 1;
+// ×10 to the power, as the working writes 1.5E+20.
+Piece PowerOfTenPiece(const math::PowerOfTen& power) {
     const double ems = kBinary + 2 * kDigit +
-                       kSuperscriptDigit * static_cast<double>(digits.size()) +
-                       (negative ? kUnary * 2 / 3 : 0) + kScriptSpace;
-    return {u"\\times 10^{" + std::u16string(negative ? u"-" : u"") + digits + u"}", ems, true};
+                       kSuperscriptDigit * static_cast<double>(power.digits.size()) +
+                       (power.negative ? kUnary * 2 / 3 : 0) + kScriptSpace;
+    return {math::LatexPowerOfTen(power), ems, true};
 }
 
 // A minus or plus is a binary operator after an operand, and a sign elsewhere.
@@ -137,14 +124,15 @@ Piece PieceOf(std::u16string_view text, std::size_t& at, char16_t separator,
         return {std::u16string(1, c), kDigit};
     }
     if (c == u',') {
-        return separator == u',' ? Piece{u"{,}", kPunctuation}
+        return separator == u',' ? Piece{std::u16string(math::kLatexDecimalComma), kPunctuation}
                                  : Piece{u",", kPunctuation + kThinSpace};
     }
     if (c == u'.' || c == u';') {
         return {std::u16string(1, c), c == u';' ? kPunctuation + kThinSpace : kPunctuation};
     }
-    if (IsExponent(text, at)) {
-        return PowerOfTen(text, at);
+    if (const std::optional<math::PowerOfTen> power = math::PowerOfTenAt(text, at)) {
+        at += power->length - 1;
+        return PowerOfTenPiece(*power);
     }
     if (c == u'-' || c == u'+' || c == u'\u2212') {
         return Sign(c == u'+' ? u"+" : u"-", before);

@@ -1,11 +1,11 @@
 #include "ui/working/working_text.hpp"
 
+#include "engine/formula/latex.hpp"
 #include "engine/sketch/sketch_tikz.hpp"
 #include "engine/working/working_module.hpp"
 #include "ui/shared/modules.hpp"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <variant>
 
 namespace veltrix::ui {
@@ -118,29 +118,6 @@ QString Translated(const char* text) {
     return QCoreApplication::translate(kContext, text);
 }
 
-// LaTeX's special characters in the words of a line; the "%1" of a formula stays.
-QString EscapedForLatex(const QString& words) {
-    static const QRegularExpression special(QStringLiteral("[\\\\{}$&#^_~]|%(?!\\d)"));
-    QString escaped;
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& match : special.globalMatch(words)) {
-        escaped += words.mid(from, match.capturedStart() - from);
-        const QChar c = match.captured().front();
-        if (c == u'\\') {
-            escaped += QStringLiteral("\\textbackslash{}");
-        } else if (c == u'^') {
-            // The character itself, as in a text to type (X^2+0X-4), not an accent over nothing.
-            escaped += QStringLiteral("\\textasciicircum{}");
-        } else if (c == u'~') {
-            escaped += QStringLiteral("\\textasciitilde{}");
-        } else {
-            escaped += u'\\' + match.captured();
-        }
-        from = match.capturedEnd();
-    }
-    return escaped + words.mid(from);
-}
-
 // A formula, a text to type or the loader's reason as a left-to-right run where the language reads
 // from the right (left-to-right isolate … pop directional isolate), so that it keeps its order in
 // the words.
@@ -212,9 +189,10 @@ WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formula
                    [rightToLeft](const Formula& f) {
                        return Isolated(QString::fromStdU16String(math::PlainText(f)), rightToLeft);
                    }),
-            Filled(EscapedForLatex(words), formulas, [](const Formula& f) {
-                return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
-            })};
+            Filled(QString::fromStdU16String(math::LatexWords(words.toStdU16String())), formulas,
+                   [](const Formula& f) {
+                       return u'$' + QString::fromStdU16String(math::Latex(f)) + u'$';
+                   })};
 }
 
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
