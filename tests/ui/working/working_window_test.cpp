@@ -199,6 +199,9 @@ TEST_F(WorkingWindowTest, CopiesTheSelectedLines) {
     QTest::mouseMove(page, lines.LineRect(last).center());
     QTest::mouseRelease(page, Qt::LeftButton, {}, lines.LineRect(last).center());
     EXPECT_EQ(copied(), all.mid(5).join(u'\n'));
+    // A right click, which opens the window's menu, leaves the selection for its Copy.
+    QTest::mouseClick(page, Qt::RightButton, {}, lines.LineRect(0).center());
+    EXPECT_EQ(copied(), all.mid(5).join(u'\n'));
     QTest::keyClick(&lines, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(copied(), all.join(u'\n'));
 }

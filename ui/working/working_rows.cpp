@@ -1,0 +1,200 @@
+#include "ui/working/working_rows.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <cmath>
+
+namespace veltrix::ui {
+
+namespace {
+
+// The room around a formula's piece in which ink that stands out of its advance still shows.
+constexpr double kInkRoom = 4;
+
+const LinePiece& PieceAt(const LaidOutLine& line, const LineRow& row, std::size_t i) {
+    return line.pieces[static_cast<std::size_t>(row.pieces[i].first)];
+}
+
+// The words between two formulas cut where a line may break (after a space, between CJK
+// characters), each cut keeping the space that follows it.
+std::vector<QString> BreakableWords(const QString& words) {
+    std::vector<QString> cuts;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, words);
+    qsizetype from = 0;
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
+        cuts.push_back(words.mid(from, at - from));
+        from = at;
+    }
+    if (from < words.size()) {
+        cuts.push_back(words.mid(from));
+    }
+    return cuts;
+}
+
+void AddWords(LaidOutLine& line, const QString& part, const QFontMetricsF& metrics) {
+    const std::size_t first = line.pieces.size();
+    for (const QString& cut : BreakableWords(part)) {
+        const bool glued =
+            line.pieces.size() == first && first > 0 && !cut.front().isSpace() &&
+            (line.pieces.back().formula >= 0 || !line.pieces.back().words.back().isSpace());
+        line.pieces.push_back({cut, -1, 0, 0, metrics.horizontalAdvance(cut), metrics.ascent(),
+                               metrics.descent(), glued});
+    }
+}
+
+// The formula's pieces, cut at its breaks.
+void AddFormula(LaidOutLine& line, int index) {
+    const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(index)];
+    std::vector<double> ends = formula.breaks;
+    ends.push_back(formula.width);
+    double start = 0;
+    for (const double end : ends) {
+        const bool glued = start == 0 && !line.pieces.empty() &&
+                           !line.pieces.back().words.isEmpty() &&
+                           !line.pieces.back().words.back().isSpace();
+        line.pieces.push_back(
+            {{}, index, start, end, end - start, formula.ascent, formula.descent, glued});
+        start = end;
+    }
+}
+
+// A piece of a formula, which shows its part of the formula alone; its outer ends may show ink
+// that stands out of the advance.
+void PaintFormulaPiece(QPainter& painter, const LaidOutLine& line, const LinePiece& piece,
+                       QPointF at, const RowsPlace& place) {
+    const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(piece.formula)];
+    const double before = piece.from > 0 ? 0 : kInkRoom;
+    const double after = piece.to < formula.width ? 0 : kInkRoom;
+    painter.save();
+    painter.setClipRect(QRectF(at.x() - before, at.y() - piece.ascent - kInkRoom,
+                               piece.width + before + after,
+                               piece.ascent + piece.descent + 2 * kInkRoom),
+                        Qt::IntersectClip);
+    PaintFormula(painter, formula, {at.x() - piece.from, at.y()},
+                 std::max(at.x() - before, place.visibleLeft),
+                 std::min(at.x() + piece.width + after, place.visibleRight));
+    painter.restore();
+}
+
+// A row from `place.left`, or under a right-to-left language from `place.right` leftward. A
+// formula's pieces on one row read from the left together, as one run among the words.
+void PaintRow(QPainter& painter, const LaidOutLine& line, const LineRow& row, double baseline,
+              const RowsPlace& place) {
+    std::size_t runStart = 0;
+    double runWidth = 0;
+    for (std::size_t i = 0; i < row.pieces.size(); ++i) {
+        const auto& [index, x] = row.pieces[i];
+        const LinePiece& piece = line.pieces[static_cast<std::size_t>(index)];
+        if (i == 0 || piece.formula < 0 || piece.formula != PieceAt(line, row, i - 1).formula) {
+            runStart = i;
+            runWidth = piece.width;
+            for (std::size_t j = i + 1; j < row.pieces.size() && piece.formula >= 0 &&
+                                        PieceAt(line, row, j).formula == piece.formula;
+                 ++j) {
+                runWidth += PieceAt(line, row, j).width;
+            }
+        }
+        const double runX = row.pieces[runStart].second;
+        const double left =
+            place.rightToLeft ? place.right - runX - runWidth + (x - runX) : place.left + x;
+        if (left > place.visibleRight || left + piece.width < place.visibleLeft) {
+            continue;
+        }
+        if (piece.formula < 0) {
+            painter.drawText(QPointF(left, baseline), piece.words);
+        } else {
+            PaintFormulaPiece(painter, line, piece, {left, baseline}, place);
+        }
+    }
+}
+
+} // namespace
+
+LaidOutLine LayOutLine(const WorkingTextLine& text, const QFont& font) {
+    static const QRegularExpression marker(QStringLiteral("%(\\d+)"));
+    const QFontMetricsF metrics(font);
+    LaidOutLine line{font, {}, {}};
+    for (const math::Formula& formula : text.formulas) {
+        line.formulas.push_back(LayOut(formula, font));
+    }
+    const QString& words = text.words;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : marker.globalMatch(words)) {
+        AddWords(line, words.mid(from, match.capturedStart() - from), metrics);
+        from = match.capturedEnd();
+        const int index = match.captured(1).toInt() - 1;
+        if (index >= 0 && index < static_cast<int>(line.formulas.size())) {
+            AddFormula(line, index);
+        }
+    }
+    AddWords(line, words.mid(from), metrics);
+    return line;
+}
+
+std::vector<LineRow> RowsOf(const LaidOutLine& line, double room) {
+    const QFontMetricsF metrics(line.font);
+    const LineRow empty{{}, 0, metrics.ascent(), metrics.descent()};
+    std::vector<LineRow> rows{empty};
+    const std::vector<LinePiece>& pieces = line.pieces;
+    for (std::size_t i = 0; i < pieces.size();) {
+        std::size_t end = i + 1;
+        double together = pieces[i].width;
+        for (; end < pieces.size() && pieces[end].glued; ++end) {
+            together += pieces[end].width;
+        }
+        const QString& last = pieces[end - 1].words;
+        const double trailing =
+            last.isEmpty() || !last.back().isSpace() ? 0 : metrics.horizontalAdvance(u' ');
+        if (!rows.back().pieces.empty() && rows.back().width + together - trailing > room) {
+            rows.push_back(empty);
+        }
+        LineRow& row = rows.back();
+        for (; i < end; ++i) {
+            row.pieces.emplace_back(static_cast<int>(i), row.width);
+            row.width += pieces[i].width;
+            row.ascent = std::max(row.ascent, pieces[i].ascent);
+            row.descent = std::max(row.descent, pieces[i].descent);
+        }
+        row.shown = row.width - trailing;
+    }
+    return rows;
+}
+
+int RowsHeight(const LaidOutLine& line, const std::vector<LineRow>& rows) {
+    double height = std::ceil(QFontMetricsF(line.font).leading() + 2);
+    for (const LineRow& row : rows) {
+        height += std::ceil(row.ascent + row.descent);
+    }
+    return static_cast<int>(height);
+}
+
+double ShownWidth(const std::vector<LineRow>& rows) {
+    double widest = 0;
+    for (const LineRow& row : rows) {
+        widest = std::max(widest, row.shown);
+    }
+    return widest;
+}
+
+double UnwrappedWidth(const LaidOutLine& line) {
+    double width = 0;
+    for (const LinePiece& piece : line.pieces) {
+        width += piece.width;
+    }
+    return width;
+}
+
+void PaintRows(QPainter& painter, const LaidOutLine& line, const std::vector<LineRow>& rows,
+               const RowsPlace& place) {
+    painter.setFont(line.font);
+    double top = place.top;
+    for (const LineRow& row : rows) {
+        PaintRow(painter, line, row, top + row.ascent, place);
+        top += std::ceil(row.ascent + row.descent);
+    }
+}
+
+} // namespace veltrix::ui
