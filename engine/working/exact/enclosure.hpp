@@ -32,7 +32,6 @@ class Interval {
     mpfr_srcptr Upper() const { return upper_; }
     mpfr_prec_t Precision() const { return mpfr_get_prec(lower_); }
 
-    bool ContainsZero() const { return mpfr_sgn(lower_) <= 0 && mpfr_sgn(upper_) >= 0; }
     bool IsZero() const { return mpfr_zero_p(lower_) && mpfr_zero_p(upper_); }
     // -1 or 1 where both ends have that sign, 0 otherwise.
     int Sign() const;

@@ -46,6 +46,8 @@ bool EndsAsDecimal(const mpq_class& value);
 // in lowest terms ("1/3", "-7/12"). ASCII digits and "-"; `separator` before a fraction part.
 std::u16string RationalText(const mpq_class& value, char16_t separator = kPoint);
 
+// The parts of rounding at an accuracy's places, which rounded.hpp puts together for the working.
+
 // n·10^-places written as a decimal without trailing zeros: "0.66", "-0.5", "400"; "0" for zero.
 std::u16string ScaledText(const mpz_class& n, unsigned places, char16_t separator = kPoint);
 

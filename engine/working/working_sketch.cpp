@@ -1,0 +1,79 @@
+#include "engine/working/working_sketch.hpp"
+
+#include "engine/working/working_formulas.hpp"
+
+#include <utility>
+
+namespace veltrix::steps {
+namespace {
+
+std::u16string Widened(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+std::u16string PointLabel(const std::u16string& x, const std::u16string& y, char16_t sep) {
+    return math::PlainText(Point(Text(x), Text(y), sep));
+}
+
+// The value after the last relation of a rounded root's formula: "0.66" of x ≈ 0.66.
+std::u16string RoundedValueText(const Formula& formula) {
+    const auto& chain = std::get<math::Chain>(formula.node);
+    return math::PlainText(*chain.rest.back().side);
+}
+
+} // namespace
+
+SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16string>& rootLabels,
+                     char16_t sep) {
+    const auto& [a, b, c] = bounded.coefficients;
+    SketchInput input{Widened(a.value.approximate),
+                      Widened(b.value.approximate),
+                      Widened(c.value.approximate),
+                      {},
+                      false,
+                      sep};
+    const auto root = [&](SketchPointKind kind, const ShownValue& x, std::size_t i) {
+        input.points.push_back({kind, Widened(x.approximate), u"0",
+                                i < rootLabels.size() ? rootLabels[i] : x.rounded});
+    };
+    if (const auto* parabola = std::get_if<BoundedParabola>(&bounded.curve)) {
+        input.points.push_back(
+            {a.sign > 0 ? SketchPointKind::Minimum : SketchPointKind::Maximum,
+             Widened(parabola->turningX.approximate), Widened(parabola->turningY.approximate),
+             PointLabel(parabola->turningX.rounded, parabola->turningY.rounded, sep)});
+        if (const auto* real = std::get_if<BoundedRealRoots>(&parabola->roots)) {
+            root(SketchPointKind::Root, real->plus, 0);
+            root(SketchPointKind::Root, real->minus, 1);
+        } else if (const auto* twice = std::get_if<BoundedDoubleRoot>(&parabola->roots)) {
+            root(SketchPointKind::DoubleRoot, twice->root, 0);
+        } else {
+            input.complexRoots = true;
+        }
+    } else if (const auto& line = std::get<BoundedLine>(bounded.curve); line.root) {
+        root(SketchPointKind::LineRoot, *line.root, 0);
+    }
+    input.points.push_back({SketchPointKind::YIntercept, u"0", Widened(c.value.approximate),
+                            PointLabel(u"0", c.value.rounded, sep)});
+    return input;
+}
+
+std::vector<std::u16string> ExactRootLabels(const Working& working, const ExactQuadratic& q) {
+    std::vector<std::u16string> labels;
+    bool irrational = false;
+    for (const WorkingLine& line : working) {
+        irrational = irrational || line.step == WorkingStep::Roots;
+        if (line.step == WorkingStep::RoundedRoots ||
+            (line.step == WorkingStep::RoundedRoot && line.formulas.size() == 1)) {
+            for (const Formula& formula : line.formulas) {
+                labels.push_back(RoundedValueText(formula));
+            }
+            break;
+        }
+    }
+    if (irrational && q.a < 0 && labels.size() == 2) {
+        std::swap(labels[0], labels[1]);
+    }
+    return labels;
+}
+
+} // namespace veltrix::steps

@@ -1,0 +1,26 @@
+// The sketch's input from the working: the turning point, the real roots and the y-intercept,
+// labelled with their values as the working's lines round them.
+#pragma once
+
+#include "engine/sketch/sketch.hpp"
+#include "engine/working/bounded_quadratic.hpp"
+#include "engine/working/exact/quadratic.hpp"
+#include "engine/working/working.hpp"
+
+#include <string>
+#include <vector>
+
+namespace veltrix::steps {
+
+// The sketch's points from the bounded values, labelled as the lines round them. `rootLabels`
+// replace the rounded roots' texts, in the order plus, minus, where the lines wrote them from
+// exact values.
+SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16string>& rootLabels,
+                     char16_t sep);
+
+// The real roots as the exact lines round them, in the bounded working's order: plus, minus.
+// Two rational roots are listed plus first; two irrational ones larger first, which is the plus
+// root where a > 0.
+std::vector<std::u16string> ExactRootLabels(const Working& working, const ExactQuadratic& q);
+
+} // namespace veltrix::steps
