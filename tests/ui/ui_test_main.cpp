@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QFont>
 #include <QMimeData>
+#include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
 #include <typeinfo>
@@ -73,9 +75,23 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
         }
         // The font, palette and language change events of the changes put back.
         QCoreApplication::sendPostedEvents();
+        ForgetExit();
     }
 
   private:
+    // Exit ends the application's event loop. Asked for while that loop is not running, as where a
+    // test ends the program, it leaves every loop started later (a message box's, a menu's) to end
+    // at once, until the application's loop has run again.
+    static void ForgetExit() {
+        QEventLoop probe;
+        QTimer::singleShot(0, &probe, [&probe] { probe.exit(0); });
+        if (probe.exec() == 0) {
+            return;
+        }
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QApplication::exec();
+    }
+
     void RemoveNewTranslators() const {
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             if (!translators_.contains(translator)) {
