@@ -110,8 +110,6 @@ class DarkThemeContrastTest : public VeltrixTest, public ::testing::WithParamInt
         ASSERT_EQ(Caption(findValue, "Label3"), "9.76");
     }
 
-    void TearDown() override { QApplication::setPalette(lightPalette_); }
-
     QWidget& Window(const char* name) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->isVisible() && window->objectName() == QLatin1String(name)) {
@@ -120,9 +118,6 @@ class DarkThemeContrastTest : public VeltrixTest, public ::testing::WithParamInt
         }
         throw std::runtime_error(std::string("no visible window ") + name);
     }
-
-  private:
-    const QPalette lightPalette_ = QApplication::palette();
 };
 
 TEST_P(DarkThemeContrastTest, TextKeepsAtLeastFourAndAHalfToOne) {

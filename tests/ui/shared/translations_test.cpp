@@ -203,7 +203,6 @@ class LanguageTest : public VeltrixTest, public ::testing::WithParamInterface<QS
         ASSERT_EQ(QLocale(InstallTranslations({GetParam()})).name(), QLocale(GetParam()).name());
         VeltrixTest::SetUp();
     }
-    void TearDown() override { RemoveTranslations(); }
 };
 
 TEST_P(LanguageTest, TheTranslationIsCompleteAndKeepsItsMarkers) {
@@ -344,10 +343,7 @@ void PrintTo(const LocaleCase& c, std::ostream* os) {
     *os << c.languages.join(',').toStdString();
 }
 
-class LocaleTest : public ::testing::TestWithParam<LocaleCase> {
-  protected:
-    void TearDown() override { RemoveTranslations(); }
-};
+using LocaleTest = ::testing::TestWithParam<LocaleCase>;
 
 TEST_P(LocaleTest, SpeaksTheFirstLanguageItCanAndWritesNumbersAsItsLocaleDoes) {
     const LocaleCase& c = GetParam();
@@ -406,7 +402,6 @@ class RightToLeftTest : public VeltrixTest {
         ASSERT_FALSE(InstallTranslations({"ar"}).isEmpty());
         VeltrixTest::SetUp();
     }
-    void TearDown() override { RemoveTranslations(); }
 
     struct Place {
         QRect box;
@@ -541,13 +536,6 @@ void PrintTo(const FontCase& c, std::ostream* os) {
 class FontSizeTest : public ::testing::TestWithParam<FontCase> {
   protected:
     void SetUp() override { QApplication::setFont(QFont(GetParam().family, GetParam().points)); }
-    void TearDown() override {
-        QApplication::setFont(defaultFont_);
-        RemoveTranslations();
-    }
-
-  private:
-    const QFont defaultFont_ = QApplication::font();
 };
 
 // Every text of every window whole, in English and every translation: the layout grows with the

@@ -65,18 +65,14 @@ INSTANTIATE_TEST_SUITE_P(
                         "Straight line, no root, crosses the y axis at (0, 3)"}),
     [](const auto& row) { return std::to_string(row.index); });
 
-// A drawing in the plane: the same picture when the application reads from the right.
+// A drawing in the plane: the same picture, its numbers still written from the left, when the
+// application turns to read from the right.
 TEST_F(VeltrixTest, SketchIsNeverMirrored) {
-    SketchView leftToRight(app);
-    leftToRight.ShowSketch(DefaultEquationSketch());
+    SketchView view(app);
+    view.ShowSketch(DefaultEquationSketch());
+    const QImage leftToRight = view.grab().toImage();
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-    SketchView rightToLeft(app);
-    rightToLeft.ShowSketch(DefaultEquationSketch());
-    EXPECT_EQ(rightToLeft.layoutDirection(), Qt::RightToLeft);
-    const QImage mirrored = rightToLeft.grab().toImage();
-    // Back to the direction the translations give, which the tests after this one follow.
-    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
-    EXPECT_EQ(mirrored, leftToRight.grab().toImage());
+    EXPECT_EQ(view.grab().toImage(), leftToRight);
 }
 
 } // namespace
