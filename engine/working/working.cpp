@@ -6,8 +6,10 @@
 #include "engine/working/exact/student_sums.hpp"
 #include "engine/working/exact_working.hpp"
 #include "engine/working/working_sketch.hpp"
+#include "engine/working/written_lines.hpp"
 
 #include <array>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -21,10 +23,12 @@ struct DecimalOf {
     ScaledDigits scaled;
 };
 
-// A working, and the signs of its coefficients.
+// A working, and the signs of its coefficients; and where the text has brackets or fractions,
+// the quadratic they multiply out to.
 struct SignedWorking {
     SketchedWorking worked;
     std::array<int, 3> signs{};
+    std::optional<ExactQuadratic> expandedTo = std::nullopt;
 };
 
 std::array<int, 3> SignsOf(const BoundedWorking& bounded) {
@@ -71,12 +75,66 @@ SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places,
             SignsOf(bounded)};
 }
 
+// The written equation's lines put in: those before the Equation line, its equation, and the
+// line about a function's zeros after it.
+void AddWrittenLines(Working& working, steps::WrittenWorking written) {
+    if (written.equation) {
+        working.front().formulas.front() = std::move(*written.equation);
+    }
+    if (written.zeros) {
+        working.insert(working.begin() + 1, std::move(*written.zeros));
+    }
+    working.insert(working.begin(), std::make_move_iterator(written.before.begin()),
+                   std::make_move_iterator(written.before.end()));
+}
+
+SignedWorking WrittenWorkingOf(const StudentEquation& equation, const ExactQuadratic& q,
+                               const ExpandedEquation* expanded, unsigned places, char16_t sep) {
+    SignedWorking result = ExactWorking(q, places, sep);
+    AddWrittenLines(std::get<Working>(result.worked.outcome),
+                    steps::WrittenLines(equation.written, expanded, q, sep));
+    return result;
+}
+
 SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
+    const bool shown = equation.written.nodes.size() <= steps::kMaxShownNodes;
+    if (!equation.written.plain) {
+        const auto expanded = ExpandWritten(equation.written, sep);
+        const auto* e = std::get_if<ExpandedEquation>(&expanded);
+        if (e == nullptr) {
+            return {{TermsTooLongToAdd{}, std::nullopt}};
+        }
+        SignedWorking result =
+            WrittenWorkingOf(equation, e->standard, shown ? e : nullptr, places, sep);
+        result.expandedTo = e->standard;
+        return result;
+    }
     const auto exact = ExactStudentQuadratic(equation);
     if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
-        return ExactWorking(*quadratic, places, sep);
+        if (!shown) {
+            return WrittenWorkingOf(equation, *quadratic, nullptr, places, sep);
+        }
+        const auto expanded = ExpandWritten(equation.written, sep);
+        return WrittenWorkingOf(equation, *quadratic, std::get_if<ExpandedEquation>(&expanded),
+                                places, sep);
     }
     return BoundedWorkingOf(equation, places, sep);
+}
+
+// How Calculate reads a text with brackets or fractions: the Calculate line of the plain text
+// of the quadratic it multiplies out to, where its coefficients end as decimals.
+std::optional<WorkingLine> CalculateLineOfExpanded(std::u16string_view text,
+                                                   const ExactQuadratic& q,
+                                                   const std::array<int, 3>& signs, char16_t sep) {
+    if (!EndsAsDecimal(q.a) || !EndsAsDecimal(q.b) || !EndsAsDecimal(q.c)) {
+        return steps::CalculateReadingLine(text, sep);
+    }
+    const DecimalOf a(q.a), b(q.b), c(q.c);
+    StudentEquation plain;
+    plain.a = {a.Parts()};
+    plain.b = {b.Parts()};
+    plain.c = {c.Parts()};
+    return steps::CalculateLine(text, plain, signs, sep);
 }
 
 } // namespace
@@ -91,8 +149,11 @@ SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
     const auto& student = std::get<StudentEquation>(read);
     SignedWorking result = WorkOutRead(student, places, separator);
     if (auto* working = std::get_if<Working>(&result.worked.outcome)) {
-        if (std::optional<WorkingLine> calculate =
-                steps::CalculateLine(equation, student, result.signs, separator)) {
+        std::optional<WorkingLine> calculate =
+            result.expandedTo
+                ? CalculateLineOfExpanded(equation, *result.expandedTo, result.signs, separator)
+                : steps::CalculateLine(equation, student, result.signs, separator);
+        if (calculate) {
             working->insert(working->begin(), std::move(*calculate));
         }
     }
