@@ -1,6 +1,7 @@
 #include "engine/working/exact/written_expansion.hpp"
 
 #include "engine/working/exact/rationals.hpp"
+#include "engine/working/exact/student_sums.hpp"
 
 #include <utility>
 
@@ -112,10 +113,10 @@ class Expander {
         return term;
     }
 
-    ExactSide Side(std::size_t sum) {
+    ExactSide Side(std::size_t sum, bool withTerms) {
         const WrittenNode& node = written_.nodes[sum];
         ExactSide side;
-        for (std::size_t i = 0; i < node.count && !tooLong; ++i) {
+        for (std::size_t i = 0; withTerms && i < node.count && !tooLong; ++i) {
             side.terms.push_back(Term(Child(node, i)));
         }
         side.sum = SumOf(node);
@@ -201,10 +202,14 @@ class Expander {
                     if (m.power + n.power <= 2 && m.coefficient * n.coefficient != 0) {
                         result.push_back(
                             {m.coefficient * n.coefficient, m.power + n.power, term.divided});
+                        tooLong = tooLong || TooManyDigits(result.back().coefficient);
                     }
                 }
             }
             product = std::move(result);
+            if (tooLong) {
+                break;
+            }
         }
         std::erase_if(product, [](const Monomial& m) { return m.coefficient == 0; });
         return product;
@@ -213,6 +218,19 @@ class Expander {
     const WrittenEquation& written_;
     char16_t separator_;
 };
+
+// Whether a coefficient of the quadratic fits the exact working, as a sum of plain terms must: a
+// decimal of at most kMaxExactDigits digits written out, or a fraction of as many digits over
+// and under its bar.
+bool FitsTheWorking(const mpq_class& value) {
+    if (!EndsAsDecimal(value)) {
+        return !TooManyDigits(value) &&
+               mpz_sizeinbase(value.get_num_mpz_t(), 10) <= kMaxExactDigits &&
+               mpz_sizeinbase(value.get_den_mpz_t(), 10) <= kMaxExactDigits;
+    }
+    const ScaledDigits scaled = ScaledDigitsOf(value);
+    return FitsDigits({0, value == 0 ? 0 : scaled.digits.size(), scaled.exponent});
+}
 
 mpz_class Lcm(const mpz_class& a, const mpz_class& b) {
     mpz_class l;
@@ -236,12 +254,12 @@ mpz_class CommonDenominator(const ExpandedEquation& e) {
 } // namespace
 
 std::variant<ExpandedEquation, TooLong> ExpandWritten(const WrittenEquation& written,
-                                                      char16_t separator) {
+                                                      char16_t separator, bool withTerms) {
     Expander expander(written, separator);
     ExpandedEquation equation;
-    equation.left = expander.Side(written.left);
+    equation.left = expander.Side(written.left, withTerms);
     if (written.right) {
-        equation.right = expander.Side(*written.right);
+        equation.right = expander.Side(*written.right, withTerms);
     }
     if (expander.tooLong) {
         return TooLong{};
@@ -254,15 +272,15 @@ std::variant<ExpandedEquation, TooLong> ExpandWritten(const WrittenEquation& wri
                                               : mpq_class(standard[p] - equation.right->sum[p]);
         }
     }
-    for (const mpq_class& c : standard) {
-        if (TooManyDigits(c)) {
-            return TooLong{};
-        }
-    }
     if (equation.right && written.name == WrittenEquation::Name::None) {
         equation.denominator = CommonDenominator(equation);
         for (mpq_class& c : standard) {
             c *= equation.denominator;
+        }
+    }
+    for (const mpq_class& c : standard) {
+        if (!FitsTheWorking(c)) {
+            return TooLong{};
         }
     }
     equation.standard = {standard[2], standard[1], standard[0]};

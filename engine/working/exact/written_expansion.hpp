@@ -37,7 +37,7 @@ struct ExactTerm {
 };
 
 struct ExactSide {
-    std::vector<ExactTerm> terms;
+    std::vector<ExactTerm> terms; // none where the sums alone were asked for
     Polynomial sum;
 };
 
@@ -54,9 +54,10 @@ struct ExpandedEquation {
 };
 
 // The written equation multiplied out; TooLong where a number, or a product or a sum of them,
-// would take more than a few times kMaxExactDigits digits.
-std::variant<ExpandedEquation, TooLong> ExpandWritten(const WrittenEquation& written,
-                                                      char16_t separator = kPoint);
+// would take more than a few times kMaxExactDigits digits, or a coefficient more than the exact
+// working takes. Without `withTerms`, the sides' sums only, for a text too long to show its steps.
+std::variant<ExpandedEquation, TooLong>
+ExpandWritten(const WrittenEquation& written, char16_t separator = kPoint, bool withTerms = true);
 
 // The polynomial of a node of the written equation (a Sum, a Term or a factor); nothing where
 // it is too long. For the working's lines about brackets.
