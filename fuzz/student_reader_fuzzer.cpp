@@ -36,7 +36,7 @@ constexpr std::pair<RefusalReason, std::u16string_view> kAllowedAt[] = {
     {RefusalReason::MisplacedTimes, u"*\u00B7"},
     {RefusalReason::OtherLetter, u"abcdefghijklmnopqrstuvwyzABCDEFGHIJKLMNOPQRSTUVWYZ"},
     {RefusalReason::EmptySide, {u"=\0", 2}},
-    {RefusalReason::MissingTerm, {u"=+-\u2212\0", 5}},
+    {RefusalReason::MissingTerm, {u"=+-\u2212)]\0", 7}},
     {RefusalReason::NumberAfterX, u"0123456789."},
     {RefusalReason::UnclosedBracket, u"(["},
     {RefusalReason::NestingTooDeep, u"(["},
@@ -141,7 +141,8 @@ void CheckWritten(std::u16string_view text, const StudentEquation& equation, cha
     const auto* o = std::get_if<ExpandedEquation>(&otherExpanded);
     FUZZ_CHECK(o != nullptr && o->standard.a == e->standard.a && o->standard.b == e->standard.b &&
                o->standard.c == e->standard.c);
-    if (text.find(u'=') != text.npos) {
+    // A side of numbers alone would move over to the other.
+    if (text.find(u'=') != text.npos || equation.written.leftDegree == 0) {
         return;
     }
     const std::u16string equated = std::u16string(text) + u" = 0";

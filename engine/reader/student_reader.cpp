@@ -193,12 +193,15 @@ class Reader {
         written().nodes.push_back(node);
         return written().nodes.size() - 1;
     }
-    // Sets the node's children to `children`, kept after those of every node before.
-    void SetChildren(std::size_t node, const std::vector<std::size_t>& children) {
+    // Sets the node's children to those gathered from `mark` on, kept after those of every node
+    // before, and takes them off the gathered ones.
+    void SetChildren(std::size_t node, std::size_t mark) {
         std::vector<std::size_t>& all = written().children;
         written().nodes[node].first = all.size();
-        written().nodes[node].count = children.size();
-        all.insert(all.end(), children.begin(), children.end());
+        written().nodes[node].count = gathered_.size() - mark;
+        all.insert(all.end(), gathered_.begin() + static_cast<std::ptrdiff_t>(mark),
+                   gathered_.end());
+        gathered_.resize(mark);
     }
 
     // The right side's terms change sign as they move to the left; where the left holds only
@@ -229,7 +232,7 @@ class Reader {
         }
         sum = AddNode({Kind::Sum});
         written().nodes[sum].start = pos_;
-        std::vector<std::size_t> terms;
+        const std::size_t mark = gathered_.size();
         while (true) {
             bool negative = false;
             if (IsSign(Peek())) {
@@ -244,11 +247,11 @@ class Reader {
             if (Step refused = ReadTerm(negative, negate != negative, depth, term)) {
                 return refused;
             }
-            terms.push_back(term.node);
+            gathered_.push_back(term.node);
             degree = std::max(degree, term.degree);
             SkipBlanks();
             if (AtSideEnd(depth)) {
-                SetChildren(sum, terms);
+                SetChildren(sum, mark);
                 written().nodes[sum].end = pos_;
                 return std::nullopt;
             }
@@ -273,17 +276,17 @@ class Reader {
     Step ReadTerm(bool writtenNegative, bool negative, std::size_t depth, TermState& term) {
         term.node = AddNode({Kind::Term, writtenNegative});
         const std::size_t start = pos_;
-        std::vector<std::size_t> factors;
+        const std::size_t mark = gathered_.size();
         if (!AtNumber() && !IsX(Peek()) && !IsOpening(Peek())) {
             return Refusal{Misfit(Peek()), pos_};
         }
-        if (Step refused = ReadFactor(depth, term, factors)) {
+        if (Step refused = ReadFactor(depth, term)) {
             return refused;
         }
         while (true) {
             const std::size_t before = pos_;
             SkipBlanks();
-            const std::optional<bool> more = NextFactor(depth, term, factors);
+            const std::optional<bool> more = NextFactor(depth, term);
             if (!more) {
                 return refused_;
             }
@@ -292,23 +295,22 @@ class Reader {
                 break;
             }
         }
-        SetChildren(term.node, factors);
-        written().nodes[term.node].start = start;
-        written().nodes[term.node].end = pos_;
         if (term.other || term.numbers > 1 || term.xs > 1) {
             written().plain = false;
         } else if (depth == 0) {
-            AddPlainTerm(factors, negative);
+            AddPlainTerm(mark, negative);
         }
+        SetChildren(term.node, mark);
+        written().nodes[term.node].start = start;
+        written().nodes[term.node].end = pos_;
         return std::nullopt;
     }
 
     // Reads the factor after those read where one may follow: true where it did, false where
     // none follows, nothing where the text is refused (refused_ says why).
-    std::optional<bool> NextFactor(std::size_t depth, TermState& term,
-                                   std::vector<std::size_t>& factors) {
+    std::optional<bool> NextFactor(std::size_t depth, TermState& term) {
         const auto read = [&]() -> std::optional<bool> {
-            if (Step refused = ReadFactor(depth, term, factors)) {
+            if (Step refused = ReadFactor(depth, term)) {
                 refused_ = *refused;
                 return std::nullopt;
             }
@@ -317,7 +319,7 @@ class Reader {
         const bool afterNumber = term.last == Kind::Number;
         const bool xMayFollow = afterNumber || term.last == Kind::Bracket;
         if (Peek() == u'/') {
-            if (Step refused = ReadDenominator(depth, term, factors)) {
+            if (Step refused = ReadDenominator(depth, term)) {
                 refused_ = *refused;
                 return std::nullopt;
             }
@@ -341,7 +343,7 @@ class Reader {
     }
 
     // A number, an x with its power, or a bracket, multiplying the term's factors before it.
-    Step ReadFactor(std::size_t depth, TermState& term, std::vector<std::size_t>& factors) {
+    Step ReadFactor(std::size_t depth, TermState& term) {
         const std::size_t start = pos_;
         const bool afterFraction = term.lastDivides;
         WrittenNode node;
@@ -377,7 +379,7 @@ class Reader {
         term.lastDivides = false;
         node.start = start;
         node.end = node.kind == Kind::Number ? node.end : pos_;
-        factors.push_back(AddNode(node));
+        gathered_.push_back(AddNode(node));
         return std::nullopt;
     }
 
@@ -397,7 +399,7 @@ class Reader {
     }
 
     // "/" and the number after it, which divides the factors before it.
-    Step ReadDenominator(std::size_t depth, TermState& term, std::vector<std::size_t>& factors) {
+    Step ReadDenominator(std::size_t depth, TermState& term) {
         ++pos_;
         SkipBlanks();
         const std::size_t start = pos_;
@@ -426,7 +428,7 @@ class Reader {
         }
         node.start = start;
         node.divides = true;
-        factors.push_back(AddNode(node));
+        gathered_.push_back(AddNode(node));
         term.other = true;
         term.last = Kind::Number;
         term.lastDivides = true;
@@ -503,11 +505,11 @@ class Reader {
     }
 
     // The plain term's number, as a coefficient of its power of x.
-    void AddPlainTerm(const std::vector<std::size_t>& factors, bool negative) {
+    void AddPlainTerm(std::size_t mark, bool negative) {
         DecimalParts number{negative, u"1", {}, 0};
         unsigned power = 0;
-        for (const std::size_t index : factors) {
-            const WrittenNode& node = written().nodes[index];
+        for (std::size_t i = mark; i < gathered_.size(); ++i) {
+            const WrittenNode& node = written().nodes[gathered_[i]];
             if (node.kind == Kind::Number) {
                 number = *SplitDecimal(text_.substr(node.start, node.end - node.start), separator_);
                 number.negative = negative;
@@ -619,6 +621,9 @@ class Reader {
     std::size_t pos_ = 0;
     std::size_t bareXEnd_ = kNowhere;
     Refusal refused_{RefusalReason::EmptySide, 0};
+    // The children of the nodes being read, those of the innermost last: one stack for them
+    // all, so that a term costs no allocation of its own.
+    std::vector<std::size_t> gathered_;
     StudentEquation equation_;
 };
 
