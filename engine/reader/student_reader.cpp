@@ -106,13 +106,17 @@ struct TermState {
     Kind last = Kind::Number;
     bool lastDivides = false;
     unsigned numbers = 0, xs = 0;
-    bool other = false; // a bracket or a denominator
+    bool other = false;   // a bracket or a denominator
+    bool dropped = false; // a plain term left out of the written equation
 };
 
 // One pass over the text, left to right, refusing at the first thing that does not fit.
 class Reader {
   public:
-    Reader(std::u16string_view text, char16_t separator) : text_(text), separator_(separator) {
+    // An economical reader leaves plain terms out of the written equation once it is longer
+    // than any working shows.
+    Reader(std::u16string_view text, char16_t separator, bool economical = true)
+        : text_(text), separator_(separator), economical_(economical) {
         equation_.written.text = text;
     }
 
@@ -139,6 +143,10 @@ class Reader {
             if (Step refused = ReadRightSide()) {
                 return *refused;
             }
+        }
+        if (!written().plain && !written().whole) {
+            // Brackets after many plain terms: the expansion needs them all.
+            return Reader(text_, separator_, false).Read();
         }
         if (!written().plain) {
             equation_.a.clear();
@@ -247,7 +255,9 @@ class Reader {
             if (Step refused = ReadTerm(negative, negate != negative, depth, term)) {
                 return refused;
             }
-            gathered_.push_back(term.node);
+            if (!term.dropped) {
+                gathered_.push_back(term.node);
+            }
             degree = std::max(degree, term.degree);
             SkipBlanks();
             if (AtSideEnd(depth)) {
@@ -299,6 +309,14 @@ class Reader {
             written().plain = false;
         } else if (depth == 0) {
             AddPlainTerm(mark, negative);
+            if (economical_ && written().nodes.size() > kMaxWrittenNodes) {
+                // Beyond what any working shows, a plain term is kept in a, b and c alone.
+                written().nodes.resize(term.node);
+                gathered_.resize(mark);
+                written().whole = false;
+                term.dropped = true;
+                return std::nullopt;
+            }
         }
         SetChildren(term.node, mark);
         written().nodes[term.node].start = start;
@@ -360,7 +378,8 @@ class Reader {
                 return *refused;
             }
             node = {Kind::X};
-            node.power = degree = std::get<unsigned>(power);
+            degree = std::get<unsigned>(power);
+            node.power = static_cast<unsigned char>(degree);
             ++term.xs;
         } else {
             if (Step refused = ReadBracket(depth, node, degree)) {
@@ -474,7 +493,7 @@ class Reader {
         if (const auto* refused = std::get_if<Refusal>(&power)) {
             return *refused;
         }
-        node.power = std::get<unsigned>(power);
+        node.power = static_cast<unsigned char>(std::get<unsigned>(power));
         degree *= node.power;
         if (degree > 2) {
             return Refusal{RefusalReason::DegreeAboveTwo, open};
@@ -618,6 +637,7 @@ class Reader {
 
     std::u16string_view text_;
     char16_t separator_;
+    bool economical_;
     std::size_t pos_ = 0;
     std::size_t bareXEnd_ = kNowhere;
     Refusal refused_{RefusalReason::EmptySide, 0};

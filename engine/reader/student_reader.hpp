@@ -45,9 +45,9 @@ namespace veltrix {
 struct WrittenNode {
     enum class Kind : unsigned char { Number, X, Bracket, Sum, Term };
     Kind kind = Kind::Sum;
-    bool negative = false; // Term: a minus before it, as written
-    bool divides = false;  // Number: a denominator
-    unsigned power = 1;    // X: 0, 1 or 2; Bracket: 1, or 2 where it is squared
+    bool negative = false;   // Term: a minus before it, as written
+    bool divides = false;    // Number: a denominator
+    unsigned char power = 1; // X: 0, 1 or 2; Bracket: 1, or 2 where it is squared
     std::size_t start = 0, end = 0;
     std::size_t first = 0, count = 0; // the node's children: children[first, first + count)
 };
@@ -61,6 +61,9 @@ struct WrittenEquation {
     std::optional<std::size_t> right; // the one on its right, if any
     Name name = Name::None;
     bool plain = true; // no brackets and no fractions: the terms a, b and c hold it all
+    // Whether every term is here: a plain text of more than kMaxWrittenNodes nodes keeps its
+    // terms in a, b and c alone, so that a pasted megabyte is read quickly.
+    bool whole = true;
     unsigned leftDegree = 0;
     // The first term with a factor right after a denominator (1/2x^2), which is read as the
     // fraction times that factor.
@@ -105,6 +108,9 @@ struct Refusal {
     std::size_t position; // 0-based, in UTF-16 units; the text's length where the text ended early
     friend bool operator==(const Refusal&, const Refusal&) = default;
 };
+
+// The most nodes a plain text's written equation keeps; beyond it, its terms are in a, b and c.
+inline constexpr std::size_t kMaxWrittenNodes = 400;
 
 // The deepest brackets within brackets the reader takes; no textbook goes near it.
 inline constexpr std::size_t kMaxBracketDepth = 20;

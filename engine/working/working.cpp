@@ -97,7 +97,8 @@ SignedWorking WrittenWorkingOf(const StudentEquation& equation, const ExactQuadr
 }
 
 SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
-    const bool shown = equation.written.nodes.size() <= steps::kMaxShownNodes;
+    const bool shown =
+        equation.written.whole && equation.written.nodes.size() <= steps::kMaxShownNodes;
     if (!equation.written.plain) {
         const auto expanded = ExpandWritten(equation.written, sep, shown);
         const auto* e = std::get_if<ExpandedEquation>(&expanded);

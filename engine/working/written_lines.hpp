@@ -21,7 +21,7 @@ struct WrittenWorking {
 
 // The most nodes a written equation may have for its steps to be shown, a worksheet's worth:
 // a longer one gets its Equation line only, so that a text pasted by the megabyte stays fast.
-inline constexpr std::size_t kMaxShownNodes = 400;
+inline constexpr std::size_t kMaxShownNodes = kMaxWrittenNodes;
 
 // The lines for the written equation, multiplied out to `expanded` (nothing where it has more
 // than kMaxShownNodes nodes), whose standard form is `q`.

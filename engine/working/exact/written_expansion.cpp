@@ -91,7 +91,7 @@ class Expander {
     }
 
     // A term as written: its coefficient, its x's and brackets, and the term multiplied out.
-    ExactTerm Term(std::size_t index) {
+    ExactTerm Term(std::size_t index, bool expand) {
         const WrittenNode& node = written_.nodes[index];
         ExactTerm term;
         term.node = index;
@@ -109,15 +109,17 @@ class Expander {
             }
             tooLong = tooLong || TooManyDigits(term.coefficient);
         }
-        term.expanded = Expanded(term);
+        if (expand) {
+            term.expanded = Expanded(term);
+        }
         return term;
     }
 
     ExactSide Side(std::size_t sum, bool withTerms) {
         const WrittenNode& node = written_.nodes[sum];
         ExactSide side;
-        for (std::size_t i = 0; withTerms && i < node.count && !tooLong; ++i) {
-            side.terms.push_back(Term(Child(node, i)));
+        for (std::size_t i = 0; i < node.count && !tooLong; ++i) {
+            side.terms.push_back(Term(Child(node, i), withTerms));
         }
         side.sum = SumOf(node);
         return side;
@@ -194,7 +196,7 @@ class Expander {
         for (const std::size_t index : term.factors) {
             const WrittenNode& factor = written_.nodes[index];
             const std::vector<Monomial> next = factor.kind == Kind::X
-                                                   ? std::vector<Monomial>{{1, factor.power}}
+                                                   ? std::vector<Monomial>{{1, factor.power, false}}
                                                    : BracketMonomials(factor);
             std::vector<Monomial> result;
             for (const Monomial& m : product) {

@@ -33,11 +33,12 @@ struct ExactTerm {
     mpq_class coefficient;
     bool divided = false;
     std::vector<std::size_t> factors;
-    std::vector<Monomial> expanded; // the term multiplied out, like powers of one product kept
+    std::vector<Monomial> expanded; // the term multiplied out, like powers of one product kept;
+                                    // empty where the terms were not to be multiplied out
 };
 
 struct ExactSide {
-    std::vector<ExactTerm> terms; // none where the sums alone were asked for
+    std::vector<ExactTerm> terms;
     Polynomial sum;
 };
 
@@ -55,7 +56,8 @@ struct ExpandedEquation {
 
 // The written equation multiplied out; TooLong where a number, or a product or a sum of them,
 // would take more than a few times kMaxExactDigits digits, or a coefficient more than the exact
-// working takes. Without `withTerms`, the sides' sums only, for a text too long to show its steps.
+// working takes. Without `withTerms`, the terms are not multiplied out one by one, for a text too
+// long to show its steps.
 std::variant<ExpandedEquation, TooLong>
 ExpandWritten(const WrittenEquation& written, char16_t separator = kPoint, bool withTerms = true);
 
