@@ -16,9 +16,26 @@
 namespace veltrix {
 namespace {
 
-// A terminating rational as the parts of the decimal that writes it, with its digits kept.
+// Places enough that a fraction's decimal, cut there, rounds as the fraction does at any accuracy
+// the working shows: a value the sketch labels stays further from a rounding boundary than one
+// over its denominator, which has at most about four times kMaxExactDigits digits.
+constexpr unsigned long kCutPlaces = 4 * kMaxExactDigits;
+
+// The decimal of a rational cut after kCutPlaces places (toward 0), for one that does not end.
+mpq_class Cut(const mpq_class& value) {
+    if (EndsAsDecimal(value)) {
+        return value;
+    }
+    const mpz_class scale = PowerOfTen(kCutPlaces);
+    mpq_class cut(mpz_class(value.get_num() * scale / value.get_den()), scale);
+    cut.canonicalize();
+    return cut;
+}
+
+// A rational as the parts of the decimal that writes it, with its digits kept; one that does not
+// end (1/3, from a fraction typed) cut after kCutPlaces places, for the sketch's values.
 struct DecimalOf {
-    explicit DecimalOf(const mpq_class& value) : scaled(ScaledDigitsOf(value)) {}
+    explicit DecimalOf(const mpq_class& value) : scaled(ScaledDigitsOf(Cut(value))) {}
     DecimalParts Parts() const { return {scaled.negative, scaled.digits, {}, scaled.exponent}; }
     ScaledDigits scaled;
 };

@@ -347,6 +347,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "equation: -x² + 4x = 0 | a = -1, b = 4, c = 0"}}),
     [](const auto& row) { return std::to_string(row.index); });
 
+// A coefficient a fraction gives has no decimal that ends; the sketch draws and labels the curve
+// at its value all the same.
+TEST(WorkingSketchTest, DrawsAFractionsCoefficientAtItsValue) {
+    const SketchedWorking worked = WorkOutWithSketch(u"x^2 - 1/3", 2);
+    ASSERT_TRUE(worked.sketch.has_value());
+    EXPECT_NEAR(std::stod(Utf8(worked.sketch->c)), -1.0 / 3, 1e-12);
+    EXPECT_TRUE(std::ranges::any_of(worked.sketch->points, [](const SketchPoint& point) {
+        return point.label == u"(0, -0.33)";
+    }));
+}
+
 struct FormCase {
     const char* equation;
     WorkingStep step;
