@@ -61,19 +61,33 @@ class Expander {
         return {};
     }
 
+    // A term's numbers are gathered into one coefficient and its x's into one power, so that
+    // only its brackets cost a product of polynomials.
     Polynomial TermOf(const WrittenNode& term) {
-        Polynomial product{term.negative ? -1 : 1, 0, 0};
+        mpq_class coefficient = term.negative ? -1 : 1;
+        unsigned power = 0;
+        std::optional<Polynomial> brackets;
         for (std::size_t i = 0; i < term.count && !tooLong; ++i) {
             const WrittenNode& factor = written_.nodes[Child(term, i)];
-            if (factor.divides) {
-                const mpq_class d = Number(factor).value_or(1);
-                for (mpq_class& c : product) {
-                    c /= d;
-                }
+            if (factor.kind == Kind::X) {
+                power += factor.power;
+            } else if (factor.kind == Kind::Bracket) {
+                const Polynomial p = Of(Child(term, i));
+                brackets = brackets ? Times(*brackets, p) : p;
+                Check(*brackets);
+            } else if (factor.divides) {
+                coefficient /= Number(factor).value_or(1);
             } else {
-                product = Times(product, Of(Child(term, i)));
+                coefficient *= Number(factor).value_or(1);
             }
-            Check(product);
+            tooLong = tooLong || TooManyDigits(coefficient);
+        }
+        Polynomial product;
+        const Polynomial& p = brackets ? *brackets : Polynomial{1, 0, 0};
+        for (unsigned i = 0; i + power < 3; ++i) {
+            if (p[i] != 0) {
+                product[i + power] = p[i] * coefficient;
+            }
         }
         return product;
     }
@@ -83,9 +97,11 @@ class Expander {
         for (std::size_t i = 0; i < sum.count && !tooLong; ++i) {
             const Polynomial term = Of(Child(sum, i));
             for (std::size_t p = 0; p < 3; ++p) {
-                total[p] += term[p];
+                if (term[p] != 0) {
+                    total[p] += term[p];
+                    tooLong = tooLong || TooManyDigits(total[p]);
+                }
             }
-            Check(total);
         }
         return total;
     }
@@ -118,14 +134,26 @@ class Expander {
     ExactSide Side(std::size_t sum, bool withTerms) {
         const WrittenNode& node = written_.nodes[sum];
         ExactSide side;
+        // Without the terms' steps, only those with a denominator are needed, for the common one.
         for (std::size_t i = 0; i < node.count && !tooLong; ++i) {
-            side.terms.push_back(Term(Child(node, i), withTerms));
+            if (withTerms || HasDenominator(written_.nodes[Child(node, i)])) {
+                side.terms.push_back(Term(Child(node, i), withTerms));
+            }
         }
         side.sum = SumOf(node);
         return side;
     }
 
   private:
+    bool HasDenominator(const WrittenNode& term) const {
+        for (std::size_t i = 0; i < term.count; ++i) {
+            if (written_.nodes[Child(term, i)].divides) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     std::size_t Child(const WrittenNode& node, std::size_t i) const {
         return written_.children[node.first + i];
     }
@@ -140,8 +168,10 @@ class Expander {
     static Polynomial Times(const Polynomial& f, const Polynomial& g) {
         Polynomial product;
         for (std::size_t i = 0; i < 3; ++i) {
-            for (std::size_t j = 0; i + j < 3; ++j) {
-                product[i + j] += f[i] * g[j];
+            for (std::size_t j = 0; i + j < 3 && f[i] != 0; ++j) {
+                if (g[j] != 0) {
+                    product[i + j] += f[i] * g[j];
+                }
             }
         }
         return product;
