@@ -329,9 +329,10 @@ WrittenWorking WrittenLines(const WrittenEquation& w, const ExpandedEquation* ex
         PolynomialOf(CoefficientOf(q.a, sep), CoefficientOf(q.b, sep), CoefficientOf(q.c, sep));
     const Formula standard = Equals(polynomial, Text(u"0"));
     WrittenWorking result;
+    // A function typed as ax² + bx + c gets no line of its own: its Equation line says it all.
     if (equation) {
         result.equation = standard;
-    } else {
+    } else if (!w.plain) {
         result.zeros = WorkingLine{WorkingStep::ZerosOfFunction, {standard}};
     }
     if (expanded == nullptr || (!equation && w.plain)) {

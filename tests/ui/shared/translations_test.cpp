@@ -535,7 +535,7 @@ TEST(RightToLeftFormulaTest, AFormulasPiecesKeepTheirOrder) {
 TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
     OpenEveryWindow(app);
     auto& lines = Find<WorkingView>(*app.Windows().FindByName("Form6"), "Lines");
-    const QString roots = lines.Lines().value(3);
+    const QString roots = lines.Lines().value(2);
     EXPECT_TRUE(roots.contains(QChar(0x2066) +
                                QStringLiteral("x = (−b ± √(b² − 4ac))/(2a) = (2 ± "
                                               "√124)/20 = (1 ± √31)/10") +
