@@ -4,6 +4,7 @@
 #include "engine/core/engine.hpp"
 #include "engine/working/calculate_form.hpp"
 #include "engine/working/exact/student_sums.hpp"
+#include "engine/working/working.hpp"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -129,6 +130,10 @@ std::u16string StudentText(std::int64_t shape) {
     case 6: // a third of a megabyte of digits in each coefficient, beyond the double range
         return std::u16string(third, u'7') + u"x^2+" + std::u16string(third, u'5') + u"x+" +
                std::u16string(kMegabyte - 2 * third - 5, u'3');
+    case 8: // a bracket every four characters
+        return Terms(u"(x)", u"+(x)");
+    case 9: // products of brackets and fractions, each multiplied out
+        return Terms(u"0", u"+(x+1)(x-1)/2");
     default: { // a term every two characters, refused at the sign that ends it
         std::u16string text = Terms(u"x", u"+x");
         text.back() = u'+';
@@ -138,7 +143,7 @@ std::u16string StudentText(std::int64_t shape) {
 }
 
 void StudentShapes(benchmark::internal::Benchmark* benchmark) {
-    benchmark->ArgName("shape")->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+    benchmark->ArgName("shape")->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 }
 
 void SetStudentLabel(benchmark::State& state) {
@@ -149,7 +154,9 @@ void SetStudentLabel(benchmark::State& state) {
                                          "800-digit sums",
                                          "one long number",
                                          "digits beyond the double range",
-                                         "refused at its end"};
+                                         "refused at its end",
+                                         "(x)+(x)+...",
+                                         "(x+1)(x-1)/2+..."};
     state.SetLabel(kNames[state.range(0)]);
 }
 
@@ -175,6 +182,16 @@ void BM_StudentReadExactAndCompareMegabyte(benchmark::State& state) {
     SetStudentLabel(state);
 }
 BENCHMARK(BM_StudentReadExactAndCompareMegabyte)->Apply(StudentShapes);
+
+// The whole working of a megabyte, brackets multiplied out where it has them.
+void BM_WorkOutMegabyte(benchmark::State& state) {
+    const std::u16string text = StudentText(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(veltrix::WorkOut(text, 2));
+    }
+    SetStudentLabel(state);
+}
+BENCHMARK(BM_WorkOutMegabyte)->Apply(StudentShapes);
 
 } // namespace
 

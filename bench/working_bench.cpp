@@ -1,8 +1,9 @@
 // The Working window following the typing: from a change of the equation box's text to the
 // window's next paint, its formulas laid out and its sketch planned and drawn, for the equation
 // Veltrix starts with, the longest coefficients that still get exact forms (kMaxExactDigits places
-// each), one digit longer (the working without its exact forms) and a pasted megabyte. One frame at
-// 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
+// each), one digit longer (the working without its exact forms), an exercise's equation with
+// brackets, the longest exact coefficients that brackets multiply out to, and a pasted megabyte.
+// One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
 #include "engine/working/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/shared/app_context.hpp"
@@ -29,7 +30,15 @@ QString LongCoefficient(std::mt19937& random, int places) {
 }
 
 // The equations timed, each as two of the same kind, so that each iteration changes the text.
-enum class Kind { Default, LongestExact, DecimalOnly, Megabyte, MegabyteWorkingOnly };
+enum class Kind {
+    Default,
+    LongestExact,
+    DecimalOnly,
+    Megabyte,
+    MegabyteWorkingOnly,
+    Exercise,
+    LongestExactInBrackets
+};
 
 // Three coefficients of `places` random digits after the point each.
 QStringList LongEquations(int places) {
@@ -55,6 +64,18 @@ QStringList Equations(Kind kind) {
     case Kind::Megabyte: // a pasted megabyte, a third of it each coefficient
     case Kind::MegabyteWorkingOnly:
         return LongEquations(kMegabyte / 3 - 8);
+    case Kind::Exercise: // an exercise sheet's equation, a bracket squared
+        return {QStringLiteral("2(x+1)^2-8=0"), QStringLiteral("2(x+1)^2-9=0")};
+    case Kind::LongestExactInBrackets: { // two roots of half as many places, whose product has
+                                         // the most an exact coefficient takes
+        std::mt19937 random(2026);
+        QStringList equations;
+        for (int i = 0; i < 2; ++i) {
+            equations << "(x-" + LongCoefficient(random, exact / 2) + ")(x+" +
+                             LongCoefficient(random, exact / 2) + ")=0";
+        }
+        return equations;
+    }
     }
     return {};
 }
@@ -107,6 +128,14 @@ BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, DecimalOnlyCoefficients, Kind::Dec
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(40);
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, ExerciseWithBrackets, Kind::Exercise)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(100);
+BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, LongestExactInBrackets, Kind::LongestExactInBrackets)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40);
 BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, PastedMegabyte, Kind::Megabyte)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
@@ -117,6 +146,10 @@ BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, PastedMegabyteWorkingOnly, Kind::M
     ->Iterations(10);
 BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, Kind::Default)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, Kind::LongestExact)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(EngineWorksItOut, ExerciseWithBrackets, Kind::Exercise)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactInBrackets, Kind::LongestExactInBrackets)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(EngineWorksItOut, PastedMegabyte, Kind::Megabyte)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 
 #include "engine/working/calculate_form.hpp"
 #include "engine/working/exact/student_sums.hpp"
+#include "engine/working/exact/written_expansion.hpp"
 #include "fuzz/fuzz_input.hpp"
 #include "fuzz/invariants.hpp"
 
@@ -35,8 +36,14 @@ constexpr std::pair<RefusalReason, std::u16string_view> kAllowedAt[] = {
     {RefusalReason::MisplacedTimes, u"*\u00B7"},
     {RefusalReason::OtherLetter, u"abcdefghijklmnopqrstuvwyzABCDEFGHIJKLMNOPQRSTUVWYZ"},
     {RefusalReason::EmptySide, {u"=\0", 2}},
-    {RefusalReason::MissingTerm, {u"=+-\u2212\0", 5}},
-    {RefusalReason::NumberAfterX, u"0123456789."}};
+    {RefusalReason::MissingTerm, {u"=+-\u2212)]\0", 7}},
+    {RefusalReason::NumberAfterX, u"0123456789."},
+    {RefusalReason::UnclosedBracket, u"(["},
+    {RefusalReason::NestingTooDeep, u"(["},
+    {RefusalReason::EmptyBracket, u")]"},
+    {RefusalReason::DegreeAboveTwo, u"xX([\u00B2"},
+    {RefusalReason::XInDenominator, u"xX(["},
+    {RefusalReason::DivisionByZero, u"0.,\u066B"}};
 
 void CheckPlace(std::u16string_view text, const Refusal& refusal, char16_t separator) {
     FUZZ_CHECK(refusal.position <= text.size());
@@ -113,6 +120,42 @@ void CheckExactAndNearest(const StudentEquation& equation, const CalculateFacts&
     FUZZ_CHECK((quadratic != nullptr) == fits);
 }
 
+// Brackets and fractions: the text multiplied out, where its numbers allow, is the same
+// equation with x and X swapped, and as a function it is the equation "= 0" gives, but for the
+// common denominator that the equation is multiplied by.
+void CheckWritten(std::u16string_view text, const StudentEquation& equation, char16_t separator) {
+    FUZZ_CHECK(equation.a.empty() && equation.b.empty() && equation.c.empty());
+    const auto expanded = ExpandWritten(equation.written, separator);
+    const auto* e = std::get_if<ExpandedEquation>(&expanded);
+    if (e == nullptr) {
+        return;
+    }
+    std::u16string swapped(text);
+    std::ranges::transform(swapped, swapped.begin(), [](char16_t c) -> char16_t {
+        return c == u'x' ? u'X' : (c == u'X' ? u'x' : c);
+    });
+    const StudentReadOutcome again = ReadStudentEquation(swapped, separator);
+    const auto* other = std::get_if<StudentEquation>(&again);
+    FUZZ_CHECK(other != nullptr);
+    const auto otherExpanded = ExpandWritten(other->written, separator);
+    const auto* o = std::get_if<ExpandedEquation>(&otherExpanded);
+    FUZZ_CHECK(o != nullptr && o->standard.a == e->standard.a && o->standard.b == e->standard.b &&
+               o->standard.c == e->standard.c);
+    // A side of numbers alone would move over to the other.
+    if (text.find(u'=') != text.npos || equation.written.leftDegree == 0) {
+        return;
+    }
+    const std::u16string equated = std::u16string(text) + u" = 0";
+    const StudentReadOutcome zero = ReadStudentEquation(equated, separator);
+    FUZZ_CHECK(std::holds_alternative<StudentEquation>(zero));
+    const auto zeroExpanded = ExpandWritten(std::get<StudentEquation>(zero).written, separator);
+    if (const auto* z = std::get_if<ExpandedEquation>(&zeroExpanded)) {
+        const mpq_class l(z->denominator);
+        FUZZ_CHECK(z->standard.a == l * e->standard.a && z->standard.b == l * e->standard.b &&
+                   z->standard.c == l * e->standard.c);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -129,6 +172,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const StudentEquation& equation = std::get<StudentEquation>(outcome);
+    if (!equation.written.plain) {
+        CheckWritten(text, equation, separator);
+        return 0;
+    }
     std::u16string swapped = text;
     std::ranges::transform(swapped, swapped.begin(), [](char16_t c) -> char16_t {
         return c == u'x' ? u'X' : (c == u'X' ? u'x' : c);

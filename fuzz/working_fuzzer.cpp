@@ -8,6 +8,7 @@
 
 #include "engine/working/calculate_form.hpp"
 #include "engine/working/exact/student_sums.hpp"
+#include "engine/working/exact/written_expansion.hpp"
 #include "fuzz/fuzz_input.hpp"
 #include "fuzz/invariants.hpp"
 #include "tests/support/working_checks.hpp"
@@ -26,6 +27,42 @@ void CheckNoFaults(const std::vector<std::string>& faults) {
         std::fprintf(stderr, "broken: %s\n", fault.c_str());
     }
     FUZZ_CHECK(faults.empty());
+}
+
+void CheckRoots(const ExactQuadratic& quadratic, unsigned places) {
+    if (quadratic.a == 0) {
+        return;
+    }
+    const ExactRoots roots = SolveExactly(quadratic);
+    CheckNoFaults(ExactRootFaults(quadratic, roots));
+    CheckNoFaults(RoundedRootFaults(roots, RoundedRootLines(roots, places), places));
+}
+
+// Brackets and fractions: the text to type for Calculate reads back to the quadratic they
+// multiply out to, whose roots solve it.
+void CheckWritten(std::u16string_view text, const StudentEquation& student, const Working* working,
+                  unsigned places) {
+    const auto expanded = ExpandWritten(student.written);
+    const auto* e = std::get_if<ExpandedEquation>(&expanded);
+    FUZZ_CHECK((e != nullptr) == (working != nullptr));
+    if (e == nullptr) {
+        return;
+    }
+    for (const WorkingLine& line : *working) {
+        if (line.step == WorkingStep::CalculateCannotRead ||
+            line.step == WorkingStep::CalculateReadsOtherwise) {
+            const StudentReadOutcome typed = ReadStudentEquation(line.typed);
+            FUZZ_CHECK(std::holds_alternative<StudentEquation>(typed));
+            const auto exact = ExactStudentQuadratic(std::get<StudentEquation>(typed));
+            const auto* q = std::get_if<ExactQuadratic>(&exact);
+            FUZZ_CHECK(q != nullptr && q->a == e->standard.a && q->b == e->standard.b &&
+                       q->c == e->standard.c);
+        }
+        if (line.step == WorkingStep::FractionTimesFactor) {
+            FUZZ_CHECK(text.find(line.typed) != text.npos);
+        }
+    }
+    CheckRoots(e->standard, places);
 }
 
 } // namespace
@@ -54,6 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A text it gives to type for Calculate reads, in Calculate's split, to the doubles nearest
     // the equation's coefficients.
     const StudentEquation& student = std::get<StudentEquation>(read);
+    if (!student.written.plain) {
+        CheckWritten(equation, student, working, places);
+        return 0;
+    }
     for (const WorkingLine& line : working != nullptr ? *working : Working{}) {
         if (!line.typed.empty()) {
             const std::optional<DoubleCoefficients> nearest =
@@ -68,12 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckNoFaults(ScaledFaults(equation, places, power));
 
     const auto exact = ExactStudentQuadratic(student);
-    const auto* quadratic = std::get_if<ExactQuadratic>(&exact);
-    if (quadratic == nullptr || quadratic->a == 0) {
-        return 0;
+    if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
+        CheckRoots(*quadratic, places);
     }
-    const ExactRoots roots = SolveExactly(*quadratic);
-    CheckNoFaults(ExactRootFaults(*quadratic, roots));
-    CheckNoFaults(RoundedRootFaults(roots, RoundedRootLines(roots, places), places));
     return 0;
 }

@@ -62,6 +62,7 @@ RefusalReason Misfit(char16_t c) {
     if (IsBracket(c)) {
         return RefusalReason::Bracket;
     }
+
     return IsLetter(c) ? RefusalReason::OtherLetter : RefusalReason::UnexpectedCharacter;
 }
 
@@ -89,20 +90,51 @@ constexpr unsigned kPowerCap = 1000;
 using Step = std::optional<Refusal>; // nothing where reading goes on
 using PowerOutcome = std::variant<unsigned, Refusal>;
 
+bool IsOpening(char16_t c) {
+    return c == u'(' || c == u'[';
+}
+char16_t ClosingOf(char16_t opening) {
+    return opening == u'(' ? u')' : u']';
+}
+
+using Kind = WrittenNode::Kind;
+
+// A term's factors so far: what it is, to judge what may follow.
+struct TermState {
+    std::size_t node = 0;
+    unsigned degree = 0;
+    Kind last = Kind::Number;
+    bool lastDivides = false;
+    unsigned numbers = 0, xs = 0;
+    bool other = false;   // a bracket or a denominator
+    bool dropped = false; // a plain term left out of the written equation
+};
+
 // One pass over the text, left to right, refusing at the first thing that does not fit.
 class Reader {
   public:
-    Reader(std::u16string_view text, char16_t separator) : text_(text), separator_(separator) {}
+    // An economical reader leaves plain terms out of the written equation once it is longer
+    // than any working shows.
+    Reader(std::u16string_view text, char16_t separator, bool economical = true)
+        : text_(text), separator_(separator), economical_(economical) {
+        equation_.written.text = text;
+    }
 
     StudentReadOutcome Read() {
         SkipBlanks();
+        const std::size_t nameStart = pos_;
         const bool named = AcceptName() && AcceptAfterBlanks(u'=');
         if (!named) {
             pos_ = 0;
+        } else {
+            written().name =
+                text_[nameStart] == u'f' ? WrittenEquation::Name::F : WrittenEquation::Name::Y;
         }
-        if (Step refused = ReadSide(false)) {
+        unsigned degree = 0;
+        if (Step refused = ReadSide(false, 0, written().left, degree)) {
             return *refused;
         }
+        written().leftDegree = degree;
         if (!AtEnd()) { // at "="
             if (named) {
                 return Refusal{RefusalReason::SecondEquals, pos_};
@@ -112,10 +144,20 @@ class Reader {
                 return *refused;
             }
         }
+        if (!written().plain && !written().whole) {
+            // Brackets after many plain terms: the expansion needs them all.
+            return Reader(text_, separator_, false).Read();
+        }
+        if (!written().plain) {
+            equation_.a.clear();
+            equation_.b.clear();
+            equation_.c.clear();
+        }
         return std::move(equation_);
     }
 
   private:
+    WrittenEquation& written() { return equation_.written; }
     bool AtEnd() const { return pos_ == text_.size(); }
     // The character at `at`, or a character no rule reads where the text has ended.
     char16_t At(std::size_t at) const { return at < text_.size() ? text_[at] : u'\0'; }
@@ -138,7 +180,10 @@ class Reader {
     }
     bool IsPoint(char16_t c) const { return c == kPoint || c == separator_; }
     bool AtNumber() const { return IsDigit(Peek()) || (IsPoint(Peek()) && IsDigit(At(pos_ + 1))); }
-    bool AtSideEnd() const { return AtEnd() || Peek() == u'='; }
+    // The end of a side: the text's, an "=", or a closing bracket within brackets.
+    bool AtSideEnd(std::size_t depth) const {
+        return AtEnd() || Peek() == u'=' || (depth > 0 && (Peek() == u')' || Peek() == u']'));
+    }
 
     // "y" or "f(x)", the name of the function before its "=".
     bool AcceptName() {
@@ -152,42 +197,72 @@ class Reader {
         return (Accept(u'x') || Accept(u'X')) && AcceptAfterBlanks(u')');
     }
 
+    std::size_t AddNode(WrittenNode node) {
+        written().nodes.push_back(node);
+        return written().nodes.size() - 1;
+    }
+    // Sets the node's children to those gathered from `mark` on, kept after those of every node
+    // before, and takes them off the gathered ones.
+    void SetChildren(std::size_t node, std::size_t mark) {
+        std::vector<std::size_t>& all = written().children;
+        written().nodes[node].first = all.size();
+        written().nodes[node].count = gathered_.size() - mark;
+        all.insert(all.end(), gathered_.begin() + static_cast<std::ptrdiff_t>(mark),
+                   gathered_.end());
+        gathered_.resize(mark);
+    }
+
     // The right side's terms change sign as they move to the left; where the left holds only
     // numbers, the left's terms move to the right instead.
     Step ReadRightSide() {
-        const bool leftHasX = !equation_.a.empty() || !equation_.b.empty();
+        const bool leftHasX = written().leftDegree > 0;
         if (!leftHasX) {
             for (DecimalParts& term : equation_.c) {
                 term.negative = !term.negative;
             }
         }
-        if (Step refused = ReadSide(leftHasX)) {
+        std::size_t right = 0;
+        unsigned degree = 0;
+        if (Step refused = ReadSide(leftHasX, 0, right, degree)) {
             return refused;
         }
+        written().right = right;
         return AtEnd() ? Step{} : Refusal{RefusalReason::SecondEquals, pos_};
     }
 
-    // Terms up to the end or the next "=", each with its sign flipped where `negate` is set.
-    Step ReadSide(bool negate) {
+    // Terms up to the side's end, each with its sign flipped where `negate` is set: a Sum node.
+    Step ReadSide(bool negate, std::size_t depth, std::size_t& sum, unsigned& degree) {
         SkipBlanks();
-        if (AtSideEnd()) {
-            return Refusal{RefusalReason::EmptySide, pos_};
+        if (AtSideEnd(depth)) {
+            return Refusal{depth > 0 && !AtEnd() && Peek() != u'=' ? RefusalReason::EmptyBracket
+                                                                   : RefusalReason::EmptySide,
+                           pos_};
         }
+        sum = AddNode({Kind::Sum});
+        written().nodes[sum].start = pos_;
+        const std::size_t mark = gathered_.size();
         while (true) {
-            bool negative = negate;
+            bool negative = false;
             if (IsSign(Peek())) {
-                negative = negative != (Peek() != u'+');
+                negative = Peek() != u'+';
                 ++pos_;
                 SkipBlanks();
-                if (AtSideEnd() || IsSign(Peek())) {
+                if (AtSideEnd(depth) || IsSign(Peek())) {
                     return Refusal{RefusalReason::MissingTerm, pos_};
                 }
             }
-            if (Step refused = ReadTerm(negative)) {
+            TermState term;
+            if (Step refused = ReadTerm(negative, negate != negative, depth, term)) {
                 return refused;
             }
+            if (!term.dropped) {
+                gathered_.push_back(term.node);
+            }
+            degree = std::max(degree, term.degree);
             SkipBlanks();
-            if (AtSideEnd()) {
+            if (AtSideEnd(depth)) {
+                SetChildren(sum, mark);
+                written().nodes[sum].end = pos_;
                 return std::nullopt;
             }
             if (!IsSign(Peek())) {
@@ -205,61 +280,263 @@ class Reader {
         return {IsX(Peek()) ? RefusalReason::MissingOperator : Misfit(Peek()), pos_};
     }
 
-    Step ReadTerm(bool negative) {
-        if (AtNumber()) {
-            return ReadNumberedTerm(negative);
-        }
-        if (!IsX(Peek())) {
+    // A term: its factors one after another, each judged by the one before it.
+    // `writtenNegative` is the sign written before it; `negative` its sign once moved to the
+    // side where the plain terms are gathered.
+    Step ReadTerm(bool writtenNegative, bool negative, std::size_t depth, TermState& term) {
+        term.node = AddNode({Kind::Term, writtenNegative});
+        const std::size_t start = pos_;
+        const std::size_t mark = gathered_.size();
+        if (!AtNumber() && !IsX(Peek()) && !IsOpening(Peek())) {
             return Refusal{Misfit(Peek()), pos_};
         }
-        return ReadX(DecimalParts{negative, u"1", {}, 0});
+        if (Step refused = ReadFactor(depth, term)) {
+            return refused;
+        }
+        while (true) {
+            const std::size_t before = pos_;
+            SkipBlanks();
+            const std::optional<bool> more = NextFactor(depth, term);
+            if (!more) {
+                return refused_;
+            }
+            if (!*more) {
+                pos_ = before;
+                break;
+            }
+        }
+        if (term.other || term.numbers > 1 || term.xs > 1) {
+            written().plain = false;
+        } else if (depth == 0) {
+            AddPlainTerm(mark, negative);
+            if (economical_ && written().nodes.size() > kMaxWrittenNodes) {
+                // Beyond what any working shows, a plain term is kept in a, b and c alone.
+                written().nodes.resize(term.node);
+                gathered_.resize(mark);
+                written().whole = false;
+                term.dropped = true;
+                return std::nullopt;
+            }
+        }
+        SetChildren(term.node, mark);
+        written().nodes[term.node].start = start;
+        written().nodes[term.node].end = pos_;
+        return std::nullopt;
     }
 
-    // A number, and the x after it where one follows.
-    Step ReadNumberedTerm(bool negative) {
+    // Reads the factor after those read where one may follow: true where it did, false where
+    // none follows, nothing where the text is refused (refused_ says why).
+    std::optional<bool> NextFactor(std::size_t depth, TermState& term) {
+        const auto read = [&]() -> std::optional<bool> {
+            if (Step refused = ReadFactor(depth, term)) {
+                refused_ = *refused;
+                return std::nullopt;
+            }
+            return true;
+        };
+        const bool afterNumber = term.last == Kind::Number;
+        const bool xMayFollow = afterNumber || term.last == Kind::Bracket;
+        if (Peek() == u'/') {
+            if (Step refused = ReadDenominator(depth, term)) {
+                refused_ = *refused;
+                return std::nullopt;
+            }
+            return true;
+        }
+        if (IsTimes(Peek())) {
+            const std::size_t times = pos_++;
+            SkipBlanks();
+            if (IsOpening(Peek()) || (IsX(Peek()) && xMayFollow)) {
+                return read();
+            }
+            const bool namesTheFault = IsLetter(Peek()) || IsBracket(Peek()) || IsTimes(Peek());
+            refused_ = afterNumber && namesTheFault ? Refusal{Misfit(Peek()), pos_}
+                                                    : Refusal{RefusalReason::MisplacedTimes, times};
+            return std::nullopt;
+        }
+        if (IsOpening(Peek()) || (IsX(Peek()) && xMayFollow)) {
+            return read();
+        }
+        return false;
+    }
+
+    // A number, an x with its power, or a bracket, multiplying the term's factors before it.
+    Step ReadFactor(std::size_t depth, TermState& term) {
+        const std::size_t start = pos_;
+        const bool afterFraction = term.lastDivides;
+        WrittenNode node;
+        unsigned degree = 0;
+        if (AtNumber()) {
+            if (Step refused = ReadNumber(node)) {
+                return refused;
+            }
+            ++term.numbers;
+        } else if (IsX(Peek())) {
+            ++pos_;
+            const PowerOutcome power = ReadPower();
+            if (const auto* refused = std::get_if<Refusal>(&power)) {
+                return *refused;
+            }
+            node = {Kind::X};
+            degree = std::get<unsigned>(power);
+            node.power = static_cast<unsigned char>(degree);
+            ++term.xs;
+        } else {
+            if (Step refused = ReadBracket(depth, node, degree)) {
+                return refused;
+            }
+            term.other = true;
+        }
+        if (term.degree + degree > 2) {
+            return Refusal{RefusalReason::DegreeAboveTwo, start};
+        }
+        if (afterFraction && !written().factorAfterFraction) {
+            written().factorAfterFraction = term.node;
+        }
+        term.degree += degree;
+        term.last = node.kind;
+        term.lastDivides = false;
+        node.start = start;
+        node.end = node.kind == Kind::Number ? node.end : pos_;
+        gathered_.push_back(AddNode(node));
+        return std::nullopt;
+    }
+
+    // A number at the cursor, its exponent within limits.
+    Step ReadNumber(WrittenNode& node) {
         const std::size_t start = pos_;
         const std::u16string_view text = ScanNumber();
         if (const std::optional<std::size_t> e = ExponentBeyondLimit(text)) {
             return Refusal{RefusalReason::ExponentTooLarge, start + *e};
         }
-        std::optional<DecimalParts> number = SplitDecimal(text, separator_);
-        if (!number) { // the scan follows SplitDecimal's grammar, so this is not expected
+        if (!SplitDecimal(text, separator_)) { // the scan follows SplitDecimal's grammar
             return Refusal{RefusalReason::UnexpectedCharacter, start};
         }
-        number->negative = negative;
-        SkipBlanks();
-        if (IsTimes(Peek())) {
-            if (Step refused = AcceptTimes()) {
-                return refused;
-            }
-        } else if (!IsX(Peek())) {
-            equation_.c.push_back(*number);
-            return std::nullopt;
-        }
-        return ReadX(*number);
-    }
-
-    // The x at the cursor and its power: a term with `number` before it.
-    Step ReadX(const DecimalParts& number) {
-        ++pos_;
-        const PowerOutcome power = ReadPower();
-        if (const auto* refused = std::get_if<Refusal>(&power)) {
-            return *refused;
-        }
-        TermsOfPower(std::get<unsigned>(power)).push_back(number);
+        node = {Kind::Number};
+        node.end = pos_;
         return std::nullopt;
     }
 
-    // The "*" or "·" after a number, which an x must follow.
-    Step AcceptTimes() {
-        const std::size_t times = pos_++;
+    // "/" and the number after it, which divides the factors before it.
+    Step ReadDenominator(std::size_t depth, TermState& term) {
+        ++pos_;
         SkipBlanks();
+        const std::size_t start = pos_;
         if (IsX(Peek())) {
-            return std::nullopt;
+            return Refusal{RefusalReason::XInDenominator, start};
         }
-        const bool namesTheFault = IsLetter(Peek()) || IsBracket(Peek()) || IsTimes(Peek());
-        return namesTheFault ? Refusal{Misfit(Peek()), pos_}
-                             : Refusal{RefusalReason::MisplacedTimes, times};
+        if (IsOpening(Peek())) {
+            WrittenNode bracket;
+            unsigned degree = 0;
+            if (Step refused = ReadBracket(depth, bracket, degree)) {
+                return refused;
+            }
+            return Refusal{degree > 0 ? RefusalReason::XInDenominator
+                                      : RefusalReason::DenominatorNotNumber,
+                           start};
+        }
+        if (!AtNumber()) {
+            return Refusal{RefusalReason::DenominatorNotNumber, start};
+        }
+        WrittenNode node;
+        if (Step refused = ReadNumber(node)) {
+            return refused;
+        }
+        if (IsZero(text_.substr(start, pos_ - start))) {
+            return Refusal{RefusalReason::DivisionByZero, start};
+        }
+        node.start = start;
+        node.divides = true;
+        gathered_.push_back(AddNode(node));
+        term.other = true;
+        term.last = Kind::Number;
+        term.lastDivides = true;
+        return std::nullopt;
+    }
+
+    bool IsZero(std::u16string_view number) const {
+        for (const char16_t c : number) {
+            if (c == u'e' || c == u'E') {
+                break;
+            }
+            if (IsDigit(c) && c != u'0') {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // A bracket at the cursor, the side inside it and its power: a Bracket node.
+    Step ReadBracket(std::size_t depth, WrittenNode& node, unsigned& degree) {
+        const std::size_t open = pos_;
+        if (depth + 1 > kMaxBracketDepth) {
+            return Refusal{RefusalReason::NestingTooDeep, open};
+        }
+        const char16_t closing = ClosingOf(Peek());
+        ++pos_;
+        std::size_t inner = 0;
+        if (Step refused = ReadSide(false, depth + 1, inner, degree)) {
+            return refused;
+        }
+        if (AtEnd() || Peek() == u'=') {
+            return Refusal{RefusalReason::UnclosedBracket, open};
+        }
+        if (Peek() != closing) {
+            return Refusal{RefusalReason::Bracket, pos_};
+        }
+        ++pos_;
+        node = {Kind::Bracket};
+        node.first = written().children.size();
+        node.count = 1;
+        written().children.push_back(inner);
+        const PowerOutcome power = ReadBracketPower();
+        if (const auto* refused = std::get_if<Refusal>(&power)) {
+            return *refused;
+        }
+        node.power = static_cast<unsigned char>(std::get<unsigned>(power));
+        degree *= node.power;
+        if (degree > 2) {
+            return Refusal{RefusalReason::DegreeAboveTwo, open};
+        }
+        return std::nullopt;
+    }
+
+    // The power after a closing bracket: 1 where none is written, otherwise 2.
+    PowerOutcome ReadBracketPower() {
+        const std::size_t after = pos_;
+        SkipBlanks();
+        PowerOutcome power = 1u;
+        std::size_t at = pos_;
+        if (Accept(u'^')) {
+            SkipBlanks();
+            at = pos_;
+            power = ReadWrittenPower(false);
+        } else if (SuperscriptDigit(Peek()) || IsSuperscriptSign(Peek())) {
+            power = ReadSuperscriptPower(false);
+        } else {
+            pos_ = after;
+            return 1u;
+        }
+        if (const auto* value = std::get_if<unsigned>(&power); value && *value != 2) {
+            return Refusal{RefusalReason::BracketPowerNotTwo, at};
+        }
+        return power;
+    }
+
+    // The plain term's number, as a coefficient of its power of x.
+    void AddPlainTerm(std::size_t mark, bool negative) {
+        DecimalParts number{negative, u"1", {}, 0};
+        unsigned power = 0;
+        for (std::size_t i = mark; i < gathered_.size(); ++i) {
+            const WrittenNode& node = written().nodes[gathered_[i]];
+            if (node.kind == Kind::Number) {
+                number = *SplitDecimal(text_.substr(node.start, node.end - node.start), separator_);
+                number.negative = negative;
+            } else {
+                power = node.power;
+            }
+        }
+        TermsOfPower(power).push_back(number);
     }
 
     // Digits with one decimal point and an exponent, as TextToNumber reads them. An "e" without
@@ -296,17 +573,18 @@ class Reader {
         SkipBlanks();
         if (Accept(u'^')) {
             SkipBlanks();
-            return ReadWrittenPower();
+            return ReadWrittenPower(true);
         }
         if (SuperscriptDigit(Peek()) || IsSuperscriptSign(Peek())) {
-            return ReadSuperscriptPower();
+            return ReadSuperscriptPower(true);
         }
         pos_ = afterX;
         bareXEnd_ = afterX;
         return 1u;
     }
 
-    PowerOutcome ReadWrittenPower() {
+    // A power written with "^"; checked as a power of x where `ofX` is set, else left as read.
+    PowerOutcome ReadWrittenPower(bool ofX) {
         const std::size_t at = pos_;
         bool negative = false;
         if (IsSign(Peek())) {
@@ -324,10 +602,10 @@ class Reader {
         if (IsPoint(Peek())) {
             return Refusal{RefusalReason::PowerNotWhole, at};
         }
-        return Checked(value, negative, at);
+        return ofX ? Checked(value, negative, at) : (negative ? 0u : value);
     }
 
-    PowerOutcome ReadSuperscriptPower() {
+    PowerOutcome ReadSuperscriptPower(bool ofX) {
         const std::size_t at = pos_;
         const bool negative = Peek() == u'\u207B';
         if (IsSuperscriptSign(Peek())) {
@@ -340,7 +618,7 @@ class Reader {
         for (std::optional<unsigned> digit; (digit = SuperscriptDigit(Peek())); ++pos_) {
             value = std::min(kPowerCap, value * 10 + *digit);
         }
-        return Checked(value, negative, at);
+        return ofX ? Checked(value, negative, at) : (negative ? 0u : value);
     }
 
     static PowerOutcome Checked(unsigned value, bool negative, std::size_t at) {
@@ -359,8 +637,13 @@ class Reader {
 
     std::u16string_view text_;
     char16_t separator_;
+    bool economical_;
     std::size_t pos_ = 0;
     std::size_t bareXEnd_ = kNowhere;
+    Refusal refused_{RefusalReason::EmptySide, 0};
+    // The children of the nodes being read, those of the innermost last: one stack for them
+    // all, so that a term costs no allocation of its own.
+    std::vector<std::size_t> gathered_;
     StudentEquation equation_;
 };
 

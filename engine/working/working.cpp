@@ -6,25 +6,46 @@
 #include "engine/working/exact/student_sums.hpp"
 #include "engine/working/exact_working.hpp"
 #include "engine/working/working_sketch.hpp"
+#include "engine/working/written_lines.hpp"
 
 #include <array>
+#include <iterator>
 #include <optional>
 #include <utility>
 
 namespace veltrix {
 namespace {
 
-// A terminating rational as the parts of the decimal that writes it, with its digits kept.
+// Places enough that a fraction's decimal, cut there, rounds as the fraction does at any accuracy
+// the working shows: a value the sketch labels stays further from a rounding boundary than one
+// over its denominator, which has at most about four times kMaxExactDigits digits.
+constexpr unsigned long kCutPlaces = 4 * kMaxExactDigits;
+
+// The decimal of a rational cut after kCutPlaces places (toward 0), for one that does not end.
+mpq_class Cut(const mpq_class& value) {
+    if (EndsAsDecimal(value)) {
+        return value;
+    }
+    const mpz_class scale = PowerOfTen(kCutPlaces);
+    mpq_class cut(mpz_class(value.get_num() * scale / value.get_den()), scale);
+    cut.canonicalize();
+    return cut;
+}
+
+// A rational as the parts of the decimal that writes it, with its digits kept; one that does not
+// end (1/3, from a fraction typed) cut after kCutPlaces places, for the sketch's values.
 struct DecimalOf {
-    explicit DecimalOf(const mpq_class& value) : scaled(ScaledDigitsOf(value)) {}
+    explicit DecimalOf(const mpq_class& value) : scaled(ScaledDigitsOf(Cut(value))) {}
     DecimalParts Parts() const { return {scaled.negative, scaled.digits, {}, scaled.exponent}; }
     ScaledDigits scaled;
 };
 
-// A working, and the signs of its coefficients.
+// A working, and the signs of its coefficients; and where the text has brackets or fractions,
+// the quadratic they multiply out to.
 struct SignedWorking {
     SketchedWorking worked;
     std::array<int, 3> signs{};
+    std::optional<ExactQuadratic> expandedTo = std::nullopt;
 };
 
 std::array<int, 3> SignsOf(const BoundedWorking& bounded) {
@@ -71,12 +92,67 @@ SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places,
             SignsOf(bounded)};
 }
 
+// The written equation's lines put in: those before the Equation line, its equation, and the
+// line about a function's zeros after it.
+void AddWrittenLines(Working& working, steps::WrittenWorking written) {
+    if (written.equation) {
+        working.front().formulas.front() = std::move(*written.equation);
+    }
+    if (written.zeros) {
+        working.insert(working.begin() + 1, std::move(*written.zeros));
+    }
+    working.insert(working.begin(), std::make_move_iterator(written.before.begin()),
+                   std::make_move_iterator(written.before.end()));
+}
+
+SignedWorking WrittenWorkingOf(const StudentEquation& equation, const ExactQuadratic& q,
+                               const ExpandedEquation* expanded, unsigned places, char16_t sep) {
+    SignedWorking result = ExactWorking(q, places, sep);
+    AddWrittenLines(std::get<Working>(result.worked.outcome),
+                    steps::WrittenLines(equation.written, expanded, q, sep));
+    return result;
+}
+
 SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
+    const bool shown =
+        equation.written.whole && equation.written.nodes.size() <= steps::kMaxShownNodes;
+    if (!equation.written.plain) {
+        const auto expanded = ExpandWritten(equation.written, sep, shown);
+        const auto* e = std::get_if<ExpandedEquation>(&expanded);
+        if (e == nullptr) {
+            return {{TermsTooLongToAdd{}, std::nullopt}};
+        }
+        SignedWorking result =
+            WrittenWorkingOf(equation, e->standard, shown ? e : nullptr, places, sep);
+        result.expandedTo = e->standard;
+        return result;
+    }
     const auto exact = ExactStudentQuadratic(equation);
     if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
-        return ExactWorking(*quadratic, places, sep);
+        if (!shown) {
+            return WrittenWorkingOf(equation, *quadratic, nullptr, places, sep);
+        }
+        const auto expanded = ExpandWritten(equation.written, sep);
+        return WrittenWorkingOf(equation, *quadratic, std::get_if<ExpandedEquation>(&expanded),
+                                places, sep);
     }
     return BoundedWorkingOf(equation, places, sep);
+}
+
+// How Calculate reads a text with brackets or fractions: the Calculate line of the plain text
+// of the quadratic it multiplies out to, where its coefficients end as decimals.
+std::optional<WorkingLine> CalculateLineOfExpanded(std::u16string_view text,
+                                                   const ExactQuadratic& q,
+                                                   const std::array<int, 3>& signs, char16_t sep) {
+    if (!EndsAsDecimal(q.a) || !EndsAsDecimal(q.b) || !EndsAsDecimal(q.c)) {
+        return steps::CalculateReadingLine(text, sep);
+    }
+    const DecimalOf a(q.a), b(q.b), c(q.c);
+    StudentEquation plain;
+    plain.a = {a.Parts()};
+    plain.b = {b.Parts()};
+    plain.c = {c.Parts()};
+    return steps::CalculateLine(text, plain, signs, sep);
 }
 
 } // namespace
@@ -91,8 +167,11 @@ SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
     const auto& student = std::get<StudentEquation>(read);
     SignedWorking result = WorkOutRead(student, places, separator);
     if (auto* working = std::get_if<Working>(&result.worked.outcome)) {
-        if (std::optional<WorkingLine> calculate =
-                steps::CalculateLine(equation, student, result.signs, separator)) {
+        std::optional<WorkingLine> calculate =
+            result.expandedTo
+                ? CalculateLineOfExpanded(equation, *result.expandedTo, result.signs, separator)
+                : steps::CalculateLine(equation, student, result.signs, separator);
+        if (calculate) {
             working->insert(working->begin(), std::move(*calculate));
         }
     }

@@ -27,15 +27,27 @@ enum class WorkingStep {
     CalculateReadsOtherwise,  // y = 0x² + 5x + 3, and the text to type for the working's equation
     CalculateCannotRead,      // only the text to type: X^2+0X-4
     CalculateCannotReadAtAll, // no text of Calculate's gives the equation: beyond its range
-    Equation, // the equation (y = 10x² − 2x − 3), its coefficients (a = 10, b = -2, c = -3)
-    NotAQuadratic, // a = 0: the curve is a straight line
-    Discriminant,  // b² − 4ac = (-2)² − 4·10·(-3) = 124
-    Roots,         // x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10
-    TwoRoots,      // x = … = 2, and x = -0.5
-    DoubleRoot,    // x = … = 1
-    ComplexRoots,  // x = … = -1 ± 2i
-    RoundedRoots,  // x ≈ 0.66, and x ≈ -0.46; x = 3 where rounding leaves a root as it is
-    RoundedRoot,   // x ≈ 0.33: a double root, a line's root, or complex roots (x ≈ 1 ± 2.4i)
+    // The equation as the text gives it, and the steps a student writes to bring it to
+    // ax² + bx + c = 0, each an equation equivalent to the one before.
+    GivenEquation,         // (x − 1)² = 4, where the text is not already ax² + bx + c = 0
+    FractionTimesFactor,   // 1/2x^2 is read as (1/2)x²; the text as typed is the line's `typed`
+    ProductIsZero,         // (x + 2)(x − 3) = 0: x = -2, and x = 3
+    SquareRootOfBothSides, // (x − 1)² = 4: x − 1 = ±2
+    MultiplyBothSides,     // by the common denominator: 2, and x + 1 = 2x²
+    ExpandBrackets,        // x² − 2x + 1 = 4
+    BringToOneSide,        // x² − 2x + 1 − 4 = 0, where like terms are still to be collected
+    // The equation solved (x² − 2x − 3 = 0), or the function given (y = 10x² − 2x − 3), and its
+    // coefficients (a = 10, b = -2, c = -3)
+    Equation,
+    ZerosOfFunction, // the function's zeros are the solutions of 10x² − 2x − 3 = 0
+    NotAQuadratic,   // a = 0: the curve is a straight line
+    Discriminant,    // b² − 4ac = (-2)² − 4·10·(-3) = 124
+    Roots,           // x = (−b ± √(b² − 4ac))/(2a) = (2 ± √124)/20 = (1 ± √31)/10
+    TwoRoots,        // x = … = 2, and x = -0.5
+    DoubleRoot,      // x = … = 1
+    ComplexRoots,    // x = … = -1 ± 2i
+    RoundedRoots,    // x ≈ 0.66, and x ≈ -0.46; x = 3 where rounding leaves a root as it is
+    RoundedRoot,     // x ≈ 0.33: a double root, a line's root, or complex roots (x ≈ 1 ± 2.4i)
     // x ≈ -1 ± 0i, where the imaginary part rounds to 0: the roots are not real all the same
     ImaginaryPartRoundsToZero,
     Minimum,         // the turning point (0.1, -3.1), and the axis of symmetry x = 0.1

@@ -92,8 +92,7 @@ Coefficient CoefficientOf(const mpq_class& value, char16_t sep) {
     return {sgn(value), Value(mpq_class(abs(value)), sep), abs(value) == 1};
 }
 
-Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c,
-                   Relation relation) {
+Formula PolynomialOf(const Coefficient& a, const Coefficient& b, const Coefficient& c) {
     std::optional<Formula> first;
     std::vector<Term> rest;
     const std::pair<const Coefficient&, std::optional<Formula>> terms[] = {
@@ -109,8 +108,12 @@ Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient
             rest.push_back({coefficient.sign < 0 ? Sign::Minus : Sign::Plus, std::move(term)});
         }
     }
-    return Equals(Letter(u'y'), first ? SumOf(std::move(*first), std::move(rest)) : Text(u"0"),
-                  relation);
+    return first ? SumOf(std::move(*first), std::move(rest)) : Text(u"0");
+}
+
+Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c,
+                   Relation relation) {
+    return Equals(Letter(u'y'), PolynomialOf(a, b, c), relation);
 }
 
 Formula CoefficientList(Formula a, Formula b, Formula c, char16_t separator,

@@ -54,6 +54,9 @@ struct Coefficient {
 
 Coefficient CoefficientOf(const mpq_class& value, char16_t sep);
 
+// ax² + bx + c with its terms of 0 left out; 0 where every term is.
+Formula PolynomialOf(const Coefficient& a, const Coefficient& b, const Coefficient& c);
+
 // y = ax² + bx + c with its terms of 0 left out; y = 0 where every term is. y ≈ … where a
 // coefficient is shown rounded.
 Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c,

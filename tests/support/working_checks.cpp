@@ -399,8 +399,8 @@ std::vector<std::string> FormulaFaults(const Working& working) {
             faults.emplace_back("a number node holds one number");
         }
         if (letter != nullptr &&
-            std::u16string_view(u"xyabc").find(letter->name) == std::u16string_view::npos) {
-            faults.emplace_back("a letter is x, y, a, b or c");
+            std::u16string_view(u"xyabcf").find(letter->name) == std::u16string_view::npos) {
+            faults.emplace_back("a letter is x, y, a, b, c or f, the name of f(x)");
         }
     };
     for (const WorkingLine& line : working) {

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>لا يمكن عرض خطوات الحل: تعذّر تحميل الجزء الخاص بها من البرنامج (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>المعادلة كما أُعطيت: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>تُقرأ %2 على أنها %1: ما يلي الكسر يُضرب فيه.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>حاصل الضرب يساوي 0 عندما يساوي أحد العوامل 0: %1 أو %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>الجذر التربيعي للطرفين: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>ضرب الطرفين في %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>فك الأقواس: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>نقل كل الحدود إلى طرف واحد: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>أصفارها هي حلول %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>قوس لا يُغلق أبدًا</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>قوس فارغ</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>قوة لقوس غير 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>حاصل ضرب تزيد فيه قوة x على 2 بعد فكّه</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x في مقام</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>مقام ليس عددًا</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>قسمة على 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>أقواس متداخلة بعمق زائد</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>Der Rechenweg kann nicht angezeigt werden: Der zuständige Programmteil konnte nicht geladen werden (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Gegebene Gleichung: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 wird als %1 gelesen: Was auf den Bruch folgt, wird mit ihm multipliziert.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Ein Produkt ist 0, wenn ein Faktor 0 ist: %1 oder %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Wurzel aus beiden Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Beide Seiten mal %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Klammern ausmultipliziert: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Alle Terme auf eine Seite gebracht: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>Ihre Nullstellen sind die Lösungen von %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>eine Klammer, die nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>eine leere Klammer</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>eine Potenz einer Klammer mit einem anderen Exponenten als 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>ein Produkt, das ausmultipliziert eine Potenz von x über 2 ergibt</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x in einem Nenner</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>ein Nenner, der keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>eine Division durch 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>zu tief verschachtelte Klammern</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>No se puede mostrar el desarrollo: no se pudo cargar la parte del programa que lo genera (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Ecuación dada: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 se lee como %1: lo que sigue a la fracción la multiplica.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Un producto es 0 cuando un factor es 0: %1 o %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Raíz cuadrada de ambos miembros: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Ambos miembros multiplicados por %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Paréntesis desarrollados: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Todos los términos en un miembro: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>Sus ceros son las soluciones de %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>un paréntesis que nunca se cierra</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>un paréntesis vacío</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>una potencia de un paréntesis distinta de 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>un producto cuya potencia de x supera 2 al desarrollarlo</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x en un denominador</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>un denominador que no es un número</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>una división entre 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>paréntesis anidados demasiado</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>Le détail du calcul ne peut pas être affiché&#xa0;: la partie du programme qui le produit n’a pas pu être chargée (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Équation donnée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 se lit %1&#xa0;: ce qui suit la fraction la multiplie.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Un produit est nul si l’un de ses facteurs est nul&#xa0;: %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Racine carrée des deux membres&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Les deux membres multipliés par %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Parenthèses développées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Tous les termes dans un même membre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>Ses zéros sont les solutions de %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>une parenthèse jamais fermée</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>des parenthèses vides</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>une puissance d’une parenthèse autre que 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>un produit dont la puissance de x dépasse 2 une fois développé</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x dans un dénominateur</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>un dénominateur qui n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>une division par 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>des parenthèses trop imbriquées</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

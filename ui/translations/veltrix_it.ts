@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>Il procedimento non può essere mostrato: non è stato possibile caricare la parte del programma che lo genera (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Equazione data: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 si legge %1: ciò che segue la frazione la moltiplica.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Un prodotto è 0 quando un fattore è 0: %1 o %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Radice quadrata di entrambi i membri: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Entrambi i membri moltiplicati per %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Parentesi sviluppate: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Tutti i termini in un membro: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>I suoi zeri sono le soluzioni di %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>una parentesi mai chiusa</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>una parentesi vuota</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>una potenza di una parentesi diversa da 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>un prodotto in cui, sviluppato, la potenza di x supera 2</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x in un denominatore</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>un denominatore che non è un numero</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>una divisione per 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>parentesi annidate troppo in profondità</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

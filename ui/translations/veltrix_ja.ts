@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>途中式を表示できません：プログラムのうち途中式を作成する部分を読み込めませんでした（%1）。</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>与えられた方程式：%1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 は %1 と読みます：分数の後ろの部分は分数に掛けられます。</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>積が 0 になるのはいずれかの因数が 0 のとき：%1 又は %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>両辺の平方根をとる：%1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>両辺に %1 を掛ける：%2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>括弧を展開：%1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>すべての項を一方の辺に移項：%1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>その零点は %1 の解</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>閉じられていない括弧</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>空の括弧</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>2 以外の括弧の累乗</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>展開すると x の次数が 2 より大きくなる積</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>分母の x</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>数でない分母</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>0 での割り算</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>入れ子が深すぎる括弧</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>Nie można pokazać obliczeń: nie udało się wczytać odpowiadającej za nie części programu (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Równanie w podanej postaci: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 czyta się jako %1: to, co stoi po ułamku, mnoży ułamek.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Iloczyn jest równy 0, gdy jeden z czynników jest równy 0: %1 lub %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Pierwiastek z obu stron: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Obie strony pomnożone przez %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Nawiasy wymnożone: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Wszystkie wyrazy przeniesione na jedną stronę: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>Jej miejsca zerowe są rozwiązaniami równania %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>nawias, który nie jest zamknięty</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>pusty nawias</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>potęga nawiasu o wykładniku innym niż 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>iloczyn, w którym po wymnożeniu potęga x jest większa niż 2</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x w mianowniku</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>mianownik, który nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>dzielenie przez 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>zbyt głęboko zagnieżdżone nawiasy</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>A resolução não pode ser exibida: não foi possível carregar a parte do programa que a calcula (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Equação dada: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 é lido como %1: o que vem depois da fração a multiplica.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Um produto é 0 quando um fator é 0: %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Raiz quadrada dos dois membros: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Os dois membros multiplicados por %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Parênteses desenvolvidos: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Todos os termos em um membro: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>Seus zeros são as soluções de %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>um parêntese que nunca é fechado</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>um parêntese vazio</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>uma potência de um parêntese diferente de 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>um produto cuja potência de x passa de 2 ao desenvolvê-lo</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x em um denominador</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>um denominador que não é um número</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>uma divisão por 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>parênteses aninhados demais</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>Невозможно показать ход решения: не удалось загрузить часть программы, которая его формирует (%1).</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>Уравнение в исходном виде: %1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 читается как %1: то, что стоит после дроби, умножается на неё.</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>Произведение равно 0, когда один из множителей равен 0: %1 или %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>Извлекаем корень из обеих частей: %1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>Обе части умножены на %1: %2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>Скобки раскрыты: %1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>Все слагаемые перенесены в одну часть: %1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>Её нули — решения уравнения %1</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>скобка, которая не закрыта</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>пустые скобки</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>степень скобки, отличная от 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>произведение, в котором после раскрытия скобок степень x больше 2</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>x в знаменателе</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>знаменатель, который не является числом</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>деление на 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>слишком глубоко вложенные скобки</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -223,6 +223,70 @@
         <source>The working cannot be shown: its part of the program could not be loaded (%1).</source>
         <translation>无法显示解题过程：程序中负责生成解题过程的部分未能加载（%1）。</translation>
     </message>
+    <message>
+        <source>Equation as given: %1</source>
+        <translation>原方程：%1</translation>
+    </message>
+    <message>
+        <source>%2 is read as %1: what follows the fraction multiplies it.</source>
+        <translation>%2 读作 %1：分数后面的部分与分数相乘。</translation>
+    </message>
+    <message>
+        <source>A product is 0 where a factor is 0: %1 or %2</source>
+        <translation>积为 0 时，其中一个因式为 0：%1 或 %2</translation>
+    </message>
+    <message>
+        <source>Square root of both sides: %1</source>
+        <translation>两边开平方：%1</translation>
+    </message>
+    <message>
+        <source>Both sides multiplied by %1: %2</source>
+        <translation>两边同乘 %1：%2</translation>
+    </message>
+    <message>
+        <source>Brackets expanded: %1</source>
+        <translation>去括号：%1</translation>
+    </message>
+    <message>
+        <source>Every term brought to one side: %1</source>
+        <translation>移项：%1</translation>
+    </message>
+    <message>
+        <source>Its zeros are the solutions of %1</source>
+        <translation>其零点即 %1 的解</translation>
+    </message>
+    <message>
+        <source>a bracket that is never closed</source>
+        <translation>未闭合的括号</translation>
+    </message>
+    <message>
+        <source>an empty bracket</source>
+        <translation>空括号</translation>
+    </message>
+    <message>
+        <source>a power of a bracket other than 2</source>
+        <translation>括号的幂次不是 2</translation>
+    </message>
+    <message>
+        <source>a product whose power of x is above 2 once multiplied out</source>
+        <translation>展开后 x 的次数大于 2 的乘积</translation>
+    </message>
+    <message>
+        <source>x in a denominator</source>
+        <translation>分母中含有 x</translation>
+    </message>
+    <message>
+        <source>a denominator that is not a number</source>
+        <translation>分母不是数</translation>
+    </message>
+    <message>
+        <source>a division by 0</source>
+        <translation>除以 0</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>括号嵌套过深</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>

@@ -28,8 +28,25 @@ const char* Template(WorkingStep step) {
     case WorkingStep::CalculateCannotReadAtAll:
         return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text, nor any other for "
                                             "this equation: a coefficient is beyond its range.");
+    case WorkingStep::GivenEquation:
+        return QT_TRANSLATE_NOOP("Working", "Equation as given: %1");
+    case WorkingStep::FractionTimesFactor:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "%2 is read as %1: what follows the fraction multiplies it.");
+    case WorkingStep::ProductIsZero:
+        return QT_TRANSLATE_NOOP("Working", "A product is 0 where a factor is 0: %1 or %2");
+    case WorkingStep::SquareRootOfBothSides:
+        return QT_TRANSLATE_NOOP("Working", "Square root of both sides: %1");
+    case WorkingStep::MultiplyBothSides:
+        return QT_TRANSLATE_NOOP("Working", "Both sides multiplied by %1: %2");
+    case WorkingStep::ExpandBrackets:
+        return QT_TRANSLATE_NOOP("Working", "Brackets expanded: %1");
+    case WorkingStep::BringToOneSide:
+        return QT_TRANSLATE_NOOP("Working", "Every term brought to one side: %1");
     case WorkingStep::Equation:
         return QT_TRANSLATE_NOOP("Working", "Equation: %1, where %2");
+    case WorkingStep::ZerosOfFunction:
+        return QT_TRANSLATE_NOOP("Working", "Its zeros are the solutions of %1");
     case WorkingStep::NotAQuadratic:
         return QT_TRANSLATE_NOOP("Working",
                                  "Not a quadratic, as %1: the graph is a straight line.");
@@ -106,6 +123,23 @@ const char* ReasonWords(RefusalReason reason) {
         return QT_TRANSLATE_NOOP("Working", "a letter other than x");
     case RefusalReason::Bracket:
         return QT_TRANSLATE_NOOP("Working", "a bracket");
+    case RefusalReason::UnclosedBracket:
+        return QT_TRANSLATE_NOOP("Working", "a bracket that is never closed");
+    case RefusalReason::EmptyBracket:
+        return QT_TRANSLATE_NOOP("Working", "an empty bracket");
+    case RefusalReason::BracketPowerNotTwo:
+        return QT_TRANSLATE_NOOP("Working", "a power of a bracket other than 2");
+    case RefusalReason::DegreeAboveTwo:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "a product whose power of x is above 2 once multiplied out");
+    case RefusalReason::XInDenominator:
+        return QT_TRANSLATE_NOOP("Working", "x in a denominator");
+    case RefusalReason::DenominatorNotNumber:
+        return QT_TRANSLATE_NOOP("Working", "a denominator that is not a number");
+    case RefusalReason::DivisionByZero:
+        return QT_TRANSLATE_NOOP("Working", "a division by 0");
+    case RefusalReason::NestingTooDeep:
+        return QT_TRANSLATE_NOOP("Working", "brackets nested too deeply");
     case RefusalReason::UnexpectedCharacter:
         return QT_TRANSLATE_NOOP("Working", "a character that has no place in an equation");
     case RefusalReason::ExponentTooLarge:

@@ -1,5 +1,6 @@
 #include "engine/working/calculate_form.hpp"
 #include "engine/working/exact/student_sums.hpp"
+#include "engine/working/exact/written_expansion.hpp"
 #include "test_text.hpp"
 
 #include <array>
@@ -66,6 +67,16 @@ TEST_P(StudentReadTest, ReadsTheEquationOrNamesWhatAndWhere) {
             read[i] += ValueOf(term);
         }
     }
+    // Brackets and fractions are multiplied out, fractions cleared where the text is an equation.
+    const auto expanded = ExpandWritten(equation.written, row.separator);
+    if (const auto* e = std::get_if<ExpandedEquation>(&expanded)) {
+        EXPECT_EQ((std::array{e->standard.a, e->standard.b, e->standard.c}), expected);
+    }
+    if (!equation.written.plain) {
+        ASSERT_TRUE(std::holds_alternative<ExpandedEquation>(expanded));
+        EXPECT_TRUE(equation.a.empty() && equation.b.empty() && equation.c.empty());
+        return;
+    }
     EXPECT_EQ(read, expected);
     // Where each coefficient fits the exact working, these are its exact values.
     const auto exact = ExactStudentQuadratic(equation);
@@ -100,6 +111,21 @@ INSTANTIATE_TEST_SUITE_P(
                  Facts{DoubleCoefficients{0, 1, 1}, u"1E-401X^2+1X+1", true}},
         // Where the left side holds only numbers, the terms move to the right.
         ReadCase{u"6 = x^2 + x", Abc{"1", "1", "-6"}},
+        // Brackets and fractions as textbooks print them.
+        ReadCase{u"(x-1)^2=4", Abc{"1", "-2", "-3"}},
+        ReadCase{u"(x+2)(x-3)=0", Abc{"1", "-1", "-6"}}, ReadCase{u"x(x-3)=0", Abc{"1", "-3", "0"}},
+        ReadCase{u"2(x+1)^2-8=0", Abc{"2", "4", "-6"}},
+        ReadCase{u"x^2/2 - 3 = 0", Abc{"1", "0", "-6"}},
+        ReadCase{u"1/2x^2 - 2", Abc{"0.5", "0", "-2"}},
+        ReadCase{u"(x+1)/2 = x^2", Abc{"-2", "1", "1"}},
+        ReadCase{u"x^2 - 3/4", Abc{"1", "0", "-7.5e-1"}},
+        ReadCase{u"-(x-2) = x^2", Abc{"-1", "-1", "2"}},
+        ReadCase{u"[2x-1](x+4)", Abc{"2", "7", "-4"}},
+        ReadCase{u"(x − 1)² = 4", Abc{"1", "-2", "-3"}},
+        ReadCase{u"3 = (x+1)^2", Abc{"1", "2", "-2"}},
+        ReadCase{u"2 * (x + 1) * x", Abc{"2", "2", "0"}},
+        ReadCase{u"x/2 + x/3 = 1", Abc{"0", "5", "-6"}},
+        ReadCase{u"((x+1))^2 = 0,5", Abc{"1", "2", "0.5"}, std::nullopt, u','},
         ReadCase{u"x + x - 3x^2 + x^2 = 2x^0", Abc{"-2", "2", "-2"}},
         ReadCase{u"2*x^2 + 3\u00B7x - 1E+2 + .9 + 2.", Abc{"2", "3", "-97.1"}},
         ReadCase{u"x^2 + 0.1 + 0.2 + 99999999999999999999x",
@@ -126,8 +152,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{u"y = x^2 = 0", Refusal{Why::SecondEquals, 8}},
         ReadCase{u"2y+1", Refusal{Why::OtherLetter, 1}},
         ReadCase{u"2ex", Refusal{Why::OtherLetter, 1}},
-        ReadCase{u"(x+1)^2", Refusal{Why::Bracket, 0}},
-        ReadCase{u"2(x+1)", Refusal{Why::Bracket, 1}},
+        ReadCase{u"{x+1}", Refusal{Why::Bracket, 0}}, ReadCase{u"x)", Refusal{Why::Bracket, 1}},
+        ReadCase{u"(x+1]", Refusal{Why::Bracket, 4}},
+        ReadCase{u"(x+1 = 2", Refusal{Why::UnclosedBracket, 0}},
+        ReadCase{u"2 + ( )", Refusal{Why::EmptyBracket, 6}},
+        ReadCase{u"(x+1)2", Refusal{Why::MissingOperator, 5}},
+        ReadCase{u"x(x-1)(x-2)=0", Refusal{Why::DegreeAboveTwo, 6}},
+        ReadCase{u"x^2(x+1)", Refusal{Why::DegreeAboveTwo, 3}},
+        ReadCase{u"(x^2+1)^2", Refusal{Why::DegreeAboveTwo, 0}},
+        ReadCase{u"(x-1)^3=2", Refusal{Why::BracketPowerNotTwo, 6}},
+        ReadCase{u"(x-1)¹", Refusal{Why::BracketPowerNotTwo, 5}},
+        ReadCase{u"1/x = x", Refusal{Why::XInDenominator, 2}},
+        ReadCase{u"x/(x+1)", Refusal{Why::XInDenominator, 2}},
+        ReadCase{u"x/(2)", Refusal{Why::DenominatorNotNumber, 2}},
+        ReadCase{u"x^2/ ", Refusal{Why::DenominatorNotNumber, 5}},
+        ReadCase{u"x^2/0.0", Refusal{Why::DivisionByZero, 4}},
+        ReadCase{u"((((((((((((((((((((((x))))))))))))))))))))))",
+                 Refusal{Why::NestingTooDeep, 20}},
         ReadCase{u"x^2 +", Refusal{Why::MissingTerm, 5}},
         ReadCase{u"++x", Refusal{Why::MissingTerm, 1}},
         ReadCase{u"2x 3", Refusal{Why::MissingOperator, 3}},

@@ -209,6 +209,152 @@ TEST(WorkingLinesTest, WriteTheDefaultEquationOut) {
               u"\\frac{1 \\pm \\sqrt{31}}{10}");
 }
 
+// A line's formulas and its text to type, " | " between them.
+std::string Shown(const WorkingLine& line) {
+    std::string shown;
+    for (const Formula& formula : line.formulas) {
+        shown += (shown.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+    }
+    return line.typed.empty() ? shown : shown + (shown.empty() ? "" : " | ") + Utf8(line.typed);
+}
+
+// The working's first lines, from the equation as given to the Equation line: each step's name
+// and its formulas. Every line is an equation equivalent to the one before.
+struct StepsCase {
+    const char* equation;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const StepsCase& c, std::ostream* os) {
+    *os << '"' << c.equation << '"';
+}
+
+std::string StepName(WorkingStep step) {
+    switch (step) {
+    case WorkingStep::GivenEquation:
+        return "given";
+    case WorkingStep::FractionTimesFactor:
+        return "read as";
+    case WorkingStep::ProductIsZero:
+        return "product";
+    case WorkingStep::SquareRootOfBothSides:
+        return "root";
+    case WorkingStep::MultiplyBothSides:
+        return "times";
+    case WorkingStep::ExpandBrackets:
+        return "expanded";
+    case WorkingStep::BringToOneSide:
+        return "brought";
+    case WorkingStep::Equation:
+        return "equation";
+    case WorkingStep::ZerosOfFunction:
+        return "zeros";
+    default:
+        return "";
+    }
+}
+
+class WorkingStepsTest : public ::testing::TestWithParam<StepsCase> {};
+
+TEST_P(WorkingStepsTest, StartsFromTheEquationAsGiven) {
+    const Working working = std::get<Working>(WorkOut(U16(GetParam().equation), 2));
+    std::vector<std::string> lines;
+    for (const WorkingLine& line : working) {
+        if (const std::string name = StepName(line.step); !name.empty()) {
+            lines.push_back(name + ": " + Shown(line));
+        }
+    }
+    EXPECT_EQ(lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exercises, WorkingStepsTest,
+    ::testing::Values(
+        StepsCase{"(x-1)^2=4",
+                  {"given: (x − 1)² = 4", "root: x − 1 = ±2", "expanded: x² − 2x + 1 = 4",
+                   "brought: x² − 2x + 1 − 4 = 0",
+                   "equation: x² − 2x − 3 = 0 | a = 1, b = -2, c = -3"}},
+        StepsCase{"2*(x - 1)*(x + 1) = 6",
+                  {"given: 2(x − 1)(x + 1) = 6", "expanded: 2x² + 2x − 2x − 2 = 6",
+                   "brought: 2x² + 2x − 2x − 2 − 6 = 0",
+                   "equation: 2x² − 8 = 0 | a = 2, b = 0, c = -8"}},
+        StepsCase{"10X^2-2X-3", {"equation: y = 10x² − 2x − 3 | a = 10, b = -2, c = -3"}},
+        StepsCase{"(x+2)(x-3)=0",
+                  {"given: (x + 2)(x − 3) = 0", "product: x = -2 | x = 3",
+                   "expanded: x² − 3x + 2x − 6 = 0",
+                   "equation: x² − x − 6 = 0 | a = 1, b = -1, c = -6"}},
+        StepsCase{"x(x-3)=0",
+                  {"given: x(x − 3) = 0", "product: x = 0 | x = 3", "expanded: x² − 3x = 0",
+                   "equation: x² − 3x = 0 | a = 1, b = -3, c = 0"}},
+        StepsCase{"2(x+1)^2-8=0",
+                  {"given: 2(x + 1)² − 8 = 0", "expanded: 2x² + 4x + 2 − 8 = 0",
+                   "equation: 2x² + 4x − 6 = 0 | a = 2, b = 4, c = -6"}},
+        StepsCase{"x^2/2 - 3 = 0",
+                  {"given: x²/2 − 3 = 0", "times: 2 | x² − 6 = 0",
+                   "equation: x² − 6 = 0 | a = 1, b = 0, c = -6"}},
+        StepsCase{"1/2x^2 - 2",
+                  {"given: y = (1/2)x² − 2", "read as: (1/2)x² | 1/2x^2",
+                   "equation: y = 0.5x² − 2 | a = 0.5, b = 0, c = -2", "zeros: 0.5x² − 2 = 0"}},
+        StepsCase{"(x+1)/2 = x^2",
+                  {"given: (x + 1)/2 = x²", "times: 2 | x + 1 = 2x²", "brought: x + 1 − 2x² = 0",
+                   "equation: -2x² + x + 1 = 0 | a = -2, b = 1, c = 1"}},
+        StepsCase{"x^2 - 3/4",
+                  {"given: y = x² − 3/4", "equation: y = x² − 0.75 | a = 1, b = 0, c = -0.75",
+                   "zeros: x² − 0.75 = 0"}},
+        StepsCase{"x^2 = 2x + 3",
+                  {"given: x² = 2x + 3", "equation: x² − 2x − 3 = 0 | a = 1, b = -2, c = -3"}},
+        StepsCase{"-(x-2) = x^2",
+                  {"given: -(x − 2) = x²", "expanded: -x + 2 = x²", "brought: -x + 2 − x² = 0",
+                   "equation: -x² − x + 2 = 0 | a = -1, b = -1, c = 2"}},
+        StepsCase{"(2x-1)(x+4)=0",
+                  {"given: (2x − 1)(x + 4) = 0", "product: x = 0.5 | x = -4",
+                   "expanded: 2x² + 8x − x − 4 = 0",
+                   "equation: 2x² + 7x − 4 = 0 | a = 2, b = 7, c = -4"}},
+        StepsCase{"6 = x^2 + x",
+                  {"given: 6 = x² + x", "equation: x² + x − 6 = 0 | a = 1, b = 1, c = -6"}},
+        StepsCase{"y = (x-1)^2-4",
+                  {"given: y = (x − 1)² − 4", "expanded: y = x² − 2x + 1 − 4",
+                   "equation: y = x² − 2x − 3 | a = 1, b = -2, c = -3", "zeros: x² − 2x − 3 = 0"}},
+        StepsCase{"f(x) = (x+1)(x-1)",
+                  {"given: f(x) = (x + 1)(x − 1)", "expanded: f(x) = x² − x + x − 1",
+                   "equation: y = x² − 1 | a = 1, b = 0, c = -1", "zeros: x² − 1 = 0"}},
+        StepsCase{"x/2 + x/3 = 1",
+                  {"given: x/2 + x/3 = 1", "times: 6 | 3x + 2x = 6", "brought: 3x + 2x − 6 = 0",
+                   "equation: 5x − 6 = 0 | a = 0, b = 5, c = -6"}},
+        StepsCase{"(x-1)^2/2 = 2",
+                  {"given: (x − 1)²/2 = 2", "times: 2 | (x − 1)² = 4", "expanded: x² − 2x + 1 = 4",
+                   "brought: x² − 2x + 1 − 4 = 0",
+                   "equation: x² − 2x − 3 = 0 | a = 1, b = -2, c = -3"}},
+        StepsCase{"[x+3]^2 = 5",
+                  {"given: (x + 3)² = 5", "root: x + 3 = ±√5", "expanded: x² + 6x + 9 = 5",
+                   "brought: x² + 6x + 9 − 5 = 0",
+                   "equation: x² + 6x + 4 = 0 | a = 1, b = 6, c = 4"}},
+        StepsCase{"2x(x-3) = x",
+                  {"given: 2x(x − 3) = x", "expanded: 2x² − 6x = x", "brought: 2x² − 6x − x = 0",
+                   "equation: 2x² − 7x = 0 | a = 2, b = -7, c = 0"}},
+        StepsCase{"x^2 + 2x + 3x = 0",
+                  {"given: x² + 2x + 3x = 0", "equation: x² + 5x = 0 | a = 1, b = 5, c = 0"}},
+        StepsCase{"3x^2/4 + x/6 - 1/3 = x^2",
+                  {"given: 3x²/4 + x/6 − 1/3 = x²", "times: 12 | 9x² + 2x − 4 = 12x²",
+                   "brought: 9x² + 2x − 4 − 12x² = 0",
+                   "equation: -3x² + 2x − 4 = 0 | a = -3, b = 2, c = -4"}},
+        StepsCase{"(x+1)^2 = (x-1)^2 + x^2",
+                  {"given: (x + 1)² = (x − 1)² + x²", "expanded: x² + 2x + 1 = x² − 2x + 1 + x²",
+                   "brought: x² + 2x + 1 − x² + 2x − 1 − x² = 0",
+                   "equation: -x² + 4x = 0 | a = -1, b = 4, c = 0"}}),
+    [](const auto& row) { return std::to_string(row.index); });
+
+// A coefficient a fraction gives has no decimal that ends; the sketch draws and labels the curve
+// at its value all the same.
+TEST(WorkingSketchTest, DrawsAFractionsCoefficientAtItsValue) {
+    const SketchedWorking worked = WorkOutWithSketch(u"x^2 - 1/3", 2);
+    ASSERT_TRUE(worked.sketch.has_value());
+    EXPECT_NEAR(std::stod(Utf8(worked.sketch->c)), -1.0 / 3, 1e-12);
+    EXPECT_TRUE(std::ranges::any_of(worked.sketch->points, [](const SketchPoint& point) {
+        return point.label == u"(0, -0.33)";
+    }));
+}
+
 struct FormCase {
     const char* equation;
     WorkingStep step;
@@ -283,15 +429,6 @@ struct OutcomeCase {
     std::optional<Refusal> refusal = std::nullopt;
 };
 
-// A line's formulas and its text to type, " | " between them.
-std::string Shown(const WorkingLine& line) {
-    std::string shown;
-    for (const Formula& formula : line.formulas) {
-        shown += (shown.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
-    }
-    return line.typed.empty() ? shown : shown + (shown.empty() ? "" : " | ") + Utf8(line.typed);
-}
-
 void PrintTo(const OutcomeCase& c, std::ostream* os) {
     *os << '"' << c.equation.substr(0, 40) << "\" (" << c.equation.size() << " characters)";
 }
@@ -335,6 +472,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "y = 5x² + 3x + 4 | 0X^2+8X+5"},
         OutcomeCase{"X^2X+1", std::nullopt, "", Refusal{RefusalReason::MissingOperator, 3}},
         OutcomeCase{"1e400X^2+2X-3", WorkingStep::CalculateCannotReadAtAll},
+        // Brackets and fractions, which Calculate does not read; what the working refuses of
+        // them, it names with its place.
+        OutcomeCase{"(x+2)(x-3)=0", WorkingStep::CalculateCannotRead, "X^2-1X-6"},
+        OutcomeCase{"(x-1)^3=2", std::nullopt, "", Refusal{RefusalReason::BracketPowerNotTwo, 6}},
+        OutcomeCase{"1/x = x", std::nullopt, "", Refusal{RefusalReason::XInDenominator, 2}},
+        OutcomeCase{"x(x-1)(x-2)=0", std::nullopt, "", Refusal{RefusalReason::DegreeAboveTwo, 6}},
+        // A product as long as the exact values allow, and the working goes on.
+        OutcomeCase{"(" + kLongest + "x-1)(x+1)=0", WorkingStep::TwoRoots},
         // Calculate's nearest double to 10^-401 is 0.
         OutcomeCase{"1e-401x^2+x+1", WorkingStep::CalculateReadsAs, "y = x + 1"},
         // Too long for the exact forms: every value rounded, none misstated.

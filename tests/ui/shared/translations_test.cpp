@@ -243,6 +243,40 @@ TEST_P(LanguageTest, EveryTextShownIsTranslated) {
     delete menu;
 }
 
+// Texts whose working holds each of the lines an exercise sheet's equation brings, and each of
+// the reader's refusals of brackets and fractions.
+const QStringList kExercises = {
+    "(x-1)^2=4", "(x+2)(x-3)=0", "(x+1)/2 = x^2", "1/2x^2 - 2",
+    "(x+1",      "2+()",         "(x-1)^3",       "x(x-1)(x-2)",
+    "1/x",       "x/(2)",        "x/0",           "((((((((((((((((((((((x))))))))))))))))))))))"};
+
+void ExpectEveryTextWhole(const QList<QWidget*>& windows);
+
+// The working of an exercise's equation, its steps and the reader's refusals, in the language and
+// whole in its window.
+TEST_P(LanguageTest, TheWorkingOfAnExerciseIsTranslatedAndWhole) {
+    OpenEveryWindow(app);
+    QWidget& working = *app.Windows().FindByName("Form6");
+    std::vector<QRegularExpression> english;
+    for (const Message& m : ReadLinguistFile(GetParam())) {
+        if (m.translation != m.source) {
+            english.push_back(SourcePattern(m.source));
+        }
+    }
+    for (const QString& exercise : kExercises) {
+        Find<QLineEdit>(*mainWindow, "Text1").setText(exercise);
+        const QStringList lines = Find<WorkingView>(working, "Lines").Lines();
+        ASSERT_FALSE(lines.isEmpty()) << exercise.toStdString();
+        for (const QString& line : lines) {
+            EXPECT_TRUE(std::ranges::none_of(
+                english,
+                [&](const QRegularExpression& source) { return source.match(line).hasMatch(); }))
+                << exercise.toStdString() << ": \"" << line.toStdString() << "\" is English";
+        }
+        ExpectEveryTextWhole({&working});
+    }
+}
+
 // A push button's text keeps a clear pixel inside its frame: its ink stays off the frame line and
 // the pixel within it. A label's ink stays off its last row, where it would meet what lies below.
 void ExpectInkClearOfEdges(QWidget& window, QWidget& control, const QRect& ink) {
@@ -515,6 +549,16 @@ TEST_F(RightToLeftTest, TheWorkingReadsFromTheRightWithItsFormulasLeftToRight) {
         }
         EXPECT_GE(right, drawn.width() - 8) << lines.Lines().value(line).toStdString();
     }
+}
+
+// An exercise's equation as given is a left-to-right run among the words too.
+TEST_F(RightToLeftTest, TheEquationAsGivenReadsFromTheLeft) {
+    OpenEveryWindow(app);
+    auto& lines = Find<WorkingView>(*app.Windows().FindByName("Form6"), "Lines");
+    Find<QLineEdit>(*mainWindow, "Text1").setText(QStringLiteral("(x-1)^2=4"));
+    EXPECT_TRUE(lines.Lines().value(1).contains(QChar(0x2066) + QStringLiteral("(x − 1)² = 4") +
+                                                QChar(0x2069)))
+        << lines.Lines().value(1).toStdString();
 }
 
 } // namespace

@@ -146,6 +146,35 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
     EXPECT_TRUE(messages.prompts.isEmpty()) << messages.prompts.join('|').toStdString();
 }
 
+// An exercise's equation as the sheet prints it: the equation as given first, then each step to
+// ax² + bx + c = 0 a line of its own; a function's zeros; a refusal named with its place.
+TEST_F(WorkingWindowTest, StartsFromTheEquationAsGivenAndBringsItToStandardForm) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    TypeEquation("(x-1)^2=4");
+    EXPECT_EQ(
+        working->Lines().mid(1, 5),
+        (QStringList{"Equation as given: (x − 1)² = 4", "Square root of both sides: x − 1 = ±2",
+                     "Brackets expanded: x² − 2x + 1 = 4",
+                     "Every term brought to one side: x² − 2x + 1 − 4 = 0",
+                     "Equation: x² − 2x − 3 = 0, where a = 1, b = -2, c = -3"}));
+    const struct {
+        const char* text;
+        QString line;
+    } rows[] = {
+        {"(x+2)(x-3)=0", "A product is 0 where a factor is 0: x = -2 or x = 3"},
+        {"(x+1)/2 = x^2", "Both sides multiplied by 2: x + 1 = 2x²"},
+        {"1/2x^2 - 2", "1/2x^2 is read as (1/2)x²: what follows the fraction multiplies it."},
+        {"1/2x^2 - 2", "Its zeros are the solutions of 0.5x² − 2 = 0"},
+        {"1/x = x", "The working cannot read this text: x in a denominator, at character 3"},
+    };
+    for (const auto& row : rows) {
+        TypeEquation(row.text);
+        EXPECT_TRUE(working->Lines().contains(row.line))
+            << row.text << ": " << working->Lines().join(u'|').toStdString();
+    }
+}
+
 TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
     WorkingWindow* working = ShowWorkingFromTheBox();
     ASSERT_NE(working, nullptr);
