@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Square root of both sides: %1</source>
-        <translation>الجذر التربيعي للطرفين: %1</translation>
+        <translation>أخذ الجذر التربيعي للطرفين: %1</translation>
     </message>
     <message>
         <source>Both sides multiplied by %1: %2</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Its zeros are the solutions of %1</source>
-        <translation>أصفارها هي حلول %1</translation>
+        <translation>أصفارها هي حلول المعادلة %1</translation>
     </message>
     <message>
         <source>a bracket that is never closed</source>
-        <translation>قوس لا يُغلق أبدًا</translation>
+        <translation>قوس غير مغلق</translation>
     </message>
     <message>
         <source>an empty bracket</source>
@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>قوة لقوس غير 2</translation>
+        <translation>قوس مرفوع لأسّ غير 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>حاصل ضرب تزيد فيه قوة x على 2 بعد فكّه</translation>
+        <translation>حاصل ضرب درجته أكبر من 2 بعد فكّه</translation>
     </message>
     <message>
         <source>x in a denominator</source>

@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>Square root of both sides: %1</source>
-        <translation>Wurzel aus beiden Seiten: %1</translation>
+        <translation>Auf beiden Seiten die Wurzel gezogen: %1</translation>
     </message>
     <message>
         <source>Both sides multiplied by %1: %2</source>
-        <translation>Beide Seiten mal %1: %2</translation>
+        <translation>Beide Seiten mit %1 multipliziert: %2</translation>
     </message>
     <message>
         <source>Brackets expanded: %1</source>
@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>eine Potenz einer Klammer mit einem anderen Exponenten als 2</translation>
+        <translation>eine Klammer mit einem anderen Exponenten als 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>ein Produkt, das ausmultipliziert eine Potenz von x über 2 ergibt</translation>
+        <translation>ein Produkt, das ausmultipliziert eine Potenz von x mit einem Exponenten über 2 ergibt</translation>
     </message>
     <message>
         <source>x in a denominator</source>

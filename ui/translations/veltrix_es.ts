@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Brackets expanded: %1</source>
-        <translation>Paréntesis desarrollados: %1</translation>
+        <translation>Paréntesis eliminados: %1</translation>
     </message>
     <message>
         <source>Every term brought to one side: %1</source>
-        <translation>Todos los términos en un miembro: %1</translation>
+        <translation>Todos los términos en un mismo miembro: %1</translation>
     </message>
     <message>
         <source>Its zeros are the solutions of %1</source>
@@ -257,19 +257,19 @@
     </message>
     <message>
         <source>a bracket that is never closed</source>
-        <translation>un paréntesis que nunca se cierra</translation>
+        <translation>un paréntesis o corchete que nunca se cierra</translation>
     </message>
     <message>
         <source>an empty bracket</source>
-        <translation>un paréntesis vacío</translation>
+        <translation>un paréntesis o corchete vacío</translation>
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>una potencia de un paréntesis distinta de 2</translation>
+        <translation>un paréntesis elevado a un exponente distinto de 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>un producto cuya potencia de x supera 2 al desarrollarlo</translation>
+        <translation>un producto de grado mayor que 2 al desarrollarlo</translation>
     </message>
     <message>
         <source>x in a denominator</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>brackets nested too deeply</source>
-        <translation>paréntesis anidados demasiado</translation>
+        <translation>paréntesis anidados en exceso</translation>
     </message>
 </context>
 <context>

@@ -257,19 +257,19 @@
     </message>
     <message>
         <source>a bracket that is never closed</source>
-        <translation>une parenthèse jamais fermée</translation>
+        <translation>une parenthèse ou un crochet jamais fermé</translation>
     </message>
     <message>
         <source>an empty bracket</source>
-        <translation>des parenthèses vides</translation>
+        <translation>des parenthèses ou des crochets vides</translation>
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>une puissance d’une parenthèse autre que 2</translation>
+        <translation>une parenthèse élevée à une puissance autre que 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>un produit dont la puissance de x dépasse 2 une fois développé</translation>
+        <translation>un produit de degré supérieur à 2 une fois développé</translation>
     </message>
     <message>
         <source>x in a denominator</source>

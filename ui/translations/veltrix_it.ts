@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>A product is 0 where a factor is 0: %1 or %2</source>
-        <translation>Un prodotto è 0 quando un fattore è 0: %1 o %2</translation>
+        <translation>Legge di annullamento del prodotto: %1 o %2</translation>
     </message>
     <message>
         <source>Square root of both sides: %1</source>
@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Brackets expanded: %1</source>
-        <translation>Parentesi sviluppate: %1</translation>
+        <translation>Eliminate le parentesi: %1</translation>
     </message>
     <message>
         <source>Every term brought to one side: %1</source>
-        <translation>Tutti i termini in un membro: %1</translation>
+        <translation>Tutti i termini in un solo membro: %1</translation>
     </message>
     <message>
         <source>Its zeros are the solutions of %1</source>
@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>una potenza di una parentesi diversa da 2</translation>
+        <translation>una parentesi elevata a un esponente diverso da 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>un prodotto in cui, sviluppato, la potenza di x supera 2</translation>
+        <translation>un prodotto che, sviluppato, ha grado maggiore di 2</translation>
     </message>
     <message>
         <source>x in a denominator</source>

@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>2 以外の括弧の累乗</translation>
+        <translation>指数が 2 でない括弧の累乗</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>

@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Square root of both sides: %1</source>
-        <translation>Pierwiastek z obu stron: %1</translation>
+        <translation>Obie strony spierwiastkowane: %1</translation>
     </message>
     <message>
         <source>Both sides multiplied by %1: %2</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Brackets expanded: %1</source>
-        <translation>Nawiasy wymnożone: %1</translation>
+        <translation>Po opuszczeniu nawiasów: %1</translation>
     </message>
     <message>
         <source>Every term brought to one side: %1</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>iloczyn, w którym po wymnożeniu potęga x jest większa niż 2</translation>
+        <translation>iloczyn, który po wymnożeniu ma stopień większy niż 2</translation>
     </message>
     <message>
         <source>x in a denominator</source>

@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Brackets expanded: %1</source>
-        <translation>Parênteses desenvolvidos: %1</translation>
+        <translation>Parênteses eliminados: %1</translation>
     </message>
     <message>
         <source>Every term brought to one side: %1</source>
-        <translation>Todos os termos em um membro: %1</translation>
+        <translation>Todos os termos em um só membro: %1</translation>
     </message>
     <message>
         <source>Its zeros are the solutions of %1</source>
@@ -257,19 +257,19 @@
     </message>
     <message>
         <source>a bracket that is never closed</source>
-        <translation>um parêntese que nunca é fechado</translation>
+        <translation>um parêntese ou colchete que nunca é fechado</translation>
     </message>
     <message>
         <source>an empty bracket</source>
-        <translation>um parêntese vazio</translation>
+        <translation>um parêntese ou colchete vazio</translation>
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>uma potência de um parêntese diferente de 2</translation>
+        <translation>um parêntese elevado a um expoente diferente de 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>um produto cuja potência de x passa de 2 ao desenvolvê-lo</translation>
+        <translation>um produto de grau maior que 2 ao ser desenvolvido</translation>
     </message>
     <message>
         <source>x in a denominator</source>

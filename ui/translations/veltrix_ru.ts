@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>A product is 0 where a factor is 0: %1 or %2</source>
-        <translation>Произведение равно 0, когда один из множителей равен 0: %1 или %2</translation>
+        <translation>Произведение равно 0, если хотя бы один множитель равен 0: %1 или %2</translation>
     </message>
     <message>
         <source>Square root of both sides: %1</source>
-        <translation>Извлекаем корень из обеих частей: %1</translation>
+        <translation>Из обеих частей извлечён корень: %1</translation>
     </message>
     <message>
         <source>Both sides multiplied by %1: %2</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>a bracket that is never closed</source>
-        <translation>скобка, которая не закрыта</translation>
+        <translation>незакрытая скобка</translation>
     </message>
     <message>
         <source>an empty bracket</source>
@@ -265,11 +265,11 @@
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>степень скобки, отличная от 2</translation>
+        <translation>скобка в степени, отличной от 2</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
-        <translation>произведение, в котором после раскрытия скобок степень x больше 2</translation>
+        <translation>произведение, степень которого после раскрытия скобок больше 2</translation>
     </message>
     <message>
         <source>x in a denominator</source>

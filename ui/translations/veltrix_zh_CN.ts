@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Its zeros are the solutions of %1</source>
-        <translation>其零点即 %1 的解</translation>
+        <translation>其零点即方程 %1 的解</translation>
     </message>
     <message>
         <source>a bracket that is never closed</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>a power of a bracket other than 2</source>
-        <translation>括号的幂次不是 2</translation>
+        <translation>指数不为 2 的括号的幂</translation>
     </message>
     <message>
         <source>a product whose power of x is above 2 once multiplied out</source>
@@ -273,11 +273,11 @@
     </message>
     <message>
         <source>x in a denominator</source>
-        <translation>分母中含有 x</translation>
+        <translation>含 x 的分母</translation>
     </message>
     <message>
         <source>a denominator that is not a number</source>
-        <translation>分母不是数</translation>
+        <translation>不是数的分母</translation>
     </message>
     <message>
         <source>a division by 0</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>brackets nested too deeply</source>
-        <translation>括号嵌套过深</translation>
+        <translation>嵌套过深的括号</translation>
     </message>
 </context>
 <context>
