@@ -146,17 +146,23 @@ WorkingLine VertexFormLine(const ExactQuadratic& q, const mpq_class& h, const mp
     return {WorkingStep::VertexForm, {Equals(Letter(u'y'), form)}};
 }
 
+// a(x − r₁)(x − r₂) with whole numbers in its brackets, k(q₁x − p₁)(q₂x − p₂) for the roots
+// p/q: k = a/(q₁q₂), so that 6(x − 0.5)(x + 2/3) reads (2x − 1)(3x + 2).
 WorkingLine FactoredFormLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
     std::vector<Part> factors;
+    mpq_class k;
     if (roots.d == 0) {
-        factors.push_back(Squared(Shifted(DoubleRoot(roots), sep)));
+        const mpq_class root = DoubleRoot(roots);
+        factors.push_back(Squared(RootFactor(root)));
+        k = q.a / mpq_class(root.get_den() * root.get_den());
     } else {
         const auto [plus, minus] = RationalRoots(roots);
         // A root of 0 gives the factor x, written first: 2x(x − 3).
-        factors = minus == 0 ? std::vector<Part>{Shifted(minus, sep), Shifted(plus, sep)}
-                             : std::vector<Part>{Shifted(plus, sep), Shifted(minus, sep)};
+        factors = minus == 0 ? std::vector<Part>{RootFactor(minus), RootFactor(plus)}
+                             : std::vector<Part>{RootFactor(plus), RootFactor(minus)};
+        k = q.a / mpq_class(plus.get_den() * minus.get_den());
     }
-    return {WorkingStep::FactoredForm, {Equals(Letter(u'y'), Times(q.a, std::move(factors), sep))}};
+    return {WorkingStep::FactoredForm, {Equals(Letter(u'y'), Times(k, std::move(factors), sep))}};
 }
 
 void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned places, char16_t sep) {

@@ -54,7 +54,7 @@ enum class WorkingStep {
     Maximum,         // the same where a < 0
     CrossesYAxis,    // (0, -3)
     VertexForm,      // y = 10(x − 0.1)² − 3.1
-    FactoredForm,    // y = 2(x − 2)(x + 0.5), where the roots are rational
+    FactoredForm,    // y = (x − 2)(2x + 1), where the roots are rational
     LineRoot,        // x = −c/b = 2
     LineWithoutRoot, // b = 0 too, and c is not: no x gives y = 0
     EveryXIsARoot,   // a, b and c are all 0

@@ -154,6 +154,17 @@ Formula Shifted(const mpq_class& r, char16_t sep) {
     return {Group{SumOf(Letter(u'x'), {{sign, Value(mpq_class(abs(r)), sep)}})}};
 }
 
+Formula RootFactor(const mpq_class& root) {
+    const Formula x = Letter(u'x');
+    if (root == 0) {
+        return x;
+    }
+    const mpz_class& q = root.get_den();
+    const Formula qx = q == 1 ? x : Formula{Product{{Whole(q), x}}};
+    const Sign sign = root > 0 ? Sign::Minus : Sign::Plus;
+    return {Group{SumOf(qx, {{sign, Whole(abs(root.get_num()))}})}};
+}
+
 WorkingLine NotAQuadraticLine() {
     return {WorkingStep::NotAQuadratic, {Equals(Letter(u'a'), Text(u"0"))}};
 }

@@ -78,6 +78,10 @@ Formula Times(const mpq_class& a, std::vector<math::Part> factors, char16_t sep)
 // x − r: "x" alone for r = 0, "(x − 0.1)" or "(x + 1)" otherwise.
 Formula Shifted(const mpq_class& r, char16_t sep);
 
+// qx − p, the factor of a root p/q in lowest terms with whole numbers only: "x" alone for 0,
+// "(2x − 1)" for 0.5, "(x + 3)" for -3.
+Formula RootFactor(const mpq_class& root);
+
 // a = 0: the curve is a straight line.
 WorkingLine NotAQuadraticLine();
 
