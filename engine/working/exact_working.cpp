@@ -148,21 +148,30 @@ WorkingLine VertexFormLine(const ExactQuadratic& q, const mpq_class& h, const mp
 
 // a(x − r₁)(x − r₂) with whole numbers in its brackets, k(q₁x − p₁)(q₂x − p₂) for the roots
 // p/q: k = a/(q₁q₂), so that 6(x − 0.5)(x + 2/3) reads (2x − 1)(3x + 2).
+// The factors of the rational roots, a root of 0 first as the factor x (2x(x − 3)): (qx − p) for
+// each root p/q, as a textbook factors, where a/(q₁q₂) before them is whole ((2x − 1)(3x + 2),
+// -(3x + 2)(2x − 1)); (x − p/q) otherwise, with a before them ((x − 2.5)², 0.5(x − 1.5)(x + 4)).
 WorkingLine FactoredFormLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
-    std::vector<Part> factors;
-    mpq_class k;
+    std::vector<mpq_class> rational;
     if (roots.d == 0) {
-        const mpq_class root = DoubleRoot(roots);
-        factors.push_back(Squared(RootFactor(root)));
-        k = q.a / mpq_class(root.get_den() * root.get_den());
+        rational = {DoubleRoot(roots)};
     } else {
         const auto [plus, minus] = RationalRoots(roots);
-        // A root of 0 gives the factor x, written first: 2x(x − 3).
-        factors = minus == 0 ? std::vector<Part>{RootFactor(minus), RootFactor(plus)}
-                             : std::vector<Part>{RootFactor(plus), RootFactor(minus)};
-        k = q.a / mpq_class(plus.get_den() * minus.get_den());
+        rational =
+            minus == 0 ? std::vector<mpq_class>{minus, plus} : std::vector<mpq_class>{plus, minus};
     }
-    return {WorkingStep::FactoredForm, {Equals(Letter(u'y'), Times(k, std::move(factors), sep))}};
+    mpq_class k = q.a;
+    for (const mpq_class& root : rational) {
+        k /= roots.d == 0 ? root.get_den() * root.get_den() : mpz_class(root.get_den());
+    }
+    const bool whole = k.get_den() == 1;
+    std::vector<Part> factors;
+    for (const mpq_class& root : rational) {
+        const Formula factor = whole ? RootFactor(root) : Shifted(root, sep);
+        factors.push_back(roots.d == 0 ? Squared(factor) : factor);
+    }
+    return {WorkingStep::FactoredForm,
+            {Equals(Letter(u'y'), Times(whole ? k : q.a, std::move(factors), sep))}};
 }
 
 void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned places, char16_t sep) {

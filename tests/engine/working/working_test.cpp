@@ -392,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "(0.75, 3.125) | x = 0.75"},
         FormCase{"3X^2+5X-2", WorkingStep::VertexForm, "y = 3(x + 5/6)² − 49/12",
                  "y = 3(x + \\frac{5}{6})^2 - \\frac{49}{12}"},
-        // Whole numbers in the brackets, a/(q₁q₂) before them for the roots p/q.
+        // Whole numbers in the brackets, a/(q₁q₂) before them for the roots p/q, where it is whole.
         FormCase{"-2X^2+3X+2", WorkingStep::FactoredForm, "y = -(2x + 1)(x − 2)",
                  "y = -(2x + 1)(x - 2)"},
         FormCase{"6x^2+x-2", WorkingStep::FactoredForm, "y = (2x − 1)(3x + 2)",
@@ -402,8 +402,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"9x^2-1", WorkingStep::FactoredForm, "y = (3x − 1)(3x + 1)",
                  "y = (3x - 1)(3x + 1)"},
         FormCase{"4x^2-4x+1", WorkingStep::FactoredForm, "y = (2x − 1)²", "y = (2x - 1)^2"},
-        FormCase{"0.5x^2-2", WorkingStep::FactoredForm, "y = 0.5(x − 2)(x + 2)",
-                 "y = 0.5(x - 2)(x + 2)"},
+        // Where a/(q₁q₂) is not whole, a before the roots themselves.
+        FormCase{"0.5x^2+1.25x-3", WorkingStep::FactoredForm, "y = 0.5(x − 1.5)(x + 4)",
+                 "y = 0.5(x - 1.5)(x + 4)"},
+        FormCase{"X^2-5X+6.25", WorkingStep::FactoredForm, "y = (x − 2.5)²", "y = (x - 2.5)^2"},
         // Under the bar in a line of text, 2a and a negative number are in parentheses.
         FormCase{
             "-2X^2+3X+2", WorkingStep::TwoRoots,
