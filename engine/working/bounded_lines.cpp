@@ -96,7 +96,7 @@ Working BoundedLines(const BoundedWorking& bounded, char16_t sep) {
         working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Shown(c.value), sep)}});
     } else {
         working.push_back(
-            {WorkingStep::CrossesYAxisNear, {Point(Text(u"0"), RoundedText(c.value), sep)}});
+            {WorkingStep::CrossesYAxisNear, {Point(Text(u"0"), Text(InterceptText(c)), sep)}});
     }
     return working;
 }

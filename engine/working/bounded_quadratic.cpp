@@ -299,6 +299,12 @@ std::variant<BoundedParabola, BoundedLine> CurveOf(const Coefficients& k, unsign
 
 } // namespace
 
+const std::u16string& InterceptText(const ShownCoefficient& c) {
+    const bool roundsToZero =
+        std::ranges::none_of(c.value.rounded, [](char16_t ch) { return ch >= u'1' && ch <= u'9'; });
+    return c.sign != 0 && roundsToZero ? c.value.significant : c.value.rounded;
+}
+
 BoundedWorking WorkOutBounded(const std::array<DecimalParts, 3>& parts, unsigned places,
                               char16_t separator) {
     enclosure::WidenExponentRange();

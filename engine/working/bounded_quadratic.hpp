@@ -41,6 +41,11 @@ struct ShownCoefficient {
     friend bool operator==(const ShownCoefficient&, const ShownCoefficient&) = default;
 };
 
+// The y of the point where the curve crosses the y axis, (0, c), at the places: c rounded, or its
+// significant digits where the rounding leaves no digit but 0 of a c that is not 0, for a point
+// written (0, 0) would say the curve passes through the origin.
+const std::u16string& InterceptText(const ShownCoefficient& c);
+
 // Two real roots: `plus` is (−b + √(b² − 4ac))/2a, which Calculate shows first; `minus` the other.
 struct BoundedRealRoots {
     ShownValue plus, minus;

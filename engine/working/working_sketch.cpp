@@ -53,7 +53,7 @@ SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16st
         root(SketchPointKind::LineRoot, *line.root, 0);
     }
     input.points.push_back({SketchPointKind::YIntercept, u"0", Widened(c.value.approximate),
-                            PointLabel(u"0", c.value.rounded, sep)});
+                            PointLabel(u"0", InterceptText(c), sep)});
     return input;
 }
 

@@ -38,12 +38,27 @@ QString SaveFailedMessage(const QString& path, const QString& why) {
         .arg(QDir::toNativeSeparators(path), why);
 }
 
-// The widget exactly as it shows, in device pixels at the screen's scale. Its resolution says the
-// widget's true size: its own pixels a centimetre (37.8 at the layout's scale 1) at screen scale 1.
-QImage Picture(QWidget& widget, double pixelsPerCentimetre) {
-    QImage picture = widget.grab().toImage();
-    const auto dotsPerMetre =
-        static_cast<int>(std::lround(pixelsPerCentimetre * 100 * picture.devicePixelRatio()));
+// The picture painted at the widget's size, or else the widget exactly as it shows, in device
+// pixels at the screen's scale.
+QImage Pixels(QWidget& widget, const std::function<void(QPainter&)>& paint) {
+    if (!paint) {
+        return widget.grab().toImage();
+    }
+    const qreal ratio = widget.devicePixelRatioF();
+    QImage picture(widget.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    paint(painter);
+    return picture;
+}
+
+// The picture in device pixels. Its resolution says the widget's true size: its own pixels a
+// centimetre (37.8 at the layout's scale 1) at screen scale 1.
+QImage Picture(QWidget& widget, const PictureExport& exported) {
+    QImage picture = Pixels(widget, exported.paint);
+    const auto dotsPerMetre = static_cast<int>(
+        std::lround(exported.pixelsPerCentimetre * 100 * picture.devicePixelRatio()));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     return picture;
@@ -120,9 +135,9 @@ void SaveAs(AppContext& app, QWidget& widget, const PictureExport& picture) {
         IsSvg(*target)
             ? WriteWholeFile(target->path, [page = picture.page()](
                                                QIODevice& file) { return WriteSvg(file, page); })
-            : WriteWholeFile(target->path,
-                             [pixels = Picture(widget, picture.pixelsPerCentimetre)](
-                                 QIODevice& file) { return pixels.save(&file, "PNG"); });
+            : WriteWholeFile(target->path, [pixels = Picture(widget, picture)](QIODevice& file) {
+                  return pixels.save(&file, "PNG");
+              });
     if (failure) {
         app.Messages().Show(SaveFailedMessage(target->path, *failure));
     }
@@ -142,12 +157,10 @@ QFont PageFont(const QFont& font, double centimetresPerUnit) {
 }
 
 void AddPictureCommands(AppContext& app, QWidget& widget, PictureExport picture) {
-    const double pixelsPerCentimetre = picture.pixelsPerCentimetre;
     QObject::connect(
         &AddMenuCommand(widget, picture.copy.name, picture.copy.text, picture.copy.shortcut),
-        &QAction::triggered, &widget, [&widget, pixelsPerCentimetre] {
-            QGuiApplication::clipboard()->setImage(Picture(widget, pixelsPerCentimetre));
-        });
+        &QAction::triggered, &widget,
+        [&widget, picture] { QGuiApplication::clipboard()->setImage(Picture(widget, picture)); });
     QAction& saveAs =
         AddMenuCommand(widget, picture.saveAs.name, picture.saveAs.text, picture.saveAs.shortcut);
     QObject::connect(

@@ -42,12 +42,16 @@ struct PictureExport {
     // The widget's pixels a centimetre at screen scale 1: the resolution its PNG gives.
     double pixelsPerCentimetre;
     std::function<SvgPage()> page;
+    // Paints the picture at the widget's size where it is not the widget as it shows, such as a
+    // sketch that prints on white paper under a dark theme; none: the widget's own pixels.
+    std::function<void(QPainter&)> paint = {};
 };
 
-// Adds the two commands to the widget's context menu. Copy puts the widget's pixels on the
-// clipboard. Save As asks for a file name and writes the pixels there as PNG, or the page as SVG,
-// by the name's extension or else by the file type chosen. A file is written whole or not at all:
-// a failure leaves an existing file as it was and says why in a message box.
+// Adds the two commands to the widget's context menu. Copy puts the widget's pixels (or the
+// picture's, where it paints its own) on the clipboard. Save As asks for a file name and writes
+// them there as PNG, or the page as SVG, by the name's extension or else by the file type chosen.
+// A file is written whole or not at all: a failure leaves an existing file as it was and says why
+// in a message box.
 void AddPictureCommands(AppContext& app, QWidget& widget, PictureExport picture);
 
 } // namespace veltrix::ui

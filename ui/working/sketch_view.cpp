@@ -16,6 +16,15 @@ namespace veltrix::ui {
 
 namespace {
 
+// A saved or copied sketch is black ink on white paper whatever the theme, so that it prints and
+// reads on any page; the view itself follows the theme.
+QPalette PaperPalette() {
+    QPalette paper;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    return paper;
+}
+
 QString Text(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -168,7 +177,7 @@ SketchView::SketchView(AppContext& app, QWidget* parent) : QWidget(parent) {
     const auto page = [this] {
         const QSizeF size = QSizeF(this->size()) / kPixelsPerCentimetre;
         return SvgPage{size, accessibleName(), accessibleDescription(),
-                       [plan = plan_, colours = palette(), unit = Unit(), font = font(),
+                       [plan = plan_, colours = PaperPalette(), unit = Unit(), font = font(),
                         scale = Scale()](QPainter& painter) {
                            painter.scale(1 / kPixelsPerCentimetre, 1 / kPixelsPerCentimetre);
                            painter.scale(scale, scale);
@@ -181,7 +190,11 @@ SketchView::SketchView(AppContext& app, QWidget* parent) : QWidget(parent) {
                         {"SavePicture", tr("&Save picture…"), {}},
                         QStringLiteral("sketch.png"),
                         kPixelsPerCentimetre,
-                        page});
+                        page,
+                        [this](QPainter& painter) {
+                            painter.scale(Scale(), Scale());
+                            PaintPlan(painter, plan_, PaperPalette(), Unit(), font());
+                        }});
     Replan();
 }
 
@@ -245,6 +258,9 @@ void SketchView::changeEvent(QEvent* event) {
 
 void SketchView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // The paper reaches the view's edges, past the sketch's fraction of a pixel, as it does in
+    // the picture taken of it.
+    painter.fillRect(rect(), palette().color(QPalette::Base));
     const QSize natural = sizeHint();
     const double scale =
         std::min({1.0, width() / double(natural.width()), height() / double(natural.height())});

@@ -439,6 +439,7 @@ struct OutcomeCase {
     std::optional<WorkingStep> step; // a step the working has, or nothing where it refuses
     std::string shown = {}; // that step's formulas and text to type, or the Calculate line's
     std::optional<Refusal> refusal = std::nullopt;
+    unsigned places = 2;
 };
 
 void PrintTo(const OutcomeCase& c, std::ostream* os) {
@@ -449,7 +450,8 @@ class WorkingOutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
 
 TEST_P(WorkingOutcomeTest, SaysWhatItCanWorkOut) {
     const OutcomeCase& c = GetParam();
-    const WorkingOutcome outcome = WorkOut(U16(c.equation), 2);
+    const SketchedWorking worked = WorkOutWithSketch(U16(c.equation), c.places);
+    const WorkingOutcome& outcome = worked.outcome;
     if (!c.step) {
         const auto* unreadable = std::get_if<UnreadableText>(&outcome);
         ASSERT_NE(unreadable, nullptr);
@@ -465,6 +467,14 @@ TEST_P(WorkingOutcomeTest, SaysWhatItCanWorkOut) {
     ASSERT_NE(line, nullptr);
     if (!c.shown.empty()) {
         EXPECT_EQ(Shown(*line), c.shown);
+    }
+    // The sketch puts the curve through the origin only where c is 0.
+    const std::vector<SketchPoint> points =
+        worked.sketch ? worked.sketch->points : std::vector<SketchPoint>{};
+    for (const SketchPoint& point : points) {
+        if (point.kind == SketchPointKind::YIntercept) {
+            EXPECT_EQ(point.label == u"(0, 0)", std::stod(Utf8(point.y)) == 0) << Utf8(point.label);
+        }
     }
 }
 
@@ -505,6 +515,9 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{kLongest + "1x^2-2x-3", WorkingStep::Equation,
                     "y ≈ 0.333333333333333x² − 2x − 3 | a ≈ 0.333333333333333, "
                     "b = -2, c = -3"},
+        // A c too small to show at the place is shown in its digits, never as 0.
+        OutcomeCase{"3X^2-7X+0.0106849232730370" + std::string(400, '0') + "1",
+                    WorkingStep::CrossesYAxisNear, "(0, 0.010684923273037)", std::nullopt, 1},
         OutcomeCase{"1e-1000000000x^2+x+1", WorkingStep::Equation,
                     "y = 1E-1000000000x² + x + 1 | a = 1E-1000000000, b = 1, c = 1"},
         // The longest exact coefficients, and one place more.

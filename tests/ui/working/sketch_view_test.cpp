@@ -2,7 +2,10 @@
 #include "ui/working/sketch_view.hpp"
 #include "ui_test_support.hpp"
 
+#include <QAction>
 #include <QImage>
+#include <QTemporaryDir>
+#include <algorithm>
 
 namespace veltrix::ui::testing {
 namespace {
@@ -73,6 +76,33 @@ TEST_F(VeltrixTest, SketchIsNeverMirrored) {
     const QImage leftToRight = view.grab().toImage();
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     EXPECT_EQ(view.grab().toImage(), leftToRight);
+}
+
+// Copied, or saved as PNG or SVG, the sketch is black ink on white paper, which prints, though the
+// theme is dark; the view itself stays dark.
+TEST_F(VeltrixTest, SketchPictureIsInkOnWhitePaperOnADarkTheme) {
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
+    QApplication::setPalette(dark);
+    SketchView view(app);
+    view.ShowSketch(DefaultEquationSketch());
+    EXPECT_EQ(view.grab().toImage().pixel(1, 1), dark.color(QPalette::Base).rgb());
+    view.findChild<QAction*>("CopyPicture")->trigger();
+    std::vector<QImage> pictures{QGuiApplication::clipboard()->image()};
+    QTemporaryDir folder;
+    for (const char* name : {"sketch.png", "sketch.svg"}) {
+        files.answer = SaveTarget{folder.filePath(name), {}};
+        view.findChild<QAction*>("SavePicture")->trigger();
+        pictures.emplace_back(folder.filePath(name));
+    }
+    const auto byGrey = [](QRgb left, QRgb right) { return qGray(left) < qGray(right); };
+    for (const QImage& picture : pictures) {
+        const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+        const auto* begin = reinterpret_cast<const QRgb*>(pixels.constBits());
+        EXPECT_EQ(pixels.pixel(1, 1), qRgb(255, 255, 255));
+        EXPECT_LT(qGray(*std::min_element(begin, begin + pixels.sizeInBytes() / 4, byGrey)), 64);
+    }
 }
 
 } // namespace
