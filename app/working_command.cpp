@@ -41,8 +41,19 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
         std::fputs((ui::PlainTextOf(text) + u'\n').toUtf8().constData(), stderr);
         return EXIT_FAILURE;
     }
-    const QString printed = commandLine.latex ? ui::LatexOf(text) : ui::PlainTextOf(text) + u'\n';
+    // The working alone on standard output, as a worksheet takes it; the hint after it, on
+    // standard error, so that it reaches the student but no file the output is written to.
+    ui::WorkingText working = text;
+    std::erase_if(working.lines, [](const ui::WorkingTextLine& line) { return line.hint; });
+    const QString printed =
+        commandLine.latex ? ui::LatexOf(working) : ui::PlainTextOf(working) + u'\n';
     std::fputs(printed.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+    for (const ui::WorkingTextLine& line : text.lines) {
+        if (line.hint) {
+            std::fputs((line.plain + u'\n').toUtf8().constData(), stderr);
+        }
+    }
     return EXIT_SUCCESS;
 }
 

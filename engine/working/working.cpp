@@ -171,8 +171,10 @@ SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
             result.expandedTo
                 ? CalculateLineOfExpanded(equation, *result.expandedTo, result.signs, separator)
                 : steps::CalculateLine(equation, student, result.signs, separator);
+        // After the working, as a hint for the other windows: the working is what the student
+        // reads first, and what a copy of its LaTeX takes.
         if (calculate) {
-            working->insert(working->begin(), std::move(*calculate));
+            working->push_back(std::move(*calculate));
         }
     }
     return std::move(result.worked);

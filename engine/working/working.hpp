@@ -89,7 +89,7 @@ struct TermsTooLongToAdd {
 
 // The working of an equation as students write it (ReadStudentEquation) at `places` decimal
 // places, its numbers written with `separator`; or why there is none. Where Calculate reads the
-// text otherwise, the working begins with a line that says so.
+// text otherwise, the working ends with a line that says so.
 using WorkingOutcome = std::variant<Working, UnreadableText, TermsTooLongToAdd>;
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint);
 

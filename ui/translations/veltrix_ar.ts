@@ -136,10 +136,6 @@
         <translation>يقرأ «حساب» هذا النص على أنه %1؛ للمعادلة المحلولة هنا، اكتب %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>لا يستطيع «حساب» قراءة هذا النص؛ اكتب له %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>لا يستطيع «حساب» قراءة هذا النص ولا أي نص آخر لهذه المعادلة: أحد المعاملات خارج نطاقه.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>أقواس متداخلة بعمق زائد</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>لاستخدام «حساب» و«رسم المنحنى» و«إيجاد قيمة Y»، اكتب %1</translation>
     </message>
 </context>
 <context>

@@ -136,10 +136,6 @@
         <translation>„Berechnen“ liest diesen Text als %1; für die hier berechnete Gleichung geben Sie %2 ein</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>„Berechnen“ kann diesen Text nicht lesen; geben Sie dafür %1 ein</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>„Berechnen“ kann weder diesen Text noch einen anderen für diese Gleichung lesen: Ein Koeffizient liegt außerhalb seines Wertebereichs.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>zu tief verschachtelte Klammern</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Um „Berechnen“, „Zeichnen“ und „Wert von Y ermitteln“ zu verwenden, geben Sie %1 ein</translation>
     </message>
 </context>
 <context>

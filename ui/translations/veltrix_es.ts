@@ -136,10 +136,6 @@
         <translation>«Calcular» interpreta este texto como %1; para la ecuación resuelta aquí, escriba %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>«Calcular» no puede leer este texto; para ese botón, escriba %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>«Calcular» no puede leer este texto ni ningún otro para esta ecuación: un coeficiente queda fuera de su rango.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>paréntesis anidados en exceso</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Para usar «Calcular», «Trazar» y «Hallar un valor de Y», escriba %1</translation>
     </message>
 </context>
 <context>

@@ -136,10 +136,6 @@
         <translation>«&#xa0;Calculer&#xa0;» interprète ce texte comme %1&#xa0;; pour l’équation résolue ici, saisissez %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>«&#xa0;Calculer&#xa0;» ne peut pas lire ce texte&#xa0;; pour ce bouton, saisissez %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>«&#xa0;Calculer&#xa0;» ne peut lire ni ce texte ni aucun autre pour cette équation&#xa0;: un coefficient dépasse sa plage de valeurs.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>des parenthèses trop imbriquées</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Pour utiliser «&#xa0;Calculer&#xa0;», «&#xa0;Tracer&#xa0;» et «&#xa0;Trouver une valeur de Y&#xa0;», saisissez %1</translation>
     </message>
 </context>
 <context>

@@ -136,10 +136,6 @@
         <translation>«Calcola» interpreta questo testo come %1; per l’equazione risolta qui, inserisci %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>«Calcola» non può leggere questo testo; per questo pulsante, inserisci %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>«Calcola» non può leggere né questo testo né altri per questa equazione: un coefficiente è fuori dal suo intervallo.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>parentesi annidate troppo in profondità</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Per usare «Calcola», «Traccia» e «Trova un valore di Y», inserisci %1</translation>
     </message>
 </context>
 <context>

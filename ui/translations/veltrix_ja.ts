@@ -136,10 +136,6 @@
         <translation>「計算」はこのテキストを %1 と解釈します。ここで解いた式を「計算」で解くには %2 と入力してください</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>「計算」はこのテキストを読めません。「計算」で解くには %1 と入力してください</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>「計算」はこのテキストも、この式を表す他のテキストも読めません：係数が範囲外です。</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>入れ子が深すぎる括弧</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>「計算」「グラフを描画」「Y の値を求める」を使うには、%1 と入力してください</translation>
     </message>
 </context>
 <context>

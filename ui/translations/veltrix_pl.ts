@@ -136,10 +136,6 @@
         <translation>„Oblicz” odczytuje ten tekst jako %1; dla rozwiązywanego tutaj równania wpisz %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>„Oblicz” nie może odczytać tego tekstu; aby go użyć, wpisz %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>„Oblicz” nie może odczytać ani tego tekstu, ani żadnego innego dla tego równania: współczynnik wykracza poza swój zakres.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>zbyt głęboko zagnieżdżone nawiasy</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Aby użyć przycisków „Oblicz”, „Narysuj wykres” i „Znajdź wartość Y”, wpisz %1</translation>
     </message>
 </context>
 <context>

@@ -136,10 +136,6 @@
         <translation>“Calcular” interpreta este texto como %1; para a equação resolvida aqui, digite %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>“Calcular” não consegue ler este texto; para ele, digite %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>“Calcular” não consegue ler este texto nem nenhum outro para esta equação: um coeficiente está fora do seu intervalo.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>parênteses aninhados demais</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Para usar “Calcular”, “Traçar gráfico” e “Encontrar um valor de Y”, digite %1</translation>
     </message>
 </context>
 <context>

@@ -136,10 +136,6 @@
         <translation>«Вычислить» понимает этот текст как %1; для решаемого здесь уравнения введите %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>«Вычислить» не может прочитать этот текст; для этой кнопки введите %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>«Вычислить» не может прочитать ни этот текст, ни другой для этого уравнения: коэффициент выходит за допустимый диапазон.</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>слишком глубоко вложенные скобки</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>Чтобы воспользоваться кнопками «Вычислить», «Построить график» и «Найти значение Y», введите %1</translation>
     </message>
 </context>
 <context>

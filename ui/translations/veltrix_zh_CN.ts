@@ -136,10 +136,6 @@
         <translation>“计算”将此文本识别为 %1；若要让它求解此处的方程，请输入 %2</translation>
     </message>
     <message>
-        <source>Calculate cannot read this text; for it, type %1</source>
-        <translation>“计算”无法识别此文本；如需用它求解，请输入 %1</translation>
-    </message>
-    <message>
         <source>Calculate cannot read this text, nor any other for this equation: a coefficient is beyond its range.</source>
         <translation>“计算”无法识别此文本，也无法识别此方程的任何其他写法：某个系数超出其取值范围。</translation>
     </message>
@@ -286,6 +282,10 @@
     <message>
         <source>brackets nested too deeply</source>
         <translation>嵌套过深的括号</translation>
+    </message>
+    <message>
+        <source>To use Calculate, Plot and Find a value, type %1</source>
+        <translation>如需使用“计算”“绘制图形”和“求 Y 的值”，请输入 %1</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ const char* Template(WorkingStep step) {
                                  "Calculate reads this text as %1; for the equation worked out "
                                  "here, type %2");
     case WorkingStep::CalculateCannotRead:
-        return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text; for it, type %1");
+        return QT_TRANSLATE_NOOP("Working", "To use Calculate, Plot and Find a value, type %1");
     case WorkingStep::CalculateCannotReadAtAll:
         return QT_TRANSLATE_NOOP("Working", "Calculate cannot read this text, nor any other for "
                                             "this equation: a coefficient is beyond its range.");
@@ -173,6 +173,13 @@ QString Filled(QString words, const std::vector<Formula>& formulas, Wrap wrap) {
     return words;
 }
 
+// Whether a step says how the other windows read the text, rather than working it out.
+bool IsCalculateStep(WorkingStep step) {
+    return step == WorkingStep::CalculateReadsAs || step == WorkingStep::CalculateReadsOtherwise ||
+           step == WorkingStep::CalculateCannotRead ||
+           step == WorkingStep::CalculateCannotReadAtAll;
+}
+
 // A step's line: its words, with the text to type, if any, after its formulas.
 WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft) {
     QString words = Translated(Template(line.step));
@@ -180,7 +187,9 @@ WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft) {
         const QString marker = QStringLiteral("%%1").arg(line.formulas.size() + 1);
         words.replace(marker, Isolated(QString::fromStdU16String(line.typed), rightToLeft));
     }
-    return LineOf(words, line.formulas, rightToLeft);
+    WorkingTextLine text = LineOf(words, line.formulas, rightToLeft);
+    text.hint = IsCalculateStep(line.step);
+    return text;
 }
 
 // Why the text cannot be read, at its place counted in characters from 1; then how Calculate
@@ -270,7 +279,9 @@ QString PlainTextOf(const WorkingText& text) {
 QString LatexOf(const WorkingText& text) {
     QStringList lines;
     for (const WorkingTextLine& line : text.lines) {
-        lines << line.latex;
+        if (!line.hint) {
+            lines << line.latex;
+        }
     }
     QString latex = lines.join(QStringLiteral("\n\n")) + u'\n';
     if (text.sketch) {

@@ -21,6 +21,9 @@ struct WorkingTextLine {
     std::vector<math::Formula> formulas;
     QString plain; // the words with each formula's plain text, as a plain-text copy takes them
     QString latex; // the words made safe for LaTeX, each formula in $…$
+    // A hint on what to type for Calculate, Plot and Find a value, after the working: no step of
+    // it, so neither its LaTeX nor the command line's output takes it.
+    bool hint = false;
 };
 
 struct WorkingText {
@@ -43,7 +46,8 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
 WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,
                        bool rightToLeft);
 
-// The lines joined as a plain-text copy takes them, and as a LaTeX copy does (a paragraph each).
+// The lines joined as a plain-text copy takes them, and as a LaTeX copy does (a paragraph each,
+// hints left out).
 QString PlainTextOf(const WorkingText& text);
 QString LatexOf(const WorkingText& text);
 

@@ -112,7 +112,10 @@ QString WorkingWindow::TextToCopy() const {
 QString WorkingWindow::LatexToCopy() const {
     QStringList lines;
     for (const int line : lines_->SelectedLines()) {
-        lines << text_.lines[static_cast<std::size_t>(line)].latex;
+        const WorkingTextLine& selected = text_.lines[static_cast<std::size_t>(line)];
+        if (!selected.hint) {
+            lines << selected.latex;
+        }
     }
     return lines.isEmpty() ? LatexOf(text_) : lines.join(QStringLiteral("\n\n")) + u'\n';
 }
@@ -159,8 +162,11 @@ void WorkingWindow::ShowText(WorkingText text) {
         const QStringList unlabelled =
             sketch_->Plan() ? UnlabelledPoints(*sketch_->Plan()) : QStringList();
         if (!unlabelled.isEmpty()) {
-            text_.lines.push_back(
-                NotLabelledLine(unlabelled, app_.DecimalSeparator(), isRightToLeft()));
+            // Under the working it speaks of, before the hint that comes last.
+            const auto hint = std::find_if(text_.lines.begin(), text_.lines.end(),
+                                           [](const WorkingTextLine& line) { return line.hint; });
+            text_.lines.insert(
+                hint, NotLabelledLine(unlabelled, app_.DecimalSeparator(), isRightToLeft()));
         }
     }
     lines_->SetLines(text_.lines);

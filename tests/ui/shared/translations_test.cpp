@@ -556,9 +556,9 @@ TEST_F(RightToLeftTest, TheEquationAsGivenReadsFromTheLeft) {
     OpenEveryWindow(app);
     auto& lines = Find<WorkingView>(*app.Windows().FindByName("Form6"), "Lines");
     Find<QLineEdit>(*mainWindow, "Text1").setText(QStringLiteral("(x-1)^2=4"));
-    EXPECT_TRUE(lines.Lines().value(1).contains(QChar(0x2066) + QStringLiteral("(x − 1)² = 4") +
+    EXPECT_TRUE(lines.Lines().value(0).contains(QChar(0x2066) + QStringLiteral("(x − 1)² = 4") +
                                                 QChar(0x2069)))
-        << lines.Lines().value(1).toStdString();
+        << lines.Lines().value(0).toStdString();
 }
 
 } // namespace

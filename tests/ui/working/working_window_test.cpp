@@ -133,10 +133,16 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
     app.Windows().Find<AccuracyWindow>()->close();
     EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x ≈ 0.66 or x ≈ -0.46");
 
-    // The working reads what Calculate does not, and says what to type for Calculate; what it
-    // cannot read, it names with its place.
+    // The working reads what Calculate does not, and says what to type for Calculate after it,
+    // where a plain copy keeps it and a LaTeX copy leaves it out; what it cannot read, it names
+    // with its place.
     TypeEquation("X^2-4");
-    EXPECT_EQ(working->Lines().value(0), "Calculate cannot read this text; for it, type X^2+0X-4");
+    const QString hint = "To use Calculate, Plot and Find a value, type X^2+0X-4";
+    EXPECT_EQ(working->Lines().value(0), "Equation: y = x² − 4, where a = 1, b = 0, c = -4");
+    EXPECT_EQ(working->Lines().constLast(), hint);
+    EXPECT_TRUE(working->TextToCopy().endsWith('\n' + hint));
+    EXPECT_FALSE(working->LatexToCopy().contains("Calculate"))
+        << working->LatexToCopy().toStdString();
     EXPECT_EQ(Line(*working, "Rounded:"), "Rounded: x = 2 or x = -2");
     TypeEquation("x2-5x+6");
     EXPECT_EQ(working->Lines(),
@@ -153,7 +159,7 @@ TEST_F(WorkingWindowTest, StartsFromTheEquationAsGivenAndBringsItToStandardForm)
     ASSERT_NE(working, nullptr);
     TypeEquation("(x-1)^2=4");
     EXPECT_EQ(
-        working->Lines().mid(1, 5),
+        working->Lines().mid(0, 5),
         (QStringList{"Equation as given: (x − 1)² = 4", "Square root of both sides: x − 1 = ±2",
                      "Brackets expanded: x² − 2x + 1 = 4",
                      "Every term brought to one side: x² − 2x + 1 − 4 = 0",
