@@ -57,7 +57,18 @@ std::optional<PowerOfTen> PowerOfTenAt(std::u16string_view text, std::size_t at)
 }
 
 std::u16string LatexPowerOfTen(const PowerOfTen& power) {
-    return Concat({u"\\times 10^{", power.negative ? u"-" : u"", power.digits, u"}"});
+    return u"\\times " + LatexTenTo(power);
+}
+
+std::u16string LatexTenTo(const PowerOfTen& power) {
+    return Concat({u"10^{", power.negative ? u"-" : u"", power.digits, u"}"});
+}
+
+bool IsUnitMantissa(std::u16string_view mantissa) {
+    if (!mantissa.empty() && (mantissa.front() == u'-' || mantissa.front() == u'\u2212')) {
+        mantissa.remove_prefix(1);
+    }
+    return mantissa == u"1";
 }
 
 std::u16string LatexNumber(std::u16string_view number) {
@@ -65,8 +76,13 @@ std::u16string LatexNumber(std::u16string_view number) {
     for (std::size_t at = 0; at < number.size(); ++at) {
         const char16_t c = number[at];
         if (const std::optional<PowerOfTen> power = PowerOfTenAt(number, at)) {
-            latex += u' ';
-            latex += LatexPowerOfTen(*power);
+            if (IsUnitMantissa(number.substr(0, at))) {
+                latex.pop_back(); // the 1, leaving the sign
+                latex += LatexTenTo(*power);
+            } else {
+                latex += u' ';
+                latex += LatexPowerOfTen(*power);
+            }
             at += power->length - 1;
         } else if (c == u',') {
             latex += kLatexDecimalComma;

@@ -25,9 +25,16 @@ std::optional<PowerOfTen> PowerOfTenAt(std::u16string_view text, std::size_t at)
 // The power as a factor: \times 10^{401}, \times 10^{-7}.
 std::u16string LatexPowerOfTen(const PowerOfTen& power);
 
+// The power alone: 10^{401}, 10^{-7}.
+std::u16string LatexTenTo(const PowerOfTen& power);
+
+// Whether the digits before a power of ten are a bare 1, with or without a minus: a textbook
+// writes 1E-401 as the power alone, 10 to the -401.
+bool IsUnitMantissa(std::u16string_view mantissa);
+
 // A number as the working writes it (digits, a leading minus, the decimal point or comma, and
 // NumberToText's power of ten), in math mode: "-0,5" as -0{,}5, "1.5E-07" as
-// 1.5 \times 10^{-7}. The minus sign U+2212 is written as "-".
+// 1.5 \times 10^{-7}, "-1E+401" as -10^{401}. The minus sign U+2212 is written as "-".
 std::u16string LatexNumber(std::u16string_view number);
 
 // Words in text mode: LaTeX's special characters as what they are, so that a text to type such

@@ -37,12 +37,22 @@ bool IsLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// ×10 to the power, as the working writes 1.5E+20.
-Piece PowerOfTenPiece(const math::PowerOfTen& power) {
-    const double ems = kBinary + 2 * kDigit +
+// ×10 to the power, as the working writes 1.5E+20; 10 to the power alone where it replaces the
+// bare 1 of 1E+20.
+Piece PowerOfTenPiece(const math::PowerOfTen& power, bool alone) {
+    const double ems = (alone ? 0 : kBinary) + 2 * kDigit +
                        kSuperscriptDigit * static_cast<double>(power.digits.size()) +
                        (power.negative ? kUnary * 2 / 3 : 0) + kScriptSpace;
-    return {math::LatexPowerOfTen(power), ems, true};
+    return {alone ? math::LatexTenTo(power) : math::LatexPowerOfTen(power), ems, true};
+}
+
+// Whether the power of ten at `at` follows a bare 1, not the last digit of a longer number.
+bool FollowsABareOne(std::u16string_view text, std::size_t at, char16_t separator) {
+    if (at == 0 || text[at - 1] != u'1') {
+        return false;
+    }
+    const char16_t before = at >= 2 ? text[at - 2] : u' ';
+    return !IsDigit(before) && before != u'.' && before != separator;
 }
 
 // A minus or plus is a binary operator after an operand, and a sign elsewhere.
@@ -131,8 +141,9 @@ Piece PieceOf(std::u16string_view text, std::size_t& at, char16_t separator,
         return {std::u16string(1, c), c == u';' ? kPunctuation + kThinSpace : kPunctuation};
     }
     if (const std::optional<math::PowerOfTen> power = math::PowerOfTenAt(text, at)) {
+        const bool alone = FollowsABareOne(text, at, separator);
         at += power->length - 1;
-        return PowerOfTenPiece(*power);
+        return PowerOfTenPiece(*power, alone);
     }
     if (c == u'-' || c == u'+' || c == u'\u2212') {
         return Sign(c == u'+' ? u"+" : u"-", before);
@@ -149,7 +160,11 @@ Piece PieceOf(std::u16string_view text, std::size_t& at, char16_t separator,
 std::vector<Piece> Pieces(std::u16string_view text, char16_t separator) {
     std::vector<Piece> pieces;
     for (std::size_t at = 0; at < text.size(); ++at) {
-        pieces.push_back(PieceOf(text, at, separator, pieces));
+        Piece piece = PieceOf(text, at, separator, pieces);
+        if (piece.raised && piece.latex.starts_with(u"10^")) {
+            pieces.pop_back(); // the bare 1 that the power stands for
+        }
+        pieces.push_back(std::move(piece));
     }
     return pieces;
 }

@@ -1,5 +1,7 @@
 #include "ui/working/formula_layout.hpp"
 
+#include "engine/formula/latex.hpp"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -152,13 +154,69 @@ QString SignText(math::Sign sign) {
 
 Box LayOutPart(const Formula& formula, const Setting& setting);
 
-// A number as written, its sign the minus sign a textbook prints.
-Box NumberBox(const math::Number& number, const Setting& setting) {
-    QString text = Text(number.text);
+// The exponent smaller, its baseline raised to about half the font's height, and higher over a
+// tall base so that it stands clear of the base's top.
+Box Raised(const Box& base, const Box& exponent, const Setting& setting) {
+    const double ascent = setting.Metrics().ascent();
+    const double raise = std::max(0.45 * ascent, base.ascent - 0.55 * ascent);
+    Box box = Empty(setting);
+    Append(box, base);
+    const QPointF at(box.width, -raise);
+    Place(box, exponent, at);
+    box.width = at.x() + exponent.width;
+    box.ascent = std::max(box.ascent, raise + exponent.ascent);
+    box.descent = std::max(box.descent, exponent.descent - raise);
+    box.parts.push_back(
+        {FormulaRole::Base, QRectF(0, -base.ascent, base.width, base.ascent + base.descent), 0});
+    box.parts.push_back({FormulaRole::Exponent,
+                         QRectF(at.x(), at.y() - exponent.ascent, exponent.width,
+                                exponent.ascent + exponent.descent),
+                         -raise});
+    return box;
+}
+
+Box PowerBox(const math::Power& power, const Setting& setting) {
+    return Raised(LayOutPart(*power.base, setting.Inner()),
+                  LayOutPart(*power.exponent, setting.Smaller()), setting);
+}
+
+// Digits as written, their sign the minus sign a textbook prints.
+Box DigitsBox(QString text, const Setting& setting) {
     if (text.startsWith(u'-')) {
         text[0] = kMinus;
     }
     return text.size() > 32 ? LongNumberBox(text, setting) : TextBox(text, setting);
+}
+
+// A number too large or small for plain decimals as a textbook writes it: 1.5E-07 as 1.5 × 10
+// to the −7, and a bare 1 before the power as the power alone.
+Box ScientificBox(std::u16string_view text, std::size_t at, const math::PowerOfTen& power,
+                  const Setting& setting) {
+    const std::u16string_view mantissa = text.substr(0, at);
+    Box row = Empty(setting);
+    if (math::IsUnitMantissa(mantissa)) {
+        if (mantissa.size() > 1) {
+            Append(row, TextBox(QString(kMinus), setting));
+        }
+    } else {
+        Append(row, DigitsBox(Text(std::u16string(mantissa)), setting));
+        Append(row, Operator(QStringLiteral("×"), setting.Inner(), setting.Room() / 3));
+    }
+    const QString exponent =
+        (power.negative ? QString(kMinus) : QString()) + Text(std::u16string(power.digits));
+    Append(row, Raised(TextBox(QStringLiteral("10"), setting), TextBox(exponent, setting.Smaller()),
+                       setting));
+    return row;
+}
+
+Box NumberBox(const math::Number& number, const Setting& setting) {
+    const std::u16string_view text = number.text;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (const std::optional<math::PowerOfTen> power = math::PowerOfTenAt(text, at)) {
+            return ScientificBox(text, at, *power, setting);
+        }
+    }
+    return DigitsBox(Text(number.text), setting);
 }
 
 Box SumBox(const math::Sum& sum, const Setting& setting) {
@@ -248,29 +306,6 @@ Box RootBox(const math::SquareRoot& root, const Setting& setting) {
     box.parts.push_back({FormulaRole::RadicalBar,
                          QRectF(sign, -bar - box.ruleWidth / 2, barEnd - sign, box.ruleWidth),
                          -bar});
-    return box;
-}
-
-// The exponent smaller, its baseline raised to about half the font's height, and higher over a
-// tall base so that it stands clear of the base's top.
-Box PowerBox(const math::Power& power, const Setting& setting) {
-    const Box base = LayOutPart(*power.base, setting.Inner());
-    const Box exponent = LayOutPart(*power.exponent, setting.Smaller());
-    const double ascent = setting.Metrics().ascent();
-    const double raise = std::max(0.45 * ascent, base.ascent - 0.55 * ascent);
-    Box box = Empty(setting);
-    Append(box, base);
-    const QPointF at(box.width, -raise);
-    Place(box, exponent, at);
-    box.width = at.x() + exponent.width;
-    box.ascent = std::max(box.ascent, raise + exponent.ascent);
-    box.descent = std::max(box.descent, exponent.descent - raise);
-    box.parts.push_back(
-        {FormulaRole::Base, QRectF(0, -base.ascent, base.width, base.ascent + base.descent), 0});
-    box.parts.push_back({FormulaRole::Exponent,
-                         QRectF(at.x(), at.y() - exponent.ascent, exponent.width,
-                                exponent.ascent + exponent.descent),
-                         -raise});
     return box;
 }
 

@@ -430,7 +430,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A coefficient beyond the doubles' range in E notation, its power's minus kept.
         FormCase{"1e-401x^2+x+1", WorkingStep::Equation,
                  "y = 1E-401x² + x + 1 | a = 1E-401, b = 1, c = 1",
-                 "y = 1 \\times 10^{-401}x^2 + x + 1 | a = 1 \\times 10^{-401}, b = 1, c = 1"},
+                 "y = 10^{-401}x^2 + x + 1 | a = 10^{-401}, b = 1, c = 1"},
         FormCase{"0X^2+2X-4", WorkingStep::LineRoot, "x = −c/b = 2", "x = -\\frac{c}{b} = 2"}),
     [](const auto& row) { return testing::RowName(row.index, {row.param.equation}); });
 

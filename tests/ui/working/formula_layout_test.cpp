@@ -134,6 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    0,
                    1},
+        // 1.5 × 10 with the −7 raised; −10 to the 401 with no 1 before it.
+        LayoutCase{"NumberWithAPowerOfTen", N(u"1.5E-07"), 0, 0, 1},
+        LayoutCase{"CoefficientOfAPowerOfTen",
+                   {Product{{N(u"-1E+401"), Formula{Power{X(), N(u"2")}}}}},
+                   0,
+                   0,
+                   2},
         LayoutCase{"RootOverARoot",
                    {Fraction{Formula{SquareRoot{N(u"2")}}, Formula{SquareRoot{N(u"-3")}}}},
                    1,
