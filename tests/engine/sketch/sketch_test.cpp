@@ -325,5 +325,18 @@ INSTANTIATE_TEST_SUITE_P(Equations, SketchTest, ::testing::ValuesIn(kCases), [](
     return testing::RowName(row.index, {row.param.equation});
 });
 
+// A power of ten as a textbook writes it, a bare 1 before it left out but no other digit.
+TEST(SketchTikzTest, WritesPowersOfTenAsATextbookDoes) {
+    const std::pair<const char16_t*, const char*> rows[] = {
+        {u"1E+400", "10^{400}"},
+        {u"\u22121E-401", "-10^{-401}"},
+        {u"(5E+399; 11E+4)", "(5\\times 10^{399}; 11\\times 10^{4})"},
+        {u"2,1E-07; 0,1E-07", "2{,}1\\times 10^{-7}; 0{,}1\\times 10^{-7}"},
+    };
+    for (const auto& [text, latex] : rows) {
+        EXPECT_EQ(Utf8(LatexText(text, u',')), latex);
+    }
+}
+
 } // namespace
 } // namespace veltrix

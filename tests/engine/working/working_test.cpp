@@ -431,6 +431,10 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"1e-401x^2+x+1", WorkingStep::Equation,
                  "y = 1E-401x² + x + 1 | a = 1E-401, b = 1, c = 1",
                  "y = 10^{-401}x^2 + x + 1 | a = 10^{-401}, b = 1, c = 1"},
+        FormCase{"1e-401x^2+x+1", WorkingStep::MinimumNear, "(-5E+400, -2.5E+400) | x ≈ -5E+400",
+                 "(-5 \\times 10^{400}, -2.5 \\times 10^{400}) | x \\approx -5 \\times 10^{400}"},
+        FormCase{"1e-401x-1", WorkingStep::LineRoot, "x = −c/b ≈ 1E+401",
+                 "x = -\\frac{c}{b} \\approx 10^{401}"},
         FormCase{"0X^2+2X-4", WorkingStep::LineRoot, "x = −c/b = 2", "x = -\\frac{c}{b} = 2"}),
     [](const auto& row) { return testing::RowName(row.index, {row.param.equation}); });
 
