@@ -1,6 +1,7 @@
 // Formulas set as a textbook sets them, checked by where their drawn boxes stand relative to one
 // another, at the smallest and largest desktop fonts, and by the ink staying inside the layout.
 #include "ui/working/formula_layout.hpp"
+#include "ui/working/working_rows.hpp"
 #include "ui_test_support.hpp"
 
 #include <QImage>
@@ -140,6 +141,57 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    0}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// x = (1 ± √31)/10 = <last>, as the roots' line ends.
+Formula RootsChain(const char16_t* last) {
+    return {Chain{
+        X(),
+        {{Relation::Equals, RootsOver(u"1", u"31", u"10")}, {Relation::Approximately, N(last)}}}};
+}
+
+struct WrapCase {
+    const char* name;
+    const char16_t* words;
+    Formula formula;
+};
+
+void PrintTo(const WrapCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Lines wrapped just short of their whole width, and at a width where every piece breaks.
+class WorkingRowsTest : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(WorkingRowsTest, KeepTheLastValueWithItsRelationAndEachRowAsTallAsItsContent) {
+    const QFont font("DejaVu Sans", 14);
+    const LaidOutLine line = LayOutLine(
+        WorkingTextLine{QString::fromUtf16(GetParam().words), {GetParam().formula}, {}, {}, false},
+        font);
+    const std::vector<LineRow> nearlyWhole = RowsOf(line, UnwrappedWidth(line) - 1);
+    ASSERT_EQ(nearlyWhole.size(), 2U);
+    EXPECT_GT(nearlyWhole.back().pieces.size(), 1U) << "the last value alone on its row";
+
+    const FormulaLayout& formula = line.formulas.front();
+    const double rule =
+        std::ranges::find(formula.parts, FormulaRole::FractionRule, &FormulaPart::role)
+            ->box.center()
+            .x();
+    for (const LineRow& row : RowsOf(line, 1)) {
+        const bool holdsTheFraction = std::ranges::any_of(row.pieces, [&](const auto& at) {
+            const LinePiece& piece = line.pieces[static_cast<std::size_t>(at.first)];
+            return piece.formula == 0 && piece.from <= rule && rule < piece.to;
+        });
+        if (!holdsTheFraction) {
+            EXPECT_LE(row.ascent + row.descent, QFontMetricsF(font).height() + 1);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, WorkingRowsTest,
+                         ::testing::Values(WrapCase{"Roots", u"%1", RootsChain(u"0.66")},
+                                           WrapCase{"RootsAfterWords", u"Roots: %1",
+                                                    RootsChain(u"0")}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace veltrix::ui::testing
