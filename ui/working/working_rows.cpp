@@ -107,16 +107,6 @@ bool EndsWithRelation(const LaidOutLine& line, const LinePiece& piece) {
     return last != nullptr && (last->text == u"=" || last->text == u"≈");
 }
 
-// The first piece of the line's last value, what follows its last relation; none without one.
-std::size_t LastValueStart(const LaidOutLine& line) {
-    for (std::size_t i = line.pieces.size(); i > 1; --i) {
-        if (EndsWithRelation(line, line.pieces[i - 2])) {
-            return i - 1;
-        }
-    }
-    return line.pieces.size();
-}
-
 // The first of the pieces that are glued to one another with the piece at `index`.
 std::size_t GroupStart(const LaidOutLine& line, std::size_t index) {
     while (index > 0 && line.pieces[index].glued) {
@@ -244,21 +234,24 @@ LaidOutLine LayOutLine(const WorkingTextLine& text, const QFont& font) {
 std::vector<LineRow> RowsOf(const LaidOutLine& line, double room) {
     const std::size_t none = line.pieces.size();
     std::vector<LineRow> rows = FillRows(line, room, none);
-    const std::size_t value = LastValueStart(line);
-    if (value == none || !LastRowStartsAt(rows, value)) {
+    // A value alone on the last row, after a relation left at the end of the row before, reads as
+    // cut off from it: the row breaks before the part that ends with the relation instead.
+    if (rows.size() < 2) {
         return rows;
     }
-    // The last value alone on the last row reads as cut off from its relation: the row breaks
-    // before the part that ends with the relation instead, when the two then fit a row.
+    const auto value = static_cast<std::size_t>(rows.back().pieces.front().first);
+    if (!EndsWithRelation(line, line.pieces[value - 1])) {
+        return rows;
+    }
     const std::size_t relation = GroupStart(line, value - 1);
     if (static_cast<std::size_t>(rows[rows.size() - 2].pieces.front().first) == relation) {
         return rows;
     }
-    // Only as a move of the relation's part down to the last row: a line as wide and tall as
-    // before, so that a narrower room never gives a shorter line.
+    // Only as a move of the relation's part down to the last row, in as many rows as before: a
+    // narrower room then never gives fewer rows.
     std::vector<LineRow> rebroken = FillRows(line, room, relation);
     const bool moved = rebroken.size() == rows.size() && LastRowStartsAt(rebroken, relation);
-    return moved && HeightOf(rebroken) <= HeightOf(rows) ? rebroken : rows;
+    return moved ? rebroken : rows;
 }
 
 int RowsHeight(const LaidOutLine& line, const std::vector<LineRow>& rows) {

@@ -152,46 +152,41 @@ Formula RootsChain(const char16_t* last) {
 struct WrapCase {
     const char* name;
     const char16_t* words;
-    Formula formula;
+    std::vector<Formula> formulas;
 };
 
-void PrintTo(const WrapCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-// Lines wrapped just short of their whole width, and at a width where every piece breaks.
+// Lines wrapped just after the first formula's last relation, and where every piece breaks.
 class WorkingRowsTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(WorkingRowsTest, KeepTheLastValueWithItsRelationAndEachRowAsTallAsItsContent) {
     const QFont font("DejaVu Sans", 14);
     const LaidOutLine line = LayOutLine(
-        WorkingTextLine{QString::fromUtf16(GetParam().words), {GetParam().formula}, {}, {}, false},
-        font);
-    const std::vector<LineRow> nearlyWhole = RowsOf(line, UnwrappedWidth(line) - 1);
-    ASSERT_EQ(nearlyWhole.size(), 2U);
-    EXPECT_GT(nearlyWhole.back().pieces.size(), 1U) << "the last value alone on its row";
-
-    const FormulaLayout& formula = line.formulas.front();
-    const double rule =
-        std::ranges::find(formula.parts, FormulaRole::FractionRule, &FormulaPart::role)
-            ->box.center()
-            .x();
-    for (const LineRow& row : RowsOf(line, 1)) {
-        const bool holdsTheFraction = std::ranges::any_of(row.pieces, [&](const auto& at) {
-            const LinePiece& piece = line.pieces[static_cast<std::size_t>(at.first)];
-            return piece.formula == 0 && piece.from <= rule && rule < piece.to;
-        });
-        if (!holdsTheFraction) {
-            EXPECT_LE(row.ascent + row.descent, QFontMetricsF(font).height() + 1);
-        }
+        {QString::fromUtf16(GetParam().words), GetParam().formulas, {}, {}, false}, font);
+    const double end = line.formulas.front().width;
+    double room = 1;
+    for (std::size_t i = 0; line.pieces[i].formula != 0 || line.pieces[i].to < end; ++i) {
+        room += line.pieces[i].width;
     }
+    const LinePiece& last =
+        line.pieces[static_cast<std::size_t>(RowsOf(line, room).back().pieces.front().first)];
+    EXPECT_FALSE(last.formula == 0 && last.to == end)
+        << "the value after the relation alone on the last row";
+
+    const auto tall = std::ranges::count_if(RowsOf(line, 1), [&](const LineRow& row) {
+        return row.ascent + row.descent > QFontMetricsF(font).height() + 1;
+    });
+    EXPECT_EQ(tall, 1) << "only the fraction's row stands taller than a row of words";
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, WorkingRowsTest,
-                         ::testing::Values(WrapCase{"Roots", u"%1", RootsChain(u"0.66")},
-                                           WrapCase{"RootsAfterWords", u"Roots: %1",
-                                                    RootsChain(u"0")}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lines, WorkingRowsTest,
+    ::testing::Values(WrapCase{"Roots", u"%1", {RootsChain(u"0")}},
+                      WrapCase{"RootsAfterWords", u"Roots: %1", {RootsChain(u"0.66")}},
+                      WrapCase{"BothRoots",
+                               u"Both of the roots: %1 or %2",
+                               {RootsChain(u"-0.5"),
+                                Formula{Chain{X(), {{Relation::Equals, N(u"1")}}}}}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace veltrix::ui::testing
