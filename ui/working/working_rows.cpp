@@ -45,20 +45,117 @@ void AddWords(LaidOutLine& line, const QString& part, const QFontMetricsF& metri
     }
 }
 
-// The formula's pieces, cut at its breaks.
+// How far the texts and strokes of `formula` that start between `from` and `to` reach above and
+// below its baseline: a piece after a tall fraction is no taller than what it holds itself.
+std::pair<double, double> InkBetween(const FormulaLayout& formula, double from, double to) {
+    double ascent = 0, descent = 0;
+    for (const FormulaText& text : formula.texts) {
+        if (text.at.x() >= from && text.at.x() < to) {
+            const QFontMetricsF metrics(text.font);
+            ascent = std::max(ascent, metrics.ascent() * text.stretch - text.at.y());
+            descent = std::max(descent, metrics.descent() * text.stretch + text.at.y());
+        }
+    }
+    for (const QPolygonF& stroke : formula.strokes) {
+        const QRectF box = stroke.boundingRect();
+        if (box.left() >= from && box.left() < to) {
+            ascent = std::max(ascent, -box.top());
+            descent = std::max(descent, box.bottom());
+        }
+    }
+    return {ascent, descent};
+}
+
+// The formula's pieces, cut at its breaks, each as tall as what it holds; the pieces that hold
+// its tallest parts take its whole height, so that a formula on one row stands as it is set.
 void AddFormula(LaidOutLine& line, int index) {
     const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(index)];
     std::vector<double> ends = formula.breaks;
     ends.push_back(formula.width);
+    const auto [inkAscent, inkDescent] = InkBetween(formula, 0, formula.width);
     double start = 0;
     for (const double end : ends) {
         const bool glued = start == 0 && !line.pieces.empty() &&
                            !line.pieces.back().words.isEmpty() &&
                            !line.pieces.back().words.back().isSpace();
-        line.pieces.push_back(
-            {{}, index, start, end, end - start, formula.ascent, formula.descent, glued});
+        const auto [ascent, descent] = InkBetween(formula, start, end);
+        line.pieces.push_back({{},
+                               index,
+                               start,
+                               end,
+                               end - start,
+                               ascent >= inkAscent ? formula.ascent : ascent,
+                               descent >= inkDescent ? formula.descent : descent,
+                               glued});
         start = end;
     }
+}
+
+// Whether the piece is a formula's part that ends with one of its relations, = or ≈.
+bool EndsWithRelation(const LaidOutLine& line, const LinePiece& piece) {
+    if (piece.formula < 0) {
+        return false;
+    }
+    const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(piece.formula)];
+    const FormulaText* last = nullptr;
+    for (const FormulaText& text : formula.texts) {
+        if (text.at.x() >= piece.from && text.at.x() < piece.to &&
+            (last == nullptr || text.at.x() >= last->at.x())) {
+            last = &text;
+        }
+    }
+    return last != nullptr && (last->text == u"=" || last->text == u"≈");
+}
+
+// The first of the pieces that are glued to one another with the piece at `index`.
+std::size_t GroupStart(const LaidOutLine& line, std::size_t index) {
+    while (index > 0 && line.pieces[index].glued) {
+        --index;
+    }
+    return index;
+}
+
+// As many pieces on a row as fit, and a new row at the piece `breakAt` in any case.
+std::vector<LineRow> FillRows(const LaidOutLine& line, double room, std::size_t breakAt) {
+    const QFontMetricsF metrics(line.font);
+    const LineRow empty{{}, 0, metrics.ascent(), metrics.descent()};
+    std::vector<LineRow> rows{empty};
+    const std::vector<LinePiece>& pieces = line.pieces;
+    for (std::size_t i = 0; i < pieces.size();) {
+        std::size_t end = i + 1;
+        double together = pieces[i].width;
+        for (; end < pieces.size() && pieces[end].glued; ++end) {
+            together += pieces[end].width;
+        }
+        const QString& last = pieces[end - 1].words;
+        const double trailing =
+            last.isEmpty() || !last.back().isSpace() ? 0 : metrics.horizontalAdvance(u' ');
+        if (!rows.back().pieces.empty() &&
+            (i == breakAt || rows.back().width + together - trailing > room)) {
+            rows.push_back(empty);
+        }
+        LineRow& row = rows.back();
+        for (; i < end; ++i) {
+            row.pieces.emplace_back(static_cast<int>(i), row.width);
+            row.width += pieces[i].width;
+            row.ascent = std::max(row.ascent, pieces[i].ascent);
+            row.descent = std::max(row.descent, pieces[i].descent);
+        }
+        row.shown = row.width - trailing;
+    }
+    return rows;
+}
+
+bool LastRowStartsAt(const std::vector<LineRow>& rows, std::size_t index) {
+    return rows.size() > 1 && static_cast<std::size_t>(rows.back().pieces.front().first) == index;
+}
+
+double HeightOf(const std::vector<LineRow>& rows) {
+    double height = 0;
+    for (const LineRow& row : rows) {
+        height += std::ceil(row.ascent + row.descent);
+    }
+    return height;
 }
 
 // A piece of a formula, which shows its part of the formula alone; its outer ends may show ink
@@ -135,40 +232,30 @@ LaidOutLine LayOutLine(const WorkingTextLine& text, const QFont& font) {
 }
 
 std::vector<LineRow> RowsOf(const LaidOutLine& line, double room) {
-    const QFontMetricsF metrics(line.font);
-    const LineRow empty{{}, 0, metrics.ascent(), metrics.descent()};
-    std::vector<LineRow> rows{empty};
-    const std::vector<LinePiece>& pieces = line.pieces;
-    for (std::size_t i = 0; i < pieces.size();) {
-        std::size_t end = i + 1;
-        double together = pieces[i].width;
-        for (; end < pieces.size() && pieces[end].glued; ++end) {
-            together += pieces[end].width;
-        }
-        const QString& last = pieces[end - 1].words;
-        const double trailing =
-            last.isEmpty() || !last.back().isSpace() ? 0 : metrics.horizontalAdvance(u' ');
-        if (!rows.back().pieces.empty() && rows.back().width + together - trailing > room) {
-            rows.push_back(empty);
-        }
-        LineRow& row = rows.back();
-        for (; i < end; ++i) {
-            row.pieces.emplace_back(static_cast<int>(i), row.width);
-            row.width += pieces[i].width;
-            row.ascent = std::max(row.ascent, pieces[i].ascent);
-            row.descent = std::max(row.descent, pieces[i].descent);
-        }
-        row.shown = row.width - trailing;
+    const std::size_t none = line.pieces.size();
+    std::vector<LineRow> rows = FillRows(line, room, none);
+    // A value alone on the last row, after a relation left at the end of the row before, reads as
+    // cut off from it: the row breaks before the part that ends with the relation instead.
+    if (rows.size() < 2) {
+        return rows;
     }
-    return rows;
+    const auto value = static_cast<std::size_t>(rows.back().pieces.front().first);
+    if (!EndsWithRelation(line, line.pieces[value - 1])) {
+        return rows;
+    }
+    const std::size_t relation = GroupStart(line, value - 1);
+    if (static_cast<std::size_t>(rows[rows.size() - 2].pieces.front().first) == relation) {
+        return rows;
+    }
+    // Only as a move of the relation's part down to the last row, in as many rows as before: a
+    // narrower room then never gives fewer rows.
+    std::vector<LineRow> rebroken = FillRows(line, room, relation);
+    const bool moved = rebroken.size() == rows.size() && LastRowStartsAt(rebroken, relation);
+    return moved ? rebroken : rows;
 }
 
 int RowsHeight(const LaidOutLine& line, const std::vector<LineRow>& rows) {
-    double height = std::ceil(QFontMetricsF(line.font).leading() + 2);
-    for (const LineRow& row : rows) {
-        height += std::ceil(row.ascent + row.descent);
-    }
-    return static_cast<int>(height);
+    return static_cast<int>(std::ceil(QFontMetricsF(line.font).leading() + 2) + HeightOf(rows));
 }
 
 double ShownWidth(const std::vector<LineRow>& rows) {

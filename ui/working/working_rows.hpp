@@ -42,7 +42,9 @@ struct LaidOutLine {
 LaidOutLine LayOutLine(const WorkingTextLine& line, const QFont& font);
 
 // The rows of `line` within `room`: as many pieces on a row as fit, pieces glued to the one before
-// never starting a row. A piece wider than the room has a row of its own.
+// never starting a row. A piece wider than the room has a row of its own. The line's last value
+// is not left alone on the last row where the part with its relation can go down with it. Each
+// row is as tall as what it holds.
 std::vector<LineRow> RowsOf(const LaidOutLine& line, double room);
 
 // The rows' height, and a little room below them so that the lines read apart.

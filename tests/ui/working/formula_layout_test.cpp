@@ -1,6 +1,7 @@
 // Formulas set as a textbook sets them, checked by where their drawn boxes stand relative to one
 // another, at the smallest and largest desktop fonts, and by the ink staying inside the layout.
 #include "ui/working/formula_layout.hpp"
+#include "ui/working/working_rows.hpp"
 #include "ui_test_support.hpp"
 
 #include <QImage>
@@ -146,6 +147,46 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    2,
                    0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// x = (1 ± √31)/10 ≈ <last>, as the roots' line ends.
+Formula RootsNear(const char16_t* last) {
+    return {Chain{
+        X(),
+        {{Relation::Equals, RootsOver(u"1", u"31", u"10")}, {Relation::Approximately, N(last)}}}};
+}
+
+struct WrapCase {
+    const char* name;
+    const char16_t* words;
+    std::vector<Formula> formulas;
+};
+
+// Lines wrapped just after the first formula's last relation, and where every piece breaks.
+class WorkingRowsTest : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(WorkingRowsTest, KeepTheLastValueWithItsRelationAndEachRowAsTallAsItsContent) {
+    const QFont font("DejaVu Sans", 14);
+    const LaidOutLine line = LayOutLine(
+        {QString::fromUtf16(GetParam().words), GetParam().formulas, {}, {}, false}, font);
+    const double end = line.formulas.front().width;
+    double room = 1;
+    for (std::size_t i = 0; line.pieces[i].formula != 0 || line.pieces[i].to < end; ++i) {
+        room += line.pieces[i].width;
+    }
+    const auto last = RowsOf(line, room).back().pieces.front().first;
+    EXPECT_FALSE(line.pieces[last].formula == 0 && line.pieces[last].to == end)
+        << "the value after the relation alone on the last row";
+    const auto tall = std::ranges::count_if(RowsOf(line, 1), [&](const LineRow& row) {
+        return row.ascent + row.descent > QFontMetricsF(font).height() + 1;
+    });
+    EXPECT_EQ(tall, 1) << "only the fraction's row stands taller than a row of words";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, WorkingRowsTest,
+    ::testing::Values(WrapCase{"Roots", u"Roots: %1", {RootsNear(u"0")}},
+                      WrapCase{"Both", u"Both roots: %1 or x = %2", {RootsNear(u"-0.5"), N(u"1")}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
