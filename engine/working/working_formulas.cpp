@@ -16,13 +16,6 @@ ListSeparator ListSeparatorFor(char16_t separator) {
 }
 
 // The magnitude times the variable, if the term has one.
-Formula Monomial(const Coefficient& coefficient, const std::optional<Formula>& variable) {
-    if (!variable) {
-        return coefficient.magnitude;
-    }
-    return coefficient.unit ? *variable : Formula{Product{{coefficient.magnitude, *variable}}};
-}
-
 } // namespace
 
 Formula Letter(char16_t name) {
@@ -92,23 +85,36 @@ Coefficient CoefficientOf(const mpq_class& value, char16_t sep) {
     return {sgn(value), Value(mpq_class(abs(value)), sep), abs(value) == 1};
 }
 
-Formula PolynomialOf(const Coefficient& a, const Coefficient& b, const Coefficient& c) {
-    std::optional<Formula> first;
+Formula MonomialOf(const Coefficient& coefficient, const std::optional<Formula>& variable) {
+    if (!variable) {
+        return coefficient.magnitude;
+    }
+    return coefficient.unit ? *variable : Formula{Product{{coefficient.magnitude, *variable}}};
+}
+
+Formula SignedSum(std::vector<SignedTerm> terms) {
+    if (terms.empty()) {
+        return Text(u"0");
+    }
+    auto& [negative, first] = terms.front();
+    Formula head = negative ? Formula{Negative{std::move(first)}} : std::move(first);
     std::vector<Term> rest;
-    const std::pair<const Coefficient&, std::optional<Formula>> terms[] = {
+    for (std::size_t i = 1; i < terms.size(); ++i) {
+        rest.push_back({terms[i].negative ? Sign::Minus : Sign::Plus, std::move(terms[i].term)});
+    }
+    return SumOf(std::move(head), std::move(rest));
+}
+
+Formula PolynomialOf(const Coefficient& a, const Coefficient& b, const Coefficient& c) {
+    std::vector<SignedTerm> terms;
+    const std::pair<const Coefficient&, std::optional<Formula>> parts[] = {
         {a, Squared(Letter(u'x'))}, {b, Letter(u'x')}, {c, std::nullopt}};
-    for (const auto& [coefficient, variable] : terms) {
-        if (coefficient.sign == 0) {
-            continue;
-        }
-        Formula term = Monomial(coefficient, variable);
-        if (!first) {
-            first = coefficient.sign < 0 ? Formula{Negative{std::move(term)}} : std::move(term);
-        } else {
-            rest.push_back({coefficient.sign < 0 ? Sign::Minus : Sign::Plus, std::move(term)});
+    for (const auto& [coefficient, variable] : parts) {
+        if (coefficient.sign != 0) {
+            terms.push_back({coefficient.sign < 0, MonomialOf(coefficient, variable)});
         }
     }
-    return first ? SumOf(std::move(*first), std::move(rest)) : Text(u"0");
+    return SignedSum(std::move(terms));
 }
 
 Formula EquationOf(const Coefficient& a, const Coefficient& b, const Coefficient& c,

@@ -54,6 +54,19 @@ struct Coefficient {
 
 Coefficient CoefficientOf(const mpq_class& value, char16_t sep);
 
+// The magnitude times the variable, if the term has one: 2x, x (a magnitude of 1 left out), 3.
+Formula MonomialOf(const Coefficient& coefficient, const std::optional<Formula>& variable);
+
+// A term of a sum with its sign apart, so that the first is written with its own sign ("-2x")
+// and each other with an operator before it ("− 2x").
+struct SignedTerm {
+    bool negative = false;
+    Formula term;
+};
+
+// The terms as a sum; 0 where there is none.
+Formula SignedSum(std::vector<SignedTerm> terms);
+
 // ax² + bx + c with its terms of 0 left out; 0 where every term is.
 Formula PolynomialOf(const Coefficient& a, const Coefficient& b, const Coefficient& c);
 

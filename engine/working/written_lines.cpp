@@ -10,25 +10,9 @@ namespace {
 using namespace math;
 using Kind = WrittenNode::Kind;
 
+// x or x², for a term's power of x of 1 or 2.
 Formula X(unsigned power) {
-    if (power == 1) {
-        return Letter(u'x');
-    }
-    return {math::Power{Letter(u'x'), Text(power == 2 ? u"2" : u"0")}};
-}
-
-// Terms with their signs as a sum: the first one's own sign, an operator before each other.
-Formula SignedSum(std::vector<std::pair<bool, Formula>> terms) {
-    if (terms.empty()) {
-        return Text(u"0");
-    }
-    auto& [negative, first] = terms.front();
-    const Formula head = negative ? Formula{Negative{first}} : first;
-    std::vector<Term> rest;
-    for (std::size_t i = 1; i < terms.size(); ++i) {
-        rest.push_back({terms[i].first ? Sign::Minus : Sign::Plus, terms[i].second});
-    }
-    return SumOf(head, std::move(rest));
+    return power == 1 ? Letter(u'x') : Squared(Letter(u'x'));
 }
 
 // A monomial's magnitude: a fraction where a denominator gave it (x/2, 3x²/4), else its
@@ -46,14 +30,11 @@ Formula MonomialMagnitude(const Monomial& m, char16_t sep) {
                                 : Formula{Product{{Whole(size.get_num()), *variable}}};
         return {Fraction{top, Whole(size.get_den())}};
     }
-    if (!variable) {
-        return Value(size, sep);
-    }
-    return size == 1 ? *variable : Formula{Product{{Value(size, sep), *variable}}};
+    return MonomialOf(CoefficientOf(size, sep), variable);
 }
 
 Formula MonomialSum(const std::vector<Monomial>& monomials, char16_t sep) {
-    std::vector<std::pair<bool, Formula>> terms;
+    std::vector<SignedTerm> terms;
     for (const Monomial& m : monomials) {
         terms.push_back({m.coefficient < 0, MonomialMagnitude(m, sep)});
     }
@@ -67,7 +48,7 @@ class Written {
 
     Formula SumNode(std::size_t index) const {
         const WrittenNode& sum = w_.nodes[index];
-        std::vector<std::pair<bool, Formula>> terms;
+        std::vector<SignedTerm> terms;
         for (std::size_t i = 0; i < sum.count; ++i) {
             const WrittenNode& term = w_.nodes[Child(sum, i)];
             terms.push_back({term.negative, TermNode(term)});
@@ -151,7 +132,7 @@ class Written {
 
 // A side with each term multiplied by l: its number times its x's and brackets as written.
 Formula SideTimes(const Written& written, const ExactSide& side, const mpz_class& l, char16_t sep) {
-    std::vector<std::pair<bool, Formula>> terms;
+    std::vector<SignedTerm> terms;
     for (const ExactTerm& term : side.terms) {
         const mpq_class c = term.coefficient * l;
         std::vector<Part> factors;
