@@ -256,8 +256,7 @@ class Expander {
 // and under its bar.
 bool FitsTheWorking(const mpq_class& value) {
     if (!EndsAsDecimal(value)) {
-        return !TooManyDigits(value) &&
-               mpz_sizeinbase(value.get_num_mpz_t(), 10) <= kMaxExactDigits &&
+        return mpz_sizeinbase(value.get_num_mpz_t(), 10) <= kMaxExactDigits &&
                mpz_sizeinbase(value.get_den_mpz_t(), 10) <= kMaxExactDigits;
     }
     const ScaledDigits scaled = ScaledDigitsOf(value);
