@@ -95,7 +95,11 @@ struct SketchPlan {
     char16_t separator = u'.';
     SketchAxis xAxis, yAxis;
     std::vector<std::vector<PicturePoint>> curve; // polylines, inside the picture
-    std::vector<SketchMark> marks;                // one for each point of interest, in order
+    // Where the x axis lies too far from the curve to show both at scale, the axis stands at the
+    // picture's edge, and this zigzag across the y axis, from the x axis up to where the y axis
+    // goes on, says so. Empty where the axes cross at scale.
+    std::vector<PicturePoint> axisBreak;
+    std::vector<SketchMark> marks; // one for each point of interest, in order
 };
 
 // A coordinate or coefficient that is not a decimal, or a parabola without its turning point.

@@ -150,7 +150,9 @@ MeasureText LatexMeasure(char16_t separator) {
 }
 
 long double Value(std::u16string_view text, char16_t separator) {
-    std::string ascii = Utf8(text);
+    std::u16string plain(text);
+    std::replace(plain.begin(), plain.end(), u'\u2212', u'-');
+    std::string ascii = Utf8(plain);
     std::replace(ascii.begin(), ascii.end(), static_cast<char>(separator), '.');
     long double value = 0;
     std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
