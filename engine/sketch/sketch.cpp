@@ -88,7 +88,7 @@ void AddSpanOnTheYAxis(const Read& read, std::vector<Point>& shape) {
 
 // A frame down to the x axis would flatten the curve where the axis lies farther from the points
 // than this many times their height: the x axis then stands at the frame's edge, below a break.
-constexpr double kAxisAway = 3;
+constexpr double kAxisAway = 4;
 
 // Whether y = 0 lies so far from the points, compared with their height, that a frame reaching
 // it would draw the curve's bend as a flat line.
@@ -106,10 +106,12 @@ bool XAxisAway(const std::vector<Point>& shape) {
     return hi > lo && gap > kAxisAway * (hi - lo);
 }
 
-// The points the picture must show, and whether the x axis lies away from them.
+// The points the picture must show, whether the x axis lies away from them, and whether the y axis
+// stands right of them all, where its numbers go right of it, clear of the curve.
 struct Shape {
     std::vector<Point> points;
     bool xAxisAway = false;
+    bool yNumbersRight = false;
 };
 
 // The points of interest, the y-intercept, which the curve is drawn from where it is a line, and
@@ -134,7 +136,9 @@ Shape ShapeOf(const Read& read) {
         shape.push_back({{}, {1, 0}});
         shape.push_back({{}, {-1, 0}});
     }
-    return {shape, away};
+    const bool leftOfYAxis = std::all_of(shape.begin(), shape.end(),
+                                         [](const Point& p) { return p.x.significand <= 0; });
+    return {shape, away, leftOfYAxis && !std::all_of(shape.begin(), shape.end(), onYAxis)};
 }
 
 // An axis's values in units of 10^exponent, and the part of them the picture shows.
@@ -313,10 +317,11 @@ int Rank(SketchPointKind kind) {
     if (IsTurningPoint(kind)) {
         return 0;
     }
-    return kind == SketchPointKind::YIntercept ? 2 : 1;
+    return kind == SketchPointKind::YIntercept ? 1 : 2;
 }
 
-// Each label beside its mark, the turning point's first, then the roots', then the y-intercept's.
+// Each label beside its mark, the turning point's first, then the y-intercept's, whose places
+// the y axis halves, then the roots', which may stand farther down their arm of the curve.
 // A point at the same place as one labelled already with the same text shares its label.
 void PlaceLabels(std::vector<SketchMark>& marks, Occupied& occupied, const MeasureText& measure,
                  PicturePoint origin) {
@@ -392,20 +397,15 @@ std::optional<PictureBox> PlaceNumber(double tick, double axis, TextExtent size,
     return std::nullopt;
 }
 
-// Gives each tick its number's place beside the axis, on the side where the numbers fit in the
-// picture (below the x axis and left of the y axis where they can), unless it meets a label, a
-// mark, another number, the other axis or the curve there; then on the other side, or moved along
-// the axis, where it fits there. An axis away at the picture's edge keeps its numbers outside.
+// Gives each tick its number's place beside the axis, on the first of `sides` (after: below the
+// x axis or right of the y axis) unless it meets a label, a mark, another number, the other axis
+// or the curve there; then on the next side, or moved along the axis, where it fits there.
 void PlaceNumbers(SketchAxis& axis, const TickRow& row, bool horizontal, const Segment& other,
-                  Occupied& occupied, std::optional<bool> atTheTop = std::nullopt) {
+                  Occupied& occupied, const std::vector<bool>& sides) {
     const double at = horizontal ? axis.from.y : axis.from.x;
-    const bool after = atTheTop     ? !*atTheTop
-                       : horizontal ? at + kNumberGap + row.tallest <= kSketchHeight
-                                    : at - kNumberGap - row.widest < 0;
     for (std::size_t i = 0; i < axis.ticks.size(); ++i) {
-        axis.ticks[i].numberBox = PlaceNumber(
-            axis.ticks[i].at, at, row.sizes[i], horizontal,
-            atTheTop ? std::vector{after} : std::vector{after, !after}, other, occupied);
+        axis.ticks[i].numberBox =
+            PlaceNumber(axis.ticks[i].at, at, row.sizes[i], horizontal, sides, other, occupied);
         if (axis.ticks[i].numberBox) {
             occupied.boxes.push_back(*axis.ticks[i].numberBox);
         }
@@ -449,21 +449,25 @@ Ticks TicksOf(const Frame& frame, const MeasureText& measure, char16_t separator
             TicksFor(frame.y, false, measure, separator)};
 }
 
-// The numbers of the y axis stand left of it and those of the x axis below it: where the axis
-// lies too near that edge of the picture, its border there grows to hold them. Says whether it
-// grew; a border that grows narrows the scale, and so moves the axis less than it grew.
-bool GrowForNumbers(const Frame& frame, const Ticks& ticks, Borders& borders, bool xAxisAway) {
+// The numbers of the y axis stand left of it (right of it where the curve lies left) and those of
+// the x axis below it: where the axis lies too near that edge of the picture, its border there
+// grows to hold them. Says whether it grew; a border that grows narrows the scale, and so moves
+// the axis less than it grew.
+bool GrowForNumbers(const Frame& frame, const Ticks& ticks, Borders& borders, const Shape& shape) {
     constexpr double kSlack = 0.2; // so that one pass is nearly always enough
-    const double left = kNumberGap + ticks.y.widest - frame.x.At(0);
+    const double side = shape.yNumbersRight
+                            ? frame.x.At(0) + kNumberGap + ticks.y.widest - kSketchWidth
+                            : kNumberGap + ticks.y.widest - frame.x.At(0);
     const double below =
-        xAxisAway ? 0 : frame.y.At(0) + kNumberGap + ticks.x.tallest - kSketchHeight;
-    borders.left += left > 0 ? left + kSlack : 0;
+        shape.xAxisAway ? 0 : frame.y.At(0) + kNumberGap + ticks.x.tallest - kSketchHeight;
+    (shape.yNumbersRight ? borders.right : borders.left) += side > 0 ? side + kSlack : 0;
     borders.bottom += below > 0 ? below + kSlack : 0;
-    return left > 0 || below > 0;
+    return side > 0 || below > 0;
 }
 
 // Marks first, then labels, then the ticks' numbers in whatever room is left.
-void PlaceTexts(SketchPlan& plan, const Ticks& ticks, const MeasureText& measure) {
+void PlaceTexts(SketchPlan& plan, const Ticks& ticks, const MeasureText& measure,
+                bool yNumbersRight) {
     Occupied occupied{{}, LinesOf(plan)};
     for (const SketchMark& mark : plan.marks) {
         occupied.boxes.push_back(sketch::MarkBox(mark.at));
@@ -476,12 +480,14 @@ void PlaceTexts(SketchPlan& plan, const Ticks& ticks, const MeasureText& measure
             forNumbers.boxes.push_back(sketch::Grown(*mark.labelBox, kClearOfLabels));
         }
     }
-    // An x axis away above the curve has its numbers above it, outside the frame.
-    const std::optional<bool> atTheTop =
-        plan.axisBreak.empty() ? std::nullopt
-                               : std::optional(plan.axisBreak.front().y < kSketchHeight / 2);
-    PlaceNumbers(plan.xAxis, ticks.x, true, {plan.yAxis.from, plan.yAxis.to}, forNumbers, atTheTop);
-    PlaceNumbers(plan.yAxis, ticks.y, false, {plan.xAxis.from, plan.xAxis.to}, forNumbers);
+    // An x axis away at the picture's edge has its numbers outside the frame, and only there.
+    const bool below = plan.xAxis.from.y + kNumberGap + ticks.x.tallest <= kSketchHeight;
+    const bool right = yNumbersRight || plan.yAxis.from.x - kNumberGap - ticks.y.widest < 0;
+    const bool away = !plan.axisBreak.empty();
+    PlaceNumbers(plan.xAxis, ticks.x, true, {plan.yAxis.from, plan.yAxis.to}, forNumbers,
+                 away ? std::vector{below} : std::vector{below, !below});
+    PlaceNumbers(plan.yAxis, ticks.y, false, {plan.xAxis.from, plan.xAxis.to}, forNumbers,
+                 {right, !right});
 }
 
 // Where the x axis stands away from the curve, it is drawn at the picture's edge (at the bottom
@@ -531,7 +537,7 @@ Frame FramedAxes(const Shape& shape, bool above, const MeasureText& measure, cha
     }
     Frame frame = FrameOf(shape.points, borders);
     ticks = TicksOf(frame, measure, separator);
-    for (int pass = 0; pass < 3 && GrowForNumbers(frame, ticks, borders, shape.xAxisAway); ++pass) {
+    for (int pass = 0; pass < 3 && GrowForNumbers(frame, ticks, borders, shape); ++pass) {
         frame = FrameOf(shape.points, borders);
         ticks = TicksOf(frame, measure, separator);
     }
@@ -566,7 +572,7 @@ SketchPlan Plan(const SketchInput& input, const Read& read, const MeasureText& m
     for (SketchMark& mark : plan.marks) {
         mark.label = sketch::WithMinusSigns(mark.label);
     }
-    PlaceTexts(plan, ticks, measure);
+    PlaceTexts(plan, ticks, measure, shape.yNumbersRight);
     return plan;
 }
 
