@@ -373,19 +373,26 @@ PictureBox NumberBox(double tick, double axis, TextExtent size, bool horizontal,
 // and may have to come near where the curve crosses the axis.
 constexpr double kNumberSpacing = 0.05;
 
+bool IsFree(const PictureBox& box, const Occupied& occupied) {
+    return std::none_of(occupied.boxes.begin(), occupied.boxes.end(),
+                        [&](const PictureBox& b) { return sketch::Overlap(box, b); });
+}
+
 bool NumberFits(const PictureBox& box, const Segment& other, const Occupied& occupied) {
-    const bool free = std::none_of(occupied.boxes.begin(), occupied.boxes.end(),
-                                   [&](const PictureBox& b) { return sketch::Overlap(box, b); });
-    return free && sketch::Inside(box, kSketchWidth, kSketchHeight) &&
+    return IsFree(box, occupied) && sketch::Inside(box, kSketchWidth, kSketchHeight) &&
            !sketch::Crosses(other.from, other.to, box) &&
            sketch::ClearOfLines(box, occupied.lines, kNumberSpacing);
 }
 
 // The first place that fits: centred on the tick on each of `sides` in turn, then ending or
-// beginning at the tick, away from where the curve passes.
+// beginning at the tick, away from where the curve passes. A number whose own place a label or a
+// mark takes is left out: elsewhere it would stand beside the label and read as the point's.
 std::optional<PictureBox> PlaceNumber(double tick, double axis, TextExtent size, bool horizontal,
                                       const std::vector<bool>& sides, const Segment& other,
                                       const Occupied& occupied) {
+    if (!IsFree(NumberBox(tick, axis, size, horizontal, sides.front(), 0), occupied)) {
+        return std::nullopt;
+    }
     for (const double shift : {0.0, -0.5, 0.5}) {
         for (const bool side : sides) {
             const PictureBox box = NumberBox(tick, axis, size, horizontal, side, shift);
