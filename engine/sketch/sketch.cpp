@@ -93,14 +93,16 @@ constexpr double kAxisAway = 4;
 // Whether y = 0 lies so far from the points, compared with their height, that a frame reaching
 // it would draw the curve's bend as a flat line.
 bool XAxisAway(const std::vector<Point>& shape) {
-    std::int64_t exponent = shape.front().y.exponent;
+    std::optional<std::int64_t> exponent;
     for (const Point& p : shape) {
-        exponent = p.y.IsZero() ? exponent : std::max(exponent, p.y.exponent);
+        if (!p.y.IsZero()) {
+            exponent = std::max(exponent.value_or(p.y.exponent), p.y.exponent);
+        }
     }
     double lo = INFINITY, hi = -INFINITY;
     for (const Point& p : shape) {
-        lo = std::min(lo, In(p.y, exponent));
-        hi = std::max(hi, In(p.y, exponent));
+        lo = std::min(lo, In(p.y, exponent.value_or(0)));
+        hi = std::max(hi, In(p.y, exponent.value_or(0)));
     }
     const double gap = lo > 0 ? lo : hi < 0 ? -hi : 0;
     return hi > lo && gap > kAxisAway * (hi - lo);
