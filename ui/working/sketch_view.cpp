@@ -228,6 +228,12 @@ QString DescriptionOf(const SketchPlan& plan) {
     if (!intercept.isEmpty()) {
         parts << intercept;
     }
+    // The break in the y axis says so to the eye.
+    if (!plan.axisBreak.empty()) {
+        parts << (plan.axisBreak.front().y > kSketchHeight / 2
+                      ? SketchView::tr("x axis far below the curve, not to scale")
+                      : SketchView::tr("x axis far above the curve, not to scale"));
+    }
     return parts.join(SketchView::tr(", ", "between the parts of the sketch's description"));
 }
 

@@ -48,14 +48,15 @@ INSTANTIATE_TEST_SUITE_P(
                           {Kind::YIntercept, u"0", u"0", u"(0, 0)"}}},
                         "Parabola, maximum at (1, 1), roots at 0 and 2, crosses the y axis at "
                         "(0, 0)"},
-        DescriptionCase{
-            "X^2+2X+5",
-            {u"1",
-             u"2",
-             u"5",
-             {{Kind::Minimum, u"-1", u"4", u"(-1, 4)"}, {Kind::YIntercept, u"0", u"5", u"(0, 5)"}},
-             true},
-            "Parabola, minimum at (−1, 4), no real roots, crosses the y axis at (0, 5)"},
+        DescriptionCase{"X^2+2X+50",
+                        {u"1",
+                         u"2",
+                         u"50",
+                         {{Kind::Minimum, u"-1", u"49", u"(-1, 49)"},
+                          {Kind::YIntercept, u"0", u"50", u"(0, 50)"}},
+                         true},
+                        "Parabola, minimum at (−1, 49), no real roots, crosses the y axis at "
+                        "(0, 50), x axis far below the curve, not to scale"},
         DescriptionCase{
             "0X^2+2X-4",
             {u"0",
