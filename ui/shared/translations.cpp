@@ -73,7 +73,16 @@ char16_t DecimalSeparatorOf(const QLocale& locale) {
     return separator == QLatin1String(",") ? u',' : u'.';
 }
 
-QString InstallTranslations(const QStringList& languages) {
+namespace {
+
+// The language InstallTranslations installed last, for what is written outside the windows in it.
+QString& Installed() {
+    static QString language;
+    return language;
+}
+
+// Installs the translations for the first of `languages` that Veltrix speaks; returns its name.
+QString InstallFirstSpoken(const QStringList& languages) {
     for (const QString& language : languages) {
         const QLocale locale(language);
         if (SpeaksSourceLanguage(locale)) {
@@ -91,6 +100,17 @@ QString InstallTranslations(const QStringList& languages) {
         }
     }
     return {};
+}
+
+} // namespace
+
+QString InstallTranslations(const QStringList& languages) {
+    Installed() = InstallFirstSpoken(languages);
+    return Installed();
+}
+
+QString InstalledLanguage() {
+    return Installed();
 }
 
 } // namespace veltrix::ui
