@@ -73,16 +73,7 @@ char16_t DecimalSeparatorOf(const QLocale& locale) {
     return separator == QLatin1String(",") ? u',' : u'.';
 }
 
-namespace {
-
-// The language InstallTranslations installed last, for what is written outside the windows in it.
-QString& Installed() {
-    static QString language;
-    return language;
-}
-
-// Installs the translations for the first of `languages` that Veltrix speaks; returns its name.
-QString InstallFirstSpoken(const QStringList& languages) {
+QString InstallTranslations(const QStringList& languages) {
     for (const QString& language : languages) {
         const QLocale locale(language);
         if (SpeaksSourceLanguage(locale)) {
@@ -102,15 +93,15 @@ QString InstallFirstSpoken(const QStringList& languages) {
     return {};
 }
 
-} // namespace
-
-QString InstallTranslations(const QStringList& languages) {
-    Installed() = InstallFirstSpoken(languages);
-    return Installed();
-}
-
 QString InstalledLanguage() {
-    return Installed();
+    // Qt asks the translator installed last first.
+    const QList<QTranslator*> translators = qApp->findChildren<QTranslator*>();
+    for (auto it = translators.crbegin(); it != translators.crend(); ++it) {
+        if ((*it)->filePath().startsWith(OwnFolder() + QStringLiteral("/veltrix_"))) {
+            return (*it)->language();
+        }
+    }
+    return {};
 }
 
 } // namespace veltrix::ui

@@ -17,7 +17,7 @@ namespace veltrix::ui {
 // installed ("de", "pt_BR"), or nothing for English.
 QString InstallTranslations(const QStringList& languages);
 
-// The language the last InstallTranslations installed ("ru", "zh_CN"), or nothing for English.
+// The language of Veltrix's translation in use ("ru", "zh_CN"), or nothing for English.
 QString InstalledLanguage();
 
 // The session's languages, most wanted first.
