@@ -10,7 +10,7 @@ trap 'rm -rf "$folder"' EXIT
 LANGUAGE=$language LC_ALL=C.UTF-8 "$veltrix" --working "$equation" --latex-document \
     > "$folder/working.tex" 2> /dev/null
 named=$(head -n 1 "$folder/working.tex")
-if [[ $named != "% "*" $engine"* ]]; then
+if [[ $named != "%"*"$engine"* ]]; then
     echo "$language: the first line names no $engine: $named"
     exit 1
 fi
