@@ -1,8 +1,7 @@
 #!/bin/bash
-# Compiles the whole LaTeX document that `veltrix --working EQUATION --latex-document` prints in
-# LANGUAGE, with the engine its first comment names, which must be ENGINE; prints the log of a
-# document that does not compile.
-# Usage: compile_latex_document.sh VELTRIX LANGUAGE ENGINE EQUATION
+# compile_latex_document.sh VELTRIX LANGUAGE ENGINE EQUATION: compiles the document that
+# `veltrix --working EQUATION --latex-document` prints in LANGUAGE with ENGINE, which its first
+# comment must name; prints the log of a document that does not compile.
 set -eu
 veltrix=$1 language=$2 engine=$3 equation=$4
 folder=$(mktemp -d)

@@ -295,9 +295,8 @@ TEST_F(WorkingWindowTest, ShowsTheSketchBelowTheLinesNamingThePointsItCannotLabe
     EXPECT_EQ(working->geometry(), bare);
 }
 
-// A worksheet's LaTeX: one exercise is its working alone; several are numbered, each working
-// under its question, all of them after the questions behind a heading, or none, with room to
-// write. Each working is one unbreakable box with its sketch.
+// A worksheet's LaTeX: one exercise is its working alone; several are numbered, the workings
+// under their questions, after them all behind a heading, or none, with room to write.
 TEST(LatexDocumentTest, PutsTheWorkingsWhereTheAnswersGo) {
     const WorkingText parabola = WorkingTextOf("x^2=1", 2, u'.', false);
     const WorkingText line = WorkingTextOf("2x-4", 2, u'.', false);
