@@ -20,6 +20,7 @@ struct CommandLineCase {
     const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
     bool latex = false;
+    bool latexDocument = false;
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -42,6 +43,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
     EXPECT_EQ(commandLine.latex, c.latex);
+    EXPECT_EQ(commandLine.latexDocument, c.latexDocument);
 }
 
 const QString kX = QStringLiteral(":0");
@@ -162,6 +164,12 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "-",
                         .latex = true},
+        CommandLineCase{.what = "--latex-document",
+                        .session = {},
+                        .arguments = {"--working", "X^2", "--latex-document"},
+                        .platform = nullptr,
+                        .working = "X^2",
+                        .latexDocument = true},
         CommandLineCase{.what = "a fault before the working",
                         .session = {},
                         .arguments = {"--working", "X^2", "-style"},

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Чтобы воспользоваться кнопками «Вычислить», «Построить график» и «Найти значение Y», введите %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Компилировать с помощью %1, добавив перед \begin{document} строки:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Компилировать с помощью %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Ответы</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>
@@ -353,7 +365,7 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>За помощью обращайтесь на сайт %1 или пишите нам по адресу %2</translation>
+        <translation>Справку см. в файле %1; вопросы пишите нам по адресу %2</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
@@ -410,6 +422,14 @@
         <source>Working</source>
         <comment>menu item</comment>
         <translation>Ход решения</translation>
+    </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Ни один браузер не смог открыть руководство. Откройте этот файл в браузере: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Руководство</translation>
     </message>
 </context>
 <context>

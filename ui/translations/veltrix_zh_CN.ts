@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>如需使用“计算”“绘制图形”和“求 Y 的值”，请输入 %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>请用 %1 编译，并在 \begin{document} 之前加入以下各行：</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>请用 %1 编译。</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>答案</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::AccuracyWindow</name>
@@ -353,7 +365,7 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>如需帮助，请访问 %1，或发送电子邮件至 %2 联系我们</translation>
+        <translation>如需帮助，请查阅 %1，或发送电子邮件至 %2 联系我们</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
@@ -410,6 +422,14 @@
         <source>Working</source>
         <comment>menu item</comment>
         <translation>解题过程</translation>
+    </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>没有网页浏览器能打开使用手册。请在浏览器中打开此文件：%1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>使用手册</translation>
     </message>
 </context>
 <context>
