@@ -76,7 +76,10 @@ mpq_class DoubleRoot(const ExactRoots& roots) {
 }
 
 WorkingLine RootsLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
-    const Formula root{SquareRoot{Value(Discriminant(q), sep)}};
+    // A discriminant that is a square has its root taken at once: (5 ± 1)/2, not (5 ± √1)/2.
+    const mpq_class discriminant = Discriminant(q);
+    const Formula root = discriminant < 0 ? Formula{SquareRoot{Value(discriminant, sep)}}
+                                          : SquareRootOf(discriminant, sep);
     const Formula substituted{
         Fraction{SumOf(Value(mpq_class(-q.b), sep), {{Sign::PlusMinus, root}}),
                  Value(mpq_class(2 * q.a), sep)}};

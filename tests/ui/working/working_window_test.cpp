@@ -191,7 +191,7 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
     QTest::keyClick(working, Qt::Key_C, Qt::ControlModifier);
     const QStringList plain = QGuiApplication::clipboard()->text().split('\n');
     EXPECT_EQ(plain, working->Lines());
-    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √0)/2 = 1, a double root");
+    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± 0)/2 = 1, a double root");
 
     working->findChild<QAction*>("CopyLatex")->trigger();
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
