@@ -61,10 +61,73 @@ enum class WorkingStep {
     // The coefficients are too long to work with exactly: the exact forms are left out, and the
     // working goes on with values to 15 significant digits and rounded at the accuracy.
     TooLongToWorkOut,
-    MinimumNear,     // the turning point and its axis, rounded: (-5E+400, -2.5E+400); x ≈ -5E+400
-    MaximumNear,     // the same where a < 0
-    CrossesYAxisNear // (0, 0.33), c rounded where its digits are more than are shown
+    MinimumNear, // the turning point and its axis, rounded: (-5E+400, -2.5E+400); x ≈ -5E+400
+    MaximumNear, // the same where a < 0
+    CrossesYAxisNear, // (0, 0.33), c rounded where its digits are more than are shown
+    // The methods' own steps, between the Equation line and the roots.
+    DivideBothSides,   // by a: 10, and x² − 0.2x − 0.3 = 0
+    ConstantToRight,   // x² − 0.2x = 0.3
+    AddToBothSides,    // (-0.1)², and x² − 0.2x + (-0.1)² = 0.3 + (-0.1)²
+    LeftSideAsSquare,  // (x − 0.1)² = 0.31
+    MinimumFromSquare, // the turning point, as the completed square gives it
+    MaximumFromSquare,
+    FactorPerfectSquare,       // (x − 1)² = 0
+    FactorTakeOutX,            // x(2x − 7) = 0
+    FactorDifferenceOfSquares, // (x − 2)(x + 2) = 0
+    FactorSplitNumbers,        // ac = -8, b = 7: the numbers 8 and -1
+    FactorSplitMiddle,         // 2x² + 8x − x − 4 = 0
+    FactorGrouping,            // 2x(x + 4) − (x + 4) = 0
+    FactorProduct,             // (2x − 1)(x + 4) = 0
+    PqValues,                  // p = -0.2, q = -0.3
+    HalfBValues,               // k = b/2 = -1, and D/4 = k² − ac = (-1)² − 10·(-3) = 31
+    VietaCheck,                // 3 + 2 = 5 = −b/a, and 3·2 = 6 = c/a
+    // Where the method chosen does not apply, the line that says why; the formula's follow.
+    NoRationalFactors,          // the roots are not rational
+    HalfBNeedsEvenB,            // b = 3
+    AtOnceNeedsProductOrSquare, // the equation is not given as a product = 0 or a square = k
+    MethodNeedsExactValues      // the coefficients are too long to work with exactly
 };
+
+// The ways of finding the roots that a class may use; each has its own lines, and the rest of the
+// working (turning point, forms, sketch) follows all of them alike.
+enum class WorkingMethod {
+    Formula, // x = (−b ± √(b² − 4ac))/(2a)
+    Square,  // completing the square
+    Factor,  // factoring, where the roots are rational
+    Pq,      // x² + px + q = 0: x = −p/2 ± √((p/2)² − q)
+    HalfB,   // b even: x = (−k ± √(D/4))/a, k = b/2
+    AtOnce   // the roots read off a product = 0 or a square = k as the exercise gives it
+};
+
+// Each method with its name on the command line and in the settings, in the order the Working
+// window offers them.
+struct NamedMethod {
+    WorkingMethod method;
+    std::string_view id;
+};
+inline constexpr NamedMethod kNamedMethods[] = {
+    {WorkingMethod::Formula, "formula"}, {WorkingMethod::Square, "square"},
+    {WorkingMethod::Factor, "factor"},   {WorkingMethod::Pq, "pq"},
+    {WorkingMethod::HalfB, "half-b"},    {WorkingMethod::AtOnce, "at-once"}};
+
+constexpr std::string_view MethodId(WorkingMethod method) {
+    for (const NamedMethod& named : kNamedMethods) {
+        if (named.method == method) {
+            return named.id;
+        }
+    }
+    return "formula";
+}
+
+// The method of a name, if it is one.
+constexpr std::optional<WorkingMethod> MethodNamed(std::string_view id) {
+    for (const NamedMethod& named : kNamedMethods) {
+        if (named.id == id) {
+            return named.method;
+        }
+    }
+    return std::nullopt;
+}
 
 struct WorkingLine {
     WorkingStep step;
@@ -91,7 +154,8 @@ struct TermsTooLongToAdd {
 // places, its numbers written with `separator`; or why there is none. Where Calculate reads the
 // text otherwise, the working ends with a line that says so.
 using WorkingOutcome = std::variant<Working, UnreadableText, TermsTooLongToAdd>;
-WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint);
+WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint,
+                       WorkingMethod method = WorkingMethod::Formula);
 
 // The working and its curve's sketch: the turning point, the real roots and the y-intercept,
 // labelled with their values rounded at the places as the lines round them.
@@ -100,6 +164,7 @@ struct SketchedWorking {
     std::optional<SketchInput> sketch;
 };
 SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
-                                  char16_t separator = kPoint);
+                                  char16_t separator = kPoint,
+                                  WorkingMethod method = WorkingMethod::Formula);
 
 } // namespace veltrix
