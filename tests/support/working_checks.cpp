@@ -560,4 +560,66 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
     return faults.Take();
 }
 
+namespace {
+
+bool IsRootsLine(const WorkingLine& line) {
+    return line.step == WorkingStep::Roots || line.step == WorkingStep::TwoRoots ||
+           line.step == WorkingStep::DoubleRoot || line.step == WorkingStep::ComplexRoots ||
+           line.step == WorkingStep::ProductIsZero;
+}
+
+// The roots a working ends its roots' line with, or its product's line where factoring ends
+// there: the last side of each formula's chain, in order.
+std::vector<std::u16string> RootsAtTheEnd(const Working& working) {
+    const auto line = std::ranges::find_if(working.rbegin(), working.rend(), IsRootsLine);
+    if (line == working.rend()) {
+        return {};
+    }
+    std::vector<std::u16string> roots;
+    for (const Formula& formula : line->formulas) {
+        roots.push_back(math::PlainText(*std::get<math::Chain>(formula.node).rest.back().side));
+    }
+    std::ranges::sort(roots);
+    return roots;
+}
+
+// The lines every method shares: from the rounded roots on, the turning point as the formula's
+// working words it; the whole working where no root is rounded.
+Working SharedLines(Working working) {
+    const auto rounded = std::ranges::find_if(working, [](const WorkingLine& line) {
+        return line.step == WorkingStep::RoundedRoots || line.step == WorkingStep::RoundedRoot;
+    });
+    working.erase(working.begin(), rounded == working.end() ? working.begin() : rounded);
+    for (WorkingLine& line : working) {
+        if (line.step == WorkingStep::MinimumFromSquare) {
+            line.step = WorkingStep::Minimum;
+        } else if (line.step == WorkingStep::MaximumFromSquare) {
+            line.step = WorkingStep::Maximum;
+        }
+    }
+    return working;
+}
+
+} // namespace
+
+std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned places) {
+    const WorkingOutcome formula = WorkOut(equation, places);
+    Faults faults;
+    for (const auto& [method, id] : kNamedMethods) {
+        const WorkingOutcome other = WorkOut(equation, places, kPoint, method);
+        const std::string name(id);
+        faults.Expect(other.index() == formula.index(), name + ": the formula's kind of outcome");
+        const auto* working = std::get_if<Working>(&other);
+        if (working == nullptr || other.index() != formula.index()) {
+            continue;
+        }
+        const Working& byFormula = std::get<Working>(formula);
+        faults.Expect(RootsAtTheEnd(*working) == RootsAtTheEnd(byFormula),
+                      name + ": the formula's roots");
+        faults.Expect(SharedLines(*working) == SharedLines(byFormula),
+                      name + ": the formula's lines after the roots");
+    }
+    return faults.Take();
+}
+
 } // namespace veltrix::fuzz

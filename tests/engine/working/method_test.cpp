@@ -1,7 +1,12 @@
 #include "engine/working/exact_working.hpp"
+#include "fuzz/fuzz_input.hpp"
 #include "test_text.hpp"
+#include "tests/support/working_checks.hpp"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 
 namespace veltrix {
@@ -99,18 +104,6 @@ TEST_P(MethodTest, WritesItsLines) {
 INSTANTIATE_TEST_SUITE_P(
     Methods, MethodTest,
     ::testing::Values(
-        // complex: Vieta's sums with i
-        MethodCase{"x^2+x+1",
-                   "formula",
-                   {"discriminant: b² − 4ac = 1² − 4·1·1 = -3",
-                    "roots: x = (−b ± √(b² − 4ac))/(2a) = (-1 ± √(-3))/2 = (-1 ± i√3)/2",
-                    "vieta: (-1 + i√3)/2 + (-1 − i√3)/2 = -1 = −b/a | ((-1 + i√3)/2)·((-1 − "
-                    "i√3)/2) = 1 = c/a"}},
-        MethodCase{"x^2-1/3",
-                   "formula",
-                   {"discriminant: b² − 4ac = 0² − 4·1·(-1/3) = 4/3",
-                    "roots: x = (−b ± √(b² − 4ac))/(2a) = (0 ± √(4/3))/2 = ±√3/3",
-                    "vieta: √3/3 + (−√3/3) = 0 = −b/a | (√3/3)·(−√3/3) = -1/3 = c/a"}},
         // rational roots
         MethodCase{"x^2-5x+6",
                    "square",
@@ -295,6 +288,38 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) {
         return testing::RowName(row.index, {row.param.method, row.param.equation});
     });
+
+// Every method ends with the formula's roots and goes on as the formula's working does, over the
+// exact-working fuzzer's seed inputs and the equations that reach each method's own cases.
+TEST(MethodPropertyTest, EveryMethodFindsTheFormulasRoots) {
+    std::vector<std::u16string> equations = {u"x^2-6x+9",  u"2x^2-7x",   u"4x^2-9",
+                                             u"3x^2",      u"x^2-1/3",   u"x^2+0.6x-0.16",
+                                             u"-x^2+2x+3", u"(x-1)^2=4", u"0.1x^2+0.2x+0.1"};
+    for (const auto& entry : std::filesystem::directory_iterator(VELTRIX_WORKING_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        equations.push_back(fuzz::InputTexts(data, bytes.size(), 2).front());
+    }
+    for (const std::u16string& equation : equations) {
+        for (const std::string& fault : fuzz::MethodFaults(equation, 2)) {
+            ADD_FAILURE() << Utf8(equation) << ": " << fault;
+        }
+    }
+}
+
+// Coefficients too long to work with exactly: each method says it needs exact values, and the
+// formula's working follows.
+TEST(MethodPropertyTest, SaysWhyWhereTheCoefficientsAreTooLong) {
+    for (const auto& [method, id] : kNamedMethods) {
+        const Working working =
+            std::get<Working>(WorkOut(u"1e-1000000000x^2+x+0.125", 2, kPoint, method));
+        ASSERT_GE(working.size(), 3u);
+        EXPECT_EQ(working[1].step == WorkingStep::MethodNeedsExactValues,
+                  method != WorkingMethod::Formula)
+            << id;
+    }
+}
 
 } // namespace
 } // namespace veltrix
