@@ -15,6 +15,7 @@ const QString kPlatform = QStringLiteral("platform");
 const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
 const QString kLatex = QStringLiteral("latex");
+const QString kMethod = QStringLiteral("method");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -45,6 +46,15 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
                                              "source, as the Working window's Copy as LaTeX "
                                              "copies it, with a TikZ sketch of the curve.")});
+    parser.addOption({kMethod,
+                      QStringLiteral("With --working: the method the roots are found by: "
+                                     "formula (the default), square (completing the square), "
+                                     "factor (factoring), pq (the pq-formula), half-b (the "
+                                     "half-b formula, for an even b) or at-once (read off a "
+                                     "product or a square as the equation gives it). Where the "
+                                     "method does not apply, a line says why and the formula's "
+                                     "working follows."),
+                      QStringLiteral("name")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -58,6 +68,11 @@ std::optional<int> AccuracyOption(const QString& text) {
     return text[0].unicode() - u'0';
 }
 
+// The method --method names, or nothing for a name that is none.
+std::optional<WorkingMethod> MethodOption(const QString& name) {
+    return MethodNamed(name.toStdString());
+}
+
 QString FirstFault(const QStringList& arguments) {
     QCommandLineParser parser;
     DescribeOptions(parser);
@@ -68,7 +83,7 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    for (const QString& option : {kAccuracy, kLatex}) {
+    for (const QString& option : {kAccuracy, kLatex, kMethod}) {
         if (parser.isSet(option) && !parser.isSet(kWorking)) {
             return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
         }
@@ -76,6 +91,14 @@ QString FirstFault(const QStringList& arguments) {
     if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
         return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
             .arg(parser.value(kAccuracy));
+    }
+    if (parser.isSet(kMethod) && !MethodOption(parser.value(kMethod))) {
+        QStringList names;
+        for (const NamedMethod& named : kNamedMethods) {
+            names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
+        }
+        return QStringLiteral("The method must be one of %1, not '%2'.")
+            .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));
     }
     return QString();
 }
@@ -181,6 +204,7 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
         commandLine.working = parser.value(kWorking);
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latex = parser.isSet(kLatex);
+        commandLine.method = MethodOption(parser.value(kMethod)).value_or(WorkingMethod::Formula);
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;
