@@ -562,42 +562,31 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
 
 namespace {
 
-bool IsRootsLine(const WorkingLine& line) {
-    return line.step == WorkingStep::Roots || line.step == WorkingStep::TwoRoots ||
-           line.step == WorkingStep::DoubleRoot || line.step == WorkingStep::ComplexRoots ||
-           line.step == WorkingStep::ProductIsZero;
-}
-
-// The roots a working ends its roots' line with, or its product's line where factoring ends
-// there: the last side of each formula's chain, in order.
-std::vector<std::u16string> RootsAtTheEnd(const Working& working) {
-    const auto line = std::ranges::find_if(working.rbegin(), working.rend(), IsRootsLine);
-    if (line == working.rend()) {
-        return {};
-    }
+// The roots a working ends its last roots' line with (or its product's, where factoring ends
+// there), sorted; and its lines from the rounded roots on, the turning point worded as the
+// formula's working words it.
+std::pair<std::vector<std::u16string>, Working> RootsAndAfter(Working working) {
+    using enum WorkingStep;
     std::vector<std::u16string> roots;
-    for (const Formula& formula : line->formulas) {
-        roots.push_back(math::PlainText(*std::get<math::Chain>(formula.node).rest.back().side));
+    for (WorkingLine& line : working) {
+        if (line.step == Roots || line.step == TwoRoots || line.step == DoubleRoot ||
+            line.step == ComplexRoots || line.step == ProductIsZero) {
+            roots.clear();
+            for (const Formula& formula : line.formulas) {
+                const auto& chain = std::get<math::Chain>(formula.node);
+                roots.push_back(math::PlainText(*chain.rest.back().side));
+            }
+        }
+        line.step = line.step == MinimumFromSquare   ? Minimum
+                    : line.step == MaximumFromSquare ? Maximum
+                                                     : line.step;
     }
     std::ranges::sort(roots);
-    return roots;
-}
-
-// The lines every method shares: from the rounded roots on, the turning point as the formula's
-// working words it; the whole working where no root is rounded.
-Working SharedLines(Working working) {
     const auto rounded = std::ranges::find_if(working, [](const WorkingLine& line) {
-        return line.step == WorkingStep::RoundedRoots || line.step == WorkingStep::RoundedRoot;
+        return line.step == RoundedRoots || line.step == RoundedRoot;
     });
     working.erase(working.begin(), rounded == working.end() ? working.begin() : rounded);
-    for (WorkingLine& line : working) {
-        if (line.step == WorkingStep::MinimumFromSquare) {
-            line.step = WorkingStep::Minimum;
-        } else if (line.step == WorkingStep::MaximumFromSquare) {
-            line.step = WorkingStep::Maximum;
-        }
-    }
-    return working;
+    return {roots, working};
 }
 
 } // namespace
@@ -607,17 +596,12 @@ std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned pla
     Faults faults;
     for (const auto& [method, id] : kNamedMethods) {
         const WorkingOutcome other = WorkOut(equation, places, kPoint, method);
-        const std::string name(id);
-        faults.Expect(other.index() == formula.index(), name + ": the formula's kind of outcome");
-        const auto* working = std::get_if<Working>(&other);
-        if (working == nullptr || other.index() != formula.index()) {
-            continue;
+        const bool sameKind = other.index() == formula.index();
+        faults.Expect(sameKind, std::string(id) + ": the outcome's kind");
+        if (const auto* working = std::get_if<Working>(&other); working && sameKind) {
+            faults.Expect(RootsAndAfter(*working) == RootsAndAfter(std::get<Working>(formula)),
+                          std::string(id) + ": the formula's roots and the lines after them");
         }
-        const Working& byFormula = std::get<Working>(formula);
-        faults.Expect(RootsAtTheEnd(*working) == RootsAtTheEnd(byFormula),
-                      name + ": the formula's roots");
-        faults.Expect(SharedLines(*working) == SharedLines(byFormula),
-                      name + ": the formula's lines after the roots");
     }
     return faults.Take();
 }
