@@ -15,6 +15,7 @@ const QString kPlatform = QStringLiteral("platform");
 const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
 const QString kLatex = QStringLiteral("latex");
+const QString kLatexDocument = QStringLiteral("latex-document");
 const QString kMethod = QStringLiteral("method");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
@@ -46,6 +47,11 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
                                              "source, as the Working window's Copy as LaTeX "
                                              "copies it, with a TikZ sketch of the curve.")});
+    parser.addOption(
+        {kLatexDocument, QStringLiteral("With --working: prints the working as a whole LaTeX "
+                                        "document in the session's language, its first line "
+                                        "naming the program that compiles it (pdflatex, or "
+                                        "lualatex for Chinese, Japanese and Arabic).")});
     parser.addOption({kMethod,
                       QStringLiteral("With --working: the method the roots are found by: "
                                      "formula (the default), square (completing the square), "
@@ -83,7 +89,7 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    for (const QString& option : {kAccuracy, kLatex, kMethod}) {
+    for (const QString& option : {kAccuracy, kLatex, kLatexDocument, kMethod}) {
         if (parser.isSet(option) && !parser.isSet(kWorking)) {
             return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
         }
@@ -204,6 +210,7 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
         commandLine.working = parser.value(kWorking);
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latex = parser.isSet(kLatex);
+        commandLine.latexDocument = parser.isSet(kLatexDocument);
         commandLine.method = MethodOption(parser.value(kMethod)).value_or(WorkingMethod::Formula);
     }
     commandLine.answer = AnswerTo(commandLine, parser);

@@ -44,10 +44,11 @@ struct CommandLine {
     QString fault;
     // --working EQUATION: the equation whose working is printed (kFromStandardInput: the one on
     // standard input), --accuracy N, the decimal places of its rounded roots, and --latex, which
-    // asks for it as LaTeX.
+    // asks for it as LaTeX, or --latex-document, as a whole LaTeX document.
     std::optional<QString> working;
     int accuracy = 2;
     bool latex = false;
+    bool latexDocument = false;
     // --method NAME: the method the roots are found by (MethodId's names).
     WorkingMethod method = WorkingMethod::Formula;
 };

@@ -1,6 +1,7 @@
 #include "app/working_command.hpp"
 
 #include "ui/shared/translations.hpp"
+#include "ui/working/latex_document.hpp"
 #include "ui/working/working_text.hpp"
 
 #include <QCoreApplication>
@@ -22,6 +23,16 @@ QString EquationOnStandardInput() {
         equation.chop(1);
     }
     return QString::fromLocal8Bit(equation);
+}
+
+// The working as the command line asks for it: plain text, the LaTeX a copy takes or a whole
+// LaTeX document.
+QString Printed(const ui::WorkingText& working, const CommandLine& commandLine,
+                const QString& language) {
+    if (commandLine.latexDocument) {
+        return ui::LatexDocumentOf({working}, ui::WorksheetAnswers::With, language);
+    }
+    return commandLine.latex ? ui::LatexOf(working, language) : ui::PlainTextOf(working) + u'\n';
 }
 
 } // namespace
@@ -46,8 +57,7 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
     // standard error, so that it reaches the student but no file the output is written to.
     ui::WorkingText working = text;
     std::erase_if(working.lines, [](const ui::WorkingTextLine& line) { return line.hint; });
-    const QString printed =
-        commandLine.latex ? ui::LatexOf(working) : ui::PlainTextOf(working) + u'\n';
+    const QString printed = Printed(working, commandLine, language);
     std::fputs(printed.toUtf8().constData(), stdout);
     std::fflush(stdout);
     for (const ui::WorkingTextLine& line : text.lines) {

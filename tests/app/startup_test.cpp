@@ -20,6 +20,7 @@ struct CommandLineCase {
     const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
     bool latex = false;
+    bool latexDocument = false;
     WorkingMethod method = WorkingMethod::Formula;
 };
 
@@ -43,6 +44,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
     EXPECT_EQ(commandLine.latex, c.latex);
+    EXPECT_EQ(commandLine.latexDocument, c.latexDocument);
     EXPECT_EQ(commandLine.method, c.method);
 }
 
@@ -164,6 +166,12 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "-",
                         .latex = true},
+        CommandLineCase{.what = "--latex-document",
+                        .session = {},
+                        .arguments = {"--working", "X^2", "--latex-document"},
+                        .platform = nullptr,
+                        .working = "X^2",
+                        .latexDocument = true},
         CommandLineCase{.what = "--working with --method",
                         .session = {},
                         .arguments = {"--working", "x^2-5x+6", "--method", "half-b"},

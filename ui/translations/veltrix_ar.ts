@@ -288,6 +288,18 @@
         <translation>لاستخدام «حساب» و«رسم المنحنى» و«إيجاد قيمة Y»، اكتب %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>صرِّف الملف باستخدام %1، مع إضافة هذه الأسطر قبل \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>صرِّف الملف باستخدام %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>الإجابات</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>قسمة الطرفين على %1: %2</translation>
     </message>

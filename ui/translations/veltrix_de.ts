@@ -288,6 +288,18 @@
         <translation>Um „Berechnen“, „Zeichnen“ und „Wert von Y ermitteln“ zu verwenden, geben Sie %1 ein</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Mit %1 kompilieren, mit diesen Zeilen vor \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Mit %1 kompilieren.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Beide Seiten durch %1 dividiert: %2</translation>
     </message>

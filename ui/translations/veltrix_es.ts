@@ -288,6 +288,18 @@
         <translation>Para usar «Calcular», «Trazar» y «Hallar un valor de Y», escriba %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compilar con %1, con estas líneas antes de \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compilar con %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Ambos miembros divididos entre %1: %2</translation>
     </message>

@@ -288,6 +288,18 @@
         <translation>Pour utiliser «&#xa0;Calculer&#xa0;», «&#xa0;Tracer&#xa0;» et «&#xa0;Trouver une valeur de Y&#xa0;», saisissez %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compiler avec %1, avec ces lignes avant \begin{document} :</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compiler avec %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Les deux membres divisés par %1&#xa0;: %2</translation>
     </message>

@@ -288,6 +288,18 @@
         <translation>Per usare «Calcola», «Traccia» e «Trova un valore di Y», inserisci %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compilare con %1, con queste righe prima di \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compilare con %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluzioni</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Entrambi i membri divisi per %1: %2</translation>
     </message>

@@ -288,6 +288,18 @@
         <translation>Aby użyć przycisków „Oblicz”, „Narysuj wykres” i „Znajdź wartość Y”, wpisz %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Skompiluj za pomocą %1, z tymi wierszami przed \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Skompiluj za pomocą %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Odpowiedzi</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Obie strony podzielone przez %1: %2</translation>
     </message>

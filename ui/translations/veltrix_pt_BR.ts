@@ -288,6 +288,18 @@
         <translation>Para usar “Calcular”, “Traçar gráfico” e “Encontrar um valor de Y”, digite %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compile com o %1, com estas linhas antes de \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compile com o %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Gabarito</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Os dois membros divididos por %1: %2</translation>
     </message>

@@ -288,6 +288,18 @@
         <translation>Чтобы воспользоваться кнопками «Вычислить», «Построить график» и «Найти значение Y», введите %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Компилировать с помощью %1, добавив перед \begin{document} строки:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Компилировать с помощью %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Ответы</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>Обе части разделены на %1: %2</translation>
     </message>

@@ -288,6 +288,18 @@
         <translation>如需使用“计算”“绘制图形”和“求 Y 的值”，请输入 %1</translation>
     </message>
     <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>请用 %1 编译，并在 \begin{document} 之前加入以下各行：</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>请用 %1 编译。</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>答案</translation>
+    </message>
+    <message>
         <source>Both sides divided by %1: %2</source>
         <translation>两边同除以 %1：%2</translation>
     </message>

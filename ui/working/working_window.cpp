@@ -2,6 +2,8 @@
 
 #include "ui/shared/app_context.hpp"
 #include "ui/shared/context_menu.hpp"
+#include "ui/shared/translations.hpp"
+#include "ui/working/latex_document.hpp"
 #include "ui/working/method_choice.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_view.hpp"
@@ -121,7 +123,11 @@ QString WorkingWindow::LatexToCopy() const {
             lines << selected.latex;
         }
     }
-    return lines.isEmpty() ? LatexOf(text_) : lines.join(QStringLiteral("\n\n")) + u'\n';
+    if (lines.isEmpty()) {
+        return LatexOf(text_, InstalledLanguage());
+    }
+    return LatexNeedsComment(InstalledLanguage()) + QStringLiteral("\n\n") +
+           lines.join(QStringLiteral("\n\n")) + u'\n';
 }
 
 int WorkingWindow::UnwrappedWidth() const {
