@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QStyle>
+#include <QTimer>
 #include <memory>
 
 namespace veltrix::ui {
@@ -62,9 +63,21 @@ MethodChoice::MethodChoice(QWidget* parent) : QWidget(parent) {
     layout->addWidget(label);
     layout->addWidget(box_, 1);
     connect(box_, &QComboBox::activated, this, [this] {
-        Keep(Method());
         emit Chosen();
+        save_->start();
     });
+    // Written a moment after the choice, the working painted: the settings file's write (tens of
+    // milliseconds where the file system syncs it) is no part of the change the user waits for.
+    save_ = new QTimer(this);
+    save_->setSingleShot(true);
+    save_->setInterval(300);
+    connect(save_, &QTimer::timeout, this, [this] { Keep(Method()); });
+}
+
+MethodChoice::~MethodChoice() {
+    if (save_->isActive()) {
+        Keep(Method());
+    }
 }
 
 WorkingMethod MethodChoice::Method() const {

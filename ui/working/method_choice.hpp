@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QTimer;
 
 namespace veltrix::ui {
 
@@ -16,6 +17,7 @@ class MethodChoice final : public QWidget {
     Q_OBJECT
   public:
     explicit MethodChoice(QWidget* parent);
+    ~MethodChoice() override;
 
     WorkingMethod Method() const;
     // Chooses the method as the user would, kept in the settings as the user's choice is.
@@ -30,6 +32,7 @@ class MethodChoice final : public QWidget {
 
   private:
     QComboBox* box_ = nullptr;
+    QTimer* save_ = nullptr;
 };
 
 } // namespace veltrix::ui
