@@ -481,10 +481,6 @@ Formula FactoredProduct(const ExactQuadratic& q, const ExactRoots& roots, char16
     return Times(whole ? k : q.a, std::move(factors), sep);
 }
 
-bool MethodApplies(WorkingMethod method, const MethodInput& input) {
-    return StrategyOf(method).applies(input);
-}
-
 std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& input) {
     const MethodStrategy& strategy = StrategyOf(method);
     if (strategy.applies(input)) {

@@ -22,9 +22,6 @@ struct MethodInput {
 // The method's lines; where it does not apply, the line that says why, then the formula's.
 std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& input);
 
-// Whether the method's own lines are written for this quadratic.
-bool MethodApplies(WorkingMethod method, const MethodInput& input);
-
 // x₁ + x₂ = −b/a and x₁·x₂ = c/a with the roots put in.
 WorkingLine VietaLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep);
 
