@@ -81,11 +81,13 @@ std::optional<DecimalParts> OneNumber(const std::vector<DecimalParts>& terms,
     return std::nullopt;
 }
 
-// A method other than the formula needs exact values for its lines: where the coefficients are
-// too long for them, a line says so after the Equation line, and the formula's working follows.
+// A method other than the formula needs exact values for its lines: where the coefficients of a
+// quadratic are too long for them, a line says so after the Equation line, and the formula's
+// working follows. A line (a = 0) has no method to choose.
 Working BoundedMethodLines(const BoundedWorking& bounded, WorkingMethod method, char16_t sep) {
     Working working = steps::BoundedLines(bounded, sep);
-    if (method != WorkingMethod::Formula) {
+    if (method != WorkingMethod::Formula &&
+        std::holds_alternative<BoundedParabola>(bounded.curve)) {
         working.insert(working.begin() + 1, {WorkingStep::MethodNeedsExactValues, {}});
     }
     return working;
