@@ -16,6 +16,7 @@ const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
 const QString kLatex = QStringLiteral("latex");
 const QString kLatexDocument = QStringLiteral("latex-document");
+const QString kMethod = QStringLiteral("method");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -51,6 +52,15 @@ void DescribeOptions(QCommandLineParser& parser) {
                                         "document in the session's language, its first line "
                                         "naming the program that compiles it (pdflatex, or "
                                         "lualatex for Chinese, Japanese and Arabic).")});
+    parser.addOption({kMethod,
+                      QStringLiteral("With --working: the method the roots are found by: "
+                                     "formula (the default), square (completing the square), "
+                                     "factor (factoring), pq (the pq-formula), half-b (the "
+                                     "half-b formula, for an even b) or at-once (read off a "
+                                     "product or a square as the equation gives it). Where the "
+                                     "method does not apply, a line says why and the formula's "
+                                     "working follows."),
+                      QStringLiteral("name")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -64,6 +74,11 @@ std::optional<int> AccuracyOption(const QString& text) {
     return text[0].unicode() - u'0';
 }
 
+// The method --method names, or nothing for a name that is none.
+std::optional<WorkingMethod> MethodOption(const QString& name) {
+    return MethodNamed(name.toStdString());
+}
+
 QString FirstFault(const QStringList& arguments) {
     QCommandLineParser parser;
     DescribeOptions(parser);
@@ -74,7 +89,7 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    for (const QString& option : {kAccuracy, kLatex, kLatexDocument}) {
+    for (const QString& option : {kAccuracy, kLatex, kLatexDocument, kMethod}) {
         if (parser.isSet(option) && !parser.isSet(kWorking)) {
             return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
         }
@@ -82,6 +97,14 @@ QString FirstFault(const QStringList& arguments) {
     if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
         return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
             .arg(parser.value(kAccuracy));
+    }
+    if (parser.isSet(kMethod) && !MethodOption(parser.value(kMethod))) {
+        QStringList names;
+        for (const NamedMethod& named : kNamedMethods) {
+            names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
+        }
+        return QStringLiteral("The method must be one of %1, not '%2'.")
+            .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));
     }
     return QString();
 }
@@ -188,6 +211,7 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latex = parser.isSet(kLatex);
         commandLine.latexDocument = parser.isSet(kLatexDocument);
+        commandLine.method = MethodOption(parser.value(kMethod)).value_or(WorkingMethod::Formula);
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;

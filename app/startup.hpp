@@ -2,6 +2,8 @@
 // platform plugins to run on, and what to say when that plugin cannot reach its display.
 #pragma once
 
+#include "engine/working/methods.hpp"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -47,6 +49,8 @@ struct CommandLine {
     int accuracy = 2;
     bool latex = false;
     bool latexDocument = false;
+    // --method NAME: the method the roots are found by (MethodId's names).
+    WorkingMethod method = WorkingMethod::Formula;
 };
 
 // The equation `--working -` stands for: the one read from standard input.

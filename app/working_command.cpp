@@ -45,8 +45,9 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
         !language.isEmpty() && QLocale(language).textDirection() == Qt::RightToLeft;
     const QString equation = commandLine.working == kFromStandardInput ? EquationOnStandardInput()
                                                                        : *commandLine.working;
-    const ui::WorkingText text = ui::WorkingTextOf(
-        equation, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
+    const ui::WorkingText text =
+        ui::WorkingTextOf(equation, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()),
+                          rightToLeft, commandLine.method);
     // UTF-8, as Qt writes every 8-bit text on these systems, whatever the locale.
     if (!text.worked) {
         std::fputs((ui::PlainTextOf(text) + u'\n').toUtf8().constData(), stderr);
