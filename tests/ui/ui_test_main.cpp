@@ -10,7 +10,8 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QMimeData>
-#include <QStandardPaths>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -123,9 +124,11 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS();
     }
-    // The settings the tests write (the Working window's method) go to a place of the tests' own,
-    // never into the user's.
-    QStandardPaths::setTestModeEnabled(true);
+    // The settings the tests write (the Working window's method) go to a folder of this run's own,
+    // never into the user's, and no run starts from what an earlier one, or one stopped half-way,
+    // left there.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication application(argc, argv);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     veltrix::ui::InstallAccessibleWindows();

@@ -3,6 +3,7 @@
 #include "ui/working/working_lines.hpp"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace veltrix::ui {
@@ -84,9 +85,25 @@ int WorkingView::WrapWidth() const {
     return viewport()->width();
 }
 
+// A scroll bar that comes or goes while the lines are laid out resizes the viewport, which asks
+// for the layout again from inside it. That inner request is left to the outer layout, which
+// lays the lines out again while the width they wrap in still changes: a few rounds, as a
+// sideways and an upright bar that each need the other never settle, and recursing on them
+// would only run the stack out.
 void WorkingView::doItemsLayout() {
-    layout_->WrapTo(WrapWidth());
-    QListView::doItemsLayout();
+    if (layingOut_) {
+        return;
+    }
+    const QScopedValueRollback busy(layingOut_, true);
+    constexpr int kRounds = 3;
+    for (int round = 0; round < kRounds; ++round) {
+        const int width = WrapWidth();
+        layout_->WrapTo(width);
+        QListView::doItemsLayout();
+        if (WrapWidth() == width) {
+            break;
+        }
+    }
 }
 
 // Rows whose height follows the width are laid out again at once, so that the window's size and

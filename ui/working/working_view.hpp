@@ -53,6 +53,7 @@ class WorkingView final : public QListView, public PreferredSize {
 
     WorkingLinesModel* lines_ = nullptr;
     WorkingLineDelegate* layout_ = nullptr;
+    bool layingOut_ = false;
 };
 
 } // namespace veltrix::ui

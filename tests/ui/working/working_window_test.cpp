@@ -185,6 +185,29 @@ TEST_F(WorkingWindowTest, WorksByTheMethodChosenAndKeepsTheChoice) {
         QTest::qWaitFor([] { return MethodChoice(nullptr).Method() == WorkingMethod::HalfB; }));
 }
 
+// A long working, a small font and a height near where the lines just fit: each scroll bar that
+// comes or goes rewraps the lines, which once called for the layout again from inside itself
+// until the stack ran out.
+TEST_F(WorkingWindowTest, ResizesWithoutLayingOutWithoutEnd) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    TypeEquation("3x^2-7x+0.25");
+    working->ChooseMethod(WorkingMethod::Square);
+    const QFont before = working->font();
+    QFont small = before;
+    small.setPointSize(9);
+    working->setFont(small);
+    for (int height = 400; height < 900; ++height) {
+        working->resize(349, height);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(working->Lines().isEmpty());
+    working->setFont(before);
+    // The choice is kept a moment after it is made: made and kept again before the test ends.
+    working->ChooseMethod(WorkingMethod::Formula);
+    EXPECT_TRUE(QTest::qWaitFor([] { return MethodChoice::Kept() == WorkingMethod::Formula; }));
+}
+
 TEST_F(WorkingWindowTest, StartsFromTheEquationAsGivenAndBringsItToStandardForm) {
     WorkingWindow* working = ShowWorkingFromTheBox();
     ASSERT_NE(working, nullptr);
