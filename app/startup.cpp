@@ -15,6 +15,9 @@ const QString kPlatform = QStringLiteral("platform");
 const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
 const QString kLatex = QStringLiteral("latex");
+const QString kWorksheet = QStringLiteral("worksheet");
+const QString kPdf = QStringLiteral("pdf");
+const QString kAnswers = QStringLiteral("answers");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -45,6 +48,27 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
                                              "source, as the Working window's Copy as LaTeX "
                                              "copies it, with a TikZ sketch of the curve.")});
+    parser.addOption({kWorksheet,
+                      QStringLiteral("Prints the working of every equation in <file>, one "
+                                     "equation a line, as numbered exercises, and exits; needs "
+                                     "no display. Blank lines and lines that start with # are "
+                                     "skipped. A line that cannot be read is named with its "
+                                     "number and reason on standard error, the others still "
+                                     "worked out, and the exit status is then 1. Given - as "
+                                     "<file>, reads standard input."),
+                      QStringLiteral("file")});
+    parser.addOption({kPdf,
+                      QStringLiteral("With --worksheet: writes the worksheet to <file> as a PDF "
+                                     "document, on the locale's paper (Letter in the United "
+                                     "States and Canada, else A4), each exercise's working "
+                                     "with its sketch."),
+                      QStringLiteral("file")});
+    parser.addOption({kAnswers,
+                      QStringLiteral("With --worksheet: 'with' puts each working under its "
+                                     "question (unless given), 'after' gives the questions "
+                                     "first and the workings after them as an answer key, "
+                                     "'none' the questions only, with room to write."),
+                      QStringLiteral("with|after|none")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -58,6 +82,70 @@ std::optional<int> AccuracyOption(const QString& text) {
     return text[0].unicode() - u'0';
 }
 
+// The answers --answers asks for, or nothing for a text that names none.
+std::optional<ui::WorksheetAnswers> AnswersOption(const QString& text) {
+    if (text == QLatin1String("with")) {
+        return ui::WorksheetAnswers::With;
+    }
+    if (text == QLatin1String("after")) {
+        return ui::WorksheetAnswers::After;
+    }
+    if (text == QLatin1String("none")) {
+        return ui::WorksheetAnswers::None;
+    }
+    return std::nullopt;
+}
+
+// An option given twice would leave one of its values unused without a word, as the first
+// equation of "--working A --working B" was. Qt's -platform is not Veltrix's: there the last
+// one counts, as it does for Qt.
+QString RepeatedOption(const QCommandLineParser& parser) {
+    QStringList found;
+    for (const QString& name : parser.optionNames()) {
+        found << (name == QLatin1String("h")   ? kHelp
+                  : name == QLatin1String("v") ? kVersion
+                                               : name);
+    }
+    for (const QString& option : found) {
+        if (option != kPlatform && found.count(option) > 1) {
+            return QStringLiteral("Option '%1' is given more than once; give it once.").arg(option);
+        }
+    }
+    return QString();
+}
+
+// Options that say how an equation is worked out or written, each with the options it goes with.
+QString OptionWithout(const QCommandLineParser& parser) {
+    const bool equations = parser.isSet(kWorking) || parser.isSet(kWorksheet);
+    if (parser.isSet(kAccuracy) && !equations) {
+        return QStringLiteral("Option 'accuracy' goes with option 'working' or 'worksheet'.");
+    }
+    if (parser.isSet(kLatex) && !parser.isSet(kWorking)) {
+        return QStringLiteral("Option 'latex' goes with option 'working'.");
+    }
+    for (const QString& option : {kPdf, kAnswers}) {
+        if (parser.isSet(option) && !parser.isSet(kWorksheet)) {
+            return QStringLiteral("Option '%1' goes with option 'worksheet'.").arg(option);
+        }
+    }
+    if (parser.isSet(kWorking) && parser.isSet(kWorksheet)) {
+        return QStringLiteral("Option 'working' cannot go with option 'worksheet'.");
+    }
+    return QString();
+}
+
+QString FaultyValue(const QCommandLineParser& parser) {
+    if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
+        return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
+            .arg(parser.value(kAccuracy));
+    }
+    if (parser.isSet(kAnswers) && !AnswersOption(parser.value(kAnswers))) {
+        return QStringLiteral("The answers must be 'with', 'after' or 'none', not '%1'.")
+            .arg(parser.value(kAnswers));
+    }
+    return QString();
+}
+
 QString FirstFault(const QStringList& arguments) {
     QCommandLineParser parser;
     DescribeOptions(parser);
@@ -68,16 +156,12 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    for (const QString& option : {kAccuracy, kLatex}) {
-        if (parser.isSet(option) && !parser.isSet(kWorking)) {
-            return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
+    for (const QString& fault : {RepeatedOption(parser), OptionWithout(parser)}) {
+        if (!fault.isEmpty()) {
+            return fault;
         }
     }
-    if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
-        return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
-            .arg(parser.value(kAccuracy));
-    }
-    return QString();
+    return FaultyValue(parser);
 }
 
 // Without a display the arguments are checked as on X, where Qt takes the most options: what is
@@ -96,6 +180,9 @@ Answer AnswerTo(const CommandLine& commandLine, const QCommandLineParser& parser
     }
     if (commandLine.working) {
         return Answer::Working;
+    }
+    if (commandLine.worksheet) {
+        return Answer::Worksheet;
     }
     return commandLine.platform ? Answer::Windows : Answer::NoDisplay;
 }
@@ -179,8 +266,17 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
         ArgumentsLeftByQt(arguments, commandLine.platform.value_or(kPlatformTakingMost)));
     if (parser.isSet(kWorking)) {
         commandLine.working = parser.value(kWorking);
-        commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latex = parser.isSet(kLatex);
+    }
+    if (parser.isSet(kWorksheet)) {
+        commandLine.worksheet = parser.value(kWorksheet);
+        if (parser.isSet(kPdf)) {
+            commandLine.pdf = parser.value(kPdf);
+        }
+        commandLine.answers = AnswersOption(parser.value(kAnswers)).value_or(commandLine.answers);
+    }
+    if (commandLine.working || commandLine.worksheet) {
+        commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;

@@ -20,6 +20,7 @@ struct CommandLineCase {
     const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
     bool latex = false;
+    const char* worksheet = nullptr; // the file of --worksheet
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -42,6 +43,8 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
     EXPECT_EQ(commandLine.latex, c.latex);
+    EXPECT_EQ(commandLine.worksheet.value_or("none").toStdString(),
+              c.worksheet ? c.worksheet : "none");
 }
 
 const QString kX = QStringLiteral(":0");
@@ -185,18 +188,49 @@ INSTANTIATE_TEST_SUITE_P(
                         kOnX,
                         {"--accuracy", "1"},
                         "xcb",
-                        "Option 'accuracy' goes with option 'working'."},
+                        "Option 'accuracy' goes with option 'working' or 'worksheet'."},
         CommandLineCase{"--accuracy 2 without a display",
                         {},
                         {"--accuracy", "2"},
                         nullptr,
-                        "Option 'accuracy' goes with option 'working'.",
+                        "Option 'accuracy' goes with option 'working' or 'worksheet'.",
                         Answer::Fault},
         CommandLineCase{"--latex alone",
                         {},
                         {"--latex"},
                         nullptr,
                         "Option 'latex' goes with option 'working'."},
+        CommandLineCase{.what = "a worksheet to PDF, at an accuracy",
+                        .session = {},
+                        .arguments = {"--worksheet", "-", "--pdf", "a.pdf", "--accuracy", "1"},
+                        .platform = nullptr,
+                        .answer = Answer::Worksheet,
+                        .accuracy = 1,
+                        .worksheet = "-"},
+        CommandLineCase{.what = "--working twice",
+                        .session = {},
+                        .arguments = {"--working", "x^2", "--working=x^2-1"},
+                        .platform = nullptr,
+                        .fault = "Option 'working' is given more than once; give it once.",
+                        .working = "x^2-1"},
+        CommandLineCase{.what = "a flag twice, once by its short name",
+                        .session = kOnX,
+                        .arguments = {"-v", "--latex", "--version", "--working", "x"},
+                        .platform = "xcb",
+                        .fault = "Option 'version' is given more than once; give it once.",
+                        .working = "x",
+                        .latex = true},
+        CommandLineCase{"--answers without a worksheet",
+                        {},
+                        {"--answers", "after"},
+                        nullptr,
+                        "Option 'answers' goes with option 'worksheet'."},
+        CommandLineCase{.what = "answers that are none of the three",
+                        .session = {},
+                        .arguments = {"--worksheet", "f", "--answers", "below"},
+                        .platform = nullptr,
+                        .fault = "The answers must be 'with', 'after' or 'none', not 'below'.",
+                        .worksheet = "f"},
         CommandLineCase{.what = "--working without an equation",
                         .session = {},
                         .arguments = {"--working"},
