@@ -66,11 +66,14 @@ bool WriteWorksheet(const ui::Worksheet& sheet, const CommandLine& commandLine, 
                    stdout);
         return true;
     }
-    if (!ui::WriteWorksheetPdf(*commandLine.pdf, sheet, commandLine.answers, rightToLeft)) {
-        PrintLine(stderr, ui::UnwritablePdfMessage(*commandLine.pdf));
-        return false;
+    const std::optional<QString> failure =
+        ui::WritePdf(*commandLine.pdf, ui::WorksheetTitle(), [&](QPagedPaintDevice& pdf) {
+            return ui::PaintWorksheet(pdf, sheet, commandLine.answers, rightToLeft);
+        });
+    if (failure) {
+        PrintLine(stderr, ui::UnwritablePdfMessage(*commandLine.pdf, *failure));
     }
-    return true;
+    return !failure;
 }
 
 } // namespace

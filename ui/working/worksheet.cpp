@@ -7,12 +7,6 @@ namespace veltrix::ui {
 
 namespace {
 
-constexpr char kContext[] = "Worksheet";
-
-QString Translated(const char* text, const char* comment = nullptr) {
-    return QCoreApplication::translate(kContext, text, comment);
-}
-
 bool Skipped(const QString& line) {
     const QString text = line.trimmed();
     return text.isEmpty() || text.startsWith(u'#');
@@ -73,8 +67,9 @@ Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool 
         if (working.worked) {
             sheet.exercises.push_back(WithoutHints(std::move(working)));
         } else {
-            sheet.faults << Translated("Line %1: %2", "a line of a worksheet's file, then why it "
-                                                      "cannot be worked out")
+            sheet.faults << QCoreApplication::translate("Worksheet", "Line %1: %2",
+                                                        "a line of a worksheet's file, then why it "
+                                                        "cannot be worked out")
                                 .arg(QString::number(equation.line), ReasonOf(working));
         }
     }
@@ -82,20 +77,21 @@ Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool 
 }
 
 QString WorksheetTitle() {
-    return Translated("Worksheet");
+    return QCoreApplication::translate("Worksheet", "Worksheet");
 }
 
 QString WorksheetInstruction() {
-    return Translated("Solve each equation and sketch its graph.");
+    return QCoreApplication::translate("Worksheet", "Solve each equation and sketch its graph.");
 }
 
 QString AnswersHeading() {
-    return Translated("Answers");
+    return QCoreApplication::translate("Worksheet", "Answers");
 }
 
 // The working's first formula is the equation as the student gave it, or as it was read.
 WorkingTextLine QuestionLine(int number, const WorkingText& exercise, bool rightToLeft) {
-    const QString words = Translated("%1. %2", "an exercise's number, then its equation")
+    const QString words = QCoreApplication::translate("Worksheet", "%1. %2",
+                                                      "an exercise's number, then its equation")
                               .arg(QString::number(number), QStringLiteral("%1"));
     if (exercise.lines.empty() || exercise.lines.front().formulas.empty()) {
         return LineOf(words.arg(QString()), {}, rightToLeft);
@@ -119,16 +115,19 @@ QString PlainTextOf(const Worksheet& sheet, WorksheetAnswers answers, bool right
 }
 
 QString UnreadableWorksheetMessage(const QString& path, const QString& reason) {
-    return Translated("The worksheet %1 cannot be read: %2").arg(path, reason);
+    return QCoreApplication::translate("Worksheet", "The worksheet %1 cannot be read: %2")
+        .arg(path, reason);
 }
 
-QString UnwritablePdfMessage(const QString& path) {
-    return Translated("The PDF document %1 cannot be written.").arg(path);
+QString UnwritablePdfMessage(const QString& path, const QString& reason) {
+    return QCoreApplication::translate("Worksheet", "The PDF document %1 cannot be written: %2")
+        .arg(path, reason);
 }
 
 QString OneEquationOnStandardInputMessage() {
-    return Translated("--working reads one equation from standard input, on one line; for "
-                      "several, one a line, use --worksheet -.");
+    return QCoreApplication::translate(
+        "Worksheet", "--working reads one equation from standard input, on one line; for "
+                     "several, one a line, use --worksheet -.");
 }
 
 } // namespace veltrix::ui

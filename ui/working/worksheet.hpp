@@ -47,7 +47,7 @@ QString PlainTextOf(const Worksheet& sheet, WorksheetAnswers answers, bool right
 
 // Why there is no worksheet: its file cannot be read, or its PDF cannot be written.
 QString UnreadableWorksheetMessage(const QString& path, const QString& reason);
-QString UnwritablePdfMessage(const QString& path);
+QString UnwritablePdfMessage(const QString& path, const QString& reason);
 
 // Why `--working -` takes no second line: it works out one equation, which a worksheet does not.
 QString OneEquationOnStandardInputMessage();

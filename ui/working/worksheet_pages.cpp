@@ -1,5 +1,6 @@
 #include "ui/working/worksheet_pages.hpp"
 
+#include "ui/shared/picture_export.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_rows.hpp"
 
@@ -232,16 +233,22 @@ bool PaintWorking(QPagedPaintDevice& device, const std::vector<WorkingTextLine>&
     return true;
 }
 
-bool WriteWorksheetPdf(const QString& path, const Worksheet& sheet, WorksheetAnswers answers,
-                       bool rightToLeft) {
-    QPdfWriter pdf(path);
-    pdf.setCreator(QStringLiteral("Veltrix"));
-    pdf.setTitle(WorksheetTitle());
-    pdf.setPageSize(QPageSize(PaperOf(QLocale::system())));
-    pdf.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
-                                 kPageMarginMillimetres, kPageMarginMillimetres),
-                       QPageLayout::Millimeter);
-    return PaintWorksheet(pdf, sheet, answers, rightToLeft);
+void SetUpPages(QPagedPaintDevice& device) {
+    device.setPageSize(QPageSize(PaperOf(QLocale::system())));
+    device.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
+                                    kPageMarginMillimetres, kPageMarginMillimetres),
+                          QPageLayout::Millimeter);
+}
+
+std::optional<QString> WritePdf(const QString& path, const QString& title,
+                                const std::function<bool(QPagedPaintDevice&)>& paint) {
+    return WriteWholeFile(path, [&](QIODevice& file) {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Veltrix"));
+        pdf.setTitle(title);
+        SetUpPages(pdf);
+        return paint(pdf);
+    });
 }
 
 } // namespace veltrix::ui

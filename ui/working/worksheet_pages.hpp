@@ -8,6 +8,7 @@
 #include "ui/working/worksheet.hpp"
 
 #include <QPageSize>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,8 +34,13 @@ bool PaintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, Worksheet
 bool PaintWorking(QPagedPaintDevice& device, const std::vector<WorkingTextLine>& lines,
                   const std::optional<SketchInput>& sketch, bool rightToLeft);
 
-// Writes the worksheet to the PDF file `path` on the locale's paper; false when it cannot.
-bool WriteWorksheetPdf(const QString& path, const Worksheet& sheet, WorksheetAnswers answers,
-                       bool rightToLeft);
+// Sets up a printer or PDF writer as every page here is drawn: the locale's paper, margins of
+// 15 mm.
+void SetUpPages(QPagedPaintDevice& device);
+
+// Writes a PDF document titled `title` to `path`, its pages drawn by `paint`, whole or not at
+// all; why it could not be written, or nothing.
+std::optional<QString> WritePdf(const QString& path, const QString& title,
+                                const std::function<bool(QPagedPaintDevice&)>& paint);
 
 } // namespace veltrix::ui
