@@ -13,12 +13,12 @@ SHELL := /bin/bash
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Packages that building the program needs: the compiler and tools, Qt 6 Widgets (qt6-base-dev
-# brings the OpenGL headers its CMake files ask for, and libxkbcommon-dev the keyboard library
-# they look for), Qt 6 Svg (the Graph window saves SVG files) and Qt Linguist's tools (the
-# translations), GMP's integers and rationals (the exact working), MPFR's floating point with
-# directed rounding (the working's numbers where the coefficients are too long to work with
-# exactly), rsvg-convert to render the icon, and help2man to make the manual page.
+# Packages that building the program needs: the compiler and tools, Qt 6 Widgets and Print Support
+# (qt6-base-dev brings both, and the OpenGL headers its CMake files ask for, and libxkbcommon-dev
+# the keyboard library they look for), Qt 6 Svg (the Graph window saves SVG files) and Qt
+# Linguist's tools (the translations), GMP's integers and rationals (the exact working), MPFR's
+# floating point with directed rounding (the working's numbers where the coefficients are too long
+# to work with exactly), rsvg-convert to render the icon, and help2man to make the manual page.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgmp-dev libmpfr-dev \
                   qt6-base-dev libxkbcommon-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools \
                   qt6-l10n-tools libgl-dev librsvg2-bin help2man
@@ -43,6 +43,9 @@ PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream lintian
 E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-translations-l10n
 # The sketches' TikZ test compiles them with pdflatex and TikZ.
 LATEX_PACKAGES := texlive-latex-base texlive-pictures
+# The PDF worksheets and the Working window's PDF are read back with poppler's pdftotext and
+# pdfinfo.
+PDF_PACKAGES := poppler-utils
 # The README's screenshot: a virtual X display with a window manager, keys and clicks sent to the
 # windows, and ImageMagick to take and trim the picture.
 SCREENSHOT_PACKAGES := xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
@@ -91,7 +94,7 @@ deps-package: deps
 	$(call install_missing,$(PACKAGE_PACKAGES))
 
 deps-test: deps-package deps-bench
-	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES) $(LATEX_PACKAGES))
+	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES) $(LATEX_PACKAGES) $(PDF_PACKAGES))
 
 deps-screenshot: deps
 	$(call install_missing,$(SCREENSHOT_PACKAGES))
