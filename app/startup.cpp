@@ -39,7 +39,8 @@ void DescribeOptions(QCommandLineParser& parser) {
                                      "6 - 5x + x^2 = 0); a text it cannot read is named with "
                                      "its place on standard error. Given - as <equation>, "
                                      "reads the equation from standard input instead, "
-                                     "however long, without the line break that ends it."),
+                                     "however long, on one line: for several, use "
+                                     "--worksheet -."),
                       QStringLiteral("equation")});
     parser.addOption({kAccuracy,
                       QStringLiteral("With --working: the decimal places of the rounded roots, "

@@ -3,16 +3,19 @@
 // Veltrix starts with, the longest coefficients that still get exact forms (kMaxExactDigits places
 // each), one digit longer (the working without its exact forms), an exercise's equation with
 // brackets, the longest exact coefficients that brackets multiply out to, and a pasted megabyte.
-// One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
+// One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window;
+// and a worksheet of a hundred equations drawn to a PDF.
 #include "engine/working/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/shared/app_context.hpp"
 #include "ui/windows/accuracy_window.hpp"
 #include "ui/windows/main_window.hpp"
 #include "ui/working/working_window.hpp"
+#include "ui/working/worksheet_pages.hpp"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <random>
@@ -144,6 +147,37 @@ BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, PastedMegabyteWorkingOnly, Kind::M
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+// A teacher's worksheet of a hundred equations, in the forms a textbook sets them, worked out and
+// drawn to a PDF document with their sketches, the questions first and the workings after them,
+// as veltrix --worksheet FILE --pdf OUT --answers after does it. Under 2 s.
+QString HundredEquations() {
+    QString text = QStringLiteral("# A hundred exercises\n");
+    for (int i = 0; i < 100; ++i) {
+        const int a = i % 5 + 1, b = i % 7 - 3, c = i % 11 - 5;
+        text += i % 4 == 3 ? QStringLiteral("(x - %1)^2 = %2\n").arg(b).arg(c + 6)
+                           : QStringLiteral("%1x^2 + %2x + %3 = 0\n").arg(a).arg(b).arg(c);
+    }
+    return text;
+}
+
+void WorksheetToPdf(benchmark::State& state) {
+    const QString text = HundredEquations();
+    const QTemporaryDir folder;
+    for (auto _ : state) {
+        const veltrix::ui::Worksheet sheet = veltrix::ui::WorksheetOf(text, 2, u'.', false);
+        const auto failure =
+            veltrix::ui::WritePdf(folder.filePath(QStringLiteral("sheet.pdf")),
+                                  veltrix::ui::WorksheetTitle(), [&sheet](QPagedPaintDevice& pdf) {
+                                      return veltrix::ui::PaintWorksheet(
+                                          pdf, sheet, veltrix::ui::WorksheetAnswers::After, false);
+                                  });
+        if (failure || sheet.exercises.size() != 100) {
+            state.SkipWithError("the worksheet was not written whole");
+        }
+    }
+}
+
+BENCHMARK(WorksheetToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, Kind::Default)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, Kind::LongestExact)
     ->Unit(benchmark::kMillisecond);
