@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdlib>
 #include <random>
 
 namespace {
@@ -150,12 +151,18 @@ BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, PastedMegabyteWorkingOnly, Kind::M
 // A teacher's worksheet of a hundred equations, in the forms a textbook sets them, worked out and
 // drawn to a PDF document with their sketches, the questions first and the workings after them,
 // as veltrix --worksheet FILE --pdf OUT --answers after does it. Under 2 s.
+// " + 3" or " - 3", as the term is written after the one before it.
+QString Term(int value) {
+    return (value < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
+           QString::number(std::abs(value));
+}
+
 QString HundredEquations() {
     QString text = QStringLiteral("# A hundred exercises\n");
     for (int i = 0; i < 100; ++i) {
         const int a = i % 5 + 1, b = i % 7 - 3, c = i % 11 - 5;
-        text += i % 4 == 3 ? QStringLiteral("(x - %1)^2 = %2\n").arg(b).arg(c + 6)
-                           : QStringLiteral("%1x^2 + %2x + %3 = 0\n").arg(a).arg(b).arg(c);
+        text += i % 4 == 3 ? QStringLiteral("(x%1)^2 = %2\n").arg(Term(b)).arg(c + 6)
+                           : QString::number(a) + "x^2" + Term(b) + "x" + Term(c) + " = 0\n";
     }
     return text;
 }

@@ -20,10 +20,10 @@ namespace {
 // on any printer.
 constexpr double kDotsPerInch = 300;
 constexpr double kPointsPerInch = 72;
-constexpr double kTextPoints = 10;
+constexpr double kTextPoints = 9;
 constexpr double kTitlePoints = 14;
 // The sketch's labels are smaller than the working's text, and so is the sketch they measure.
-constexpr double kSketchPoints = 7;
+constexpr double kSketchPoints = 6.5;
 // The room a student writes an answer in, in lines of the text.
 constexpr double kRoomToWriteLines = 10;
 constexpr double kPageMarginMillimetres = 15;
