@@ -2,10 +2,12 @@
 
 #include "engine/formula/latex.hpp"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 #include <variant>
 
 namespace veltrix::ui {
@@ -154,11 +156,18 @@ QString SignText(math::Sign sign) {
 
 Box LayOutPart(const Formula& formula, const Setting& setting);
 
-// The exponent smaller, its baseline raised to about half the font's height, and higher over a
-// tall base so that it stands clear of the base's top.
-Box Raised(const Box& base, const Box& exponent, const Setting& setting) {
-    const double ascent = setting.Metrics().ascent();
-    const double raise = std::max(0.45 * ascent, base.ascent - 0.55 * ascent);
+// The exponent smaller, raised as TeX raises a superscript: over a letter, a number or a bracket
+// at the text's size, its baseline about four tenths of an em up, and always high enough that
+// its descent clears the lower quarter of the base's x-height; over a stretched bracket, whose
+// ink reaches up to `tallTop`, just under that top by the exponent's own drop, so that it hangs
+// at the bracket's shoulder.
+Box Raised(const Box& base, const Box& exponent, const Setting& setting,
+           std::optional<double> tallTop = std::nullopt) {
+    const QFontMetricsF metrics = setting.Metrics();
+    const double em = QFontInfo(setting.font).pixelSize();
+    const double drop = 0.386 * kExponentScale * em;
+    const double raise = std::max(
+        {tallTop ? *tallTop - drop : 0.0, 0.413 * em, exponent.descent + metrics.xHeight() / 4});
     Box box = Empty(setting);
     Append(box, base);
     const QPointF at(box.width, -raise);
@@ -175,9 +184,21 @@ Box Raised(const Box& base, const Box& exponent, const Setting& setting) {
     return box;
 }
 
+// How high the ink of a stretched bracket at the end of `base` reaches over its baseline, if
+// the base ends in one.
+std::optional<double> StretchedBracketTop(const Box& base) {
+    if (base.texts.empty() || base.texts.back().stretch == 1) {
+        return std::nullopt;
+    }
+    const FormulaText& bracket = base.texts.back();
+    const double glyphTop = -QFontMetricsF(bracket.font).tightBoundingRect(bracket.text).top();
+    return bracket.stretch * glyphTop - bracket.at.y();
+}
+
 Box PowerBox(const math::Power& power, const Setting& setting) {
-    return Raised(LayOutPart(*power.base, setting.Inner()),
-                  LayOutPart(*power.exponent, setting.Smaller()), setting);
+    const Box base = LayOutPart(*power.base, setting.Inner());
+    return Raised(base, LayOutPart(*power.exponent, setting.Smaller()), setting,
+                  StretchedBracketTop(base));
 }
 
 // Digits as written, their sign the minus sign a textbook prints.
@@ -309,18 +330,35 @@ Box RootBox(const math::SquareRoot& root, const Setting& setting) {
     return box;
 }
 
-// Parentheses as tall as what they hold.
+// Parentheses as tall as what they hold and no taller: as TeX sizes a delimiter, from the font's
+// axis, where the minus sign's bar stands, as far above and below it as what they hold reaches.
+// The bracket is stretched about the axis, so that a bracket round plain text keeps its size. A
+// stretched bracket is widened a little too, as a larger size of a bracket is, so that its curve
+// keeps its weight and its room from what it holds.
 Box GroupBox(const math::Group& group, const Setting& setting) {
     const Box inner = LayOutPart(*group.inner, setting.Inner());
     const QFontMetricsF metrics = setting.Metrics();
-    const double stretch = std::max(
-        {1.0, inner.ascent / metrics.ascent(), inner.descent / std::max(1.0, metrics.descent())});
+    const double axis = metrics.strikeOutPos();
+    const double above = metrics.ascent() - axis;
+    const double below = metrics.descent() + axis;
+    const double stretch =
+        std::max({1.0, (inner.ascent - axis) / above, (inner.descent + axis) / below});
     Box open = TextBox(QStringLiteral("("), setting);
     Box close = TextBox(QStringLiteral(")"), setting);
-    for (Box* paren : {&open, &close}) {
-        paren->texts.front().stretch = stretch;
-        paren->ascent *= stretch;
-        paren->descent *= stretch;
+    if (stretch > 1) {
+        const double widen = std::min(1.0 + (stretch - 1) / 4, 1.6);
+        const double room = setting.Room() / 8;
+        for (Box* paren : {&open, &close}) {
+            FormulaText& glyph = paren->texts.front();
+            glyph.stretch = stretch;
+            glyph.widen = widen;
+            glyph.at.ry() += (stretch - 1) * axis;
+            glyph.width *= widen;
+            paren->width = glyph.width + room;
+            paren->ascent = axis + stretch * above;
+            paren->descent = stretch * below - axis;
+        }
+        close.texts.front().at.rx() += room;
     }
     Append(open, inner);
     Append(open, close);
@@ -415,7 +453,7 @@ void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin
         }
         painter.save();
         painter.translate(origin + text.at);
-        painter.scale(1, text.stretch);
+        painter.scale(text.widen, text.stretch);
         painter.drawText(QPointF(0, 0), text.text);
         painter.restore();
     }

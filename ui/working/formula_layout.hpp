@@ -21,13 +21,15 @@ class QPainter;
 namespace veltrix::ui {
 
 // A text drawn from the left end of its baseline in its own font. Parentheses around a tall
-// formula are stretched upward and downward about their baseline by `stretch`.
+// formula are stretched upward and downward about their baseline by `stretch`, and widened by
+// `widen`; `width` is the widened advance.
 struct FormulaText {
     QPointF at;
     QString text;
     QFont font;
     double width = 0;
     double stretch = 1;
+    double widen = 1;
 };
 
 // What the parts of fractions, roots and powers are, so that where each stands can be asked.

@@ -101,6 +101,19 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
                 }
                 EXPECT_GE(bottom - top, 0.6 * text.stretch * QFontMetricsF(text.font).height())
                     << text.text.toStdString() << " stretched by " << text.stretch;
+                // ... and no taller than the fraction it holds, by a little.
+                const double slack = 0.3 * QFontMetricsF(text.font).height();
+                const double baseline = margin + layout.ascent;
+                for (const FormulaPart& part : parts) {
+                    if (part.role == FormulaRole::Numerator) {
+                        EXPECT_GE(top, baseline + part.box.top() - slack);
+                    } else if (part.role == FormulaRole::Denominator) {
+                        EXPECT_LE(bottom, baseline + part.box.bottom() + slack);
+                    } else if (part.role == FormulaRole::Exponent) {
+                        // An exponent hangs at a tall bracket's shoulder, not above it.
+                        EXPECT_GT(baseline + part.baseline, top);
+                    }
+                }
             }
         }
     }
