@@ -7,6 +7,8 @@
 #   make fuzz    build the libFuzzer targets with clang, run each for FUZZ_SECONDS (default 60)
 #   make fuzz-smoke   the same for FUZZ_SMOKE_SECONDS each (default 5); part of make test
 #   make screenshot   optimised build, remakes the README's screenshot on Xvfb with openbox
+#   make test-latex-all   the working's LaTeX document in Chinese, Japanese and Arabic, compiled
+#                     with LuaLaTeX
 
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
@@ -41,8 +43,13 @@ PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream lintian
 # Pillow reads the Windows and macOS icons back; Qt's own translations, which the windows' tests
 # load beside Veltrix's.
 E2E_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi python3-pil qt6-translations-l10n
-# The sketches' TikZ test compiles them with pdflatex and TikZ.
-LATEX_PACKAGES := texlive-latex-base texlive-pictures
+# The sketches' TikZ and the working's LaTeX documents are compiled with pdflatex and TikZ: Latin
+# scripts in Latin Modern's fonts, Russian with babel's Russian and the T2A fonts.
+LATEX_PACKAGES := texlive-latex-base texlive-pictures lmodern texlive-lang-cyrillic
+# The LaTeX documents in Chinese, Japanese and Arabic, compiled with LuaLaTeX: LuaTeX-ja in the
+# Noto CJK fonts, and Arabic in Amiri through babel.
+LATEX_ALL_PACKAGES := texlive-latex-base texlive-pictures texlive-luatex texlive-lang-japanese \
+                      fonts-noto-cjk fonts-hosny-amiri
 # The PDF worksheets and the Working window's PDF are read back with poppler's pdftotext and
 # pdfinfo.
 PDF_PACKAGES := poppler-utils
@@ -76,7 +83,7 @@ endef
 ON_A_DISPLAY = $(if $(or $(DISPLAY),$(WAYLAND_DISPLAY)),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
 .PHONY: deps deps-run deps-bench deps-fuzz deps-package deps-test deps-screenshot test run \
-	package bench fuzz fuzz-smoke screenshot clean
+	package bench fuzz fuzz-smoke screenshot test-latex-all deps-latex-all clean
 
 deps:
 	$(call install_missing,$(BUILD_PACKAGES))
@@ -98,6 +105,9 @@ deps-test: deps-package deps-bench
 
 deps-screenshot: deps
 	$(call install_missing,$(SCREENSHOT_PACKAGES))
+
+deps-latex-all: deps
+	$(call install_missing,$(LATEX_ALL_PACKAGES))
 
 # Everything under sanitizers (the benchmarks are built there too, so that a change cannot leave
 # them broken, but not run), then the package built from the optimised tree and checked, then
@@ -148,6 +158,16 @@ screenshot: deps-screenshot
 	cmake --preset release
 	cmake --build --preset release --parallel $(JOBS) --target veltrix
 	packaging/screenshot.sh build/release/app/veltrix packaging/screenshot.png
+
+test-latex-all: deps-latex-all
+	cmake --preset debug
+	cmake --build --preset debug --parallel $(JOBS) --target veltrix
+	@for language in zh_CN ja ar; do \
+	  tests/app/compile_latex_document.sh build/debug/app/veltrix $$language lualatex \
+	    "(x+1)/2 = x^2" || exit 1; \
+	  tests/app/compile_latex_document.sh build/debug/app/veltrix $$language lualatex \
+	    $$'x^2-5x+6\n(x-1)^2=4\n2x-4' || exit 1; \
+	done
 
 clean:
 	rm -rf build

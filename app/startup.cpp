@@ -18,6 +18,7 @@ const QString kLatex = QStringLiteral("latex");
 const QString kWorksheet = QStringLiteral("worksheet");
 const QString kPdf = QStringLiteral("pdf");
 const QString kAnswers = QStringLiteral("answers");
+const QString kLatexDocument = QStringLiteral("latex-document");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -49,6 +50,13 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
                                              "source, as the Working window's Copy as LaTeX "
                                              "copies it, with a TikZ sketch of the curve.")});
+    parser.addOption(
+        {kLatexDocument,
+         QStringLiteral("With --working or --worksheet: prints the working as a whole LaTeX "
+                        "document in the session's language, its first line naming the program "
+                        "that compiles it (pdflatex, or lualatex for Chinese, Japanese and "
+                        "Arabic); a worksheet's exercises numbered, their workings where "
+                        "--answers puts them.")});
     parser.addOption({kWorksheet,
                       QStringLiteral("Prints the working of every equation in <file>, one "
                                      "equation a line, as numbered exercises, and exits; needs "
@@ -123,6 +131,12 @@ QString OptionWithout(const QCommandLineParser& parser) {
     }
     if (parser.isSet(kLatex) && !parser.isSet(kWorking)) {
         return QStringLiteral("Option 'latex' goes with option 'working'.");
+    }
+    if (parser.isSet(kLatexDocument) && !equations) {
+        return QStringLiteral("Option 'latex-document' goes with option 'working' or 'worksheet'.");
+    }
+    if (parser.isSet(kLatexDocument) && parser.isSet(kPdf)) {
+        return QStringLiteral("Option 'pdf' cannot go with option 'latex-document'.");
     }
     for (const QString& option : {kPdf, kAnswers}) {
         if (parser.isSet(option) && !parser.isSet(kWorksheet)) {
@@ -278,6 +292,7 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     }
     if (commandLine.working || commandLine.worksheet) {
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
+        commandLine.latexDocument = parser.isSet(kLatexDocument);
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;

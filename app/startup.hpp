@@ -45,10 +45,11 @@ struct CommandLine {
     QString fault;
     // --working EQUATION: the equation whose working is printed (kFromStandardInput: the one on
     // standard input), --accuracy N, the decimal places of its rounded roots, and --latex, which
-    // asks for it as LaTeX.
+    // asks for it as LaTeX, or --latex-document, as a whole LaTeX document.
     std::optional<QString> working;
     int accuracy = 2;
     bool latex = false;
+    bool latexDocument = false;
     // --worksheet FILE: the file of equations, one a line (kFromStandardInput: standard input),
     // --pdf FILE, where the worksheet is written as a PDF document rather than printed as plain
     // text, and --answers, where the workings stand.

@@ -1,6 +1,7 @@
 #include "app/working_command.hpp"
 
 #include "ui/shared/translations.hpp"
+#include "ui/working/latex_document.hpp"
 #include "ui/working/working_text.hpp"
 #include "ui/working/worksheet.hpp"
 #include "ui/working/worksheet_pages.hpp"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QList>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
@@ -59,11 +61,19 @@ std::optional<QString> WorksheetFile(const QString& path) {
     return QString::fromLocal8Bit(file.readAll());
 }
 
-// Prints or writes the worksheet; false where its PDF cannot be written.
-bool WriteWorksheet(const ui::Worksheet& sheet, const CommandLine& commandLine, bool rightToLeft) {
+// Prints the worksheet as plain text or as a LaTeX document, or writes it as a PDF; false where
+// its PDF cannot be written.
+bool WriteWorksheet(const ui::Worksheet& sheet, const CommandLine& commandLine,
+                    const QString& language) {
+    const bool rightToLeft = RightToLeft(language);
     if (!commandLine.pdf) {
-        std::fputs(ui::PlainTextOf(sheet, commandLine.answers, rightToLeft).toUtf8().constData(),
-                   stdout);
+        const QString printed =
+            commandLine.latexDocument
+                ? ui::LatexDocumentOf(
+                      QList<ui::WorkingText>(sheet.exercises.begin(), sheet.exercises.end()),
+                      commandLine.answers, language)
+                : ui::PlainTextOf(sheet, commandLine.answers, rightToLeft);
+        std::fputs(printed.toUtf8().constData(), stdout);
         return true;
     }
     const std::optional<QString> failure =
@@ -74,6 +84,16 @@ bool WriteWorksheet(const ui::Worksheet& sheet, const CommandLine& commandLine, 
         PrintLine(stderr, ui::UnwritablePdfMessage(*commandLine.pdf, *failure));
     }
     return !failure;
+}
+
+// The working as the command line asks for it: plain text, the LaTeX a copy takes or a whole
+// LaTeX document.
+QString Printed(const ui::WorkingText& working, const CommandLine& commandLine,
+                const QString& language) {
+    if (commandLine.latexDocument) {
+        return ui::LatexDocumentOf({working}, ui::WorksheetAnswers::With, language);
+    }
+    return commandLine.latex ? ui::LatexOf(working, language) : ui::PlainTextOf(working) + u'\n';
 }
 
 } // namespace
@@ -100,8 +120,7 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
     // standard error, so that it reaches the student but no file the output is written to.
     ui::WorkingText working = text;
     std::erase_if(working.lines, [](const ui::WorkingTextLine& line) { return line.hint; });
-    const QString printed =
-        commandLine.latex ? ui::LatexOf(working) : ui::PlainTextOf(working) + u'\n';
+    const QString printed = Printed(working, commandLine, language);
     std::fputs(printed.toUtf8().constData(), stdout);
     std::fflush(stdout);
     for (const ui::WorkingTextLine& line : text.lines) {
@@ -122,14 +141,15 @@ int PrintWorksheet(int& argc, char* argv[], const CommandLine& commandLine) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const bool rightToLeft = RightToLeft(ui::InstallTranslations(ui::SessionLanguages()));
+    const QString language = ui::InstallTranslations(ui::SessionLanguages());
+    const bool rightToLeft = RightToLeft(language);
     const std::optional<QString> file = WorksheetFile(*commandLine.worksheet);
     if (!file) {
         return EXIT_FAILURE;
     }
     const ui::Worksheet sheet = ui::WorksheetOf(
         *file, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
-    const bool written = WriteWorksheet(sheet, commandLine, rightToLeft);
+    const bool written = WriteWorksheet(sheet, commandLine, language);
     std::fflush(stdout);
     for (const QString& fault : sheet.faults) {
         PrintLine(stderr, fault);

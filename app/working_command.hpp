@@ -14,10 +14,11 @@ namespace veltrix {
 int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine);
 
 // Works out every equation of the worksheet `commandLine` names, each at its accuracy, and prints
-// them as numbered exercises or writes them to its PDF file, where its answers ask. A line that
-// cannot be worked out is named on standard error with its number and why; the exit status is 1
-// when there is one, or when the file cannot be read or the PDF written, and 0 otherwise. The PDF
-// is drawn without a display, on Qt's offscreen platform.
+// them as numbered exercises, as plain text or a whole LaTeX document, or writes them to its PDF
+// file, their workings where its answers ask. A line that cannot be worked out is named on
+// standard error with its number and why; the exit status is 1 when there is one, or when the
+// file cannot be read or the PDF written, and 0 otherwise. The PDF is drawn without a display, on
+// Qt's offscreen platform.
 int PrintWorksheet(int& argc, char* argv[], const CommandLine& commandLine);
 
 } // namespace veltrix

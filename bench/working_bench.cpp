@@ -4,12 +4,13 @@
 // each), one digit longer (the working without its exact forms), an exercise's equation with
 // brackets, the longest exact coefficients that brackets multiply out to, and a pasted megabyte.
 // One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window;
-// and a worksheet of a hundred equations drawn to a PDF.
+// and a worksheet of a hundred equations drawn to a PDF, and written as a LaTeX document.
 #include "engine/working/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/shared/app_context.hpp"
 #include "ui/windows/accuracy_window.hpp"
 #include "ui/windows/main_window.hpp"
+#include "ui/working/latex_document.hpp"
 #include "ui/working/working_window.hpp"
 #include "ui/working/worksheet_pages.hpp"
 
@@ -184,7 +185,20 @@ void WorksheetToPdf(benchmark::State& state) {
     }
 }
 
+// The same worksheet as a whole LaTeX document, in English.
+void WorksheetToLatexDocument(benchmark::State& state) {
+    const QString text = HundredEquations();
+    for (auto _ : state) {
+        const veltrix::ui::Worksheet sheet = veltrix::ui::WorksheetOf(text, 2, u'.', false);
+        const QString document = veltrix::ui::LatexDocumentOf(
+            QList<veltrix::ui::WorkingText>(sheet.exercises.begin(), sheet.exercises.end()),
+            veltrix::ui::WorksheetAnswers::After, {});
+        benchmark::DoNotOptimize(document.size());
+    }
+}
+
 BENCHMARK(WorksheetToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(WorksheetToLatexDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, Kind::Default)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, Kind::LongestExact)
     ->Unit(benchmark::kMillisecond);

@@ -252,7 +252,7 @@ TextExtent LatexTextExtent(std::u16string_view text, char16_t separator) {
 }
 
 std::u16string TikzPicture(const SketchPlan& plan) {
-    std::u16string tikz = u"% Needs \\usepackage{tikz} and nothing else. Lengths in centimetres.\n"
+    std::u16string tikz = u"% The sketch, in TikZ. Lengths in centimetres.\n"
                           u"\\begin{tikzpicture}[font=" +
                           std::u16string(kTikzFont) + u"]\n";
     tikz += u"\\useasboundingbox (0,0) rectangle " + At({kSketchWidth, 0}) + u";\n";

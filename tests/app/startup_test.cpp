@@ -20,6 +20,7 @@ struct CommandLineCase {
     const char* working = nullptr;               // the equation of --working
     int accuracy = 2;
     bool latex = false;
+    bool latexDocument = false;
     const char* worksheet = nullptr; // the file of --worksheet
 };
 
@@ -43,6 +44,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.working.value_or("none").toStdString(), c.working ? c.working : "none");
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
     EXPECT_EQ(commandLine.latex, c.latex);
+    EXPECT_EQ(commandLine.latexDocument, c.latexDocument);
     EXPECT_EQ(commandLine.worksheet.value_or("none").toStdString(),
               c.worksheet ? c.worksheet : "none");
 }
@@ -165,6 +167,12 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "-",
                         .latex = true},
+        CommandLineCase{.what = "--latex-document",
+                        .session = {},
+                        .arguments = {"--working", "X^2", "--latex-document"},
+                        .platform = nullptr,
+                        .working = "X^2",
+                        .latexDocument = true},
         CommandLineCase{.what = "a fault before the working",
                         .session = {},
                         .arguments = {"--working", "X^2", "-style"},
@@ -207,6 +215,20 @@ INSTANTIATE_TEST_SUITE_P(
                         .answer = Answer::Worksheet,
                         .accuracy = 1,
                         .worksheet = "-"},
+        CommandLineCase{.what = "a worksheet as a LaTeX document, its answers after",
+                        .session = {},
+                        .arguments = {"--answers=after", "--worksheet", "f", "--latex-document"},
+                        .platform = nullptr,
+                        .answer = Answer::Worksheet,
+                        .latexDocument = true,
+                        .worksheet = "f"},
+        CommandLineCase{.what = "a worksheet as a LaTeX document and a PDF at once",
+                        .session = {},
+                        .arguments = {"--worksheet", "f", "--latex-document", "--pdf", "f.pdf"},
+                        .platform = nullptr,
+                        .fault = "Option 'pdf' cannot go with option 'latex-document'.",
+                        .latexDocument = true,
+                        .worksheet = "f"},
         CommandLineCase{.what = "--working twice",
                         .session = {},
                         .arguments = {"--working", "x^2", "--working=x^2-1"},

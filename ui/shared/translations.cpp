@@ -93,4 +93,15 @@ QString InstallTranslations(const QStringList& languages) {
     return {};
 }
 
+QString InstalledLanguage() {
+    // Qt asks the translator installed last first.
+    const QList<QTranslator*> translators = qApp->findChildren<QTranslator*>();
+    for (auto it = translators.crbegin(); it != translators.crend(); ++it) {
+        if ((*it)->filePath().startsWith(OwnFolder() + QStringLiteral("/veltrix_"))) {
+            return (*it)->language();
+        }
+    }
+    return {};
+}
+
 } // namespace veltrix::ui

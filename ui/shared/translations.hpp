@@ -17,6 +17,9 @@ namespace veltrix::ui {
 // installed ("de", "pt_BR"), or nothing for English.
 QString InstallTranslations(const QStringList& languages);
 
+// The language of Veltrix's translation in use ("ru", "zh_CN"), or nothing for English.
+QString InstalledLanguage();
+
 // The session's languages, most wanted first.
 QStringList SessionLanguages();
 

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>لاستخدام «حساب» و«رسم المنحنى» و«إيجاد قيمة Y»، اكتب %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>صرِّف الملف باستخدام %1، مع إضافة هذه الأسطر قبل \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>صرِّف الملف باستخدام %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>الإجابات</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

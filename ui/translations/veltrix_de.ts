@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Um „Berechnen“, „Zeichnen“ und „Wert von Y ermitteln“ zu verwenden, geben Sie %1 ein</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Mit %1 kompilieren, mit diesen Zeilen vor \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Mit %1 kompilieren.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Lösungen</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Para usar «Calcular», «Trazar» y «Hallar un valor de Y», escriba %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compilar con %1, con estas líneas antes de \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compilar con %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluciones</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Pour utiliser «&#xa0;Calculer&#xa0;», «&#xa0;Tracer&#xa0;» et «&#xa0;Trouver une valeur de Y&#xa0;», saisissez %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compiler avec %1, avec ces lignes avant \begin{document} :</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compiler avec %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Corrigé</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

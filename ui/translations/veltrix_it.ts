@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Per usare «Calcola», «Traccia» e «Trova un valore di Y», inserisci %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compilare con %1, con queste righe prima di \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compilare con %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluzioni</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

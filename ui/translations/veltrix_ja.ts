@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>「計算」「グラフを描画」「Y の値を求める」を使うには、%1 と入力してください</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>%1 でコンパイルし、\begin{document} の前に次の行を入れてください：</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>%1 でコンパイルしてください。</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>解答</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Aby użyć przycisków „Oblicz”, „Narysuj wykres” i „Znajdź wartość Y”, wpisz %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Skompiluj za pomocą %1, z tymi wierszami przed \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Skompiluj za pomocą %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Odpowiedzi</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Para usar “Calcular”, “Traçar gráfico” e “Encontrar um valor de Y”, digite %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Compile com o %1, com estas linhas antes de \begin{document}:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Compile com o %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Gabarito</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

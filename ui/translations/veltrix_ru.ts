@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>Чтобы воспользоваться кнопками «Вычислить», «Построить график» и «Найти значение Y», введите %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>Компилировать с помощью %1, добавив перед \begin{document} строки:</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>Компилировать с помощью %1.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Ответы</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -287,6 +287,18 @@
         <source>To use Calculate, Plot and Find a value, type %1</source>
         <translation>如需使用“计算”“绘制图形”和“求 Y 的值”，请输入 %1</translation>
     </message>
+    <message>
+        <source>Compile with %1, with these lines before \begin{document}:</source>
+        <translation>请用 %1 编译，并在 \begin{document} 之前加入以下各行：</translation>
+    </message>
+    <message>
+        <source>Compile with %1.</source>
+        <translation>请用 %1 编译。</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>答案</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

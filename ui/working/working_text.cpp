@@ -1,9 +1,9 @@
 #include "ui/working/working_text.hpp"
 
 #include "engine/formula/latex.hpp"
-#include "engine/sketch/sketch_tikz.hpp"
 #include "engine/working/working_module.hpp"
 #include "ui/shared/modules.hpp"
+#include "ui/working/latex_document.hpp"
 
 #include <QCoreApplication>
 #include <variant>
@@ -276,26 +276,16 @@ QString PlainTextOf(const WorkingText& text) {
     return lines.join(u'\n');
 }
 
-QString LatexOf(const WorkingText& text) {
-    QStringList lines;
+QString LatexOf(const WorkingText& text, const QString& language) {
+    QStringList paragraphs = {LatexNeedsComment(language)};
     for (const WorkingTextLine& line : text.lines) {
         if (!line.hint) {
-            lines << line.latex;
+            paragraphs << line.latex;
         }
     }
-    QString latex = lines.join(QStringLiteral("\n\n")) + u'\n';
-    if (text.sketch) {
-        // Planned with LaTeX's own text widths; the picture begins with a comment that says it
-        // needs \usepackage{tikz} and nothing else.
-        const char16_t separator = text.sketch->separator;
-        const SketchOutcome plan = PlanSketch(*text.sketch, [separator](std::u16string_view t) {
-            return LatexTextExtent(t, separator);
-        });
-        if (const auto* picture = std::get_if<SketchPlan>(&plan)) {
-            latex += u'\n' + QString::fromStdU16String(TikzPicture(*picture));
-        }
-    }
-    return latex;
+    const QString sketch = SketchLatexOf(text, LatexSetupOf(language));
+    return paragraphs.join(QStringLiteral("\n\n")) + u'\n' +
+           (sketch.isEmpty() ? QString() : u'\n' + sketch);
 }
 
 } // namespace veltrix::ui

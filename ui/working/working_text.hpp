@@ -46,9 +46,9 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
 WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,
                        bool rightToLeft);
 
-// The lines joined as a plain-text copy takes them, and as a LaTeX copy does (a paragraph each,
-// hints left out).
+// The lines joined as a plain-text copy takes them, and as a LaTeX copy does: a paragraph each,
+// hints left out, after a comment in `language` that says what a document needs around them.
 QString PlainTextOf(const WorkingText& text);
-QString LatexOf(const WorkingText& text);
+QString LatexOf(const WorkingText& text, const QString& language);
 
 } // namespace veltrix::ui

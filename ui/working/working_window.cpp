@@ -3,6 +3,8 @@
 #include "ui/shared/app_context.hpp"
 #include "ui/shared/context_menu.hpp"
 #include "ui/shared/picture_export.hpp"
+#include "ui/shared/translations.hpp"
+#include "ui/working/latex_document.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_view.hpp"
 #include "ui/working/worksheet_pages.hpp"
@@ -123,7 +125,11 @@ QString WorkingWindow::LatexToCopy() const {
             lines << selected.latex;
         }
     }
-    return lines.isEmpty() ? LatexOf(text_) : lines.join(QStringLiteral("\n\n")) + u'\n';
+    if (lines.isEmpty()) {
+        return LatexOf(text_, InstalledLanguage());
+    }
+    return LatexNeedsComment(InstalledLanguage()) + QStringLiteral("\n\n") +
+           lines.join(QStringLiteral("\n\n")) + u'\n';
 }
 
 // Print and Save as PDF, in the context menu and in a File menu, as a document window has them.

@@ -1,6 +1,7 @@
 // The Working window: opened from the equation box's and the Solution window's context menus,
 // following the typing and the accuracy, saying why where there is no working, and copied as
 // plain text and as LaTeX, printed and saved as PDF; and a worksheet's file read.
+#include "ui/working/latex_document.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_placement.hpp"
 #include "ui/working/working_window.hpp"
@@ -201,10 +202,13 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
 
     working->findChild<QAction*>("CopyLatex")->trigger();
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
-    // The lines, then the sketch as a TikZ picture.
-    EXPECT_EQ(latex.size(), plain.size() + 1);
-    EXPECT_TRUE(latex.constLast().startsWith("% Needs \\usepackage{tikz} and nothing else."));
-    EXPECT_EQ(latex.value(1), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
+    // What a document needs around them, the lines, then the sketch as a TikZ picture.
+    EXPECT_EQ(latex.size(), plain.size() + 2);
+    EXPECT_EQ(latex.constFirst(), "% Compile with pdflatex, with these lines before "
+                                  "\\begin{document}:\n% \\usepackage[T1]{fontenc}\n"
+                                  "% \\usepackage{lmodern}\n% \\usepackage{tikz}");
+    EXPECT_TRUE(latex.constLast().startsWith("% The sketch, in TikZ."));
+    EXPECT_EQ(latex.value(2), "Discriminant: $b^2 - 4ac = (-2)^2 - 4 \\cdot 1 \\cdot 1 = 0$");
 }
 
 // Whole lines are selected with the mouse and the keyboard; Copy and Copy as LaTeX take those
@@ -227,9 +231,10 @@ TEST_F(WorkingWindowTest, CopiesTheSelectedLines) {
     EXPECT_EQ(copied(), all.mid(1, 2).join(u'\n'));
     working->findChild<QAction*>("CopyLatex")->trigger();
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));
-    ASSERT_EQ(latex.size(), 2);
-    EXPECT_TRUE(latex[0].startsWith("Discriminant: $b^2")) << latex[0].toStdString();
-    EXPECT_TRUE(latex[1].startsWith("Roots: $x = \\frac")) << latex[1].toStdString();
+    ASSERT_EQ(latex.size(), 3);
+    EXPECT_TRUE(latex[0].startsWith("% Compile with pdflatex")) << latex[0].toStdString();
+    EXPECT_TRUE(latex[1].startsWith("Discriminant: $b^2")) << latex[1].toStdString();
+    EXPECT_TRUE(latex[2].startsWith("Roots: $x = \\frac")) << latex[2].toStdString();
 
     QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(&lines, Qt::Key_Down, Qt::ShiftModifier);
@@ -389,6 +394,52 @@ INSTANTIATE_TEST_SUITE_P(
                        "character 3",
                        "Line 2: The working cannot read this text: x in a denominator, at "
                        "character 3"}}));
+
+// A worksheet's LaTeX: one exercise is its working alone; several are numbered, the workings
+// under their questions, after them all behind a heading, or none, with room to write.
+TEST(LatexDocumentTest, PutsTheWorkingsWhereTheAnswersGo) {
+    const WorkingText parabola = WorkingTextOf("x^2=1", 2, u'.', false);
+    const WorkingText line = WorkingTextOf("2x-4", 2, u'.', false);
+    const struct {
+        QList<WorkingText> sheet;
+        WorksheetAnswers answers;
+        QStringList inOrder;
+        QStringList absent;
+    } cases[] = {
+        {{parabola},
+         WorksheetAnswers::With,
+         {"\\begin{minipage}", "Equation as given", "\\begin{tikzpicture}"},
+         {"\\item", "\\section"}},
+        {{parabola, line},
+         WorksheetAnswers::With,
+         {"\\item \\begin{minipage}", "$x^2 = 1$", "Discriminant", "\\end{tikzpicture}",
+          "\\end{minipage}", "\\item \\begin{minipage}", "$y = 2x - 4$", "Not a quadratic"},
+         {"\\section", "\\vspace"}},
+        {{parabola, line},
+         WorksheetAnswers::After,
+         {"\\item $x^2 = 1$", "\\item $y = 2x - 4$", "\\section*{Answers}",
+          "\\item \\begin{minipage}", "Discriminant", "\\item \\begin{minipage}",
+          "Not a quadratic"},
+         {"\\vspace"}},
+        {{parabola, line},
+         WorksheetAnswers::None,
+         {"\\item $x^2 = 1$\n\\vspace", "\\item $y = 2x - 4$\n\\vspace"},
+         {"Discriminant", "Not a quadratic", "tikzpicture", "\\section"}},
+    };
+    for (const auto& c : cases) {
+        const QString document = LatexDocumentOf(c.sheet, c.answers, {});
+        SCOPED_TRACE(document.toStdString());
+        qsizetype at = 0;
+        for (const QString& part : c.inOrder) {
+            at = document.indexOf(part, at);
+            ASSERT_GE(at, 0) << part.toStdString();
+            at += part.size();
+        }
+        for (const QString& part : c.absent) {
+            EXPECT_FALSE(document.contains(part)) << part.toStdString();
+        }
+    }
+}
 
 // Framed by a window manager, the window stands just beside the main window's frame on each side,
 // its frame touching that frame and covering none of it.
