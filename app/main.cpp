@@ -63,12 +63,13 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(veltrix::ui::VeltrixIcon());
     veltrix::ui::InstallAccessibleWindows();
     veltrix::ui::InstallContextMenuKeys();
-    veltrix::ui::InstallTranslations(veltrix::ui::SessionLanguages());
+    const QString language = veltrix::ui::InstallTranslations(veltrix::ui::SessionLanguages());
 
     veltrix::ui::QtMessageBoxes messages;
     veltrix::ui::QtFileDialogs files;
     veltrix::ui::AppContext app(messages, files,
                                 veltrix::ui::DecimalSeparatorOf(QLocale::system()));
+    app.UserManual().SetLanguage(language);
     veltrix::ui::MainWindow& mainWindow = app.Windows().Get<veltrix::ui::MainWindow>();
     veltrix::InstallFirstPaintProbeIfRequested(mainWindow);
     veltrix::ui::ShowMainWindow(app);

@@ -198,8 +198,14 @@ std::u16string LatexOf(const Power& power) {
                    exponent.size() == 1 ? exponent : Concat({u"{", exponent, u"}"})});
 }
 
+// Brackets round a fraction grow with it, as they do in the window: a worksheet sets its
+// fractions at full size, and a fixed bracket would reach only to the fraction's middle.
 std::u16string LatexOf(const Group& group) {
-    return Concat({u"(", Latex(*group.inner), u")"});
+    const std::u16string inner = Latex(*group.inner);
+    if (inner.find(u"\\frac") != std::u16string::npos) {
+        return Concat({u"\\left(", inner, u"\\right)"});
+    }
+    return Concat({u"(", inner, u")"});
 }
 
 std::u16string LatexOf(const Chain& chain) {

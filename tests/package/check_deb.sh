@@ -72,8 +72,13 @@ if [ -f "$metainfo" ]; then
     grep -q "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
 fi
 
-# Menus and software centres show Veltrix in each language it is translated into.
+# Menus, software centres and the manual that Help opens show Veltrix in each language it is
+# translated into.
+grep -q '<title>' "$root/usr/share/veltrix/manual/en/index.html" 2>/dev/null ||
+    fail "the manual's English page usr/share/veltrix/manual/en/index.html missing"
 for lang in de fr es it pt_BR pl ru zh_CN ja ar; do
+    grep -q "<html lang=\"${lang/_/-}\"" "$root/usr/share/veltrix/manual/$lang/index.html" 2>/dev/null ||
+        fail "the manual has no page in $lang"
     for key in GenericName Comment Keywords; do
         grep -q "^$key\[$lang\]=." "$desktop" 2>/dev/null ||
             fail "the desktop entry has no ${key}[$lang]"

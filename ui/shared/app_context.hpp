@@ -1,10 +1,11 @@
 // What every window and command of one running program shares: its windows, the equation typed
-// in the main window, and the way it shows messages and asks for file names. The program's entry
-// owns the one instance; tests build their own with a recorder in place of the real message boxes
-// and answers in place of the file dialog.
+// in the main window, the way it shows messages and asks for file names, and its manual. The
+// program's entry owns the one instance; tests build their own with a recorder in place of the real
+// message boxes and answers in place of the file dialog.
 #pragma once
 
 #include "ui/shared/file_dialogs.hpp"
+#include "ui/shared/manual.hpp"
 #include "ui/shared/message_boxes.hpp"
 #include "ui/shared/window_set.hpp"
 
@@ -37,6 +38,8 @@ class AppContext {
     MessageBoxes& Messages() { return messages_; }
     InputSignals& Inputs() { return inputs_; }
     FileDialogs& Files() { return files_; }
+    // The user manual that Help opens; the program sets its language, tests its folder and opener.
+    Manual& UserManual() { return manual_; }
     char16_t DecimalSeparator() const { return separator_; }
 
     // The equation as typed in the main window's equation box, which every command reads at the
@@ -63,6 +66,7 @@ class AppContext {
   private:
     MessageBoxes& messages_;
     FileDialogs& files_;
+    Manual manual_;
     InputSignals inputs_; // before the windows, which use it until they are gone
     WindowSet windows_;
     QPointer<QLineEdit> equationBox_;

@@ -460,6 +460,14 @@
         <comment>menu item</comment>
         <translation>خطوات الحل</translation>
     </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>تعذّر على متصفحات الويب فتح الدليل. افتح هذا الملف في أحدها: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>دليل المستخدم</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

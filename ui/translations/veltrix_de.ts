@@ -460,6 +460,14 @@
         <comment>menu item</comment>
         <translation>Rechenweg</translation>
     </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Kein Webbrowser konnte das Handbuch öffnen. Öffnen Sie diese Datei in einem Browser: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>Para obtener ayuda, visite %1 o escríbanos a %2</translation>
+        <translation>Para obtener ayuda, consulte %1 o escríbanos a %2</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
@@ -459,6 +459,14 @@
         <source>Working</source>
         <comment>menu item</comment>
         <translation>Desarrollo</translation>
+    </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Ningún navegador web pudo abrir el manual. Abra este archivo en un navegador: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>

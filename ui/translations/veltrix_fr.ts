@@ -460,6 +460,14 @@
         <comment>menu item</comment>
         <translation>Détail du calcul</translation>
     </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Aucun navigateur web n’a pu ouvrir le manuel. Ouvrez ce fichier dans un navigateur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -460,6 +460,14 @@
         <comment>menu item</comment>
         <translation>Procedimento</translation>
     </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Nessun browser web è riuscito ad aprire il manuale. Apri questo file in un browser: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

@@ -460,6 +460,14 @@
         <comment>menu item</comment>
         <translation>途中式</translation>
     </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>マニュアルを開けるウェブブラウザーがありません。次のファイルをブラウザーで開いてください：%1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
 </context>
 <context>
     <name>veltrix::ui::SketchView</name>

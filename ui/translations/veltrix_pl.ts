@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>Pomoc znajdziesz na stronie %1 lub pisząc do nas na adres %2</translation>
+        <translation>Pomoc znajdziesz w pliku %1 lub pisząc do nas na adres %2</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
@@ -459,6 +459,14 @@
         <source>Working</source>
         <comment>menu item</comment>
         <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Żadna przeglądarka internetowa nie mogła otworzyć podręcznika. Otwórz ten plik w przeglądarce: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Podręcznik</translation>
     </message>
 </context>
 <context>

@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>За помощью обращайтесь на сайт %1 или пишите нам по адресу %2</translation>
+        <translation>Справку см. в файле %1; вопросы пишите нам по адресу %2</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
@@ -459,6 +459,14 @@
         <source>Working</source>
         <comment>menu item</comment>
         <translation>Ход решения</translation>
+    </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>Ни один браузер не смог открыть руководство. Откройте этот файл в браузере: %1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Руководство</translation>
     </message>
 </context>
 <context>

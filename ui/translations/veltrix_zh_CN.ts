@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>For help see %1 or email us at %2</source>
-        <translation>如需帮助，请访问 %1，或发送电子邮件至 %2 联系我们</translation>
+        <translation>如需帮助，请查阅 %1，或发送电子邮件至 %2 联系我们</translation>
     </message>
     <message>
         <source>Type in a quadratic in the form ax^2+ bx + c. EG 10X^2-2X-3</source>
@@ -459,6 +459,14 @@
         <source>Working</source>
         <comment>menu item</comment>
         <translation>解题过程</translation>
+    </message>
+    <message>
+        <source>No web browser could open the manual. Open this file in one: %1</source>
+        <translation>没有网页浏览器能打开使用手册。请在浏览器中打开此文件：%1</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>使用手册</translation>
     </message>
 </context>
 <context>

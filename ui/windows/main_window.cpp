@@ -10,6 +10,7 @@
 #include "ui/working/working_window.hpp"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,9 +23,14 @@ QString AboutMessage() {
     return MainWindow::tr("Veltrix by Ostrell, E-mail %1").arg(QLatin1String(kContactEmail));
 }
 
-QString HelpMessage() {
+QString HelpMessage(const QString& manualPage) {
     return MainWindow::tr("For help see %1 or email us at %2")
-        .arg(QLatin1String(kHelpPage), QLatin1String(kContactEmail));
+        .arg(QDir::toNativeSeparators(manualPage), QLatin1String(kContactEmail));
+}
+
+QString ManualNotOpenedMessage(const QString& manualPage) {
+    return MainWindow::tr("No web browser could open the manual. Open this file in one: %1")
+        .arg(QDir::toNativeSeparators(manualPage));
 }
 
 MainWindow::MainWindow(AppContext& app) : SetWindow(app.Windows()), app_(app) {
@@ -111,6 +117,12 @@ void MainWindow::BuildMenus() {
     QAction* helpPage = help->addAction(tr("Help", "menu item"));
     helpPage->setObjectName(QStringLiteral("Help2"));
     connect(helpPage, &QAction::triggered, this, &MainWindow::ShowHelp);
+    QAction* manual = help->addAction(tr("Manual"));
+    manual->setObjectName(QStringLiteral("Manual"));
+    // F1 is the desktops' key for help: it opens the manual from whichever window has the focus.
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::ApplicationShortcut);
+    connect(manual, &QAction::triggered, this, &MainWindow::OpenManual);
 }
 
 // F8: the desktops' own keys leave it free (F1 help, F2 rename, F3 find again, F4 the address
@@ -130,7 +142,13 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::ShowHelp() {
-    app_.Messages().Show(HelpMessage());
+    app_.Messages().Show(HelpMessage(app_.UserManual().Page()));
+}
+
+void MainWindow::OpenManual() {
+    if (!app_.UserManual().Open()) {
+        app_.Messages().Show(ManualNotOpenedMessage(app_.UserManual().Page()));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

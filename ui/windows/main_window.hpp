@@ -1,5 +1,5 @@
 // The main window, Form1: the equation box, the four command buttons and the File, View and Help
-// menus.
+// menus, and F1, which opens the manual from every window.
 // It is the program's first window and its last: closing it ends the program.
 #pragma once
 
@@ -14,12 +14,14 @@ namespace veltrix::ui {
 
 class AppContext;
 
-// The contact address and help page named in the About and Help messages.
+// The contact address named in the About and Help messages.
 inline constexpr char kContactEmail[] = "veltrix@example.org";
-inline constexpr char kHelpPage[] = "https://veltrix.example.org/help";
 
 QString AboutMessage();
-QString HelpMessage();
+// Names the manual's page, a file, and the contact address.
+QString HelpMessage(const QString& manualPage);
+// Tells where the manual is when no browser could open it.
+QString ManualNotOpenedMessage(const QString& manualPage);
 
 class MainWindow final : public SetWindow<QMainWindow> {
     Q_OBJECT
@@ -40,6 +42,7 @@ class MainWindow final : public SetWindow<QMainWindow> {
     void BuildViewMenu();
     void ShowAbout();
     void ShowHelp();
+    void OpenManual();
 
     AppContext& app_;
 };

@@ -387,11 +387,11 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, WorkingFormTest,
     ::testing::Values(
         FormCase{"3X^2+5X-2", WorkingStep::Minimum, "(-5/6, -49/12) | x = -5/6",
-                 "(-\\frac{5}{6}, -\\frac{49}{12}) | x = -\\frac{5}{6}"},
+                 "\\left(-\\frac{5}{6}, -\\frac{49}{12}\\right) | x = -\\frac{5}{6}"},
         FormCase{"-2X^2+3X+2", WorkingStep::Maximum, "(0.75, 3.125) | x = 0.75",
                  "(0.75, 3.125) | x = 0.75"},
         FormCase{"3X^2+5X-2", WorkingStep::VertexForm, "y = 3(x + 5/6)² − 49/12",
-                 "y = 3(x + \\frac{5}{6})^2 - \\frac{49}{12}"},
+                 "y = 3\\left(x + \\frac{5}{6}\\right)^2 - \\frac{49}{12}"},
         // Whole numbers in the brackets, a/(q₁q₂) before them for the roots p/q, where it is whole.
         FormCase{"-2X^2+3X+2", WorkingStep::FactoredForm, "y = -(2x + 1)(x − 2)",
                  "y = -(2x + 1)(x - 2)"},

@@ -116,7 +116,8 @@ TEST_P(ButtonKeyTest, AccuracyIsChosenAndConfirmedFromTheKeyboard) {
 TEST_F(KeyboardTest, HelpMenuItemsRunFromTheKeyboard) {
     ChooseMenuItem(2, 0);
     ChooseMenuItem(2, 1);
-    EXPECT_EQ(messages.prompts, (QStringList{AboutMessage(), HelpMessage()}));
+    EXPECT_EQ(messages.prompts,
+              (QStringList{AboutMessage(), HelpMessage(app.UserManual().Page())}));
 }
 
 TEST_F(KeyboardTest, ViewWorkingRunsFromTheMenuAndItsKey) {

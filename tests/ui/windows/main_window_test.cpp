@@ -1,10 +1,13 @@
 #include "ui_test_support.hpp"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <utility>
 
@@ -137,7 +140,7 @@ TEST_F(MainWindowTest, ScreenReadersGetEachControlsRoleNameDescriptionAndLabel) 
     }
 }
 
-// Only View > Working has a shortcut, which its menu shows.
+// Only View > Working and Help > Manual have shortcuts, which their menus show.
 TEST_F(MainWindowTest, MenusHoldTheirItemsAndTheirShortcuts) {
     QStringList items;
     for (QAction* menuAction : mainWindow->menuBar()->actions()) {
@@ -149,16 +152,68 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsAndTheirShortcuts) {
         }
     }
     EXPECT_EQ(items, (QStringList{"File:File", "Exit:Exit", "View:View", "ViewWorking:Working F8",
-                                  "Help1:Help", "About:About", "Help2:Help"}));
+                                  "Help1:Help", "About:About", "Help2:Help", "Manual:Manual F1"}));
 }
 
 TEST_F(MainWindowTest, AboutAndHelpShowTheirMessages) {
+    app.UserManual().SetFolder(VELTRIX_MANUAL_DIR);
     ChooseMenuItem(*mainWindow, "Help1", "About");
     ChooseMenuItem(*mainWindow, "Help1", "Help2");
     EXPECT_EQ(messages.prompts,
               (QStringList{"Veltrix by Ostrell, E-mail veltrix@example.org",
-                           "For help see https://veltrix.example.org/help or email us at "
+                           "For help see " VELTRIX_MANUAL_DIR "/en/index.html or email us at "
                            "veltrix@example.org"}));
+}
+
+// Remembers the addresses it is asked to open; opens them or fails as told.
+class RecordingUrlOpener final : public UrlOpener {
+  public:
+    bool Open(const QUrl& url) override {
+        opened << url;
+        return opens;
+    }
+    QList<QUrl> opened;
+    bool opens = true;
+};
+
+// F1 opens the manual from any window, in the browser or else by naming its file.
+TEST_F(MainWindowTest, F1OpensTheManualInTheBrowserOrNamesItsFile) {
+    RecordingUrlOpener browser;
+    app.UserManual().SetOpener(browser);
+    app.UserManual().SetFolder(VELTRIX_MANUAL_DIR);
+    app.UserManual().SetLanguage("de");
+    const QString page = VELTRIX_MANUAL_DIR "/de/index.html";
+    QTest::keyClick(mainWindow, Qt::Key_F1);
+    EXPECT_EQ(browser.opened, QList{QUrl::fromLocalFile(page)});
+    EXPECT_TRUE(messages.prompts.isEmpty());
+
+    browser.opens = false;
+    Click(*mainWindow, "Command4");
+    AccuracyWindow* accuracy = app.Windows().Find<AccuracyWindow>();
+    accuracy->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(accuracy));
+    QTest::keyClick(accuracy, Qt::Key_F1);
+    EXPECT_EQ(browser.opened.size(), 2);
+    EXPECT_EQ(messages.prompts, QStringList{ManualNotOpenedMessage(page)});
+}
+
+// Each language the windows speak has its page of the manual, written in it; any other language
+// reads the English one.
+TEST(ManualTest, EveryLanguageOfTheWindowsHasItsPage) {
+    QStringList languages{"en"};
+    for (const QString& file : QDir(":/translations").entryList({"veltrix_*.qm"})) {
+        languages << file.sliced(8).chopped(3);
+    }
+    ASSERT_EQ(languages.size(), 11);
+    for (const QString& language : languages) {
+        const QString page = VELTRIX_MANUAL_DIR "/" + language + "/index.html";
+        EXPECT_EQ(ManualPage(VELTRIX_MANUAL_DIR, language), page);
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString written = "<html lang=\"" + QString(language).replace('_', '-') + '"';
+        EXPECT_TRUE(file.readAll().contains(written.toUtf8())) << page.toStdString();
+    }
+    EXPECT_EQ(ManualPage(VELTRIX_MANUAL_DIR, "xh"), VELTRIX_MANUAL_DIR "/en/index.html");
 }
 
 TEST_F(MainWindowTest, OpeningAnOpenWindowAgainKeepsItAndItsContents) {
