@@ -18,9 +18,9 @@
 namespace veltrix {
 namespace {
 
-using sketch::Occupied;
 using sketch::In;
 using sketch::Log10;
+using sketch::Occupied;
 using sketch::ReadScaled;
 using sketch::Scaled;
 using sketch::Segment;
@@ -86,15 +86,48 @@ void AddSpanOnTheYAxis(const Read& read, std::vector<Point>& shape) {
     shape.push_back({{-1, 0}, Sum(read.c, minusB)});
 }
 
-// The points the picture must show: the points of interest, the origin, where the axes cross,
-// and the y-intercept, which the curve is drawn from where it is a line; for a parabola also the
-// y-intercept's mirror image, so that both arms show.
-std::vector<Point> ShapeOf(const Read& read) {
+// A frame down to the x axis would flatten the curve where the axis lies farther from the points
+// than this many times their height: the x axis then stands at the frame's edge, below a break.
+constexpr double kAxisAway = 4;
+
+// Whether y = 0 lies so far from the points, compared with their height, that a frame reaching
+// it would draw the curve's bend as a flat line.
+bool XAxisAway(const std::vector<Point>& shape) {
+    std::optional<std::int64_t> exponent;
+    for (const Point& p : shape) {
+        if (!p.y.IsZero()) {
+            exponent = std::max(exponent.value_or(p.y.exponent), p.y.exponent);
+        }
+    }
+    double lo = INFINITY, hi = -INFINITY;
+    for (const Point& p : shape) {
+        lo = std::min(lo, In(p.y, exponent.value_or(0)));
+        hi = std::max(hi, In(p.y, exponent.value_or(0)));
+    }
+    const double gap = lo > 0 ? lo : hi < 0 ? -hi : 0;
+    return hi > lo && gap > kAxisAway * (hi - lo);
+}
+
+// The points the picture must show, whether the x axis lies away from them, and whether the y axis
+// stands right of them all, where its numbers go right of it, clear of the curve.
+struct Shape {
+    std::vector<Point> points;
+    bool xAxisAway = false;
+    bool yNumbersRight = false;
+};
+
+// The points of interest, the y-intercept, which the curve is drawn from where it is a line, and
+// for a parabola the y-intercept's mirror image, so that both arms show its bend; and the origin,
+// where the axes cross, unless the x axis lies too far away to keep the bend in view.
+Shape ShapeOf(const Read& read) {
     std::vector<Point> shape = read.points;
-    shape.push_back({});
     shape.push_back({{}, read.c});
     if (!read.a.IsZero()) {
         shape.push_back({Twice(read.turning->x), read.c});
+    }
+    const bool away = !read.a.IsZero() && XAxisAway(shape);
+    if (!away) {
+        shape.push_back({});
     }
     const auto onYAxis = [](const Point& p) { return p.x.IsZero(); };
     if (std::all_of(shape.begin(), shape.end(), onYAxis)) {
@@ -105,7 +138,9 @@ std::vector<Point> ShapeOf(const Read& read) {
         shape.push_back({{}, {1, 0}});
         shape.push_back({{}, {-1, 0}});
     }
-    return shape;
+    const bool leftOfYAxis = std::all_of(shape.begin(), shape.end(),
+                                         [](const Point& p) { return p.x.significand <= 0; });
+    return {shape, away, leftOfYAxis && !std::all_of(shape.begin(), shape.end(), onYAxis)};
 }
 
 // An axis's values in units of 10^exponent, and the part of them the picture shows.
@@ -137,7 +172,7 @@ Axis AxisOf(const std::vector<Scaled>& values, double length, double lowBorder, 
     }
     Axis axis;
     axis.exponent = largest.value_or(0);
-    double lo = 0, hi = 0;
+    double lo = INFINITY, hi = -INFINITY;
     for (const Scaled& v : values) {
         lo = std::min(lo, In(v, axis.exponent));
         hi = std::max(hi, In(v, axis.exponent));
@@ -241,24 +276,19 @@ struct TickRow {
 };
 
 // Every multiple of the step inside the picture but 0, where the axes cross, each with its number
-// as long as the axis's longest needs: all plain, or all with an exponent.
+// written as the working's lines write numbers.
 TickRow TicksOf(const Axis& axis, Step step, const MeasureText& measure, char16_t separator) {
     const double size = step.Size();
     const double margin = 0.5 / std::fabs(axis.scale); // no tick where its number would be cut
     const auto first = static_cast<std::int64_t>(std::ceil((axis.lo + margin) / size));
     const auto last = static_cast<std::int64_t>(std::floor((axis.hi - margin) / size));
     const std::int64_t power = step.power + axis.exponent;
-    bool exponentForm = false;
-    for (std::int64_t n = first; n <= last; ++n) {
-        exponentForm = exponentForm || sketch::IsLongNumber(n * step.digit, power);
-    }
     TickRow row;
     for (std::int64_t n = first; n <= last; ++n) {
         if (n == 0) {
             continue;
         }
-        const std::u16string number =
-            sketch::TickNumber(n * step.digit, power, exponentForm, separator);
+        const std::u16string number = sketch::TickNumber(n * step.digit, power, separator);
         row.sizes.push_back(measure(number));
         row.widest = std::max(row.widest, row.sizes.back().width);
         row.tallest = std::max(row.tallest, row.sizes.back().height);
@@ -289,12 +319,14 @@ int Rank(SketchPointKind kind) {
     if (IsTurningPoint(kind)) {
         return 0;
     }
-    return kind == SketchPointKind::YIntercept ? 2 : 1;
+    return kind == SketchPointKind::YIntercept ? 1 : 2;
 }
 
-// Each label beside its mark, the turning point's first, then the roots', then the y-intercept's.
+// Each label beside its mark, the turning point's first, then the y-intercept's, whose places
+// the y axis halves, then the roots', which may stand farther down their arm of the curve.
 // A point at the same place as one labelled already with the same text shares its label.
-void PlaceLabels(std::vector<SketchMark>& marks, Occupied& occupied, const MeasureText& measure) {
+void PlaceLabels(std::vector<SketchMark>& marks, Occupied& occupied, const MeasureText& measure,
+                 PicturePoint origin) {
     std::vector<SketchMark*> order;
     for (SketchMark& mark : marks) {
         order.push_back(&mark);
@@ -312,7 +344,8 @@ void PlaceLabels(std::vector<SketchMark>& marks, Occupied& occupied, const Measu
             mark.sharedLabel = true;
             continue;
         }
-        mark.labelBox = sketch::PlaceLabel(mark.at, measure(mark.label), mark.kind, occupied);
+        mark.labelBox =
+            sketch::PlaceLabel(mark.at, measure(mark.label), mark.kind, occupied, origin);
         if (mark.labelBox) {
             occupied.boxes.push_back(*mark.labelBox);
         }
@@ -325,44 +358,93 @@ constexpr double kNumberGap = kSketchTickLength / 2 + 0.15;
 constexpr double kClearOfLabels = 0.6;
 
 // The box of a tick's number: centred under or over a tick of the x axis, beside a tick of the
-// y axis; `after` below the x axis or right of the y axis.
-PictureBox NumberBox(double tick, double axis, TextExtent size, bool horizontal, bool after) {
+// y axis, or moved along the axis by `shift` of its length there; `after` below the x axis or
+// right of the y axis.
+PictureBox NumberBox(double tick, double axis, TextExtent size, bool horizontal, bool after,
+                     double shift) {
     const double gap = kNumberGap;
     if (horizontal) {
         const double top = after ? axis + gap : axis - gap - size.height;
-        return {tick - size.width / 2, top, size.width, size.height};
+        return {tick - size.width * (0.5 - shift), top, size.width, size.height};
     }
     const double left = after ? axis + gap : axis - gap - size.width;
-    return {left, tick - size.height / 2, size.width, size.height};
+    return {left, tick - size.height * (0.5 - shift), size.width, size.height};
 }
 
-// Gives each tick its number's place beside the axis, on the side where the numbers fit in the
-// picture (below the x axis and left of the y axis where they can), unless it meets a label, a
-// mark, another number or the other axis.
+// Between a tick's number and the curve: less than round a label, for a number stands by its tick
+// and may have to come near where the curve crosses the axis.
+constexpr double kNumberSpacing = 0.05;
+
+bool IsFree(const PictureBox& box, const Occupied& occupied) {
+    return std::none_of(occupied.boxes.begin(), occupied.boxes.end(),
+                        [&](const PictureBox& b) { return sketch::Overlap(box, b); });
+}
+
+bool NumberFits(const PictureBox& box, const Segment& other, const Occupied& occupied) {
+    return IsFree(box, occupied) && sketch::Inside(box, kSketchWidth, kSketchHeight) &&
+           !sketch::Crosses(other.from, other.to, box) &&
+           sketch::ClearOfLines(box, occupied.lines, kNumberSpacing);
+}
+
+// The first place that fits: centred on the tick on each of `sides` in turn, then ending or
+// beginning at the tick, away from where the curve passes. A number whose own place a label or a
+// mark takes is left out: elsewhere it would stand beside the label and read as the point's.
+std::optional<PictureBox> PlaceNumber(double tick, double axis, TextExtent size, bool horizontal,
+                                      const std::vector<bool>& sides, const Segment& other,
+                                      const Occupied& occupied) {
+    if (!IsFree(NumberBox(tick, axis, size, horizontal, sides.front(), 0), occupied)) {
+        return std::nullopt;
+    }
+    for (const double shift : {0.0, -0.5, 0.5}) {
+        for (const bool side : sides) {
+            const PictureBox box = NumberBox(tick, axis, size, horizontal, side, shift);
+            if (NumberFits(box, other, occupied)) {
+                return box;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Gives each tick its number's place beside the axis, on the first of `sides` (after: below the
+// x axis or right of the y axis) unless it meets a label, a mark, another number, the other axis
+// or the curve there; then on the next side, or moved along the axis, where it fits there.
 void PlaceNumbers(SketchAxis& axis, const TickRow& row, bool horizontal, const Segment& other,
-                  Occupied& occupied) {
+                  Occupied& occupied, const std::vector<bool>& sides) {
     const double at = horizontal ? axis.from.y : axis.from.x;
-    const bool after = horizontal ? at + kNumberGap + row.tallest <= kSketchHeight
-                                  : at - kNumberGap - row.widest < 0;
     for (std::size_t i = 0; i < axis.ticks.size(); ++i) {
-        const PictureBox box = NumberBox(axis.ticks[i].at, at, row.sizes[i], horizontal, after);
-        const bool free =
-            std::none_of(occupied.boxes.begin(), occupied.boxes.end(),
-                         [&](const PictureBox& b) { return sketch::Overlap(box, b); });
-        if (free && sketch::Inside(box, kSketchWidth, kSketchHeight) &&
-            !sketch::Crosses(other.from, other.to, box)) {
-            axis.ticks[i].numberBox = box;
-            occupied.boxes.push_back(box);
+        axis.ticks[i].numberBox =
+            PlaceNumber(axis.ticks[i].at, at, row.sizes[i], horizontal, sides, other, occupied);
+        if (axis.ticks[i].numberBox) {
+            occupied.boxes.push_back(*axis.ticks[i].numberBox);
         }
     }
 }
 
-std::vector<Segment> LinesOf(const SketchPlan& plan) {
-    std::vector<Segment> lines{{plan.xAxis.from, plan.xAxis.to}, {plan.yAxis.from, plan.yAxis.to}};
+std::vector<Segment> CurveLines(const SketchPlan& plan) {
+    std::vector<Segment> lines;
     for (const std::vector<PicturePoint>& polyline : plan.curve) {
         for (std::size_t i = 1; i < polyline.size(); ++i) {
             lines.push_back({polyline[i - 1], polyline[i]});
         }
+    }
+    for (std::size_t i = 1; i < plan.axisBreak.size(); ++i) {
+        lines.push_back({plan.axisBreak[i - 1], plan.axisBreak[i]});
+    }
+    return lines;
+}
+
+// Every line drawn: the curve, the axes and their ticks, and the break mark.
+std::vector<Segment> LinesOf(const SketchPlan& plan) {
+    std::vector<Segment> lines = CurveLines(plan);
+    lines.push_back({plan.xAxis.from, plan.xAxis.to});
+    lines.push_back({plan.yAxis.from, plan.yAxis.to});
+    const double half = kSketchTickLength / 2;
+    for (const SketchTick& tick : plan.xAxis.ticks) {
+        lines.push_back({{tick.at, plan.xAxis.from.y - half}, {tick.at, plan.xAxis.from.y + half}});
+    }
+    for (const SketchTick& tick : plan.yAxis.ticks) {
+        lines.push_back({{plan.yAxis.from.x - half, tick.at}, {plan.yAxis.from.x + half, tick.at}});
     }
     return lines;
 }
@@ -376,62 +458,130 @@ Ticks TicksOf(const Frame& frame, const MeasureText& measure, char16_t separator
             TicksFor(frame.y, false, measure, separator)};
 }
 
-// The numbers of the y axis stand left of it and those of the x axis below it: where the axis
-// lies too near that edge of the picture, its border there grows to hold them. Says whether it
-// grew; a border that grows narrows the scale, and so moves the axis less than it grew.
-bool GrowForNumbers(const Frame& frame, const Ticks& ticks, Borders& borders) {
+// The numbers of the y axis stand left of it (right of it where the curve lies left) and those of
+// the x axis below it: where the axis lies too near that edge of the picture, its border there
+// grows to hold them. Says whether it grew; a border that grows narrows the scale, and so moves
+// the axis less than it grew.
+bool GrowForNumbers(const Frame& frame, const Ticks& ticks, Borders& borders, const Shape& shape) {
     constexpr double kSlack = 0.2; // so that one pass is nearly always enough
-    const double left = kNumberGap + ticks.y.widest - frame.x.At(0);
-    const double below = frame.y.At(0) + kNumberGap + ticks.x.tallest - kSketchHeight;
-    borders.left += left > 0 ? left + kSlack : 0;
+    const double side = shape.yNumbersRight
+                            ? frame.x.At(0) + kNumberGap + ticks.y.widest - kSketchWidth
+                            : kNumberGap + ticks.y.widest - frame.x.At(0);
+    const double below =
+        shape.xAxisAway ? 0 : frame.y.At(0) + kNumberGap + ticks.x.tallest - kSketchHeight;
+    (shape.yNumbersRight ? borders.right : borders.left) += side > 0 ? side + kSlack : 0;
     borders.bottom += below > 0 ? below + kSlack : 0;
-    return left > 0 || below > 0;
+    return side > 0 || below > 0;
 }
 
 // Marks first, then labels, then the ticks' numbers in whatever room is left.
-void PlaceTexts(SketchPlan& plan, const Ticks& ticks, const MeasureText& measure) {
+void PlaceTexts(SketchPlan& plan, const Ticks& ticks, const MeasureText& measure,
+                bool yNumbersRight) {
     Occupied occupied{{}, LinesOf(plan)};
     for (const SketchMark& mark : plan.marks) {
         occupied.boxes.push_back(sketch::MarkBox(mark.at));
     }
-    PlaceLabels(plan.marks, occupied, measure);
-    Occupied forNumbers{{}, {}};
+    PlaceLabels(plan.marks, occupied, measure, {plan.yAxis.from.x, plan.xAxis.from.y});
+    Occupied forNumbers{{}, CurveLines(plan)};
     for (const SketchMark& mark : plan.marks) {
         forNumbers.boxes.push_back(sketch::MarkBox(mark.at));
         if (mark.labelBox) {
             forNumbers.boxes.push_back(sketch::Grown(*mark.labelBox, kClearOfLabels));
         }
     }
-    PlaceNumbers(plan.xAxis, ticks.x, true, {plan.yAxis.from, plan.yAxis.to}, forNumbers);
-    PlaceNumbers(plan.yAxis, ticks.y, false, {plan.xAxis.from, plan.xAxis.to}, forNumbers);
+    // An x axis away at the picture's edge has its numbers outside the frame, and only there.
+    const bool below = plan.xAxis.from.y + kNumberGap + ticks.x.tallest <= kSketchHeight;
+    const bool right = yNumbersRight || plan.yAxis.from.x - kNumberGap - ticks.y.widest < 0;
+    const bool away = !plan.axisBreak.empty();
+    PlaceNumbers(plan.xAxis, ticks.x, true, {plan.yAxis.from, plan.yAxis.to}, forNumbers,
+                 away ? std::vector{below} : std::vector{below, !below});
+    PlaceNumbers(plan.yAxis, ticks.y, false, {plan.xAxis.from, plan.xAxis.to}, forNumbers,
+                 {right, !right});
+}
+
+// Where the x axis stands away from the curve, it is drawn at the picture's edge (at the bottom
+// below a curve that lies above it), its numbers outside, and the y axis between it and the curve
+// has a break: the distance is not to scale. The frame leaves this much room for both.
+constexpr double kAwayRoom = 3.2;
+constexpr double kBreakLength = 1.1;
+
+double XAxisAt(const Frame& frame, const Ticks& ticks, bool away, bool above) {
+    if (!away) {
+        return frame.y.At(0);
+    }
+    const double outside = kNumberGap + ticks.x.tallest + 0.1;
+    return above ? outside : kSketchHeight - outside;
+}
+
+// A zigzag across the y axis from the x axis toward the curve, and the y axis from there on;
+// no tick of the y axis within it.
+void BreakTheYAxis(SketchPlan& plan, TickRow& yTicks, bool above) {
+    const double x = plan.yAxis.from.x;
+    const double axis = plan.xAxis.from.y;
+    const double toward = above ? 1 : -1;
+    const auto at = [&](double dx, double along) {
+        return PicturePoint{x + dx, axis + toward * along};
+    };
+    plan.axisBreak = {at(0, 0),      at(0, 0.3),   at(-0.2, 0.4),      at(0.2, 0.6),
+                      at(-0.2, 0.8), at(0.2, 1.0), at(0, kBreakLength)};
+    const PicturePoint end = at(0, kBreakLength);
+    plan.yAxis.from = above ? end : PicturePoint{x, 0};
+    plan.yAxis.to = above ? PicturePoint{x, kSketchHeight} : end;
+    const double clear = end.y - toward * kSketchTickLength;
+    for (std::size_t i = yTicks.ticks.size(); i-- > 0;) {
+        if ((yTicks.ticks[i].at - clear) * toward < 0) {
+            yTicks.ticks.erase(yTicks.ticks.begin() + static_cast<std::ptrdiff_t>(i));
+            yTicks.sizes.erase(yTicks.sizes.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+    plan.yAxis.ticks = yTicks.ticks;
+}
+
+// The axes and their ticks in a frame around the shape, grown where the numbers need room.
+Frame FramedAxes(const Shape& shape, bool above, const MeasureText& measure, char16_t separator,
+                 Ticks& ticks) {
+    Borders borders;
+    if (shape.xAxisAway) {
+        (above ? borders.top : borders.bottom) += kAwayRoom;
+    }
+    Frame frame = FrameOf(shape.points, borders);
+    ticks = TicksOf(frame, measure, separator);
+    for (int pass = 0; pass < 3 && GrowForNumbers(frame, ticks, borders, shape); ++pass) {
+        frame = FrameOf(shape.points, borders);
+        ticks = TicksOf(frame, measure, separator);
+    }
+    return frame;
 }
 
 SketchPlan Plan(const SketchInput& input, const Read& read, const MeasureText& measure) {
-    const std::vector<Point> shape = ShapeOf(read);
-    Borders borders;
-    Frame frame = FrameOf(shape, borders);
-    Ticks ticks = TicksOf(frame, measure, input.separator);
-    for (int pass = 0; pass < 3 && GrowForNumbers(frame, ticks, borders); ++pass) {
-        frame = FrameOf(shape, borders);
-        ticks = TicksOf(frame, measure, input.separator);
-    }
+    const Shape shape = ShapeOf(read);
+    const bool above = shape.xAxisAway && read.turning->y.significand < 0;
+    Ticks ticks;
+    const Frame frame = FramedAxes(shape, above, measure, input.separator, ticks);
 
     SketchPlan plan;
     plan.shape = read.a.IsZero() ? SketchCurve::Line : SketchCurve::Parabola;
     plan.complexRoots = input.complexRoots;
     plan.everyXIsARoot = read.a.IsZero() && read.b.IsZero() && read.c.IsZero();
     plan.separator = input.separator;
-    const double xAxisAt = frame.y.At(0);
+    const double xAxisAt = XAxisAt(frame, ticks, shape.xAxisAway, above);
     const double yAxisAt = frame.x.At(0);
     plan.xAxis = {{0, xAxisAt}, {kSketchWidth, xAxisAt}, ticks.x.ticks};
     plan.yAxis = {{yAxisAt, 0}, {yAxisAt, kSketchHeight}, ticks.y.ticks};
+    if (shape.xAxisAway) {
+        BreakTheYAxis(plan, ticks.y, above);
+    }
     plan.curve = {plan.shape == SketchCurve::Line ? LineCurve(read, frame)
                                                   : ParabolaCurve(read, frame)};
     for (std::size_t i = 0; i < input.points.size(); ++i) {
         const SketchPoint& point = input.points[i];
         plan.marks.push_back({point.kind, frame.At(read.points[i]), point.label, {}, false});
     }
-    PlaceTexts(plan, ticks, measure);
+    sketch::DistinguishLabels(plan, input);
+    for (SketchMark& mark : plan.marks) {
+        mark.label = sketch::WithMinusSigns(mark.label);
+    }
+    PlaceTexts(plan, ticks, measure, shape.yNumbersRight);
     return plan;
 }
 

@@ -1,7 +1,9 @@
 // A sketch of the curve at a scale chosen to show its points of interest: the turning point, the
 // real roots and where it crosses the y axis, with both axes, their numbered ticks, and each
 // point's label beside its mark. The Graph window draws at a fixed centimetre and often cannot
-// show these points; the sketch always does, however far apart or large they are.
+// show these points; the sketch always does, however far apart or large they are, and always
+// shows the curve's bend: an x axis too far from the curve to keep in the frame stands at its
+// edge, below a break in the y axis.
 //
 // The sketch is planned in lines of the label font: a label is about one unit tall, so the same
 // plan serves a window at any font size and a LaTeX picture. Picture coordinates run from the
@@ -62,8 +64,8 @@ inline constexpr double kSketchMarkRadius = 0.18;
 inline constexpr double kSketchTickLength = 0.3;
 
 // A tick of an axis, at `at` along it (x for the horizontal axis, y for the vertical). Its
-// number is drawn centred in `numberBox`, or left out where it would meet a label, a mark,
-// another number or the other axis.
+// number, written as the working's lines write numbers, is drawn centred in `numberBox`, or left
+// out where it would meet a label, a mark, another number, the other axis or the curve.
 struct SketchTick {
     double at;
     std::u16string number; // "0.5", "-2E+401"
@@ -76,7 +78,9 @@ struct SketchAxis {
 };
 
 // A point's mark, and its label drawn centred in `labelBox`; nothing where no place beside the
-// mark is free: the working's lines name that point. Points at one place with the same text (a
+// mark is free: the working's lines name that point. The label is the point's, with the minus
+// sign U+2212, and with more digits where the working's rounding would make it read as a tick's
+// number or another point's value. Points at one place with the same text (a
 // minimum at (0, 0) that is also the y-intercept) share the first one's label.
 struct SketchMark {
     SketchPointKind kind;
@@ -95,7 +99,11 @@ struct SketchPlan {
     char16_t separator = u'.';
     SketchAxis xAxis, yAxis;
     std::vector<std::vector<PicturePoint>> curve; // polylines, inside the picture
-    std::vector<SketchMark> marks;                // one for each point of interest, in order
+    // Where the x axis lies too far from the curve to show both at scale, the axis stands at the
+    // picture's edge, and this zigzag across the y axis, from the x axis up to where the y axis
+    // goes on, says so. Empty where the axes cross at scale.
+    std::vector<PicturePoint> axisBreak;
+    std::vector<SketchMark> marks; // one for each point of interest, in order
 };
 
 // A coordinate or coefficient that is not a decimal, or a parabola without its turning point.

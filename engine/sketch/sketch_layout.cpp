@@ -1,77 +1,34 @@
 #include "engine/sketch/sketch_layout.hpp"
 
+#include "engine/core/decimal_digits.hpp"
 #include "engine/core/line_clip.hpp"
+#include "engine/core/text_concat.hpp"
+#include "engine/sketch/sketch_scaled.hpp"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace veltrix::sketch {
 namespace {
 
-// The longest number written out in full; "-0.0025" and "-40000" are, "1000000" is not.
-constexpr std::size_t kLongestPlainNumber = 7;
+// As many significant digits as the working's lines write.
+constexpr int kShownDigits = 15;
 
 // Room kept between a mark and its label, and between two texts.
 constexpr double kGap = 0.2;
 constexpr double kSpacing = 0.1;
-
-std::u16string Digits(std::int64_t n) {
-    const std::string ascii = std::to_string(n);
-    return {ascii.begin(), ascii.end()};
-}
-
-std::size_t PlainLength(std::int64_t multiple, std::int64_t power) {
-    const std::size_t digits = Digits(std::llabs(multiple)).size();
-    const std::size_t sign = multiple < 0 ? 1 : 0;
-    if (power >= 0) {
-        return sign + digits + static_cast<std::size_t>(std::min<std::int64_t>(power, 1000));
-    }
-    const auto places = static_cast<std::size_t>(std::min<std::int64_t>(-power, 1000));
-    return sign + std::max(digits, places + 1) + 1;
-}
-
-std::u16string PlainNumber(std::int64_t multiple, std::int64_t power, char16_t separator) {
-    std::u16string digits = Digits(std::llabs(multiple));
-    if (power >= 0) {
-        digits.append(static_cast<std::size_t>(power), u'0');
-    } else {
-        const auto places = static_cast<std::size_t>(-power);
-        if (digits.size() <= places) {
-            digits.insert(0, places + 1 - digits.size(), u'0');
-        }
-        digits.insert(digits.size() - places, 1, separator);
-        // A multiple of 10 at a negative power leaves zeros after the separator.
-        digits.erase(digits.find_last_not_of(u'0') + 1);
-        if (digits.back() == separator) {
-            digits.pop_back();
-        }
-    }
-    return (multiple < 0 ? u"-" : u"") + digits;
-}
-
-std::u16string ExponentNumber(std::int64_t multiple, std::int64_t power, char16_t separator) {
-    std::u16string digits = Digits(std::llabs(multiple));
-    const std::int64_t exponent = power + static_cast<std::int64_t>(digits.size()) - 1;
-    digits.erase(digits.find_last_not_of(u'0') + 1);
-    if (digits.size() > 1) {
-        digits.insert(1, 1, separator);
-    }
-    std::u16string power10 = Digits(std::llabs(exponent));
-    if (power10.size() < 2) {
-        power10.insert(0, 1, u'0');
-    }
-    return (multiple < 0 ? u"-" : u"") + digits + (exponent < 0 ? u"E-" : u"E+") + power10;
-}
+// How much farther out each further ring of places lies, where none nearer the mark is free.
+constexpr double kFartherOut = 0.6;
 
 // The places beside a mark, as offsets of the label's centre in units of the distance to it.
 enum class Side { Right, Left, Below, Above, BelowRight, BelowLeft, AboveRight, AboveLeft };
 
-PictureBox BoxAt(PicturePoint mark, TextExtent size, Side side) {
-    const double d = kSketchMarkRadius + kGap;
+PictureBox BoxAt(PicturePoint mark, TextExtent size, Side side, double farther) {
+    const double d = kSketchMarkRadius + kGap + farther;
     // A corner next to the mark, as close as the room around the mark lets it come.
-    const double diagonal = kSketchMarkRadius + kSpacing + 0.05;
+    const double diagonal = kSketchMarkRadius + kSpacing + 0.05 + farther;
     const double w = size.width;
     const double h = size.height;
     switch (side) {
@@ -127,22 +84,152 @@ bool IsFree(const PictureBox& box, const Occupied& occupied) {
                         [&](const PictureBox& taken) { return Overlap(spaced, taken); });
 }
 
-std::size_t LinesCrossed(const PictureBox& box, const Occupied& occupied) {
-    return static_cast<std::size_t>(
-        std::count_if(occupied.lines.begin(), occupied.lines.end(),
-                      [&](const Segment& line) { return Crosses(line.from, line.to, box); }));
+// A label stands by its point: on the point's side of each axis it does not lie on, so that a
+// root just left of the y axis is not read as lying right of it.
+// A mark nearer to an axis than `onAxis` counts as standing on it, and its label may stand either
+// side.
+bool OnTheMarksSide(const PictureBox& box, PicturePoint mark, PicturePoint origin, double onAxis) {
+    const bool x = mark.x < origin.x - onAxis   ? box.Right() <= origin.x
+                   : mark.x > origin.x + onAxis ? box.left >= origin.x
+                                                : true;
+    const bool y = mark.y < origin.y - onAxis   ? box.Bottom() <= origin.y
+                   : mark.y > origin.y + onAxis ? box.top >= origin.y
+                                                : true;
+    return x && y;
+}
+
+// A number as the sketch or the lines write it ("−0,46", "5E+399"), read at the sketch's scale.
+std::optional<Scaled> ValueOf(std::u16string text, char16_t separator) {
+    for (char16_t& c : text) {
+        c = c == u'\u2212' ? u'-' : c == separator ? u'.' : c;
+    }
+    return ReadScaled(text);
+}
+
+bool Same(Scaled p, Scaled q) {
+    const std::int64_t exponent = std::max(p.exponent, q.exponent);
+    const double x = In(p, exponent), y = In(q, exponent);
+    return std::fabs(x - y) <= 1e-12 * std::max(std::fabs(x), std::fabs(y));
+}
+
+bool IsRoot(SketchPointKind kind) {
+    return kind == SketchPointKind::Root || kind == SketchPointKind::DoubleRoot ||
+           kind == SketchPointKind::LineRoot;
+}
+
+// A point's label taken apart: "(0.1, −3.1)", "(0,1; −3,1)".
+struct PointLabel {
+    std::u16string x, y;
+    std::u16string_view between;
+};
+
+std::optional<PointLabel> SplitPoint(std::u16string_view label, char16_t separator) {
+    const std::u16string_view between = separator == u',' ? u"; " : u", ";
+    const std::size_t at = label.find(between);
+    if (label.size() < 2 || label.front() != u'(' || label.back() != u')' ||
+        at == std::u16string_view::npos) {
+        return std::nullopt;
+    }
+    return PointLabel{
+        std::u16string(label.substr(1, at - 1)),
+        std::u16string(label.substr(at + between.size(), label.size() - at - between.size() - 1)),
+        between};
+}
+
+// What a mark's label says of its position along an axis: a root's is its x, and it lies at 0.
+std::optional<Scaled> ShownAlong(const SketchMark& mark, bool horizontal, char16_t separator) {
+    if (IsRoot(mark.kind)) {
+        return horizontal ? ValueOf(mark.label, separator) : Scaled{};
+    }
+    const std::optional<PointLabel> point = SplitPoint(mark.label, separator);
+    if (!point) {
+        return std::nullopt;
+    }
+    return ValueOf(horizontal ? point->x : point->y, separator);
+}
+
+// The values a mark's coordinate along an axis must not read as: that axis's tick numbers, 0,
+// and what the other marks' labels say along it; but not its own value, which they may show.
+std::vector<Scaled> OthersValues(const SketchPlan& plan, std::size_t mark, bool horizontal,
+                                 Scaled exact) {
+    std::vector<Scaled> values{Scaled{}};
+    for (const SketchTick& tick : (horizontal ? plan.xAxis : plan.yAxis).ticks) {
+        values.push_back(ValueOf(tick.number, plan.separator).value_or(Scaled{}));
+    }
+    for (std::size_t i = 0; i < plan.marks.size(); ++i) {
+        const std::optional<Scaled> shown = ShownAlong(plan.marks[i], horizontal, plan.separator);
+        if (i != mark && shown) {
+            values.push_back(*shown);
+        }
+    }
+    std::erase_if(values, [&](Scaled v) { return Same(v, exact); });
+    return values;
+}
+
+// The root's value with more significant digits than its label, as few as read apart from
+// `others`; the label itself where it already does, or where no fifteen digits would.
+std::u16string OwnLabel(const std::u16string& label, std::u16string_view exact,
+                        const std::vector<Scaled>& others, char16_t separator) {
+    const auto readsAsAnother = [&](const std::u16string& text) {
+        const std::optional<Scaled> value = ValueOf(text, separator);
+        return !value || std::any_of(others.begin(), others.end(),
+                                     [&](Scaled other) { return Same(*value, other); });
+    };
+    const std::optional<DecimalParts> parts = SplitDecimal(exact);
+    if (!readsAsAnother(label) || !parts) {
+        return label;
+    }
+    const digits::TypedDigits root(*parts);
+    for (int n = 1; n <= kShownDigits; ++n) {
+        std::u16string text = digits::GeneralText(
+            digits::RoundSignificant(root, static_cast<std::size_t>(n)), kShownDigits, separator);
+        if (!readsAsAnother(text)) {
+            return text;
+        }
+    }
+    return label;
+}
+
+// The coordinate's text as its own value, apart from the others' along its axis.
+std::u16string OwnCoordinate(const SketchPlan& plan, std::size_t mark, bool horizontal,
+                             const std::u16string& shown, const std::u16string& exact) {
+    const std::optional<Scaled> value = ReadScaled(exact);
+    if (!value) {
+        return shown;
+    }
+    return OwnLabel(shown, exact, OthersValues(plan, mark, horizontal, *value), plan.separator);
 }
 
 } // namespace
 
-bool IsLongNumber(std::int64_t multiple, std::int64_t power) {
-    return PlainLength(multiple, power) > kLongestPlainNumber;
+void DistinguishLabels(SketchPlan& plan, const SketchInput& input) {
+    for (std::size_t i = 0; i < plan.marks.size(); ++i) {
+        SketchMark& mark = plan.marks[i];
+        const SketchPoint& point = input.points[i];
+        if (IsRoot(mark.kind)) {
+            mark.label = OwnCoordinate(plan, i, true, mark.label, point.x);
+        } else if (const std::optional<PointLabel> p = SplitPoint(mark.label, plan.separator)) {
+            mark.label = Concat({u"(", OwnCoordinate(plan, i, true, p->x, point.x), p->between,
+                                 OwnCoordinate(plan, i, false, p->y, point.y), u")"});
+        }
+    }
 }
 
-std::u16string TickNumber(std::int64_t multiple, std::int64_t power, bool exponentForm,
-                          char16_t separator) {
-    return exponentForm ? ExponentNumber(multiple, power, separator)
-                        : PlainNumber(multiple, power, separator);
+std::u16string WithMinusSigns(std::u16string text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'-' && (i == 0 || text[i - 1] != u'E')) {
+            text[i] = u'\u2212';
+        }
+    }
+    return text;
+}
+
+std::u16string TickNumber(std::int64_t multiple, std::int64_t power, char16_t separator) {
+    std::string digits = std::to_string(std::llabs(multiple));
+    const std::int64_t lead = power + static_cast<std::int64_t>(digits.size()) - 1;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const digits::Rounded value{multiple < 0, digits, multiple == 0 ? 0 : lead};
+    return WithMinusSigns(digits::GeneralText(value, kShownDigits, separator));
 }
 
 bool Overlap(const PictureBox& a, const PictureBox& b) {
@@ -168,22 +255,29 @@ PictureBox MarkBox(PicturePoint mark) {
     return {mark.x - r, mark.y - r, 2 * r, 2 * r};
 }
 
+bool ClearOfLines(const PictureBox& box, const std::vector<Segment>& lines, double spacing) {
+    const PictureBox spaced = Grown(box, spacing);
+    return std::none_of(lines.begin(), lines.end(),
+                        [&](const Segment& line) { return Crosses(line.from, line.to, spaced); });
+}
+
 std::optional<PictureBox> PlaceLabel(PicturePoint mark, TextExtent size, SketchPointKind kind,
-                                     const Occupied& occupied) {
-    std::optional<PictureBox> best;
-    std::size_t fewestCrossed = std::numeric_limits<std::size_t>::max();
-    for (const Side side : PreferredSides(kind)) {
-        const PictureBox box = BoxAt(mark, size, side);
-        if (!Inside(box, kSketchWidth, kSketchHeight) || !IsFree(box, occupied)) {
-            continue;
-        }
-        const std::size_t crossed = LinesCrossed(box, occupied);
-        if (crossed < fewestCrossed) {
-            best = box;
-            fewestCrossed = crossed;
+                                     const Occupied& occupied, PicturePoint origin) {
+    // On the side of the axes where the point lies, however near; where there is no room there,
+    // either side of an axis that the eye cannot tell the mark's centre from.
+    for (const double onAxis : {1e-9, kSketchMarkRadius / 2}) {
+        for (const double farther : {0.0, kFartherOut, 2 * kFartherOut}) {
+            for (const Side side : PreferredSides(kind)) {
+                const PictureBox box = BoxAt(mark, size, side, farther);
+                if (Inside(box, kSketchWidth, kSketchHeight) && IsFree(box, occupied) &&
+                    ClearOfLines(box, occupied.lines, kSpacing) &&
+                    OnTheMarksSide(box, mark, origin, onAxis)) {
+                    return box;
+                }
+            }
         }
     }
-    return best;
+    return std::nullopt;
 }
 
 } // namespace veltrix::sketch

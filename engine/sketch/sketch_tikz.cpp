@@ -258,6 +258,9 @@ std::u16string TikzPicture(const SketchPlan& plan) {
     tikz += u"\\useasboundingbox (0,0) rectangle " + At({kSketchWidth, 0}) + u";\n";
     tikz += AxisOf(plan.xAxis, true, plan.separator);
     tikz += AxisOf(plan.yAxis, false, plan.separator);
+    for (std::size_t i = 1; i < plan.axisBreak.size(); ++i) {
+        tikz += Line(plan.axisBreak[i - 1], plan.axisBreak[i]);
+    }
     for (const std::vector<PicturePoint>& polyline : plan.curve) {
         tikz += CurveOf(polyline);
     }

@@ -496,6 +496,14 @@
         <translation>لا جذور حقيقية</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>محور x بعيد أسفل المنحنى، ليس بمقياس الرسم</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>محور x بعيد أعلى المنحنى، ليس بمقياس الرسم</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>كل قيمة لـ x جذر</translation>
     </message>

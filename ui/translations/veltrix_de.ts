@@ -496,6 +496,14 @@
         <translation>keine reellen Nullstellen</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>x-Achse weit unterhalb des Graphen, nicht maßstabsgetreu</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>x-Achse weit oberhalb des Graphen, nicht maßstabsgetreu</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>jedes x ist eine Nullstelle</translation>
     </message>

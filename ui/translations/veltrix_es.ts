@@ -496,6 +496,14 @@
         <translation>sin raíces reales</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>eje de abscisas muy por debajo de la curva, fuera de escala</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>eje de abscisas muy por encima de la curva, fuera de escala</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>todo x es raíz</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>aucune racine réelle</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>axe des abscisses loin sous la courbe, pas à l’échelle</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>axe des abscisses loin au-dessus de la courbe, pas à l’échelle</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>tout x est une racine</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>nessuna soluzione reale</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>asse delle ascisse molto al di sotto della curva, non in scala</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>asse delle ascisse molto al di sopra della curva, non in scala</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>ogni x è una soluzione</translation>
     </message>

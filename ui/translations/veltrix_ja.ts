@@ -496,6 +496,14 @@
         <translation>実数解なし</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>x 軸は曲線のはるか下（縮尺どおりではない）</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>x 軸は曲線のはるか上（縮尺どおりではない）</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>すべての x が解</translation>
     </message>

@@ -496,6 +496,14 @@
         <translation>brak pierwiastków rzeczywistych</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>oś x daleko pod wykresem, nie w skali</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>oś x daleko nad wykresem, nie w skali</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>każda liczba x jest pierwiastkiem</translation>
     </message>

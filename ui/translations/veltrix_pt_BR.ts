@@ -496,6 +496,14 @@
         <translation>nenhuma raiz real</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>eixo x muito abaixo da curva, fora de escala</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>eixo x muito acima da curva, fora de escala</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>todo x é raiz</translation>
     </message>

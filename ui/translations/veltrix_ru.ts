@@ -496,6 +496,14 @@
         <translation>действительных корней нет</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>ось x далеко ниже графика, не в масштабе</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>ось x далеко выше графика, не в масштабе</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>любое x — корень</translation>
     </message>

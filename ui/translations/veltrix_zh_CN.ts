@@ -496,6 +496,14 @@
         <translation>没有实数根</translation>
     </message>
     <message>
+        <source>x axis far below the curve, not to scale</source>
+        <translation>x 轴远在曲线下方，未按比例</translation>
+    </message>
+    <message>
+        <source>x axis far above the curve, not to scale</source>
+        <translation>x 轴远在曲线上方，未按比例</translation>
+    </message>
+    <message>
         <source>every x is a root</source>
         <translation>任意 x 都是根</translation>
     </message>

@@ -1,8 +1,10 @@
 #include "ui/working/sketch_view.hpp"
 
+#include "engine/formula/latex.hpp"
 #include "ui/shared/accessibility.hpp"
 #include "ui/shared/geometry.hpp"
 #include "ui/shared/picture_export.hpp"
+#include "ui/working/formula_layout.hpp"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -24,15 +26,72 @@ QString SpokenLabel(const SketchMark& mark) {
     return Spoken(Text(mark.label));
 }
 
+bool IsNumberCharacter(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',' || c == u'\u2212' || c == u'-';
+}
+
+// A text of the sketch in runs: each number with a power of ten laid out as the working's lines
+// lay it out, 1.5 × 10 with the exponent raised, and plain text between them.
+std::vector<FormulaLayout> Runs(std::u16string_view text, const QFont& font) {
+    std::vector<FormulaLayout> runs;
+    const auto add = [&](std::u16string_view run) {
+        if (!run.empty()) {
+            runs.push_back(LayOut(Formula{math::Number{std::u16string(run)}}, font));
+        }
+    };
+    std::size_t plainFrom = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (const std::optional<math::PowerOfTen> power = math::PowerOfTenAt(text, at)) {
+            std::size_t start = at;
+            while (start > plainFrom && IsNumberCharacter(text[start - 1])) {
+                --start;
+            }
+            add(text.substr(plainFrom, start - plainFrom));
+            add(text.substr(start, at + power->length - start));
+            at += power->length - 1;
+            plainFrom = at + 1;
+        }
+    }
+    add(text.substr(plainFrom));
+    return runs;
+}
+
+struct RunsExtent {
+    double width = 0, ascent = 0, descent = 0;
+};
+
+RunsExtent ExtentOf(const std::vector<FormulaLayout>& runs, const QFontMetricsF& metrics) {
+    RunsExtent extent{0, metrics.ascent(), metrics.descent()};
+    for (const FormulaLayout& run : runs) {
+        extent.width += run.width;
+        extent.ascent = std::max(extent.ascent, run.ascent);
+        extent.descent = std::max(extent.descent, run.descent);
+    }
+    return extent;
+}
+
 // Texts measured in lines of the font, the plan's unit, with a pixel either side for ink that
-// stands out of a text's advance.
+// stands out of a text's advance; a raised exponent makes a text taller.
 MeasureText MeasureWith(const QFont& font) {
     const QFontMetricsF metrics(font);
-    return [metrics](std::u16string_view text) {
+    return [metrics, font](std::u16string_view text) {
         const double line = metrics.lineSpacing();
-        return TextExtent{(metrics.horizontalAdvance(Text(text)) + 2) / line,
-                          metrics.height() / line};
+        const RunsExtent extent = ExtentOf(Runs(text, font), metrics);
+        return TextExtent{(extent.width + 2) / line,
+                          std::max(metrics.height(), extent.ascent + extent.descent) / line};
     };
+}
+
+// The text centred in its box, its runs one after the other on a common baseline.
+void PaintText(QPainter& painter, const QRectF& box, std::u16string_view text) {
+    const std::vector<FormulaLayout> runs = Runs(text, painter.font());
+    const RunsExtent extent = ExtentOf(runs, QFontMetricsF(painter.font()));
+    double x = box.center().x() - extent.width / 2;
+    const double baseline = box.center().y() + (extent.ascent - extent.descent) / 2;
+    for (const FormulaLayout& run : runs) {
+        PaintFormula(painter, run, {x, baseline}, -INFINITY, INFINITY);
+        x += run.width;
+    }
 }
 
 QPointF Pixels(PicturePoint p, double unit) {
@@ -59,13 +118,13 @@ void PaintTexts(QPainter& painter, const SketchPlan& plan, double unit) {
     for (const SketchAxis* axis : {&plan.xAxis, &plan.yAxis}) {
         for (const SketchTick& tick : axis->ticks) {
             if (tick.numberBox) {
-                painter.drawText(Pixels(*tick.numberBox, unit), Qt::AlignCenter, Text(tick.number));
+                PaintText(painter, Pixels(*tick.numberBox, unit), tick.number);
             }
         }
     }
     for (const SketchMark& mark : plan.marks) {
         if (mark.labelBox && !mark.sharedLabel) {
-            painter.drawText(Pixels(*mark.labelBox, unit), Qt::AlignCenter, Text(mark.label));
+            PaintText(painter, Pixels(*mark.labelBox, unit), mark.label);
         }
     }
 }
@@ -132,6 +191,11 @@ void PaintSketch(QPainter& painter, const SketchPlan& plan, const QPalette& pale
     painter.setPen(QPen(ink, 0));
     PaintAxis(painter, plan.xAxis, true, unit);
     PaintAxis(painter, plan.yAxis, false, unit);
+    QPolygonF axisBreak;
+    for (const PicturePoint p : plan.axisBreak) {
+        axisBreak << Pixels(p, unit);
+    }
+    painter.drawPolyline(axisBreak);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ink, std::max(1.5, unit / 8), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const std::vector<PicturePoint>& polyline : plan.curve) {
@@ -169,6 +233,12 @@ QString DescriptionOf(const SketchPlan& plan) {
     parts << Roots(plan, roots);
     if (!intercept.isEmpty()) {
         parts << intercept;
+    }
+    // The break in the y axis says so to the eye.
+    if (!plan.axisBreak.empty()) {
+        parts << (plan.axisBreak.front().y > kSketchHeight / 2
+                      ? SketchView::tr("x axis far below the curve, not to scale")
+                      : SketchView::tr("x axis far above the curve, not to scale"));
     }
     return parts.join(SketchView::tr(", ", "between the parts of the sketch's description"));
 }

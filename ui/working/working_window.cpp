@@ -90,6 +90,10 @@ WorkingWindow::WorkingWindow(AppContext& app)
     sketch_ = new SketchView(app, this);
     sketch_->setObjectName(QStringLiteral("Sketch"));
     sketch_->hide();
+    // The room beside a sketch narrower than the lines is the same paper as the lines and the
+    // sketch, not a band of the window's own colour.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 #include <unistd.h>
 
@@ -131,6 +132,74 @@ const SketchCase kCases[] = {
        {Kind::Root, u"0", u"0", u"0"},
        {Kind::YIntercept, u"0", u"0", u"(0, 0)"}}},
      false},
+    {"X^2+0.1X+100000",
+     {u"1",
+      u"0.1",
+      u"100000",
+      {{Kind::Minimum, u"-0.05", u"99999.9975", u"(-0.05, 100000)"},
+       {Kind::YIntercept, u"0", u"100000", u"(0, 100000)"}}},
+     true},
+    {"-X^2-0.1X-100000",
+     {u"-1",
+      u"-0.1",
+      u"-100000",
+      {{Kind::Maximum, u"-0.05", u"-99999.9975", u"(-0.05, -100000)"},
+       {Kind::YIntercept, u"0", u"-100000", u"(0, -100000)"}}},
+     true},
+    {"2X^2+3X-2",
+     {u"2",
+      u"3",
+      u"-2",
+      {{Kind::Minimum, u"-0.75", u"-3.125", u"(-0.75, -3.12)"},
+       {Kind::Root, u"0.5", u"0", u"0.5"},
+       {Kind::Root, u"-2", u"0", u"-2"},
+       {Kind::YIntercept, u"0", u"-2", u"(0, -2)"}}},
+     true},
+    {"X^2-5X+6",
+     {u"1",
+      u"-5",
+      u"6",
+      {{Kind::Minimum, u"2.5", u"-0.25", u"(2.5, -0.25)"},
+       {Kind::Root, u"3", u"0", u"3"},
+       {Kind::Root, u"2", u"0", u"2"},
+       {Kind::YIntercept, u"0", u"6", u"(0, 6)"}}},
+     true},
+    {"1E-401X^2+X+1",
+     {u"1E-401",
+      u"1",
+      u"1",
+      {{Kind::Minimum, u"-5E+400", u"-2.5E+400", u"(-5E+400, -2.5E+400)"},
+       {Kind::Root, u"-1", u"0", u"-1"},
+       {Kind::Root, u"-1E+401", u"0", u"-1E+401"},
+       {Kind::YIntercept, u"0", u"1", u"(0, 1)"}}},
+     true},
+    {"X^2-2 at 0 places",
+     {u"1",
+      u"0",
+      u"-2",
+      {{Kind::Minimum, u"0", u"-2", u"(0, -2)"},
+       {Kind::Root, u"1.4142135623730951", u"0", u"1"},
+       {Kind::Root, u"-1.4142135623730951", u"0", u"-1"},
+       {Kind::YIntercept, u"0", u"-2", u"(0, -2)"}}},
+     true},
+    {"1000000X^2-1",
+     {u"1000000",
+      u"0",
+      u"-1",
+      {{Kind::Minimum, u"0", u"-1", u"(0, -1)"},
+       {Kind::Root, u"0.001", u"0", u"0"},
+       {Kind::Root, u"-0.001", u"0", u"0"},
+       {Kind::YIntercept, u"0", u"-1", u"(0, -1)"}}},
+     true},
+    {"0.01X^2+X+1",
+     {u"0.01",
+      u"1",
+      u"1",
+      {{Kind::Minimum, u"-50", u"-24", u"(-50, -24)"},
+       {Kind::Root, u"-1.0102051443364381", u"0", u"-1.01"},
+       {Kind::Root, u"-98.989794855663562", u"0", u"-98.99"},
+       {Kind::YIntercept, u"0", u"1", u"(0, 1)"}}},
+     true},
 };
 
 // A window's font: about half a line wide a character.
@@ -150,7 +219,7 @@ MeasureText LatexMeasure(char16_t separator) {
 }
 
 long double Value(std::u16string_view text, char16_t separator) {
-    std::string ascii = Utf8(text);
+    std::string ascii = std::regex_replace(Utf8(text), std::regex("\u2212"), "-");
     std::replace(ascii.begin(), ascii.end(), static_cast<char>(separator), '.');
     long double value = 0;
     std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
@@ -202,6 +271,16 @@ double DistanceToCurve(const SketchPlan& plan, PicturePoint p) {
     return nearest;
 }
 
+// What a mark's label says along an axis: a root's its x, at y = 0; a point's its coordinate.
+std::u16string Shown(const SketchMark& mark, bool horizontal) {
+    const std::size_t comma = mark.label.find(u", ");
+    if (comma == std::u16string::npos) {
+        return horizontal ? mark.label : u"0";
+    }
+    return horizontal ? mark.label.substr(1, comma - 1)
+                      : mark.label.substr(comma + 2, mark.label.size() - comma - 3);
+}
+
 // The ticks are round steps apart, and the numbers they carry place each point where it is.
 void ExpectAxisReads(const SketchAxis& axis, bool horizontal, const SketchCase& c,
                      const SketchPlan& plan) {
@@ -210,9 +289,15 @@ void ExpectAxisReads(const SketchAxis& axis, bool horizontal, const SketchCase& 
         read.emplace_back(tick.at, Value(tick.number, c.input.separator));
         EXPECT_EQ(tick.number.find(c.input.separator == u',' ? u'.' : u','), std::u16string::npos);
     }
-    ASSERT_GE(std::count_if(axis.ticks.begin(), axis.ticks.end(),
-                            [](const SketchTick& t) { return t.numberBox.has_value(); }),
-              2);
+    // Two numbers read the axis: its ticks', or a labelled root's on the x axis.
+    const auto numbered =
+        std::count_if(axis.ticks.begin(), axis.ticks.end(),
+                      [](const SketchTick& t) { return t.numberBox.has_value(); });
+    const auto roots =
+        std::count_if(plan.marks.begin(), plan.marks.end(), [&](const SketchMark& m) {
+            return horizontal && m.labelBox && Shown(m, false) == u"0";
+        });
+    ASSERT_TRUE(numbered >= 2 || (numbered == 1 && roots >= 1));
     long double step = INFINITY; // the ticks leave out 0, where the axes cross
     for (std::size_t i = 1; i < read.size(); ++i) {
         step = std::min(step, read[i].second - read[i - 1].second);
@@ -235,12 +320,66 @@ void ExpectAxisReads(const SketchAxis& axis, bool horizontal, const SketchCase& 
     }
 }
 
+// Whether a line of the picture passes through the box, to a fiftieth of a unit.
+bool MeetsALine(const SketchPlan& plan, const PictureBox& box) {
+    auto lines = plan.curve;
+    lines.insert(
+        lines.end(),
+        {plan.axisBreak, {plan.xAxis.from, plan.xAxis.to}, {plan.yAxis.from, plan.yAxis.to}});
+    for (const std::vector<PicturePoint>& line : lines) {
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            const auto [a, b] = std::pair(line[i - 1], line[i]);
+            for (double t = 0; t <= 1;
+                 t += 0.02 / std::max(0.02, std::hypot(b.x - a.x, b.y - a.y))) {
+                if (Overlap(box, {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, 0, 0})) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// A label's coordinate reads as its own value, or as no number the axis or another label shows.
+void ExpectNoLabelMisread(const SketchCase& c, const SketchPlan& plan, bool horizontal) {
+    std::vector<long double> shown{0};
+    for (const SketchTick& tick : (horizontal ? plan.xAxis : plan.yAxis).ticks) {
+        shown.push_back(Value(tick.number, u'.'));
+    }
+    for (const SketchMark& mark : plan.marks) {
+        shown.push_back(Value(Shown(mark, horizontal), u'.'));
+    }
+    for (std::size_t i = 0; i < plan.marks.size(); ++i) {
+        const long double value = shown[shown.size() - plan.marks.size() + i];
+        const SketchPoint& point = c.input.points[i];
+        const long double exact = Value(horizontal ? point.x : point.y, u'.');
+        EXPECT_TRUE(std::fabs(value - exact) <= std::fabs(exact) * 1e-12L ||
+                    std::count(shown.begin(), shown.end(), value) == 1)
+            << Utf8(plan.marks[i].label) << " reads as another number";
+    }
+}
+
+// A parabola reaches across a fifth of the picture's height and width: its bend shows.
+void ExpectBend(const std::vector<PicturePoint>& curve) {
+    const auto [top, bottom] = std::minmax_element(
+        curve.begin(), curve.end(), [](PicturePoint p, PicturePoint q) { return p.y < q.y; });
+    const auto [left, right] = std::minmax_element(
+        curve.begin(), curve.end(), [](PicturePoint p, PicturePoint q) { return p.x < q.x; });
+    EXPECT_GE(bottom->y - top->y, kSketchHeight / 5);
+    EXPECT_GE(right->x - left->x, kSketchWidth / 5);
+}
+
 void ExpectSound(const SketchCase& c, const SketchPlan& plan) {
     ASSERT_EQ(plan.marks.size(), c.input.points.size());
     for (const SketchMark& mark : plan.marks) {
         EXPECT_TRUE(InPicture(mark.at, kSketchMarkRadius)) << Utf8(mark.label);
         EXPECT_LT(DistanceToCurve(plan, mark.at), 0.01) << Utf8(mark.label) << " off the curve";
         EXPECT_TRUE(mark.labelBox || !c.everyPointLabelled) << Utf8(mark.label) << " unlabelled";
+        const double axis = plan.yAxis.from.x;
+        if (mark.labelBox && std::fabs(mark.at.x - axis) > kSketchMarkRadius) {
+            EXPECT_EQ(mark.labelBox->left + mark.labelBox->width / 2 < axis, mark.at.x < axis)
+                << Utf8(mark.label) << " stands across the y axis from its point";
+        }
         if (c.labelAbove && mark.label == c.labelAbove) {
             ASSERT_TRUE(mark.labelBox);
             const PictureBox& box = *mark.labelBox;
@@ -258,6 +397,8 @@ void ExpectSound(const SketchCase& c, const SketchPlan& plan) {
         const auto& [text, box] = texts[i];
         EXPECT_TRUE(InPicture({box.left, box.top}, 0) && InPicture({box.Right(), box.Bottom()}, 0))
             << Utf8(text) << " leaves the picture";
+        EXPECT_FALSE(MeetsALine(plan, box)) << Utf8(text) << " meets a line";
+        EXPECT_FALSE(std::regex_search(Utf8(text), std::regex("(^|[^E])-"))) << Utf8(text);
         for (std::size_t j = i + 1; j < texts.size(); ++j) {
             EXPECT_FALSE(Overlap(box, texts[j].second))
                 << Utf8(text) << " overlaps " << Utf8(texts[j].first);
@@ -270,6 +411,13 @@ void ExpectSound(const SketchCase& c, const SketchPlan& plan) {
     }
     ExpectAxisReads(plan.xAxis, true, c, plan);
     ExpectAxisReads(plan.yAxis, false, c, plan);
+    if (c.input.separator == u'.') {
+        ExpectNoLabelMisread(c, plan, true);
+        ExpectNoLabelMisread(c, plan, false);
+    }
+    if (plan.shape == SketchCurve::Parabola) {
+        ExpectBend(plan.curve.front());
+    }
 }
 
 class SketchTest : public ::testing::TestWithParam<SketchCase> {};

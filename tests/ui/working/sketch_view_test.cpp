@@ -36,8 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The roots from left to right, whichever Calculate shows first.
         DescriptionCase{"10X^2-2X-3", DefaultEquationSketch(),
-                        "Parabola, minimum at (0.1, -3.1), roots at -0.46 and 0.66, crosses the y "
-                        "axis at (0, -3)"},
+                        "Parabola, minimum at (0.1, −3.1), roots at −0.46 and 0.66, crosses the y "
+                        "axis at (0, −3)"},
         DescriptionCase{"-X^2+2X",
                         {u"-1",
                          u"2",
@@ -48,21 +48,22 @@ INSTANTIATE_TEST_SUITE_P(
                           {Kind::YIntercept, u"0", u"0", u"(0, 0)"}}},
                         "Parabola, maximum at (1, 1), roots at 0 and 2, crosses the y axis at "
                         "(0, 0)"},
-        DescriptionCase{
-            "X^2+2X+5",
-            {u"1",
-             u"2",
-             u"5",
-             {{Kind::Minimum, u"-1", u"4", u"(-1, 4)"}, {Kind::YIntercept, u"0", u"5", u"(0, 5)"}},
-             true},
-            "Parabola, minimum at (-1, 4), no real roots, crosses the y axis at (0, 5)"},
+        DescriptionCase{"X^2+2X+50",
+                        {u"1",
+                         u"2",
+                         u"50",
+                         {{Kind::Minimum, u"-1", u"49", u"(-1, 49)"},
+                          {Kind::YIntercept, u"0", u"50", u"(0, 50)"}},
+                         true},
+                        "Parabola, minimum at (−1, 49), no real roots, crosses the y axis at "
+                        "(0, 50), x axis far below the curve, not to scale"},
         DescriptionCase{
             "0X^2+2X-4",
             {u"0",
              u"2",
              u"-4",
              {{Kind::LineRoot, u"2", u"0", u"2"}, {Kind::YIntercept, u"0", u"-4", u"(0, -4)"}}},
-            "Straight line, root at 2, crosses the y axis at (0, -4)"},
+            "Straight line, root at 2, crosses the y axis at (0, −4)"},
         DescriptionCase{"0X^2+0X+3",
                         {u"0", u"0", u"3", {{Kind::YIntercept, u"0", u"3", u"(0, 3)"}}},
                         "Straight line, no root, crosses the y axis at (0, 3)"}),
