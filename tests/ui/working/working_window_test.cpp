@@ -331,7 +331,7 @@ TEST_F(WorkingWindowTest, PrintsAndSavesAsPdfTheLinesSelectedWithTheSketch) {
     save->trigger();
     const QString whole = PdfText(saved);
     // Each number once, though each piece of a formula is drawn apart.
-    for (const char* shown : {"where a = 10, b = −2, c = −3", "Rounded", "(0.1, -3.1)"}) {
+    for (const char* shown : {"where a = 10, b = −2, c = −3", "Rounded", "(0.1, −3.1)"}) {
         EXPECT_TRUE(whole.contains(shown)) << shown << " in " << whole.toStdString();
     }
     auto& lines = Find<WorkingView>(*working, "Lines");
@@ -341,7 +341,7 @@ TEST_F(WorkingWindowTest, PrintsAndSavesAsPdfTheLinesSelectedWithTheSketch) {
     const QString selected = PdfText(printed);
     EXPECT_TRUE(selected.contains("Discriminant")) << selected.toStdString();
     EXPECT_FALSE(selected.contains("Rounded")) << selected.toStdString();
-    EXPECT_TRUE(selected.contains("(0.1, -3.1)")) << selected.toStdString();
+    EXPECT_TRUE(selected.contains("(0.1, −3.1)")) << selected.toStdString();
     EXPECT_TRUE(messages.prompts.isEmpty());
 }
 
