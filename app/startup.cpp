@@ -19,6 +19,7 @@ const QString kWorksheet = QStringLiteral("worksheet");
 const QString kPdf = QStringLiteral("pdf");
 const QString kAnswers = QStringLiteral("answers");
 const QString kLatexDocument = QStringLiteral("latex-document");
+const QString kMethod = QStringLiteral("method");
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -78,6 +79,16 @@ void DescribeOptions(QCommandLineParser& parser) {
                                      "first and the workings after them as an answer key, "
                                      "'none' the questions only, with room to write."),
                       QStringLiteral("with|after|none")});
+    parser.addOption(
+        {kMethod,
+         QStringLiteral("With --working or --worksheet: the method the roots are found by: "
+                        "formula (the default), square (completing the square), "
+                        "factor (factoring), pq (the pq-formula), half-b (the "
+                        "half-b formula, for an even b) or at-once (read off a "
+                        "product or a square as the equation gives it). Where the "
+                        "method does not apply, a line says why and the formula's "
+                        "working follows."),
+         QStringLiteral("name")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -126,8 +137,11 @@ QString RepeatedOption(const QCommandLineParser& parser) {
 // Options that say how an equation is worked out or written, each with the options it goes with.
 QString OptionWithout(const QCommandLineParser& parser) {
     const bool equations = parser.isSet(kWorking) || parser.isSet(kWorksheet);
-    if (parser.isSet(kAccuracy) && !equations) {
-        return QStringLiteral("Option 'accuracy' goes with option 'working' or 'worksheet'.");
+    for (const QString& option : {kAccuracy, kMethod}) {
+        if (parser.isSet(option) && !equations) {
+            return QStringLiteral("Option '%1' goes with option 'working' or 'worksheet'.")
+                .arg(option);
+        }
     }
     if (parser.isSet(kLatex) && !parser.isSet(kWorking)) {
         return QStringLiteral("Option 'latex' goes with option 'working'.");
@@ -149,6 +163,11 @@ QString OptionWithout(const QCommandLineParser& parser) {
     return QString();
 }
 
+// The method --method names, or nothing for a name that is none.
+std::optional<WorkingMethod> MethodOption(const QString& name) {
+    return MethodNamed(name.toStdString());
+}
+
 QString FaultyValue(const QCommandLineParser& parser) {
     if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
         return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
@@ -157,6 +176,14 @@ QString FaultyValue(const QCommandLineParser& parser) {
     if (parser.isSet(kAnswers) && !AnswersOption(parser.value(kAnswers))) {
         return QStringLiteral("The answers must be 'with', 'after' or 'none', not '%1'.")
             .arg(parser.value(kAnswers));
+    }
+    if (parser.isSet(kMethod) && !MethodOption(parser.value(kMethod))) {
+        QStringList names;
+        for (const NamedMethod& named : kNamedMethods) {
+            names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
+        }
+        return QStringLiteral("The method must be one of %1, not '%2'.")
+            .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));
     }
     return QString();
 }
@@ -293,6 +320,7 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     if (commandLine.working || commandLine.worksheet) {
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latexDocument = parser.isSet(kLatexDocument);
+        commandLine.method = MethodOption(parser.value(kMethod)).value_or(WorkingMethod::Formula);
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;

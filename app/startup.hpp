@@ -2,6 +2,7 @@
 // platform plugins to run on, and what to say when that plugin cannot reach its display.
 #pragma once
 
+#include "engine/working/methods.hpp"
 #include "ui/working/worksheet_options.hpp"
 
 #include <QString>
@@ -50,6 +51,8 @@ struct CommandLine {
     int accuracy = 2;
     bool latex = false;
     bool latexDocument = false;
+    // --method NAME: the method the roots are found by (MethodId's names).
+    WorkingMethod method = WorkingMethod::Formula;
     // --worksheet FILE: the file of equations, one a line (kFromStandardInput: standard input),
     // --pdf FILE, where the worksheet is written as a PDF document rather than printed as plain
     // text, and --answers, where the workings stand.

@@ -109,8 +109,9 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
         PrintLine(stderr, ui::OneEquationOnStandardInputMessage());
         return EXIT_FAILURE;
     }
-    const ui::WorkingText text = ui::WorkingTextOf(
-        *equation, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
+    const ui::WorkingText text = ui::WorkingTextOf(*equation, commandLine.accuracy,
+                                                   ui::DecimalSeparatorOf(QLocale::system()),
+                                                   rightToLeft, commandLine.method);
     // UTF-8, as Qt writes every 8-bit text on these systems, whatever the locale.
     if (!text.worked) {
         std::fputs((ui::PlainTextOf(text) + u'\n').toUtf8().constData(), stderr);
@@ -147,8 +148,9 @@ int PrintWorksheet(int& argc, char* argv[], const CommandLine& commandLine) {
     if (!file) {
         return EXIT_FAILURE;
     }
-    const ui::Worksheet sheet = ui::WorksheetOf(
-        *file, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()), rightToLeft);
+    const ui::Worksheet sheet =
+        ui::WorksheetOf(*file, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()),
+                        rightToLeft, commandLine.method);
     const bool written = WriteWorksheet(sheet, commandLine, language);
     std::fflush(stdout);
     for (const QString& fault : sheet.faults) {

@@ -3,8 +3,9 @@
 // Veltrix starts with, the longest coefficients that still get exact forms (kMaxExactDigits places
 // each), one digit longer (the working without its exact forms), an exercise's equation with
 // brackets, the longest exact coefficients that brackets multiply out to, and a pasted megabyte.
-// One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window;
-// and a worksheet of a hundred equations drawn to a PDF, and written as a LaTeX document.
+// One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
+// Each method of the working too, for a keystroke and for a change of the method chosen; and a
+// worksheet of a hundred equations drawn to a PDF, and written as a LaTeX document.
 #include "engine/working/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/shared/app_context.hpp"
@@ -21,6 +22,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <random>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -113,6 +116,61 @@ void WorkingWindowFollowsTheBox(benchmark::State& state, Kind kind) {
         next = 1 - next;
     }
 }
+
+// Keystroke to paint with the window working by `method`; or, with `changeMethod`, the choice of
+// the method to paint, between it and the formula in turn.
+void WorkingWindowByMethod(benchmark::State& state, veltrix::WorkingMethod method, Kind kind,
+                           bool changeMethod) {
+    SilentMessageBoxes messages;
+    veltrix::ui::QtFileDialogs files; // never asked
+    veltrix::ui::AppContext app(messages, files);
+    auto& main = veltrix::ui::ShowMainWindow(app);
+    auto* box = main.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    const QStringList equations = Equations(kind);
+    box->setText(equations.last());
+    auto& working = app.Windows().Show<veltrix::ui::WorkingWindow>();
+    const veltrix::WorkingMethod kept = working.Method();
+    working.ChooseMethod(method);
+    QCoreApplication::processEvents();
+    int next = 0;
+    for (auto _ : state) {
+        QCoreApplication::processEvents();
+        const PaintWatch paint(veltrix::ui::WorkingWindow::kName);
+        const auto start = std::chrono::steady_clock::now();
+        if (changeMethod) {
+            working.ChooseMethod(next == 0 ? veltrix::WorkingMethod::Formula : method);
+        } else {
+            box->setText(equations[next]);
+        }
+        paint.Wait();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        next = 1 - next;
+    }
+    working.ChooseMethod(kept);
+}
+
+// Every method, with the equation Veltrix starts with and the longest exact coefficients, for a
+// keystroke and for a change of method.
+const bool kByMethod = [] {
+    for (const auto& [method, id] : veltrix::kNamedMethods) {
+        for (const auto& [kind, equation] :
+             {std::pair{Kind::Default, "DefaultEquation"},
+              std::pair{Kind::LongestExact, "LongestExactCoefficients"}}) {
+            for (const bool change : {false, true}) {
+                const std::string name =
+                    std::string(change ? "ChangeOfMethodToPaint/" : "KeystrokeToPaintByMethod/") +
+                    std::string(id) + "/" + equation;
+                benchmark::RegisterBenchmark(name.c_str(), WorkingWindowByMethod, method, kind,
+                                             change)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMillisecond)
+                    ->Iterations(kind == Kind::Default ? 60 : 20);
+            }
+        }
+    }
+    return true;
+}();
 
 void EngineWorksItOut(benchmark::State& state, Kind kind) {
     const std::u16string equation = Equations(kind).first().toStdU16String();

@@ -4,7 +4,7 @@
 // exact values (tests/support/working_checks.hpp). The bounded working of every equation that
 // splits, however long: its values those of the exact working, rounded alike, where that applies;
 // and a, b and c scaled alike by 10^±1000000000 (or by 1000, chosen by the accuracy text's second
-// unit) move only exponents.
+// unit) move only exponents. Every method's roots are the formula's.
 
 #include "engine/working/calculate_form.hpp"
 #include "engine/working/exact/student_sums.hpp"
@@ -88,6 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     FUZZ_CHECK(!std::holds_alternative<UnreadableText>(outcome));
+    // Every method finds the formula's roots, and the working goes on alike after them.
+    CheckNoFaults(MethodFaults(equation, places));
     // A text it gives to type for Calculate reads, in Calculate's split, to the doubles nearest
     // the equation's coefficients.
     const StudentEquation& student = std::get<StudentEquation>(read);

@@ -1,11 +1,17 @@
 #!/usr/bin/env python3
-"""Checks the working's table of exercises with computer algebra, apart from the engine.
+"""Checks the working's tables of exercises and methods with computer algebra, apart from the engine.
 
-The table is WorkingStepsTest in tests/engine/working/working_test.cpp: for each text a student
-types, the lines the working writes before it solves the quadratic. Each line must be an equation
-equivalent to the one before; the given equation must be the text's; the roots a product or a
-square gives at once must be those of the equation; and the Equation line's coefficients must be
-those of the standard form. Needs python3-sympy. Run from the repository's root.
+The first table is WorkingStepsTest in tests/engine/working/working_test.cpp: for each text a
+student types, the lines the working writes before it solves the quadratic. Each line must be an
+equation equivalent to the one before; the given equation must be the text's; the roots a product
+or a square gives at once must be those of the equation; and the Equation line's coefficients must
+be those of the standard form.
+
+The second is MethodTest in tests/engine/working/method_test.cpp: each method's lines from the
+Equation line to the check by Vieta's formulas. Each equation must be equivalent to the
+quadratic's; each value in a chain must be the value before it; the roots every method ends with
+must be the quadratic's; and the split, p and q, k and D/4, and Vieta's sums must be those of its
+coefficients. Needs python3-sympy. Run from the repository's root.
 """
 import re
 import sys
@@ -17,6 +23,7 @@ from sympy.parsing.sympy_parser import (convert_xor, implicit_multiplication_app
 X = sympy.Symbol('x')
 TRANSFORMATIONS = standard_transformations + (implicit_multiplication_application, convert_xor)
 TABLE = 'tests/engine/working/working_test.cpp'
+METHODS = 'tests/engine/working/method_test.cpp'
 
 
 def expression(text):
@@ -24,8 +31,10 @@ def expression(text):
     for written, python in (('−', '-'), ('²', '**2'), ('·', '*'), ('[', '('), (']', ')'),
                             ('X', 'x')):
         text = text.replace(written, python)
-    text = re.sub(r'√(\d+)', r'sqrt(\1)', text)
-    return parse_expr(text, transformations=TRANSFORMATIONS, local_dict={'x': X})
+    text = re.sub(r'√([\d.]+)', r'sqrt(\1)', text.replace('i√', 'i*√')).replace('√', 'sqrt')
+    # Decimals as exact rationals, as the working's numbers are.
+    text = re.sub(r'(\d+\.\d+)', r'Rational("\1")', text)
+    return parse_expr(text, transformations=TRANSFORMATIONS, local_dict={'x': X, 'i': sympy.I})
 
 
 def left_minus_right(equation):
@@ -109,6 +118,141 @@ class Row:
                    for name, value in zip('abc', values))
 
 
+def method_rows():
+    """Each row of the methods' table: the typed text, the method, and its lines."""
+    source = open(METHODS, encoding='utf-8').read()
+    pattern = r'MethodCase\{"((?:[^"\\]|\\.)*)",\s*"([a-z-]+)",\s*\{(.*?)\}\}'
+    for text, method, body in re.findall(pattern, source, re.S):
+        # Adjacent string literals are one line, as the compiler joins them.
+        body = re.sub(r'"\s*\n\s*"', '', body)
+        yield text, method, re.findall(r'"((?:[^"\\]|\\.)*)"', body)
+
+
+def same(p, q):
+    return sympy.simplify(sympy.nsimplify(p) - sympy.nsimplify(q)) == 0
+
+
+def values_of(side):
+    """The values a side stands for: both of a ±, one otherwise."""
+    if '±' not in side:
+        return [expression(side)]
+    return [expression(side.replace('±', sign, 1)) for sign in ('+', '-')]
+
+
+def has_letters(side):
+    """A general formula (−b/a, k² − ac, (p/2)²), not one with the numbers put in."""
+    return re.search(r'[a-hj-wyzD]', side) is not None
+
+
+class MethodRow:
+    """One method's lines for one equation, checked against its quadratic ax² + bx + c."""
+
+    def __init__(self, text, method):
+        self.method = method
+        self.text = text
+        is_function = '=' not in text or re.match(r'\s*(y|f\(x\))\s*=', text)
+        self.p = sympy.expand(expression(text.split('=')[-1])) if is_function \
+            else left_minus_right(text)
+        self.a, self.b, self.c = (sympy.Poly(self.p, X).coeff_monomial(X**n) for n in (2, 1, 0))
+        self.roots = sympy.roots(sympy.Poly(self.p, X))
+        self.current = self.p  # the equation the last line wrote, as one polynomial = 0
+
+    def letters(self, side):
+        return expression(side.replace('a', f'({self.a})').replace('b', f'({self.b})')
+                          .replace('c', f'({self.c})'))
+
+    def equation(self, written):
+        polynomial = left_minus_right(written)
+        self.current = polynomial
+        return same_equation(polynomial, self.p)
+
+    def check(self, kind, parts):
+        checks = {
+            'divided': lambda: self.equation(parts[1]) and
+            sympy.expand(left_minus_right(parts[1]) * expression(parts[0]) - self.p) == 0,
+            'times': lambda: self.equation(parts[1]) and
+            sympy.expand(left_minus_right(parts[1]) - self.p * expression(parts[0])) == 0,
+            'moved': lambda: self.equation(parts[0]),
+            'added': lambda: self.equation(parts[1]),
+            'square': lambda: self.equation(parts[0]),
+            'factored': lambda: self.equation(parts[0]),
+            'root': lambda: self.root(parts[0]),
+            'product': lambda: all(self.p.subs(X, expression(r.split('=')[1])) == 0 for r in parts),
+            'split numbers': lambda: self.split(*[expression(v) for v in parts]),
+            'pq': lambda: self.pq(parts[0]),
+            'half-b': lambda: self.half_b(parts),
+            'discriminant': lambda: self.chain(parts[0], self.b**2 - 4 * self.a * self.c),
+            'roots': lambda: self.roots_line(parts),
+            'vieta': lambda: self.chain(parts[0], sum(self.all_roots())) and
+            self.chain(parts[1], sympy.prod(self.all_roots())),
+            'from the square': lambda: self.turning_point(parts),
+            'not by this method': lambda: self.why_not(parts),
+        }
+        return kind in checks and bool(checks[kind]())
+
+    def all_roots(self):
+        return [r for r, n in self.roots.items() for _ in range(n)]
+
+    def root(self, written):
+        """x − h = ±√k: its square is the quadratic's equation."""
+        left, right = written.split('=')
+        value = expression(right.replace('±', ''))
+        return same_equation(sympy.expand(expression(left)**2 - value**2), self.p)
+
+    def split(self, ac, b, m, n):
+        """The ac method's numbers, for the whole coefficients of the line before."""
+        whole = sympy.Poly(self.current, X)
+        coefficients = [whole.coeff_monomial(X**k) for k in (2, 1, 0)]
+        return (ac == coefficients[0] * coefficients[2] and b == coefficients[1] and
+                same(m * n, ac) and same(m + n, b))
+
+    def pq(self, named):
+        written = dict(pair.split(' = ') for pair in named.split(', '))
+        return same(expression(written['p']), self.b / self.a) and \
+            same(expression(written['q']), self.c / self.a)
+
+    def half_b(self, parts):
+        k = self.b / 2
+        return self.chain(parts[0], k) and self.chain(parts[1], k**2 - self.a * self.c)
+
+    def chain(self, written, value):
+        """Every side of a chain, the general ones with a, b and c put in, is the value."""
+        for side in written.split(' = '):
+            if side in ('k', 'D/4', 'b² − 4ac'):
+                continue
+            if side == 'k² − ac':
+                side = side.replace('k', f'({self.b}/2)')
+            computed = self.letters(side) if has_letters(side) else expression(side)
+            if not same(computed, value):
+                return False
+        return True
+
+    def roots_line(self, parts):
+        """x = … = the roots: each side with numbers gives the quadratic's roots."""
+        expected = set(sympy.nsimplify(r) for r in self.roots)
+        sides = parts[0].split(' = ')[1:]
+        last = [values_of(sides[-1])[0]] + [expression(p.split(' = ')[1]) for p in parts[1:]]
+        found = [values_of(side) for side in sides[:-1] if not has_letters(side)]
+        found.append(last if len(parts) > 1 else values_of(sides[-1]))
+        return all(set(sympy.nsimplify(sympy.simplify(v)) for v in values) == expected
+                   for values in found)
+
+    def turning_point(self, parts):
+        h, k = (expression(v) for v in parts[0].strip('()').split(', '))
+        return same(h, -self.b / (2 * self.a)) and same(k, self.p.subs(X, h)) and \
+            same(expression(parts[1].split('=')[1]), h)
+
+    def why_not(self, parts):
+        """Factoring is refused where a root is not rational; the half-b formula where b is
+        odd; the roots at once where the text has no bracket that a product or square needs."""
+        if self.method == 'factor':
+            return parts == [''] and any(not sympy.nsimplify(r).is_rational for r in self.roots)
+        if self.method == 'half-b':
+            b = expression(parts[0].split('=')[1])
+            return same(b, self.b) and sympy.Rational(b).p % 2 == 1
+        return self.method == 'at-once' and parts == [''] and '(' not in self.text
+
+
 def main():
     rows = list(table_rows())
     bad = 0
@@ -119,7 +263,15 @@ def main():
             ok = row.check(kind, rest.split(' | '))
             print('ok ' if ok else 'BAD', text, '|', line)
             bad += not ok
-    print('rows', len(rows), 'bad', bad)
+    methods = list(method_rows())
+    for text, method, lines in methods:
+        row = MethodRow(text, method)
+        for line in lines:
+            kind, rest = line.split(': ', 1)
+            ok = row.check(kind, rest.split(' | '))
+            print('ok ' if ok else 'BAD', text, method, '|', line)
+            bad += not ok
+    print('rows', len(rows) + len(methods), 'bad', bad)
     return 1 if bad else 0
 
 

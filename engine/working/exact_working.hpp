@@ -9,7 +9,15 @@
 
 namespace veltrix {
 
-Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint);
+// The method the roots are found by, and whether the exercise, as the text gives it, is a product
+// set to 0 or a square set to a number, whose roots are read off at once.
+struct ExactMethod {
+    WorkingMethod method = WorkingMethod::Formula;
+    bool givenAtOnce = false;
+};
+
+Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint,
+                const ExactMethod& method = {});
 
 // The roots, each rounded to `places` from its exact value, with "=" where that is the exact
 // value and "≈" otherwise, in the order the exact line writes them: two rational roots as it

@@ -8,6 +8,7 @@
 #include "engine/working/working_sketch.hpp"
 #include "engine/working/written_lines.hpp"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 #include <optional>
@@ -53,8 +54,9 @@ std::array<int, 3> SignsOf(const BoundedWorking& bounded) {
     return {a.sign, b.sign, c.sign};
 }
 
-SignedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t sep) {
-    Working working = WorkOut(q, places, sep);
+SignedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t sep,
+                           const ExactMethod& method) {
+    Working working = WorkOut(q, places, sep, method);
     const DecimalOf a(q.a), b(q.b), c(q.c);
     const BoundedWorking bounded = WorkOutBounded({a.Parts(), b.Parts(), c.Parts()}, places, sep);
     SketchInput sketch = steps::SketchOf(bounded, steps::ExactRootLabels(working, q), sep);
@@ -79,7 +81,20 @@ std::optional<DecimalParts> OneNumber(const std::vector<DecimalParts>& terms,
     return std::nullopt;
 }
 
-SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places, char16_t sep) {
+// A method other than the formula needs exact values for its lines: where the coefficients of a
+// quadratic are too long for them, a line says so after the Equation line, and the formula's
+// working follows. A line (a = 0) has no method to choose.
+Working BoundedMethodLines(const BoundedWorking& bounded, WorkingMethod method, char16_t sep) {
+    Working working = steps::BoundedLines(bounded, sep);
+    if (method != WorkingMethod::Formula &&
+        std::holds_alternative<BoundedParabola>(bounded.curve)) {
+        working.insert(working.begin() + 1, {WorkingStep::MethodNeedsExactValues, {}});
+    }
+    return working;
+}
+
+SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places, char16_t sep,
+                               WorkingMethod method) {
     std::array<std::optional<DecimalOf>, 3> sums;
     const std::optional<DecimalParts> a = OneNumber(equation.a, sums[0]);
     const std::optional<DecimalParts> b = OneNumber(equation.b, sums[1]);
@@ -88,7 +103,7 @@ SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places,
         return {{TermsTooLongToAdd{}, std::nullopt}};
     }
     const BoundedWorking bounded = WorkOutBounded({*a, *b, *c}, places, sep);
-    return {{steps::BoundedLines(bounded, sep), steps::SketchOf(bounded, {}, sep)},
+    return {{BoundedMethodLines(bounded, method, sep), steps::SketchOf(bounded, {}, sep)},
             SignsOf(bounded)};
 }
 
@@ -105,15 +120,25 @@ void AddWrittenLines(Working& working, steps::WrittenWorking written) {
                    std::make_move_iterator(written.before.end()));
 }
 
+// Whether the exercise's own lines have read its roots off a product or a square already.
+bool GivenAtOnce(const steps::WrittenWorking& written) {
+    return std::ranges::any_of(written.before, [](const WorkingLine& line) {
+        return line.step == WorkingStep::ProductIsZero ||
+               line.step == WorkingStep::SquareRootOfBothSides;
+    });
+}
+
 SignedWorking WrittenWorkingOf(const StudentEquation& equation, const ExactQuadratic& q,
-                               const ExpandedEquation* expanded, unsigned places, char16_t sep) {
-    SignedWorking result = ExactWorking(q, places, sep);
-    AddWrittenLines(std::get<Working>(result.worked.outcome),
-                    steps::WrittenLines(equation.written, expanded, q, sep));
+                               const ExpandedEquation* expanded, unsigned places, char16_t sep,
+                               WorkingMethod method) {
+    steps::WrittenWorking written = steps::WrittenLines(equation.written, expanded, q, sep);
+    SignedWorking result = ExactWorking(q, places, sep, {method, GivenAtOnce(written)});
+    AddWrittenLines(std::get<Working>(result.worked.outcome), std::move(written));
     return result;
 }
 
-SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep) {
+SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep,
+                          WorkingMethod method) {
     const bool shown =
         equation.written.whole && equation.written.nodes.size() <= steps::kMaxShownNodes;
     if (!equation.written.plain) {
@@ -123,20 +148,20 @@ SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char
             return {{TermsTooLongToAdd{}, std::nullopt}};
         }
         SignedWorking result =
-            WrittenWorkingOf(equation, e->standard, shown ? e : nullptr, places, sep);
+            WrittenWorkingOf(equation, e->standard, shown ? e : nullptr, places, sep, method);
         result.expandedTo = e->standard;
         return result;
     }
     const auto exact = ExactStudentQuadratic(equation);
     if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
         if (!shown) {
-            return WrittenWorkingOf(equation, *quadratic, nullptr, places, sep);
+            return WrittenWorkingOf(equation, *quadratic, nullptr, places, sep, method);
         }
         const auto expanded = ExpandWritten(equation.written, sep);
         return WrittenWorkingOf(equation, *quadratic, std::get_if<ExpandedEquation>(&expanded),
-                                places, sep);
+                                places, sep, method);
     }
-    return BoundedWorkingOf(equation, places, sep);
+    return BoundedWorkingOf(equation, places, sep, method);
 }
 
 // How Calculate reads a text with brackets or fractions: the Calculate line of the plain text
@@ -157,15 +182,15 @@ std::optional<WorkingLine> CalculateLineOfExpanded(std::u16string_view text,
 
 } // namespace
 
-SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
-                                  char16_t separator) {
+SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places, char16_t separator,
+                                  WorkingMethod method) {
     const StudentReadOutcome read = ReadStudentEquation(equation, separator);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         return {UnreadableText{*refusal, steps::CalculateReadingLine(equation, separator)},
                 std::nullopt};
     }
     const auto& student = std::get<StudentEquation>(read);
-    SignedWorking result = WorkOutRead(student, places, separator);
+    SignedWorking result = WorkOutRead(student, places, separator, method);
     if (auto* working = std::get_if<Working>(&result.worked.outcome)) {
         std::optional<WorkingLine> calculate =
             result.expandedTo
@@ -180,8 +205,9 @@ SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
     return std::move(result.worked);
 }
 
-WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator) {
-    return WorkOutWithSketch(equation, places, separator).outcome;
+WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator,
+                       WorkingMethod method) {
+    return WorkOutWithSketch(equation, places, separator, method).outcome;
 }
 
 } // namespace veltrix

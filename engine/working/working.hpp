@@ -10,6 +10,7 @@
 #include "engine/formula/formula.hpp"
 #include "engine/reader/student_reader.hpp"
 #include "engine/sketch/sketch.hpp"
+#include "engine/working/methods.hpp"
 
 #include <optional>
 #include <string>
@@ -61,9 +62,31 @@ enum class WorkingStep {
     // The coefficients are too long to work with exactly: the exact forms are left out, and the
     // working goes on with values to 15 significant digits and rounded at the accuracy.
     TooLongToWorkOut,
-    MinimumNear,     // the turning point and its axis, rounded: (-5E+400, -2.5E+400); x ≈ -5E+400
-    MaximumNear,     // the same where a < 0
-    CrossesYAxisNear // (0, 0.33), c rounded where its digits are more than are shown
+    MinimumNear, // the turning point and its axis, rounded: (-5E+400, -2.5E+400); x ≈ -5E+400
+    MaximumNear, // the same where a < 0
+    CrossesYAxisNear, // (0, 0.33), c rounded where its digits are more than are shown
+    // The methods' own steps, between the Equation line and the roots.
+    DivideBothSides,   // by a: 10, and x² − 0.2x − 0.3 = 0
+    ConstantToRight,   // x² − 0.2x = 0.3
+    AddToBothSides,    // (-0.1)², and x² − 0.2x + (-0.1)² = 0.3 + (-0.1)²
+    LeftSideAsSquare,  // (x − 0.1)² = 0.31
+    MinimumFromSquare, // the turning point, as the completed square gives it
+    MaximumFromSquare,
+    FactorPerfectSquare,       // (x − 1)² = 0
+    FactorTakeOutX,            // x(2x − 7) = 0
+    FactorDifferenceOfSquares, // (x − 2)(x + 2) = 0
+    FactorSplitNumbers,        // ac = -8, b = 7: the numbers 8 and -1
+    FactorSplitMiddle,         // 2x² + 8x − x − 4 = 0
+    FactorGrouping,            // 2x(x + 4) − (x + 4) = 0
+    FactorProduct,             // (2x − 1)(x + 4) = 0
+    PqValues,                  // p = -0.2, q = -0.3
+    HalfBValues,               // k = b/2 = -1, and D/4 = k² − ac = (-1)² − 10·(-3) = 31
+    VietaCheck,                // 3 + 2 = 5 = −b/a, and 3·2 = 6 = c/a
+    // Where the method chosen does not apply, the line that says why; the formula's follow.
+    NoRationalFactors,          // the roots are not rational
+    HalfBNeedsEvenB,            // b = 3
+    AtOnceNeedsProductOrSquare, // the equation is not given as a product = 0 or a square = k
+    MethodNeedsExactValues      // the coefficients are too long to work with exactly
 };
 
 struct WorkingLine {
@@ -91,7 +114,8 @@ struct TermsTooLongToAdd {
 // places, its numbers written with `separator`; or why there is none. Where Calculate reads the
 // text otherwise, the working ends with a line that says so.
 using WorkingOutcome = std::variant<Working, UnreadableText, TermsTooLongToAdd>;
-WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint);
+WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint,
+                       WorkingMethod method = WorkingMethod::Formula);
 
 // The working and its curve's sketch: the turning point, the real roots and the y-intercept,
 // labelled with their values rounded at the places as the lines round them.
@@ -100,6 +124,7 @@ struct SketchedWorking {
     std::optional<SketchInput> sketch;
 };
 SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
-                                  char16_t separator = kPoint);
+                                  char16_t separator = kPoint,
+                                  WorkingMethod method = WorkingMethod::Formula);
 
 } // namespace veltrix

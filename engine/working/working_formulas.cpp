@@ -182,4 +182,15 @@ WorkingLine LineRootLine(Formula root, Relation relation) {
         {Formula{Chain{Letter(u'x'), {{Relation::Equals, general}, {relation, std::move(root)}}}}}};
 }
 
+// √k for a rational k ≥ 0: a value where k is a square, else √k.
+Formula SquareRootOf(const mpq_class& k, char16_t sep) {
+    if (mpz_perfect_square_p(k.get_num_mpz_t()) && mpz_perfect_square_p(k.get_den_mpz_t())) {
+        mpz_class n, d;
+        mpz_sqrt(n.get_mpz_t(), k.get_num_mpz_t());
+        mpz_sqrt(d.get_mpz_t(), k.get_den_mpz_t());
+        return Value(mpq_class(n, d), sep);
+    }
+    return {SquareRoot{Value(k, sep)}};
+}
+
 } // namespace veltrix::steps

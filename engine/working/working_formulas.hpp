@@ -26,6 +26,9 @@ Formula Value(const mpq_class& value, char16_t sep);
 Formula Factor(const mpq_class& value, char16_t sep);
 
 Formula Squared(Formula base);
+
+// √k for a rational k ≥ 0: its value where k is the square of a rational (√6.25 = 2.5), else √k.
+Formula SquareRootOf(const mpq_class& k, char16_t sep);
 Formula Equals(Formula left, Formula right, math::Relation relation = math::Relation::Equals);
 Formula Approximately(Formula left, Formula right);
 

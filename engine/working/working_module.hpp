@@ -10,9 +10,10 @@
 namespace veltrix {
 
 // The module's one function, by the name below: the working of `equation` at `places` decimal
-// places, with its sketch, put into `worked`.
+// places by the method, with its sketch, put into `worked`.
 using WorkOutWithSketchFunction = void (*)(std::u16string_view equation, unsigned places,
-                                           char16_t separator, SketchedWorking& worked);
+                                           char16_t separator, WorkingMethod method,
+                                           SketchedWorking& worked);
 inline constexpr char kWorkOutWithSketchName[] = "VeltrixWorkOutWithSketch";
 
 } // namespace veltrix

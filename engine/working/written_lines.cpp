@@ -221,17 +221,6 @@ std::optional<WorkingLine> ProductLine(const WrittenEquation& w, const ExpandedE
         {Equals(Letter(u'x'), Value(roots[0], sep)), Equals(Letter(u'x'), Value(roots[1], sep))}};
 }
 
-// √k for a rational k ≥ 0: a value where k is a square, else √k.
-Formula SquareRootOf(const mpq_class& k, char16_t sep) {
-    if (mpz_perfect_square_p(k.get_num_mpz_t()) && mpz_perfect_square_p(k.get_den_mpz_t())) {
-        mpz_class n, d;
-        mpz_sqrt(n.get_mpz_t(), k.get_num_mpz_t());
-        mpz_sqrt(d.get_mpz_t(), k.get_den_mpz_t());
-        return Value(mpq_class(n, d), sep);
-    }
-    return {SquareRoot{Value(k, sep)}};
-}
-
 // (x − 1)² = 4: x − 1 = ±2.
 std::optional<WorkingLine> SquareRootLine(const Written& written, const WrittenEquation& w,
                                           const ExpandedEquation& e, char16_t sep) {

@@ -21,6 +21,7 @@ struct CommandLineCase {
     int accuracy = 2;
     bool latex = false;
     bool latexDocument = false;
+    WorkingMethod method = WorkingMethod::Formula;
     const char* worksheet = nullptr; // the file of --worksheet
 };
 
@@ -45,6 +46,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.accuracy, c.accuracy);
     EXPECT_EQ(commandLine.latex, c.latex);
     EXPECT_EQ(commandLine.latexDocument, c.latexDocument);
+    EXPECT_EQ(commandLine.method, c.method);
     EXPECT_EQ(commandLine.worksheet.value_or("none").toStdString(),
               c.worksheet ? c.worksheet : "none");
 }
@@ -173,6 +175,25 @@ INSTANTIATE_TEST_SUITE_P(
                         .platform = nullptr,
                         .working = "X^2",
                         .latexDocument = true},
+        CommandLineCase{.what = "--working with --method",
+                        .session = {},
+                        .arguments = {"--working", "x^2-5x+6", "--method", "half-b"},
+                        .platform = nullptr,
+                        .working = "x^2-5x+6",
+                        .method = WorkingMethod::HalfB},
+        CommandLineCase{.what = "a method that is none",
+                        .session = {},
+                        .arguments = {"--working", "x^2", "--method=quadratic"},
+                        .platform = nullptr,
+                        .fault = "The method must be one of formula, square, factor, pq, "
+                                 "half-b, at-once, not 'quadratic'.",
+                        .answer = Answer::Fault,
+                        .working = "x^2"},
+        CommandLineCase{"--method alone",
+                        {},
+                        {"--method", "pq"},
+                        nullptr,
+                        "Option 'method' goes with option 'working' or 'worksheet'."},
         CommandLineCase{.what = "a fault before the working",
                         .session = {},
                         .arguments = {"--working", "X^2", "-style"},
@@ -208,12 +229,14 @@ INSTANTIATE_TEST_SUITE_P(
                         {"--latex"},
                         nullptr,
                         "Option 'latex' goes with option 'working'."},
-        CommandLineCase{.what = "a worksheet to PDF, at an accuracy",
+        CommandLineCase{.what = "a worksheet to PDF, at an accuracy, by a method",
                         .session = {},
-                        .arguments = {"--worksheet", "-", "--pdf", "a.pdf", "--accuracy", "1"},
+                        .arguments = {"--worksheet", "-", "--pdf", "a.pdf", "--accuracy", "1",
+                                      "--method", "square"},
                         .platform = nullptr,
                         .answer = Answer::Worksheet,
                         .accuracy = 1,
+                        .method = WorkingMethod::Square,
                         .worksheet = "-"},
         CommandLineCase{.what = "a worksheet as a LaTeX document, its answers after",
                         .session = {},

@@ -560,4 +560,50 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
     return faults.Take();
 }
 
+namespace {
+
+// The roots a working ends its last roots' line with (or its product's, where factoring ends
+// there), sorted; and its lines from the rounded roots on, the turning point worded as the
+// formula's working words it.
+std::pair<std::vector<std::u16string>, Working> RootsAndAfter(Working working) {
+    using enum WorkingStep;
+    std::vector<std::u16string> roots;
+    for (WorkingLine& line : working) {
+        if (line.step == Roots || line.step == TwoRoots || line.step == DoubleRoot ||
+            line.step == ComplexRoots || line.step == ProductIsZero) {
+            roots.clear();
+            for (const Formula& formula : line.formulas) {
+                const auto& chain = std::get<math::Chain>(formula.node);
+                roots.push_back(math::PlainText(*chain.rest.back().side));
+            }
+        }
+        line.step = line.step == MinimumFromSquare   ? Minimum
+                    : line.step == MaximumFromSquare ? Maximum
+                                                     : line.step;
+    }
+    std::ranges::sort(roots);
+    const auto rounded = std::ranges::find_if(working, [](const WorkingLine& line) {
+        return line.step == RoundedRoots || line.step == RoundedRoot;
+    });
+    working.erase(working.begin(), rounded == working.end() ? working.begin() : rounded);
+    return {roots, working};
+}
+
+} // namespace
+
+std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned places) {
+    const WorkingOutcome formula = WorkOut(equation, places);
+    Faults faults;
+    for (const auto& [method, id] : kNamedMethods) {
+        const WorkingOutcome other = WorkOut(equation, places, kPoint, method);
+        const bool sameKind = other.index() == formula.index();
+        faults.Expect(sameKind, std::string(id) + ": the outcome's kind");
+        if (const auto* working = std::get_if<Working>(&other); working && sameKind) {
+            faults.Expect(RootsAndAfter(*working) == RootsAndAfter(std::get<Working>(formula)),
+                          std::string(id) + ": the formula's roots and the lines after them");
+        }
+    }
+    return faults.Take();
+}
+
 } // namespace veltrix::fuzz

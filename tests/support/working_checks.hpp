@@ -40,4 +40,11 @@ std::vector<std::string> BoundedFaults(std::u16string_view equation, unsigned pl
 std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned places,
                                       std::int64_t power);
 
+// Every method's working of the equation against the formula's: the same kind of outcome; the
+// same roots at the end of its roots' line; and from the check by Vieta's formulas on, the same
+// lines (the turning point read off the square where the method completes it). Where the
+// coefficients are too long to work with exactly, the formula's working after the line that
+// says so.
+std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned places);
+
 } // namespace veltrix::fuzz

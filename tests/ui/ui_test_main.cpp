@@ -3,12 +3,14 @@
 #include "ui/shared/accessibility.hpp"
 #include "ui/shared/context_menu.hpp"
 #include "ui/shared/style.hpp"
+#include "ui/working/method_choice.hpp"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
 #include <QFont>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -52,6 +54,7 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
         style_ = &typeid(*QApplication::style());
         locale_ = QLocale();
         clipboard_ = Clipboard();
+        method_ = veltrix::ui::MethodChoice::Kept();
     }
 
     void OnTestEnd(const ::testing::TestInfo&) override {
@@ -72,6 +75,9 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
         QLocale::setDefault(locale_);
         if (Clipboard() != clipboard_) {
             SetClipboard(clipboard_);
+        }
+        if (veltrix::ui::MethodChoice::Kept() != method_) {
+            veltrix::ui::MethodChoice::Keep(method_);
         }
         // The font, palette and language change events of the changes put back.
         QCoreApplication::sendPostedEvents();
@@ -107,6 +113,7 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
     const std::type_info* style_ = nullptr;
     QLocale locale_;
     ClipboardContents clipboard_;
+    veltrix::WorkingMethod method_ = veltrix::WorkingMethod::Formula;
 };
 
 } // namespace
@@ -116,6 +123,9 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS();
     }
+    // The settings the tests write (the Working window's method) go to a place of the tests' own,
+    // never into the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     veltrix::ui::InstallAccessibleWindows();

@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>الإجابات</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>قسمة الطرفين على %1: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>نقل الحد الثابت إلى الطرف الأيمن: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>إضافة مربع نصف معامل x، أي %1، إلى الطرفين: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>كتابة الطرف الأيسر على صورة مربع: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>الرأس، مقروءًا من إكمال المربع: نقطة صغرى عند %1؛ محور التماثل %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>الرأس، مقروءًا من إكمال المربع: نقطة عظمى عند %1؛ محور التماثل %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>مربع كامل: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>إخراج x عاملًا مشتركًا: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>فرق بين مربعين: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>عددان حاصل ضربهما ac = %1 ومجموعهما b = %2: %3 و%4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>تجزئة الحد الأوسط إلى حدين: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>إخراج عامل مشترك من كل زوج: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>التحليل إلى عوامل: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>صيغة pq، حيث %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>صيغة نصف b: %1، و%2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>التحقق بعلاقات فييت: مجموع الجذرين %1؛ حاصل ضرب الجذرين %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>لا تتحلل هذه المعادلة إلى عوامل بأعداد نسبية: جذراها ليسا نسبيين. بالقانون العام:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>صيغة نصف b تتطلب b زوجيًا، وهنا %1. بالقانون العام:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>تُقرأ الجذور مباشرة فقط حين تُعطى المعادلة على صورة حاصل ضرب يساوي 0 أو مربع يساوي عددًا. بالقانون العام:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>الطريقة المختارة تحتاج إلى القيم الدقيقة للمعاملات، وهي هنا أطول من اللازم. بالقانون العام:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>دليل المستخدم</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>القانون العام</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>إكمال المربع</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>التحليل إلى عوامل</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>صيغة pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>صيغة نصف b</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>الجذور مباشرة</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>الطريقة</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;الطريقة:</translation>
     </message>
 </context>
 <context>

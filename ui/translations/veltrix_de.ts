@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Lösungen</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Beide Seiten durch %1 dividiert: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>Das absolute Glied auf die rechte Seite gebracht: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>Quadratische Ergänzung: auf beiden Seiten %1 addiert: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>Die linke Seite als Quadrat geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Scheitelpunkt, aus der quadratischen Ergänzung abgelesen: Tiefpunkt bei %1; Symmetrieachse %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Scheitelpunkt, aus der quadratischen Ergänzung abgelesen: Hochpunkt bei %1; Symmetrieachse %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Ein vollständiges Quadrat (binomische Formel): %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x ausgeklammert: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Eine Differenz zweier Quadrate (3. binomische Formel): %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Zwei Zahlen mit dem Produkt ac = %1 und der Summe b = %2: %3 und %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>Das lineare Glied in zwei Summanden zerlegt: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>In jedem Paar den gemeinsamen Faktor ausgeklammert: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>In Faktoren zerlegt: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>pq-Formel mit %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Formel mit halbem b: %1, und %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Probe mit dem Satz von Vieta: Summe der Lösungen %1; Produkt der Lösungen %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Die Gleichung lässt sich nicht mit rationalen Zahlen in Faktoren zerlegen: ihre Lösungen sind nicht rational. Mit der Lösungsformel:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>Die Formel mit halbem b verlangt ein gerades b, hier ist %1. Mit der Lösungsformel:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>Die Lösungen lassen sich nur dann direkt ablesen, wenn die Gleichung als Produkt gleich 0 oder als Quadrat gleich einer Zahl gegeben ist. Mit der Lösungsformel:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>Das gewählte Verfahren braucht die exakten Werte der Koeffizienten, die hier zu lang sind. Mit der Lösungsformel:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Lösungsformel (Mitternachtsformel)</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Quadratische Ergänzung</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Faktorisieren</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>pq-Formel</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Formel mit halbem b</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Lösungen direkt ablesen</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Verfahren:</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Soluciones</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Ambos miembros divididos entre %1: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>El término independiente pasado al segundo miembro: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>El cuadrado de la mitad del coeficiente de x, %1, sumado a ambos miembros: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>El primer miembro escrito como un cuadrado: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Vértice, leído del cuadrado completado: mínimo en %1; eje de simetría %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Vértice, leído del cuadrado completado: máximo en %1; eje de simetría %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Un trinomio cuadrado perfecto: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x sacada como factor común: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Una diferencia de cuadrados: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Dos números cuyo producto es ac = %1 y cuya suma es b = %2: %3 y %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>El término en x separado en dos: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>Factor común sacado en cada par: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>Factorizado: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>Fórmula pq, con %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Fórmula con b/2: %1, y %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Comprobación con las fórmulas de Vieta: suma de las raíces %1; producto de las raíces %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Esta ecuación no se factoriza con números racionales: sus raíces no son racionales. Con la fórmula general:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>La fórmula con b/2 pide un b par, y aquí %1. Con la fórmula general:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>Las raíces se leen directamente solo si la ecuación se da como un producto igual a 0 o un cuadrado igual a un número. Con la fórmula general:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>El método elegido necesita los valores exactos de los coeficientes, que aquí son demasiado largos. Con la fórmula general:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Manual</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Fórmula general</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Completar el cuadrado</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Factorización</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>Fórmula pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Fórmula con b/2</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Raíces directas</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Método:</translation>
     </message>
 </context>
 <context>

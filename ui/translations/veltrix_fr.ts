@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Corrigé</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Les deux membres divisés par %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>Le terme constant passé dans le membre de droite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>Le carré de la moitié du coefficient de x, %1, ajouté aux deux membres&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>Le membre de gauche écrit comme un carré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Sommet, lu sur la forme complétée en carré&#xa0;: minimum en %1&#xa0;; axe de symétrie d’équation %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Sommet, lu sur la forme complétée en carré&#xa0;: maximum en %1&#xa0;; axe de symétrie d’équation %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Un carré parfait (identité remarquable)&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x mis en facteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Une différence de deux carrés (identité remarquable)&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Deux nombres de produit ac = %1 et de somme b = %2&#xa0;: %3 et %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>Le terme en x décomposé en deux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>Un facteur commun mis en évidence dans chaque paire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>Forme factorisée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>Formule pq, avec %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Formule du discriminant réduit&#xa0;: %1, et %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Vérification par les relations de Viète&#xa0;: somme des racines %1&#xa0;; produit des racines %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Cette équation ne se factorise pas avec des nombres rationnels&#xa0;: ses racines ne sont pas rationnelles. Par la formule&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>Le discriminant réduit demande un b pair, et ici %1. Par la formule&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>Les racines se lisent directement seulement si l’équation est donnée comme un produit nul ou un carré égal à un nombre. Par la formule&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>La méthode choisie demande les valeurs exactes des coefficients, trop longues ici. Par la formule&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Formule du discriminant</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Méthode de complétion du carré</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Factorisation</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>Formule pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Discriminant réduit</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Racines lues directement</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Méthode</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Méthode&#xa0;:</translation>
     </message>
 </context>
 <context>

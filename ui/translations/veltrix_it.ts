@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Soluzioni</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Entrambi i membri divisi per %1: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>Il termine noto portato al secondo membro: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>Il quadrato di metà del coefficiente di x, %1, sommato a entrambi i membri: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>Il primo membro scritto come quadrato: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Vertice, letto dal completamento del quadrato: minimo in %1; asse di simmetria %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Vertice, letto dal completamento del quadrato: massimo in %1; asse di simmetria %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Un quadrato di binomio: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x raccolta a fattor comune: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Una differenza di quadrati: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Due numeri con prodotto ac = %1 e somma b = %2: %3 e %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>Il termine di primo grado scomposto in due: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>Raccoglimento parziale in ogni coppia: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>Scomposto in fattori: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>Formula pq, con %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Formula ridotta: %1, e %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Verifica con le relazioni tra radici e coefficienti: somma delle radici %1; prodotto delle radici %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Questa equazione non si scompone in fattori con numeri razionali: le sue radici non sono razionali. Con la formula risolutiva:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>La formula ridotta richiede un b pari, e qui %1. Con la formula risolutiva:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>Le radici si leggono subito solo se l’equazione è data come prodotto uguale a 0 o come quadrato uguale a un numero. Con la formula risolutiva:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>Il metodo scelto richiede i valori esatti dei coefficienti, qui troppo lunghi. Con la formula risolutiva:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Manuale</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Formula risolutiva</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Completamento del quadrato</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Scomposizione in fattori</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>Formula pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Formula ridotta</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Radici lette subito</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metodo</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Metodo:</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>解答</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>両辺を %1 で割る：%2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>定数項を右辺に移項：%1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>x の係数の半分の 2 乗 %1 を両辺に加える：%2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>左辺を平方の形にする：%1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>頂点（平方完成より）：%1 で最小、軸：%2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>頂点（平方完成より）：%1 で最大、軸：%2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>完全平方式：%1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x でくくる：%1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>平方の差：%1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>積が ac = %1、和が b = %2 となる 2 数：%3 と %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>1 次の項を 2 つに分ける：%1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>2 項ずつ共通因数でくくる：%1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>因数分解：%1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>pq 公式（%1）</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>b が偶数のときの解の公式：%1、%2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>解と係数の関係による検算：解の和 %1、解の積 %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>この方程式は有理数の範囲で因数分解できない（解が有理数でない）。解の公式より：</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>b が偶数のときの解の公式は b が偶数でなければ使えない（ここでは %1）。解の公式より：</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>解がすぐ求まるのは、方程式が積 = 0 や平方 = 数の形で与えられたときだけである。解の公式より：</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>選んだ解き方には係数の正確な値が必要だが、ここでは桁が多すぎる。解の公式より：</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>マニュアル</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>解の公式</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>平方完成</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>因数分解</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>pq 公式</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>b が偶数のときの解の公式</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>解をすぐ求める</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>解き方</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>解き方(&amp;M)：</translation>
     </message>
 </context>
 <context>

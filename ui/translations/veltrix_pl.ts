@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Odpowiedzi</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Obie strony podzielone przez %1: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>Wyraz wolny przeniesiony na prawą stronę: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>Kwadrat połowy współczynnika przy x, %1, dodany do obu stron: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>Lewa strona zapisana jako kwadrat: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Wierzchołek, odczytany z postaci z pełnym kwadratem: minimum w punkcie %1; oś symetrii %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Wierzchołek, odczytany z postaci z pełnym kwadratem: maksimum w punkcie %1; oś symetrii %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Kwadrat sumy lub różnicy: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x wyłączony przed nawias: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Różnica kwadratów: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Dwie liczby o iloczynie ac = %1 i sumie b = %2: %3 i %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>Wyraz z x rozbity na dwa: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>Wspólny czynnik wyłączony przed nawias w każdej parze: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>Rozłożone na czynniki: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>Wzór pq, z %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Wzór z połową b: %1, oraz %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Sprawdzenie wzorami Viète’a: suma pierwiastków %1; iloczyn pierwiastków %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Tego równania nie da się rozłożyć na czynniki o wymiernych współczynnikach: jego pierwiastki nie są wymierne. Ze wzoru:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>Wzór z połową b wymaga parzystego b, a tutaj %1. Ze wzoru:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>Pierwiastki odczytuje się od razu tylko wtedy, gdy równanie jest dane jako iloczyn równy 0 lub kwadrat równy liczbie. Ze wzoru:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>Wybrana metoda wymaga dokładnych wartości współczynników, które są tu za długie. Ze wzoru:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Podręcznik</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Wzory na pierwiastki</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Uzupełnianie do kwadratu</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Rozkład na czynniki</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>Wzór pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Wzór z połową b</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Pierwiastki od razu</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metoda</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Metoda:</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Gabarito</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Os dois membros divididos por %1: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>O termo independente passado para o segundo membro: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>O quadrado da metade do coeficiente de x, %1, somado aos dois membros: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>O primeiro membro escrito como um quadrado: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Vértice, lido do quadrado completado: mínimo em %1; eixo de simetria %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Vértice, lido do quadrado completado: máximo em %1; eixo de simetria %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Um trinômio quadrado perfeito: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x colocado em evidência: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Uma diferença de dois quadrados: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Dois números cujo produto é ac = %1 e cuja soma é b = %2: %3 e %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>O termo em x separado em dois: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>Fator comum em evidência em cada par: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>Fatorado: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>Fórmula pq, com %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Fórmula com b/2: %1, e %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Verificação pelas relações de Girard: soma das raízes %1; produto das raízes %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Esta equação não se fatora com números racionais: suas raízes não são racionais. Pela fórmula de Bhaskara:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>A fórmula com b/2 pede um b par, e aqui %1. Pela fórmula de Bhaskara:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>As raízes se leem diretamente só quando a equação é dada como um produto igual a 0 ou um quadrado igual a um número. Pela fórmula de Bhaskara:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>O método escolhido precisa dos valores exatos dos coeficientes, que aqui são longos demais. Pela fórmula de Bhaskara:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Manual</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Fórmula de Bhaskara</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Completar quadrados</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Fatoração</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>Fórmula pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Fórmula com b/2</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Raízes diretas</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Método:</translation>
     </message>
 </context>
 <context>

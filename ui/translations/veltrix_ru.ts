@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>Ответы</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>Обе части разделены на %1: %2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>Свободный член перенесён в правую часть: %1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>К обеим частям прибавлен квадрат половины коэффициента при x, %1: %2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>Левая часть записана в виде квадрата: %1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>Вершина параболы, найденная выделением полного квадрата: минимум в точке %1; ось симметрии %2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>Вершина параболы, найденная выделением полного квадрата: максимум в точке %1; ось симметрии %2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>Полный квадрат: %1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>x вынесен за скобки: %1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>Разность квадратов: %1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>Два числа, произведение которых ac = %1, а сумма b = %2: %3 и %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>Средний член разложен на два слагаемых: %1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>В каждой паре общий множитель вынесен за скобки: %1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>Разложено на множители: %1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>Формула pq, где %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>Формула для чётного b: %1, и %2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>Проверка по теореме Виета: сумма корней %1; произведение корней %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>Это уравнение не раскладывается на множители с рациональными коэффициентами: его корни иррациональны или комплексны. По общей формуле:</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>Формула для чётного b требует чётного b, а здесь %1. По общей формуле:</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>Корни сразу находятся, только если уравнение дано как произведение, равное 0, или квадрат, равный числу. По общей формуле:</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>Выбранному способу нужны точные значения коэффициентов, а они здесь слишком длинные. По общей формуле:</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>Руководство</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>Формула корней</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>Выделение полного квадрата</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>Разложение на множители</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>Формула pq</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>Формула для чётного b</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>Корни сразу</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Способ</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Способ:</translation>
     </message>
 </context>
 <context>

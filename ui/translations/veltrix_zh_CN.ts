@@ -299,6 +299,86 @@
         <source>Answers</source>
         <translation>答案</translation>
     </message>
+    <message>
+        <source>Both sides divided by %1: %2</source>
+        <translation>两边同除以 %1：%2</translation>
+    </message>
+    <message>
+        <source>The constant term brought to the right side: %1</source>
+        <translation>常数项移到右边：%1</translation>
+    </message>
+    <message>
+        <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
+        <translation>两边同加一次项系数一半的平方 %1：%2</translation>
+    </message>
+    <message>
+        <source>The left side written as a square: %1</source>
+        <translation>左边写成完全平方：%1</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
+        <translation>顶点（由配方法得出，最低点）：%1；对称轴：%2</translation>
+    </message>
+    <message>
+        <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
+        <translation>顶点（由配方法得出，最高点）：%1；对称轴：%2</translation>
+    </message>
+    <message>
+        <source>A perfect square: %1</source>
+        <translation>完全平方式：%1</translation>
+    </message>
+    <message>
+        <source>x taken out as a common factor: %1</source>
+        <translation>提取公因式 x：%1</translation>
+    </message>
+    <message>
+        <source>A difference of two squares: %1</source>
+        <translation>平方差：%1</translation>
+    </message>
+    <message>
+        <source>Two numbers whose product is ac = %1 and whose sum is b = %2: %3 and %4</source>
+        <translation>积为 ac = %1、和为 b = %2 的两个数：%3 和 %4</translation>
+    </message>
+    <message>
+        <source>The middle term split into two: %1</source>
+        <translation>把一次项拆成两项：%1</translation>
+    </message>
+    <message>
+        <source>A common factor taken out of each pair: %1</source>
+        <translation>分组提取公因式：%1</translation>
+    </message>
+    <message>
+        <source>Factored: %1</source>
+        <translation>因式分解：%1</translation>
+    </message>
+    <message>
+        <source>pq-formula, with %1</source>
+        <translation>pq 公式，其中 %1</translation>
+    </message>
+    <message>
+        <source>Half-b formula: %1, and %2</source>
+        <translation>b 为偶数时的求根公式：%1，%2</translation>
+    </message>
+    <message>
+        <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
+        <translation>用韦达定理检验：两根之和 %1；两根之积 %2</translation>
+    </message>
+    <message>
+        <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
+        <translation>该方程不能在有理数范围内因式分解：它的根不是有理数。用求根公式：</translation>
+    </message>
+    <message>
+        <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
+        <translation>b 为偶数时的求根公式要求 b 为偶数，而这里 %1。用求根公式：</translation>
+    </message>
+    <message>
+        <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
+        <translation>只有方程以积等于 0 或平方等于一个数的形式给出时，才能直接得出根。用求根公式：</translation>
+    </message>
+    <message>
+        <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
+        <translation>所选方法需要系数的精确值，而这里的系数太长。用求根公式：</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -467,6 +547,41 @@
     <message>
         <source>Manual</source>
         <translation>使用手册</translation>
+    </message>
+</context>
+<context>
+    <name>veltrix::ui::MethodChoice</name>
+    <message>
+        <source>Quadratic formula</source>
+        <translation>公式法</translation>
+    </message>
+    <message>
+        <source>Completing the square</source>
+        <translation>配方法</translation>
+    </message>
+    <message>
+        <source>Factoring</source>
+        <translation>因式分解法</translation>
+    </message>
+    <message>
+        <source>pq-formula</source>
+        <translation>pq 公式</translation>
+    </message>
+    <message>
+        <source>Half-b formula</source>
+        <translation>b 为偶数时的求根公式</translation>
+    </message>
+    <message>
+        <source>Roots at once</source>
+        <translation>直接写出根</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>解法</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>解法(&amp;M)：</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,8 @@ namespace {
 constexpr char kContext[] = "Working";
 
 // The words of each step; %1 and %2 stand for its formulas.
+const char* MethodTemplate(WorkingStep step);
+
 const char* Template(WorkingStep step) {
     switch (step) {
     case WorkingStep::CalculateReadsAs:
@@ -94,8 +96,88 @@ const char* Template(WorkingStep step) {
                                  "Turning point: maximum at about %1; axis of symmetry %2");
     case WorkingStep::CrossesYAxisNear:
         return QT_TRANSLATE_NOOP("Working", "Crosses the y axis at about %1");
+    case WorkingStep::DivideBothSides:
+    case WorkingStep::ConstantToRight:
+    case WorkingStep::AddToBothSides:
+    case WorkingStep::LeftSideAsSquare:
+    case WorkingStep::MinimumFromSquare:
+    case WorkingStep::MaximumFromSquare:
+    case WorkingStep::FactorPerfectSquare:
+    case WorkingStep::FactorTakeOutX:
+    case WorkingStep::FactorDifferenceOfSquares:
+    case WorkingStep::FactorSplitNumbers:
+    case WorkingStep::FactorSplitMiddle:
+    case WorkingStep::FactorGrouping:
+    case WorkingStep::FactorProduct:
+    case WorkingStep::PqValues:
+    case WorkingStep::HalfBValues:
+    case WorkingStep::VietaCheck:
+    case WorkingStep::NoRationalFactors:
+    case WorkingStep::HalfBNeedsEvenB:
+    case WorkingStep::AtOnceNeedsProductOrSquare:
+    case WorkingStep::MethodNeedsExactValues:
+        return MethodTemplate(step);
     }
     return "";
+}
+
+// The words of the methods' own steps.
+const char* MethodTemplate(WorkingStep step) {
+    switch (step) {
+    case WorkingStep::DivideBothSides:
+        return QT_TRANSLATE_NOOP("Working", "Both sides divided by %1: %2");
+    case WorkingStep::ConstantToRight:
+        return QT_TRANSLATE_NOOP("Working", "The constant term brought to the right side: %1");
+    case WorkingStep::AddToBothSides:
+        return QT_TRANSLATE_NOOP("Working", "Square of half the coefficient of x, %1, added to "
+                                            "both sides: %2");
+    case WorkingStep::LeftSideAsSquare:
+        return QT_TRANSLATE_NOOP("Working", "The left side written as a square: %1");
+    case WorkingStep::MinimumFromSquare:
+        return QT_TRANSLATE_NOOP("Working", "Turning point, read off the completed square: "
+                                            "minimum at %1; axis of symmetry %2");
+    case WorkingStep::MaximumFromSquare:
+        return QT_TRANSLATE_NOOP("Working", "Turning point, read off the completed square: "
+                                            "maximum at %1; axis of symmetry %2");
+    case WorkingStep::FactorPerfectSquare:
+        return QT_TRANSLATE_NOOP("Working", "A perfect square: %1");
+    case WorkingStep::FactorTakeOutX:
+        return QT_TRANSLATE_NOOP("Working", "x taken out as a common factor: %1");
+    case WorkingStep::FactorDifferenceOfSquares:
+        return QT_TRANSLATE_NOOP("Working", "A difference of two squares: %1");
+    case WorkingStep::FactorSplitNumbers:
+        return QT_TRANSLATE_NOOP("Working",
+                                 "Two numbers whose product is ac = %1 and whose sum is b = %2: "
+                                 "%3 and %4");
+    case WorkingStep::FactorSplitMiddle:
+        return QT_TRANSLATE_NOOP("Working", "The middle term split into two: %1");
+    case WorkingStep::FactorGrouping:
+        return QT_TRANSLATE_NOOP("Working", "A common factor taken out of each pair: %1");
+    case WorkingStep::FactorProduct:
+        return QT_TRANSLATE_NOOP("Working", "Factored: %1");
+    case WorkingStep::PqValues:
+        return QT_TRANSLATE_NOOP("Working", "pq-formula, with %1");
+    case WorkingStep::HalfBValues:
+        return QT_TRANSLATE_NOOP("Working", "Half-b formula: %1, and %2");
+    case WorkingStep::VietaCheck:
+        return QT_TRANSLATE_NOOP("Working", "Check by Vieta's formulas: sum of the roots %1; "
+                                            "product of the roots %2");
+    case WorkingStep::NoRationalFactors:
+        return QT_TRANSLATE_NOOP("Working", "This equation has no factors with rational numbers: "
+                                            "its roots are not rational. By the formula:");
+    case WorkingStep::HalfBNeedsEvenB:
+        return QT_TRANSLATE_NOOP("Working", "The half-b formula asks for an even b, and here %1. "
+                                            "By the formula:");
+    case WorkingStep::AtOnceNeedsProductOrSquare:
+        return QT_TRANSLATE_NOOP("Working", "The roots are read off at once only where the "
+                                            "equation is given as a product equal to 0 or a "
+                                            "square equal to a number. By the formula:");
+    case WorkingStep::MethodNeedsExactValues:
+        return QT_TRANSLATE_NOOP("Working", "The method chosen needs the coefficients' exact "
+                                            "values, which are too long here. By the formula:");
+    default:
+        return "";
+    }
 }
 
 // What the reader found where it stopped, said after "cannot read this text:".
@@ -211,7 +293,7 @@ std::vector<WorkingTextLine> RefusalLines(const QString& equation, const Unreada
 
 // The working from its module, loaded at the first call; or why the module could not be loaded.
 std::variant<SketchedWorking, QString> WorkedOut(const QString& equation, int places,
-                                                 char16_t separator) {
+                                                 char16_t separator, WorkingMethod method) {
     static const auto workOut =
         ModuleFunction(QStringLiteral(VELTRIX_WORKING_MODULE_NAME), kWorkOutWithSketchName);
     if (const auto* why = std::get_if<QString>(&workOut)) {
@@ -219,7 +301,7 @@ std::variant<SketchedWorking, QString> WorkedOut(const QString& equation, int pl
     }
     SketchedWorking worked;
     reinterpret_cast<WorkOutWithSketchFunction>(std::get<QFunctionPointer>(workOut))(
-        equation.toStdU16String(), static_cast<unsigned>(places), separator, worked);
+        equation.toStdU16String(), static_cast<unsigned>(places), separator, method, worked);
     return worked;
 }
 
@@ -238,9 +320,10 @@ WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formula
                    })};
 }
 
-WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
-                          bool rightToLeft) {
-    std::variant<SketchedWorking, QString> workedOut = WorkedOut(equation, places, separator);
+WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator, bool rightToLeft,
+                          WorkingMethod method) {
+    std::variant<SketchedWorking, QString> workedOut =
+        WorkedOut(equation, places, separator, method);
     WorkingText text;
     if (const auto* why = std::get_if<QString>(&workedOut)) {
         text.lines.push_back(LineOf(

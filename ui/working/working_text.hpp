@@ -5,6 +5,7 @@
 
 #include "engine/formula/formula.hpp"
 #include "engine/sketch/sketch.hpp"
+#include "engine/working/working.hpp"
 
 #include <QString>
 #include <QStringList>
@@ -39,8 +40,8 @@ struct WorkingText {
 // The working of `equation` at `places` decimal places, numbers written with `separator`. Where
 // the language reads from the right, each formula is set apart as a left-to-right run, so that
 // it keeps its order inside the words around it.
-WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator,
-                          bool rightToLeft);
+WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator, bool rightToLeft,
+                          WorkingMethod method = WorkingMethod::Formula);
 
 // A line of `words`, its formulas standing where "%1", "%2" … do, as plain text and as LaTeX.
 WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,

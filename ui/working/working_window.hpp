@@ -22,6 +22,7 @@ class QMenuBar;
 namespace veltrix::ui {
 
 class AppContext;
+class MethodChoice;
 class SketchView;
 class WorkingView;
 
@@ -49,6 +50,10 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     // What Copy as LaTeX takes: the same lines as LaTeX source.
     QString LatexToCopy() const;
 
+    // The method chosen above the lines, which the desktop's settings keep between runs.
+    WorkingMethod Method() const;
+    void ChooseMethod(WorkingMethod method);
+
     // The lines' size, and the sketch's below them.
     int UnwrappedWidth() const override;
     int HeightForWidth(int width) const override;
@@ -75,6 +80,7 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     AppContext& app_;
     // At the layout scale the window was made with, which it keeps.
     const WorkingSizes sizes_;
+    MethodChoice* method_ = nullptr;
     WorkingView* lines_ = nullptr;
     SketchView* sketch_ = nullptr;
     QMenuBar* menuBar_ = nullptr;

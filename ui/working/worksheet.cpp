@@ -60,10 +60,12 @@ std::vector<WorksheetEquation> WorksheetEquations(const QString& text) {
     return equations;
 }
 
-Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool rightToLeft) {
+Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool rightToLeft,
+                      WorkingMethod method) {
     Worksheet sheet;
     for (const WorksheetEquation& equation : WorksheetEquations(text)) {
-        WorkingText working = WorkingTextOf(equation.equation, places, separator, rightToLeft);
+        WorkingText working =
+            WorkingTextOf(equation.equation, places, separator, rightToLeft, method);
         if (working.worked) {
             sheet.exercises.push_back(WithoutHints(std::move(working)));
         } else {

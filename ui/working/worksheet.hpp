@@ -30,9 +30,10 @@ struct Worksheet {
     QStringList faults;
 };
 
-// The worksheet of `text`, each equation worked out at `places` decimal places, its numbers
-// written with `separator`, its lines read from the right where `rightToLeft`.
-Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool rightToLeft);
+// The worksheet of `text`, each equation worked out by `method` at `places` decimal places, its
+// numbers written with `separator`, its lines read from the right where `rightToLeft`.
+Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool rightToLeft,
+                      WorkingMethod method = WorkingMethod::Formula);
 
 // What a worksheet says besides its workings, in the user's language.
 QString WorksheetTitle();

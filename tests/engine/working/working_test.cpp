@@ -407,11 +407,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "y = 0.5(x - 1.5)(x + 4)"},
         FormCase{"X^2-5X+6.25", WorkingStep::FactoredForm, "y = (x − 2.5)²", "y = (x - 2.5)^2"},
         // Under the bar in a line of text, 2a and a negative number are in parentheses.
+        FormCase{"-2X^2+3X+2", WorkingStep::TwoRoots,
+                 "x = (−b ± √(b² − 4ac))/(2a) = (-3 ± 5)/(-4) = -0.5 | x = 2",
+                 "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-3 \\pm 5}{-4} = -0.5 | "
+                 "x = 2"},
+        // A discriminant that is a square, of a whole number or a fraction, has its root taken.
+        FormCase{"2x^2+3x-2", WorkingStep::TwoRoots,
+                 "x = (−b ± √(b² − 4ac))/(2a) = (-3 ± 5)/4 = 0.5 | x = -2",
+                 "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-3 \\pm 5}{4} = 0.5 | x = -2"},
         FormCase{
-            "-2X^2+3X+2", WorkingStep::TwoRoots,
-            "x = (−b ± √(b² − 4ac))/(2a) = (-3 ± √25)/(-4) = -0.5 | x = 2",
-            "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{-3 \\pm \\sqrt{25}}{-4} = -0.5 | "
-            "x = 2"},
+            "x^2-x+0.1875", WorkingStep::TwoRoots,
+            "x = (−b ± √(b² − 4ac))/(2a) = (1 ± 0.5)/2 = 0.75 | x = 0.25",
+            "x = \\frac{-b \\pm \\sqrt{b^2 - 4ac}}{2a} = \\frac{1 \\pm 0.5}{2} = 0.75 | x = 0.25"},
         FormCase{"2X^2-6X+0", WorkingStep::FactoredForm, "y = 2x(x − 3)", "y = 2x(x - 3)"},
         FormCase{"X^2-2X+1", WorkingStep::FactoredForm, "y = (x − 1)²", "y = (x - 1)^2"},
         FormCase{"-1X^2+0X+0", WorkingStep::Equation, "y = -x² | a = -1, b = 0, c = 0",

@@ -2,6 +2,7 @@
 // following the typing and the accuracy, saying why where there is no working, and copied as
 // plain text and as LaTeX, printed and saved as PDF; and a worksheet's file read.
 #include "ui/working/latex_document.hpp"
+#include "ui/working/method_choice.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_placement.hpp"
 #include "ui/working/working_window.hpp"
@@ -10,7 +11,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -161,6 +164,33 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
 
 // An exercise's equation as the sheet prints it: the equation as given first, then each step to
 // ax² + bx + c = 0 a line of its own; a function's zeros; a refusal named with its place.
+// The method is chosen above the lines, from the keyboard too, every method offered whatever the
+// equation; the working follows it, and the choice is kept for the next run.
+TEST_F(WorkingWindowTest, WorksByTheMethodChosenAndKeepsTheChoice) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    auto& box = Find<QComboBox>(*working, "Method");
+    EXPECT_EQ(box.accessibleName(), "Method");
+    EXPECT_EQ(Find<QLabel>(*working, "MethodLabel").buddy(), &box);
+    EXPECT_EQ(box.count(), 6);
+    TypeEquation("x^2-5x+6");
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(working->Method(), WorkingMethod::Square);
+    EXPECT_EQ(Line(*working, "The left side"),
+              "The left side written as a square: (x − 2.5)² = 0.25");
+    // Kept a moment later, once the working is painted.
+    EXPECT_TRUE(QTest::qWaitFor([] { return MethodChoice::Kept() == WorkingMethod::Square; }));
+    // A method that does not apply says why, and the formula's working follows.
+    working->ChooseMethod(WorkingMethod::HalfB);
+    EXPECT_EQ(Line(*working, "The half-b"),
+              "The half-b formula asks for an even b, and here b = -5. By the formula:");
+    EXPECT_EQ(Line(*working, "Roots:"),
+              "Roots: x = (−b ± √(b² − 4ac))/(2a) = (5 ± 1)/2 = 3 or x = 2");
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return MethodChoice(nullptr).Method() == WorkingMethod::HalfB; }));
+}
+
 TEST_F(WorkingWindowTest, StartsFromTheEquationAsGivenAndBringsItToStandardForm) {
     WorkingWindow* working = ShowWorkingFromTheBox();
     ASSERT_NE(working, nullptr);
@@ -198,7 +228,7 @@ TEST_F(WorkingWindowTest, CopiesTheWorkingAsPlainTextAndAsLatex) {
     QTest::keyClick(working, Qt::Key_C, Qt::ControlModifier);
     const QStringList plain = QGuiApplication::clipboard()->text().split('\n');
     EXPECT_EQ(plain, working->Lines());
-    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± √0)/2 = 1, a double root");
+    EXPECT_EQ(plain.value(2), "Roots: x = (−b ± √(b² − 4ac))/(2a) = (2 ± 0)/2 = 1, a double root");
 
     working->findChild<QAction*>("CopyLatex")->trigger();
     const QStringList latex = QGuiApplication::clipboard()->text().split(QStringLiteral("\n\n"));

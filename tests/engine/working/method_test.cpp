@@ -1,0 +1,253 @@
+#include "engine/working/exact_working.hpp"
+#include "fuzz/fuzz_input.hpp"
+#include "test_text.hpp"
+#include "tests/support/working_checks.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <string>
+
+namespace veltrix {
+namespace {
+
+using testing::U16;
+using testing::Utf8;
+
+// The name of each of a method's own steps, as the rows below and the computer-algebra check
+// (tools/check_working_steps.py) read them.
+std::string MethodStepName(WorkingStep step) {
+    using enum WorkingStep;
+    static const std::map<WorkingStep, std::string> names = {
+        {DivideBothSides, "divided"},
+        {ConstantToRight, "moved"},
+        {AddToBothSides, "added"},
+        {LeftSideAsSquare, "square"},
+        {SquareRootOfBothSides, "root"},
+        {MultiplyBothSides, "times"},
+        {FactorSplitNumbers, "split numbers"},
+        {FactorSplitMiddle, "factored"},
+        {FactorGrouping, "factored"},
+        {FactorProduct, "factored"},
+        {FactorTakeOutX, "factored"},
+        {FactorPerfectSquare, "factored"},
+        {FactorDifferenceOfSquares, "factored"},
+        {ProductIsZero, "product"},
+        {PqValues, "pq"},
+        {HalfBValues, "half-b"},
+        {Discriminant, "discriminant"},
+        {Roots, "roots"},
+        {TwoRoots, "roots"},
+        {DoubleRoot, "roots"},
+        {ComplexRoots, "roots"},
+        {VietaCheck, "vieta"},
+        {NoRationalFactors, "not by this method"},
+        {HalfBNeedsEvenB, "not by this method"},
+        {AtOnceNeedsProductOrSquare, "not by this method"},
+        {MinimumFromSquare, "from the square"},
+        {MaximumFromSquare, "from the square"}};
+    const auto name = names.find(step);
+    return name == names.end() ? "" : name->second;
+}
+
+// A method's lines for an equation, from the Equation line to the check of the roots.
+struct MethodCase {
+    const char* equation;
+    const char* method;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const MethodCase& c, std::ostream* os) {
+    *os << '"' << c.equation << "\" by " << c.method;
+}
+
+std::vector<std::string> MethodLinesOf(const char* equation, WorkingMethod method) {
+    const Working working = std::get<Working>(WorkOut(U16(equation), 2, kPoint, method));
+    std::vector<std::string> lines;
+    for (const WorkingLine& line : working) {
+        if (const std::string name = MethodStepName(line.step); !name.empty()) {
+            std::string text;
+            for (const Formula& formula : line.formulas) {
+                text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+            }
+            lines.push_back(name + ": " + text);
+        }
+        if (!lines.empty() && lines.back().starts_with("not by this method")) {
+            break; // the formula's working follows, as the property below checks
+        }
+    }
+    return lines;
+}
+
+class MethodTest : public ::testing::TestWithParam<MethodCase> {};
+
+TEST_P(MethodTest, WritesItsLines) {
+    const MethodCase& c = GetParam();
+    EXPECT_EQ(MethodLinesOf(c.equation, *MethodNamed(c.method)), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, MethodTest,
+    ::testing::Values(
+        // rational roots
+        MethodCase{"x^2-5x+6",
+                   "square",
+                   {"moved: x² − 5x = -6", "added: (-2.5)² | x² − 5x + (-2.5)² = -6 + (-2.5)²",
+                    "square: (x − 2.5)² = 0.25", "root: x − 2.5 = ±0.5",
+                    "roots: x = 2.5 ± 0.5 = 3 | x = 2", "vieta: 3 + 2 = 5 = −b/a | 3·2 = 6 = c/a",
+                    "from the square: (2.5, -0.25) | x = 2.5"}},
+        // surd
+        MethodCase{"10x^2-2x-3",
+                   "square",
+                   {"divided: 10 | x² − 0.2x − 0.3 = 0", "moved: x² − 0.2x = 0.3",
+                    "added: (-0.1)² | x² − 0.2x + (-0.1)² = 0.3 + (-0.1)²",
+                    "square: (x − 0.1)² = 0.31", "root: x − 0.1 = ±√0.31",
+                    "roots: x = 0.1 ± √0.31 = (1 ± √31)/10",
+                    "vieta: (1 + √31)/10 + (1 − √31)/10 = 0.2 = −b/a | ((1 + √31)/10)·((1 − "
+                    "√31)/10) = -0.3 = c/a",
+                    "from the square: (0.1, -3.1) | x = 0.1"}},
+        // complex
+        MethodCase{"x^2+x+1",
+                   "square",
+                   {"moved: x² + x = -1", "added: 0.5² | x² + x + 0.5² = -1 + 0.5²",
+                    "square: (x + 0.5)² = -0.75", "root: x + 0.5 = ±i√0.75",
+                    "roots: x = -0.5 ± i√0.75 = (-1 ± i√3)/2",
+                    "vieta: (-1 + i√3)/2 + (-1 − i√3)/2 = -1 = −b/a | ((-1 + i√3)/2)·((-1 − "
+                    "i√3)/2) = 1 = c/a",
+                    "from the square: (-0.5, 0.75) | x = -0.5"}},
+        // a double root, a = -1
+        MethodCase{"-x^2+4x-4",
+                   "square",
+                   {"divided: -1 | x² − 4x + 4 = 0", "moved: x² − 4x = -4",
+                    "added: (-2)² | x² − 4x + (-2)² = -4 + (-2)²", "square: (x − 2)² = 0",
+                    "root: x − 2 = 0", "roots: x = 2", "vieta: 2 + 2 = 4 = −b/a | 2·2 = 4 = c/a",
+                    "from the square: (2, 0) | x = 2"}},
+        // a fraction, b = 0: x² = −q is a square already
+        MethodCase{"x^2-1/3",
+                   "square",
+                   {"moved: x² = 1/3", "root: x = ±√(1/3)", "roots: x = ±√3/3",
+                    "vieta: √3/3 + (−√3/3) = 0 = −b/a | (√3/3)·(−√3/3) = -1/3 = c/a",
+                    "from the square: (0, -1/3) | x = 0"}},
+        // a = -1
+        MethodCase{"-x^2+2x+3",
+                   "factor",
+                   {"split numbers: -3 | 2 | 3 | -1", "factored: -x² + 3x − x + 3 = 0",
+                    "factored: -x(x − 3) − (x − 3) = 0", "factored: -(x + 1)(x − 3) = 0",
+                    "product: x = -1 | x = 3", "vieta: -1 + 3 = 2 = −b/a | (-1)·3 = -3 = c/a"}},
+        // decimals multiplied to whole numbers first
+        MethodCase{"0.5x^2+1.25x-3",
+                   "factor",
+                   {"times: 4 | 2x² + 5x − 12 = 0", "split numbers: -24 | 5 | 8 | -3",
+                    "factored: 2x² + 8x − 3x − 12 = 0", "factored: 2x(x + 4) − 3(x + 4) = 0",
+                    "factored: (2x − 3)(x + 4) = 0", "product: x = 1.5 | x = -4",
+                    "vieta: 1.5 + (-4) = -2.5 = −b/a | 1.5·(-4) = -6 = c/a"}},
+        // a perfect square
+        MethodCase{
+            "x^2-6x+9",
+            "factor",
+            {"factored: (x − 3)² = 0", "roots: x = 3", "vieta: 3 + 3 = 6 = −b/a | 3·3 = 9 = c/a"}},
+        // c = 0: x taken out
+        MethodCase{"2x^2-7x",
+                   "factor",
+                   {"factored: x(2x − 7) = 0", "product: x = 0 | x = 3.5",
+                    "vieta: 3.5 + 0 = 3.5 = −b/a | 3.5·0 = 0 = c/a"}},
+        // b = 0: a difference of squares
+        MethodCase{"4x^2-9",
+                   "factor",
+                   {"factored: (2x − 3)(2x + 3) = 0", "product: x = 1.5 | x = -1.5",
+                    "vieta: 1.5 + (-1.5) = 0 = −b/a | 1.5·(-1.5) = -2.25 = c/a"}},
+        // roots not rational: why, then the formula
+        MethodCase{"10x^2-2x-3", "factor", {"not by this method: "}},
+        MethodCase{
+            "x^2-5x+6",
+            "pq",
+            {"pq: p = -5, q = 6",
+             "roots: x = −p/2 ± √((p/2)² − q) = 2.5 ± √((-2.5)² − 6) = 2.5 ± 0.5 = 3 | x = 2",
+             "vieta: 3 + 2 = 5 = −b/a | 3·2 = 6 = c/a"}},
+        // divided by a first
+        MethodCase{"10x^2-2x-3",
+                   "pq",
+                   {"divided: 10 | x² − 0.2x − 0.3 = 0", "pq: p = -0.2, q = -0.3",
+                    "roots: x = −p/2 ± √((p/2)² − q) = 0.1 ± √((-0.1)² − (-0.3)) = 0.1 ± √0.31 = "
+                    "(1 ± √31)/10",
+                    "vieta: (1 + √31)/10 + (1 − √31)/10 = 0.2 = −b/a | ((1 + √31)/10)·((1 − "
+                    "√31)/10) = -0.3 = c/a"}},
+        MethodCase{"x^2+2x+5",
+                   "pq",
+                   {"pq: p = 2, q = 5",
+                    "roots: x = −p/2 ± √((p/2)² − q) = -1 ± √(1² − 5) = -1 ± √(-4) = -1 ± 2i",
+                    "vieta: -1 + 2i + (-1 − 2i) = -2 = −b/a | (-1 + 2i)·(-1 − 2i) = 5 = c/a"}},
+        MethodCase{"10x^2-2x-3",
+                   "half-b",
+                   {"half-b: k = b/2 = -1 | D/4 = k² − ac = (-1)² − 10·(-3) = 31",
+                    "roots: x = (−k ± √(D/4))/a = (1 ± √31)/10",
+                    "vieta: (1 + √31)/10 + (1 − √31)/10 = 0.2 = −b/a | ((1 + √31)/10)·((1 − "
+                    "√31)/10) = -0.3 = c/a"}},
+        MethodCase{"x^2+2x+5",
+                   "half-b",
+                   {"half-b: k = b/2 = 1 | D/4 = k² − ac = 1² − 1·5 = -4",
+                    "roots: x = (−k ± √(D/4))/a = -1 ± √(-4) = -1 ± 2i",
+                    "vieta: -1 + 2i + (-1 − 2i) = -2 = −b/a | (-1 + 2i)·(-1 − 2i) = 5 = c/a"}},
+        MethodCase{"-x^2+2x+3",
+                   "half-b",
+                   {"half-b: k = b/2 = 1 | D/4 = k² − ac = 1² − (-1)·3 = 4",
+                    "roots: x = (−k ± √(D/4))/a = (-1 ± 2)/(-1) = -1 | x = 3",
+                    "vieta: -1 + 3 = 2 = −b/a | (-1)·3 = -3 = c/a"}},
+        // a decimal b whose half is as short
+        MethodCase{"x^2+0.6x-0.16",
+                   "half-b",
+                   {"half-b: k = b/2 = 0.3 | D/4 = k² − ac = 0.3² − 1·(-0.16) = 0.25",
+                    "roots: x = (−k ± √(D/4))/a = -0.3 ± 0.5 = 0.2 | x = -0.8",
+                    "vieta: 0.2 + (-0.8) = -0.6 = −b/a | 0.2·(-0.8) = -0.16 = c/a"}},
+        // an odd b: why, then the formula
+        MethodCase{"x^2-5x+6", "half-b", {"not by this method: b = -5"}},
+        MethodCase{"(x+2)(x-3)=0",
+                   "at-once",
+                   {"product: x = -2 | x = 3", "roots: x = 3 | x = -2",
+                    "vieta: 3 + (-2) = 1 = −b/a | 3·(-2) = -6 = c/a"}},
+        MethodCase{"(x-1)^2=4",
+                   "at-once",
+                   {"root: x − 1 = ±2", "roots: x = 3 | x = -1",
+                    "vieta: 3 + (-1) = 2 = −b/a | 3·(-1) = -3 = c/a"}},
+        // no product or square given
+        MethodCase{"x^2-5x+6", "at-once", {"not by this method: "}}),
+    [](const auto& row) {
+        return testing::RowName(row.index, {row.param.method, row.param.equation});
+    });
+
+// Every method ends with the formula's roots and goes on as the formula's working does, over the
+// exact-working fuzzer's seed inputs and the equations that reach each method's own cases.
+TEST(MethodPropertyTest, EveryMethodFindsTheFormulasRoots) {
+    std::vector<std::u16string> equations = {u"x^2-6x+9",  u"2x^2-7x",   u"4x^2-9",
+                                             u"3x^2",      u"x^2-1/3",   u"x^2+0.6x-0.16",
+                                             u"-x^2+2x+3", u"(x-1)^2=4", u"0.1x^2+0.2x+0.1"};
+    for (const auto& entry : std::filesystem::directory_iterator(VELTRIX_WORKING_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        equations.push_back(fuzz::InputTexts(data, bytes.size(), 2).front());
+    }
+    for (const std::u16string& equation : equations) {
+        for (const std::string& fault : fuzz::MethodFaults(equation, 2)) {
+            ADD_FAILURE() << Utf8(equation) << ": " << fault;
+        }
+    }
+}
+
+// Coefficients too long to work with exactly: each method says it needs exact values, and the
+// formula's working follows.
+TEST(MethodPropertyTest, SaysWhyWhereTheCoefficientsAreTooLong) {
+    for (const auto& [method, id] : kNamedMethods) {
+        const Working working =
+            std::get<Working>(WorkOut(u"1e-1000000000x^2+x+0.125", 2, kPoint, method));
+        ASSERT_GE(working.size(), 3u);
+        EXPECT_EQ(working[1].step == WorkingStep::MethodNeedsExactValues,
+                  method != WorkingMethod::Formula)
+            << id;
+    }
+}
+
+} // namespace
+} // namespace veltrix
