@@ -15,12 +15,12 @@ SHELL := /bin/bash
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Packages that building the program needs: the compiler and tools, Qt 6 Widgets (qt6-base-dev
-# brings the OpenGL headers its CMake files ask for, and libxkbcommon-dev the keyboard library
-# they look for), Qt 6 Svg (the Graph window saves SVG files) and Qt Linguist's tools (the
-# translations), GMP's integers and rationals (the exact working), MPFR's floating point with
-# directed rounding (the working's numbers where the coefficients are too long to work with
-# exactly), rsvg-convert to render the icon, and help2man to make the manual page.
+# Packages that building the program needs: the compiler and tools, Qt 6 Widgets and Print Support
+# (qt6-base-dev brings both, and the OpenGL headers its CMake files ask for, and libxkbcommon-dev
+# the keyboard library they look for), Qt 6 Svg (the Graph window saves SVG files) and Qt
+# Linguist's tools (the translations), GMP's integers and rationals (the exact working), MPFR's
+# floating point with directed rounding (the working's numbers where the coefficients are too long
+# to work with exactly), rsvg-convert to render the icon, and help2man to make the manual page.
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgmp-dev libmpfr-dev \
                   qt6-base-dev libxkbcommon-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools \
                   qt6-l10n-tools libgl-dev librsvg2-bin help2man
@@ -50,6 +50,9 @@ LATEX_PACKAGES := texlive-latex-base texlive-pictures lmodern texlive-lang-cyril
 # Noto CJK fonts, and Arabic in Amiri through babel.
 LATEX_ALL_PACKAGES := texlive-latex-base texlive-pictures texlive-luatex texlive-lang-japanese \
                       fonts-noto-cjk fonts-hosny-amiri
+# The PDF worksheets and the Working window's PDF are read back with poppler's pdftotext and
+# pdfinfo.
+PDF_PACKAGES := poppler-utils
 # The README's screenshot: a virtual X display with a window manager, keys and clicks sent to the
 # windows, and ImageMagick to take and trim the picture.
 SCREENSHOT_PACKAGES := xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
@@ -98,7 +101,7 @@ deps-package: deps
 	$(call install_missing,$(PACKAGE_PACKAGES))
 
 deps-test: deps-package deps-bench
-	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES) $(LATEX_PACKAGES))
+	$(call install_missing,$(TEST_BUILD_PACKAGES) $(E2E_PACKAGES) $(LATEX_PACKAGES) $(PDF_PACKAGES))
 
 deps-screenshot: deps
 	$(call install_missing,$(SCREENSHOT_PACKAGES))
@@ -162,6 +165,8 @@ test-latex-all: deps-latex-all
 	@for language in zh_CN ja ar; do \
 	  tests/app/compile_latex_document.sh build/debug/app/veltrix $$language lualatex \
 	    "(x+1)/2 = x^2" || exit 1; \
+	  tests/app/compile_latex_document.sh build/debug/app/veltrix $$language lualatex \
+	    $$'x^2-5x+6\n(x-1)^2=4\n2x-4' || exit 1; \
 	done
 
 clean:

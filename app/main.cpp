@@ -33,6 +33,8 @@ std::optional<int> AnswerWithoutWindows(const veltrix::CommandLine& commandLine,
         return EXIT_FAILURE;
     case veltrix::Answer::Working:
         return veltrix::PrintWorking(argc, argv, commandLine);
+    case veltrix::Answer::Worksheet:
+        return veltrix::PrintWorksheet(argc, argv, commandLine);
     case veltrix::Answer::NoDisplay:
         veltrix::ReportNoDisplay();
         return EXIT_FAILURE;

@@ -15,6 +15,9 @@ const QString kPlatform = QStringLiteral("platform");
 const QString kWorking = QStringLiteral("working");
 const QString kAccuracy = QStringLiteral("accuracy");
 const QString kLatex = QStringLiteral("latex");
+const QString kWorksheet = QStringLiteral("worksheet");
+const QString kPdf = QStringLiteral("pdf");
+const QString kAnswers = QStringLiteral("answers");
 const QString kLatexDocument = QStringLiteral("latex-document");
 const QString kMethod = QStringLiteral("method");
 
@@ -38,7 +41,8 @@ void DescribeOptions(QCommandLineParser& parser) {
                                      "6 - 5x + x^2 = 0); a text it cannot read is named with "
                                      "its place on standard error. Given - as <equation>, "
                                      "reads the equation from standard input instead, "
-                                     "however long, without the line break that ends it."),
+                                     "however long, on one line: for several, use "
+                                     "--worksheet -."),
                       QStringLiteral("equation")});
     parser.addOption({kAccuracy,
                       QStringLiteral("With --working: the decimal places of the rounded roots, "
@@ -48,19 +52,43 @@ void DescribeOptions(QCommandLineParser& parser) {
                                              "source, as the Working window's Copy as LaTeX "
                                              "copies it, with a TikZ sketch of the curve.")});
     parser.addOption(
-        {kLatexDocument, QStringLiteral("With --working: prints the working as a whole LaTeX "
-                                        "document in the session's language, its first line "
-                                        "naming the program that compiles it (pdflatex, or "
-                                        "lualatex for Chinese, Japanese and Arabic).")});
-    parser.addOption({kMethod,
-                      QStringLiteral("With --working: the method the roots are found by: "
-                                     "formula (the default), square (completing the square), "
-                                     "factor (factoring), pq (the pq-formula), half-b (the "
-                                     "half-b formula, for an even b) or at-once (read off a "
-                                     "product or a square as the equation gives it). Where the "
-                                     "method does not apply, a line says why and the formula's "
-                                     "working follows."),
-                      QStringLiteral("name")});
+        {kLatexDocument,
+         QStringLiteral("With --working or --worksheet: prints the working as a whole LaTeX "
+                        "document in the session's language, its first line naming the program "
+                        "that compiles it (pdflatex, or lualatex for Chinese, Japanese and "
+                        "Arabic); a worksheet's exercises numbered, their workings where "
+                        "--answers puts them.")});
+    parser.addOption({kWorksheet,
+                      QStringLiteral("Prints the working of every equation in <file>, one "
+                                     "equation a line, as numbered exercises, and exits; needs "
+                                     "no display. Blank lines and lines that start with # are "
+                                     "skipped. A line that cannot be read is named with its "
+                                     "number and reason on standard error, the others still "
+                                     "worked out, and the exit status is then 1. Given - as "
+                                     "<file>, reads standard input."),
+                      QStringLiteral("file")});
+    parser.addOption({kPdf,
+                      QStringLiteral("With --worksheet: writes the worksheet to <file> as a PDF "
+                                     "document, on the locale's paper (Letter in the United "
+                                     "States and Canada, else A4), each exercise's working "
+                                     "with its sketch."),
+                      QStringLiteral("file")});
+    parser.addOption({kAnswers,
+                      QStringLiteral("With --worksheet: 'with' puts each working under its "
+                                     "question (unless given), 'after' gives the questions "
+                                     "first and the workings after them as an answer key, "
+                                     "'none' the questions only, with room to write."),
+                      QStringLiteral("with|after|none")});
+    parser.addOption(
+        {kMethod,
+         QStringLiteral("With --working or --worksheet: the method the roots are found by: "
+                        "formula (the default), square (completing the square), "
+                        "factor (factoring), pq (the pq-formula), half-b (the "
+                        "half-b formula, for an even b) or at-once (read off a "
+                        "product or a square as the equation gives it). Where the "
+                        "method does not apply, a line says why and the formula's "
+                        "working follows."),
+         QStringLiteral("name")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -74,9 +102,90 @@ std::optional<int> AccuracyOption(const QString& text) {
     return text[0].unicode() - u'0';
 }
 
+// The answers --answers asks for, or nothing for a text that names none.
+std::optional<ui::WorksheetAnswers> AnswersOption(const QString& text) {
+    if (text == QLatin1String("with")) {
+        return ui::WorksheetAnswers::With;
+    }
+    if (text == QLatin1String("after")) {
+        return ui::WorksheetAnswers::After;
+    }
+    if (text == QLatin1String("none")) {
+        return ui::WorksheetAnswers::None;
+    }
+    return std::nullopt;
+}
+
+// An option given twice would leave one of its values unused without a word, as the first
+// equation of "--working A --working B" was. Qt's -platform is not Veltrix's: there the last
+// one counts, as it does for Qt.
+QString RepeatedOption(const QCommandLineParser& parser) {
+    QStringList found;
+    for (const QString& name : parser.optionNames()) {
+        found << (name == QLatin1String("h")   ? kHelp
+                  : name == QLatin1String("v") ? kVersion
+                                               : name);
+    }
+    for (const QString& option : found) {
+        if (option != kPlatform && found.count(option) > 1) {
+            return QStringLiteral("Option '%1' is given more than once; give it once.").arg(option);
+        }
+    }
+    return QString();
+}
+
+// Options that say how an equation is worked out or written, each with the options it goes with.
+QString OptionWithout(const QCommandLineParser& parser) {
+    const bool equations = parser.isSet(kWorking) || parser.isSet(kWorksheet);
+    for (const QString& option : {kAccuracy, kMethod}) {
+        if (parser.isSet(option) && !equations) {
+            return QStringLiteral("Option '%1' goes with option 'working' or 'worksheet'.")
+                .arg(option);
+        }
+    }
+    if (parser.isSet(kLatex) && !parser.isSet(kWorking)) {
+        return QStringLiteral("Option 'latex' goes with option 'working'.");
+    }
+    if (parser.isSet(kLatexDocument) && !equations) {
+        return QStringLiteral("Option 'latex-document' goes with option 'working' or 'worksheet'.");
+    }
+    if (parser.isSet(kLatexDocument) && parser.isSet(kPdf)) {
+        return QStringLiteral("Option 'pdf' cannot go with option 'latex-document'.");
+    }
+    for (const QString& option : {kPdf, kAnswers}) {
+        if (parser.isSet(option) && !parser.isSet(kWorksheet)) {
+            return QStringLiteral("Option '%1' goes with option 'worksheet'.").arg(option);
+        }
+    }
+    if (parser.isSet(kWorking) && parser.isSet(kWorksheet)) {
+        return QStringLiteral("Option 'working' cannot go with option 'worksheet'.");
+    }
+    return QString();
+}
+
 // The method --method names, or nothing for a name that is none.
 std::optional<WorkingMethod> MethodOption(const QString& name) {
     return MethodNamed(name.toStdString());
+}
+
+QString FaultyValue(const QCommandLineParser& parser) {
+    if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
+        return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
+            .arg(parser.value(kAccuracy));
+    }
+    if (parser.isSet(kAnswers) && !AnswersOption(parser.value(kAnswers))) {
+        return QStringLiteral("The answers must be 'with', 'after' or 'none', not '%1'.")
+            .arg(parser.value(kAnswers));
+    }
+    if (parser.isSet(kMethod) && !MethodOption(parser.value(kMethod))) {
+        QStringList names;
+        for (const NamedMethod& named : kNamedMethods) {
+            names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
+        }
+        return QStringLiteral("The method must be one of %1, not '%2'.")
+            .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));
+    }
+    return QString();
 }
 
 QString FirstFault(const QStringList& arguments) {
@@ -89,24 +198,12 @@ QString FirstFault(const QStringList& arguments) {
         return QStringLiteral("Unexpected argument '%1'.")
             .arg(parser.positionalArguments().first());
     }
-    for (const QString& option : {kAccuracy, kLatex, kLatexDocument, kMethod}) {
-        if (parser.isSet(option) && !parser.isSet(kWorking)) {
-            return QStringLiteral("Option '%1' goes with option 'working'.").arg(option);
+    for (const QString& fault : {RepeatedOption(parser), OptionWithout(parser)}) {
+        if (!fault.isEmpty()) {
+            return fault;
         }
     }
-    if (parser.isSet(kAccuracy) && !AccuracyOption(parser.value(kAccuracy))) {
-        return QStringLiteral("The accuracy must be 0, 1, 2 or 3, not '%1'.")
-            .arg(parser.value(kAccuracy));
-    }
-    if (parser.isSet(kMethod) && !MethodOption(parser.value(kMethod))) {
-        QStringList names;
-        for (const NamedMethod& named : kNamedMethods) {
-            names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
-        }
-        return QStringLiteral("The method must be one of %1, not '%2'.")
-            .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));
-    }
-    return QString();
+    return FaultyValue(parser);
 }
 
 // Without a display the arguments are checked as on X, where Qt takes the most options: what is
@@ -125,6 +222,9 @@ Answer AnswerTo(const CommandLine& commandLine, const QCommandLineParser& parser
     }
     if (commandLine.working) {
         return Answer::Working;
+    }
+    if (commandLine.worksheet) {
+        return Answer::Worksheet;
     }
     return commandLine.platform ? Answer::Windows : Answer::NoDisplay;
 }
@@ -208,8 +308,17 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
         ArgumentsLeftByQt(arguments, commandLine.platform.value_or(kPlatformTakingMost)));
     if (parser.isSet(kWorking)) {
         commandLine.working = parser.value(kWorking);
-        commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latex = parser.isSet(kLatex);
+    }
+    if (parser.isSet(kWorksheet)) {
+        commandLine.worksheet = parser.value(kWorksheet);
+        if (parser.isSet(kPdf)) {
+            commandLine.pdf = parser.value(kPdf);
+        }
+        commandLine.answers = AnswersOption(parser.value(kAnswers)).value_or(commandLine.answers);
+    }
+    if (commandLine.working || commandLine.worksheet) {
+        commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latexDocument = parser.isSet(kLatexDocument);
         commandLine.method = MethodOption(parser.value(kMethod)).value_or(WorkingMethod::Formula);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/working/methods.hpp"
+#include "ui/working/worksheet_options.hpp"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,7 @@ enum class Answer {
     Version,   // --version
     Fault,     // an argument that neither Veltrix nor Qt understands
     Working,   // --working: the working printed, without a display
+    Worksheet, // --worksheet: the workings of many equations, printed or written as a PDF
     NoDisplay, // no display to open the windows on
     Windows    // the windows opened
 };
@@ -51,9 +53,15 @@ struct CommandLine {
     bool latexDocument = false;
     // --method NAME: the method the roots are found by (MethodId's names).
     WorkingMethod method = WorkingMethod::Formula;
+    // --worksheet FILE: the file of equations, one a line (kFromStandardInput: standard input),
+    // --pdf FILE, where the worksheet is written as a PDF document rather than printed as plain
+    // text, and --answers, where the workings stand.
+    std::optional<QString> worksheet;
+    std::optional<QString> pdf;
+    ui::WorksheetAnswers answers = ui::WorksheetAnswers::With;
 };
 
-// The equation `--working -` stands for: the one read from standard input.
+// The equation `--working -` stands for, and the file `--worksheet -` does: standard input.
 inline constexpr QStringView kFromStandardInput = u"-";
 
 // Reads the arguments, the program's name first. Qt's own options (-style NAME, -reverse, and on
@@ -67,7 +75,8 @@ inline constexpr QStringView kFromStandardInput = u"-";
 // name.
 //
 // The answer is the first that applies of: the help, then the version, whatever else is given;
-// a fault; the working; no display; the windows. So a wrong argument is named on any machine.
+// a fault; the working; the worksheet; no display; the windows. So a wrong argument is named on any
+// machine.
 CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList& arguments);
 
 void PrintHelp();

@@ -4,18 +4,23 @@
 // each), one digit longer (the working without its exact forms), an exercise's equation with
 // brackets, the longest exact coefficients that brackets multiply out to, and a pasted megabyte.
 // One frame at 60 Hz is 16 ms. Beside it, the engine's share: the working alone, without a window.
-// Each method of the working too, for a keystroke and for a change of the method chosen.
+// Each method of the working too, for a keystroke and for a change of the method chosen; and a
+// worksheet of a hundred equations drawn to a PDF, and written as a LaTeX document.
 #include "engine/working/working.hpp"
 #include "on_a_display.hpp"
 #include "ui/shared/app_context.hpp"
 #include "ui/windows/accuracy_window.hpp"
 #include "ui/windows/main_window.hpp"
+#include "ui/working/latex_document.hpp"
 #include "ui/working/working_window.hpp"
+#include "ui/working/worksheet_pages.hpp"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <utility>
@@ -202,6 +207,56 @@ BENCHMARK_CAPTURE(WorkingWindowFollowsTheBox, PastedMegabyteWorkingOnly, Kind::M
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+// A teacher's worksheet of a hundred equations, in the forms a textbook sets them, worked out and
+// drawn to a PDF document with their sketches, the questions first and the workings after them,
+// as veltrix --worksheet FILE --pdf OUT --answers after does it. Under 2 s.
+// " + 3" or " - 3", as the term is written after the one before it.
+QString Term(int value) {
+    return (value < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
+           QString::number(std::abs(value));
+}
+
+QString HundredEquations() {
+    QString text = QStringLiteral("# A hundred exercises\n");
+    for (int i = 0; i < 100; ++i) {
+        const int a = i % 5 + 1, b = i % 7 - 3, c = i % 11 - 5;
+        text += i % 4 == 3 ? QStringLiteral("(x%1)^2 = %2\n").arg(Term(b)).arg(c + 6)
+                           : QString::number(a) + "x^2" + Term(b) + "x" + Term(c) + " = 0\n";
+    }
+    return text;
+}
+
+void WorksheetToPdf(benchmark::State& state) {
+    const QString text = HundredEquations();
+    const QTemporaryDir folder;
+    for (auto _ : state) {
+        const veltrix::ui::Worksheet sheet = veltrix::ui::WorksheetOf(text, 2, u'.', false);
+        const auto failure =
+            veltrix::ui::WritePdf(folder.filePath(QStringLiteral("sheet.pdf")),
+                                  veltrix::ui::WorksheetTitle(), [&sheet](QPagedPaintDevice& pdf) {
+                                      return veltrix::ui::PaintWorksheet(
+                                          pdf, sheet, veltrix::ui::WorksheetAnswers::After, false);
+                                  });
+        if (failure || sheet.exercises.size() != 100) {
+            state.SkipWithError("the worksheet was not written whole");
+        }
+    }
+}
+
+// The same worksheet as a whole LaTeX document, in English.
+void WorksheetToLatexDocument(benchmark::State& state) {
+    const QString text = HundredEquations();
+    for (auto _ : state) {
+        const veltrix::ui::Worksheet sheet = veltrix::ui::WorksheetOf(text, 2, u'.', false);
+        const QString document = veltrix::ui::LatexDocumentOf(
+            QList<veltrix::ui::WorkingText>(sheet.exercises.begin(), sheet.exercises.end()),
+            veltrix::ui::WorksheetAnswers::After, {});
+        benchmark::DoNotOptimize(document.size());
+    }
+}
+
+BENCHMARK(WorksheetToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(WorksheetToLatexDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(EngineWorksItOut, DefaultEquation, Kind::Default)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(EngineWorksItOut, LongestExactCoefficients, Kind::LongestExact)
     ->Unit(benchmark::kMillisecond);

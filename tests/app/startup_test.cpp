@@ -22,6 +22,7 @@ struct CommandLineCase {
     bool latex = false;
     bool latexDocument = false;
     WorkingMethod method = WorkingMethod::Formula;
+    const char* worksheet = nullptr; // the file of --worksheet
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -46,6 +47,8 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.latex, c.latex);
     EXPECT_EQ(commandLine.latexDocument, c.latexDocument);
     EXPECT_EQ(commandLine.method, c.method);
+    EXPECT_EQ(commandLine.worksheet.value_or("none").toStdString(),
+              c.worksheet ? c.worksheet : "none");
 }
 
 const QString kX = QStringLiteral(":0");
@@ -190,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {},
                         {"--method", "pq"},
                         nullptr,
-                        "Option 'method' goes with option 'working'."},
+                        "Option 'method' goes with option 'working' or 'worksheet'."},
         CommandLineCase{.what = "a fault before the working",
                         .session = {},
                         .arguments = {"--working", "X^2", "-style"},
@@ -214,18 +217,65 @@ INSTANTIATE_TEST_SUITE_P(
                         kOnX,
                         {"--accuracy", "1"},
                         "xcb",
-                        "Option 'accuracy' goes with option 'working'."},
+                        "Option 'accuracy' goes with option 'working' or 'worksheet'."},
         CommandLineCase{"--accuracy 2 without a display",
                         {},
                         {"--accuracy", "2"},
                         nullptr,
-                        "Option 'accuracy' goes with option 'working'.",
+                        "Option 'accuracy' goes with option 'working' or 'worksheet'.",
                         Answer::Fault},
         CommandLineCase{"--latex alone",
                         {},
                         {"--latex"},
                         nullptr,
                         "Option 'latex' goes with option 'working'."},
+        CommandLineCase{.what = "a worksheet to PDF, at an accuracy, by a method",
+                        .session = {},
+                        .arguments = {"--worksheet", "-", "--pdf", "a.pdf", "--accuracy", "1",
+                                      "--method", "square"},
+                        .platform = nullptr,
+                        .answer = Answer::Worksheet,
+                        .accuracy = 1,
+                        .method = WorkingMethod::Square,
+                        .worksheet = "-"},
+        CommandLineCase{.what = "a worksheet as a LaTeX document, its answers after",
+                        .session = {},
+                        .arguments = {"--answers=after", "--worksheet", "f", "--latex-document"},
+                        .platform = nullptr,
+                        .answer = Answer::Worksheet,
+                        .latexDocument = true,
+                        .worksheet = "f"},
+        CommandLineCase{.what = "a worksheet as a LaTeX document and a PDF at once",
+                        .session = {},
+                        .arguments = {"--worksheet", "f", "--latex-document", "--pdf", "f.pdf"},
+                        .platform = nullptr,
+                        .fault = "Option 'pdf' cannot go with option 'latex-document'.",
+                        .latexDocument = true,
+                        .worksheet = "f"},
+        CommandLineCase{.what = "--working twice",
+                        .session = {},
+                        .arguments = {"--working", "x^2", "--working=x^2-1"},
+                        .platform = nullptr,
+                        .fault = "Option 'working' is given more than once; give it once.",
+                        .working = "x^2-1"},
+        CommandLineCase{.what = "a flag twice, once by its short name",
+                        .session = kOnX,
+                        .arguments = {"-v", "--latex", "--version", "--working", "x"},
+                        .platform = "xcb",
+                        .fault = "Option 'version' is given more than once; give it once.",
+                        .working = "x",
+                        .latex = true},
+        CommandLineCase{"--answers without a worksheet",
+                        {},
+                        {"--answers", "after"},
+                        nullptr,
+                        "Option 'answers' goes with option 'worksheet'."},
+        CommandLineCase{.what = "answers that are none of the three",
+                        .session = {},
+                        .arguments = {"--worksheet", "f", "--answers", "below"},
+                        .platform = nullptr,
+                        .fault = "The answers must be 'with', 'after' or 'none', not 'below'.",
+                        .worksheet = "f"},
         CommandLineCase{.what = "--working without an equation",
                         .session = {},
                         .arguments = {"--working"},

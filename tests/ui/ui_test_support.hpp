@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
@@ -60,8 +61,18 @@ class ScriptedFileDialogs final : public FileDialogs {
         offered = filters;
         return answer;
     }
+    // Prints to the PDF file `printTo`, as a print dialog's Print to File does; none: cancels.
+    bool AskPrinter(QWidget&, QPrinter& printer) override {
+        if (printTo.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        return true;
+    }
     std::optional<SaveTarget> answer;
     QStringList offered;
+    QString printTo;
 };
 
 inline const QString kCalculateFailed = QStringLiteral(

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintDialog>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -45,6 +46,11 @@ std::optional<SaveTarget> QtFileDialogs::AskSaveName(QWidget& parent, const QStr
     SaveTarget target{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
     lastFolder_ = QFileInfo(target.path).absolutePath();
     return target;
+}
+
+bool QtFileDialogs::AskPrinter(QWidget& parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, &parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace veltrix::ui

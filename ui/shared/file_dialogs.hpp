@@ -1,11 +1,13 @@
-// Asking the user for the name of a file to write. Commands talk to the FileDialogs interface, so
-// that tests can answer for the user instead of waiting for a person to choose a file.
+// Asking the user for the name of a file to write, and for a printer. Commands talk to the
+// FileDialogs interface, so that tests can answer for the user instead of waiting for a person to
+// choose a file.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace veltrix::ui {
@@ -24,6 +26,9 @@ class FileDialogs {
     // is replaced. Nothing when the user cancels.
     virtual std::optional<SaveTarget> AskSaveName(QWidget& parent, const QString& fileName,
                                                   const QStringList& filters) = 0;
+    // Asks which printer to print on and how, setting up `printer` so; false when the user
+    // cancels.
+    virtual bool AskPrinter(QWidget& parent, QPrinter& printer) = 0;
 };
 
 // The desktop's own save dialog, for the running program. It opens in the folder of the last file
@@ -32,6 +37,7 @@ class QtFileDialogs final : public FileDialogs {
   public:
     std::optional<SaveTarget> AskSaveName(QWidget& parent, const QString& fileName,
                                           const QStringList& filters) override;
+    bool AskPrinter(QWidget& parent, QPrinter& printer) override;
 
   private:
     QString lastFolder_;

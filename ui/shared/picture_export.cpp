@@ -76,10 +76,38 @@ bool WriteSvg(QIODevice& device, const SvgPage& page) {
     return write != nullptr && write(device, page);
 }
 
-// Writes the file at `path` with `write`, which puts the whole content on the device and says
-// whether it could. The content goes to a new file beside the old one, which replaces it only when
-// everything was written: a failure (a read-only folder, a full disk, a name that is a folder)
-// leaves no partial file behind and an existing file as it was. Returns why it failed, or nothing.
+// SVG for a name ending in .svg, PNG for one ending in .png, otherwise the type chosen.
+bool IsSvg(const SaveTarget& target) {
+    const QString suffix = QFileInfo(target.path).suffix();
+    if (suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return target.filter == SvgFilter();
+}
+
+void SaveAs(AppContext& app, QWidget& widget, const PictureExport& picture) {
+    const std::optional<SaveTarget> target =
+        app.Files().AskSaveName(widget, picture.fileName, {PngFilter(), SvgFilter()});
+    if (!target) {
+        return;
+    }
+    const std::optional<QString> failure =
+        IsSvg(*target)
+            ? WriteWholeFile(target->path, [page = picture.page()](
+                                               QIODevice& file) { return WriteSvg(file, page); })
+            : WriteWholeFile(target->path, [pixels = Picture(widget, picture)](QIODevice& file) {
+                  return pixels.save(&file, "PNG");
+              });
+    if (failure) {
+        app.Messages().Show(SaveFailedMessage(target->path, *failure));
+    }
+}
+
+} // namespace
+
 std::optional<QString> WriteWholeFile(const QString& path,
                                       const std::function<bool(QIODevice&)>& write) {
     // The content is made in memory first: a writer that is handed a device may take a short
@@ -112,38 +140,6 @@ std::optional<QString> WriteWholeFile(const QString& path,
     }
     return std::nullopt;
 }
-
-// SVG for a name ending in .svg, PNG for one ending in .png, otherwise the type chosen.
-bool IsSvg(const SaveTarget& target) {
-    const QString suffix = QFileInfo(target.path).suffix();
-    if (suffix.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        return true;
-    }
-    if (suffix.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
-        return false;
-    }
-    return target.filter == SvgFilter();
-}
-
-void SaveAs(AppContext& app, QWidget& widget, const PictureExport& picture) {
-    const std::optional<SaveTarget> target =
-        app.Files().AskSaveName(widget, picture.fileName, {PngFilter(), SvgFilter()});
-    if (!target) {
-        return;
-    }
-    const std::optional<QString> failure =
-        IsSvg(*target)
-            ? WriteWholeFile(target->path, [page = picture.page()](
-                                               QIODevice& file) { return WriteSvg(file, page); })
-            : WriteWholeFile(target->path, [pixels = Picture(widget, picture)](QIODevice& file) {
-                  return pixels.save(&file, "PNG");
-              });
-    if (failure) {
-        app.Messages().Show(SaveFailedMessage(target->path, *failure));
-    }
-}
-
-} // namespace
 
 QFont PageFont(const QFont& font, double centimetresPerUnit) {
     constexpr double kPointsPerInch = 72;

@@ -8,7 +8,9 @@
 #include <QSizeF>
 #include <QString>
 #include <functional>
+#include <optional>
 
+class QIODevice;
 class QPainter;
 class QWidget;
 
@@ -27,6 +29,13 @@ struct SvgPage {
 // The font to write text with on an SVG page while the painter draws `centimetresPerUnit` a unit:
 // the file sizes a font by its points at the file's own resolution, whatever the painter's scale.
 QFont PageFont(const QFont& font, double centimetresPerUnit);
+
+// Writes the file at `path` with `write`, which puts the whole content on the device and says
+// whether it could. The content goes to a new file beside the old one, which replaces it only when
+// everything was written: a failure (a read-only folder, a full disk, a name that is a folder)
+// leaves no partial file behind and an existing file as it was. Returns why it failed, or nothing.
+std::optional<QString> WriteWholeFile(const QString& path,
+                                      const std::function<bool(QIODevice&)>& write);
 
 // A command of the widget's context menu: its object name, its text, and its shortcut while the
 // widget's window is active (none for an empty one).

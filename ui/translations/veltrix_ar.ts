@@ -381,6 +381,43 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Line %1: %2</source>
+        <comment>a line of a worksheet&apos;s file, then why it cannot be worked out</comment>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>ورقة عمل</translation>
+    </message>
+    <message>
+        <source>Solve each equation and sketch its graph.</source>
+        <translation>حُلّ كل معادلة وارسم منحناها رسمًا تقريبيًا.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>الحلول</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>an exercise&apos;s number, then its equation</comment>
+        <translation>%1) %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 cannot be read: %2</source>
+        <translation>تعذّرت قراءة ورقة العمل %1: %2</translation>
+    </message>
+    <message>
+        <source>The PDF document %1 cannot be written: %2</source>
+        <translation>تعذّرت كتابة مستند PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
+        <translation>يقرأ الخيار --working معادلة واحدة من الدخل القياسي في سطر واحد؛ ولعدة معادلات، واحدة في كل سطر، استخدم --worksheet -.</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -671,6 +708,30 @@
     <message>
         <source>Not labelled on the sketch: %1</source>
         <translation>نقاط بلا تسمية على الرسم التقريبي: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;طباعة…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>&amp;حفظ بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>تعذّرت طباعة خطوات الحل.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>مستند PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>تعذّر حفظ خطوات الحل باسم «%1»: %2.</translation>
     </message>
 </context>
 </TS>

@@ -381,6 +381,43 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Line %1: %2</source>
+        <comment>a line of a worksheet&apos;s file, then why it cannot be worked out</comment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Solve each equation and sketch its graph.</source>
+        <translation>Löse jede Gleichung und skizziere den Graphen.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>an exercise&apos;s number, then its equation</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 cannot be read: %2</source>
+        <translation>Das Arbeitsblatt %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The PDF document %1 cannot be written: %2</source>
+        <translation>Das PDF-Dokument %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
+        <translation>--working liest eine einzige Gleichung aus der Standardeingabe, in einer Zeile; für mehrere, eine je Zeile, --worksheet - verwenden.</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -671,6 +708,30 @@
     <message>
         <source>Not labelled on the sketch: %1</source>
         <translation>In der Skizze nicht beschriftet: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Als &amp;PDF speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Der Rechenweg konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Der Rechenweg konnte nicht als „%1“ gespeichert werden: %2.</translation>
     </message>
 </context>
 </TS>

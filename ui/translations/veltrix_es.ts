@@ -381,6 +381,43 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Line %1: %2</source>
+        <comment>a line of a worksheet&apos;s file, then why it cannot be worked out</comment>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Hoja de ejercicios</translation>
+    </message>
+    <message>
+        <source>Solve each equation and sketch its graph.</source>
+        <translation>Resuelve cada ecuación y esboza su gráfica.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>an exercise&apos;s number, then its equation</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 cannot be read: %2</source>
+        <translation>No se puede leer la hoja de ejercicios %1: %2</translation>
+    </message>
+    <message>
+        <source>The PDF document %1 cannot be written: %2</source>
+        <translation>No se puede escribir el documento PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
+        <translation>--working lee una sola ecuación de la entrada estándar, en una línea; para varias, una por línea, use --worksheet -.</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -671,6 +708,30 @@
     <message>
         <source>Not labelled on the sketch: %1</source>
         <translation>Puntos sin etiqueta en el esbozo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Guardar como &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>No se pudo imprimir el desarrollo.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>No se pudo guardar el desarrollo como «%1»: %2.</translation>
     </message>
 </context>
 </TS>

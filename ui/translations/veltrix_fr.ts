@@ -381,6 +381,43 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Line %1: %2</source>
+        <comment>a line of a worksheet&apos;s file, then why it cannot be worked out</comment>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Fiche d’exercices</translation>
+    </message>
+    <message>
+        <source>Solve each equation and sketch its graph.</source>
+        <translation>Résoudre chaque équation et tracer l’allure de la courbe.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>an exercise&apos;s number, then its equation</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 cannot be read: %2</source>
+        <translation>La fiche d’exercices %1 ne peut pas être lue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The PDF document %1 cannot be written: %2</source>
+        <translation>Le document PDF %1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
+        <translation>--working lit une seule équation sur l’entrée standard, sur une ligne&#xa0;; pour plusieurs, une par ligne, utilisez --worksheet -.</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -671,6 +708,30 @@
     <message>
         <source>Not labelled on the sketch: %1</source>
         <translation>Points sans étiquette sur l’esquisse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Enregistrer au format &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Le détail du calcul n’a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Le détail du calcul n’a pas pu être enregistré sous «&#x202f;%1&#x202f;»&#xa0;: %2.</translation>
     </message>
 </context>
 </TS>

@@ -381,6 +381,43 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Line %1: %2</source>
+        <comment>a line of a worksheet&apos;s file, then why it cannot be worked out</comment>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Scheda di esercizi</translation>
+    </message>
+    <message>
+        <source>Solve each equation and sketch its graph.</source>
+        <translation>Risolvi ogni equazione e disegna il grafico.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluzioni</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>an exercise&apos;s number, then its equation</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 cannot be read: %2</source>
+        <translation>Impossibile leggere la scheda di esercizi %1: %2</translation>
+    </message>
+    <message>
+        <source>The PDF document %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il documento PDF %1: %2</translation>
+    </message>
+    <message>
+        <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
+        <translation>--working legge una sola equazione dallo standard input, su una riga; per più equazioni, una per riga, usare --worksheet -.</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -671,6 +708,30 @@
     <message>
         <source>Not labelled on the sketch: %1</source>
         <translation>Punti senza etichetta nello schizzo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Salva come &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Impossibile stampare il procedimento.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>Impossibile salvare il procedimento come «%1»: %2.</translation>
     </message>
 </context>
 </TS>

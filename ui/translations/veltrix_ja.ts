@@ -381,6 +381,43 @@
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Line %1: %2</source>
+        <comment>a line of a worksheet&apos;s file, then why it cannot be worked out</comment>
+        <translation>%1 行目：%2</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>練習問題</translation>
+    </message>
+    <message>
+        <source>Solve each equation and sketch its graph.</source>
+        <translation>次の方程式を解き、グラフの概形をかきなさい。</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>解答</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>an exercise&apos;s number, then its equation</comment>
+        <translation>(%1) %2</translation>
+    </message>
+    <message>
+        <source>The worksheet %1 cannot be read: %2</source>
+        <translation>練習問題のファイル %1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>The PDF document %1 cannot be written: %2</source>
+        <translation>PDF 文書 %1 を書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
+        <translation>--working は標準入力から 1 行の方程式を 1 つだけ読み込みます。複数の方程式を 1 行に 1 つずつ読み込むには --worksheet - を使ってください。</translation>
+    </message>
+</context>
+<context>
     <name>veltrix::ui::AccuracyWindow</name>
     <message>
         <source>Accuracy</source>
@@ -671,6 +708,30 @@
     <message>
         <source>Not labelled on the sketch: %1</source>
         <translation>概形にラベルのない点：%1</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>PDF として保存(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>途中式を印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as &quot;%1&quot;: %2.</source>
+        <translation>途中式を「%1」として保存できませんでした：%2。</translation>
     </message>
 </context>
 </TS>

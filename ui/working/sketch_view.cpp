@@ -18,15 +18,6 @@ namespace veltrix::ui {
 
 namespace {
 
-// A saved or copied sketch is black ink on white paper whatever the theme, so that it prints and
-// reads on any page; the view itself follows the theme.
-QPalette PaperPalette() {
-    QPalette paper;
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
-    return paper;
-}
-
 QString Text(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -163,6 +154,21 @@ QString Roots(const SketchPlan& plan, std::vector<const SketchMark*> roots) {
 }
 
 } // namespace
+
+QPalette PaperPalette() {
+    QPalette paper;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    return paper;
+}
+
+std::optional<SketchPlan> PlanOf(const SketchInput& input, const QFont& font) {
+    SketchOutcome outcome = PlanSketch(input, MeasureWith(font));
+    if (auto* plan = std::get_if<SketchPlan>(&outcome)) {
+        return std::move(*plan);
+    }
+    return std::nullopt;
+}
 
 // The plan, or the background alone where there is none.
 void PaintPlan(QPainter& painter, const std::optional<SketchPlan>& plan, const QPalette& palette,
@@ -303,13 +309,7 @@ double SketchView::Unit() const {
 
 // The plan's texts are measured with the font, so a new font makes a new plan.
 void SketchView::Replan() {
-    plan_.reset();
-    if (input_) {
-        SketchOutcome outcome = PlanSketch(*input_, MeasureWith(font()));
-        if (auto* plan = std::get_if<SketchPlan>(&outcome)) {
-            plan_ = std::move(*plan);
-        }
-    }
+    plan_ = input_ ? PlanOf(*input_, font()) : std::nullopt;
     setAccessibleDescription(plan_ ? DescriptionOf(*plan_) : QString());
     // In a window of its own it keeps its own size; the Working window fits it to its room.
     if (isWindow()) {

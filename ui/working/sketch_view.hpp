@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <optional>
 
+class QFont;
 class QPalette;
 
 namespace veltrix::ui {
@@ -50,6 +51,14 @@ class SketchView final : public QWidget {
     std::optional<SketchInput> input_;
     std::optional<SketchPlan> plan_;
 };
+
+// A saved, copied or printed sketch is black ink on white paper whatever the theme, so that it
+// prints and reads on any page; the view itself follows the theme.
+QPalette PaperPalette();
+
+// The plan of `input` with its texts measured in `font`, a unit of the plan its line height;
+// nothing for an input that has no sketch.
+std::optional<SketchPlan> PlanOf(const SketchInput& input, const QFont& font);
 
 // Draws the plan at `unit` pixels a unit of the plan, from the top-left corner, in the palette's
 // Text colour on its Base colour.

@@ -160,6 +160,10 @@ double HeightOf(const std::vector<LineRow>& rows) {
 
 // A piece of a formula, which shows its part of the formula alone; its outer ends may show ink
 // that stands out of the advance.
+// Breaks fall at the end of the room after an operator, where the next text starts; this much
+// less still counts as there, against the rounding of the sums that placed them.
+constexpr double kBreakSlack = 1e-6;
+
 void PaintFormulaPiece(QPainter& painter, const LaidOutLine& line, const LinePiece& piece,
                        QPointF at, const RowsPlace& place) {
     const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(piece.formula)];
@@ -170,7 +174,13 @@ void PaintFormulaPiece(QPainter& painter, const LaidOutLine& line, const LinePie
                                piece.width + before + after,
                                piece.ascent + piece.descent + 2 * kInkRoom),
                         Qt::IntersectClip);
-    PaintFormula(painter, formula, {at.x() - piece.from, at.y()},
+    // Each text is drawn by the piece it starts in alone: the clip hides a neighbour's text on
+    // screen, but a PDF would hold it twice in its text, which a reader copies and searches.
+    FormulaLayout own = formula;
+    std::erase_if(own.texts, [&piece](const FormulaText& text) {
+        return text.at.x() < piece.from - kBreakSlack || text.at.x() >= piece.to - kBreakSlack;
+    });
+    PaintFormula(painter, own, {at.x() - piece.from, at.y()},
                  std::max(at.x() - before, place.visibleLeft),
                  std::min(at.x() + piece.width + after, place.visibleRight));
     painter.restore();

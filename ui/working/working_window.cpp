@@ -2,16 +2,21 @@
 
 #include "ui/shared/app_context.hpp"
 #include "ui/shared/context_menu.hpp"
+#include "ui/shared/picture_export.hpp"
 #include "ui/shared/translations.hpp"
 #include "ui/working/latex_document.hpp"
 #include "ui/working/method_choice.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_view.hpp"
+#include "ui/working/worksheet_pages.hpp"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QMoveEvent>
+#include <QPrinter>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -102,6 +107,7 @@ WorkingWindow::WorkingWindow(AppContext& app)
             this, [this] { QGuiApplication::clipboard()->setText(TextToCopy()); });
     connect(&AddMenuCommand(*this, "CopyLatex", tr("Copy as &LaTeX"), {}), &QAction::triggered,
             this, [this] { QGuiApplication::clipboard()->setText(LatexToCopy()); });
+    AddPrintCommands(*layout);
     connect(&app.Inputs(), &InputSignals::EquationChanged, this, &WorkingWindow::Refresh);
     connect(&app.Inputs(), &InputSignals::AccuracyChanged, this, &WorkingWindow::Refresh);
     Refresh();
@@ -134,6 +140,60 @@ QString WorkingWindow::LatexToCopy() const {
            lines.join(QStringLiteral("\n\n")) + u'\n';
 }
 
+// Print and Save as PDF, in the context menu and in a File menu, as a document window has them.
+void WorkingWindow::AddPrintCommands(QBoxLayout& layout) {
+    QAction& print = AddMenuCommand(*this, "Print", tr("&Print…"), QKeySequence::Print);
+    QAction& save = AddMenuCommand(*this, "SavePdf", tr("Save as P&DF…"), {});
+    connect(&print, &QAction::triggered, this, &WorkingWindow::Print);
+    connect(&save, &QAction::triggered, this, &WorkingWindow::SaveAsPdf);
+    menuBar_ = new QMenuBar(this);
+    QMenu* file = menuBar_->addMenu(tr("&File"));
+    file->addAction(&print);
+    file->addAction(&save);
+    layout.setMenuBar(menuBar_);
+}
+
+std::vector<WorkingTextLine> WorkingWindow::LinesToPrint() const {
+    std::vector<WorkingTextLine> lines;
+    for (const int line : lines_->SelectedLines()) {
+        lines.push_back(text_.lines[static_cast<std::size_t>(line)]);
+    }
+    if (lines.empty()) {
+        lines = text_.lines;
+    }
+    // The hint speaks to the user at the screen, not to the reader of the page.
+    std::erase_if(lines, [](const WorkingTextLine& line) { return line.hint; });
+    return lines;
+}
+
+void WorkingWindow::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPages(printer);
+    printer.setDocName(windowTitle());
+    if (!app_.Files().AskPrinter(*this, printer)) {
+        return;
+    }
+    if (!PaintWorking(printer, LinesToPrint(), text_.sketch, isRightToLeft())) {
+        app_.Messages().Show(tr("The working could not be printed."));
+    }
+}
+
+void WorkingWindow::SaveAsPdf() {
+    const std::optional<SaveTarget> target = app_.Files().AskSaveName(
+        *this, QStringLiteral("working.pdf"), {tr("PDF document (*.pdf)")});
+    if (!target) {
+        return;
+    }
+    const std::optional<QString> failure = WritePdf(
+        target->path, windowTitle(), [lines = LinesToPrint(), this](QPagedPaintDevice& pdf) {
+            return PaintWorking(pdf, lines, text_.sketch, isRightToLeft());
+        });
+    if (failure) {
+        app_.Messages().Show(tr("The working could not be saved as \"%1\": %2.")
+                                 .arg(QDir::toNativeSeparators(target->path), *failure));
+    }
+}
+
 int WorkingWindow::UnwrappedWidth() const {
     const int sketch = sketch_->isHidden() ? 0 : sketch_->sizeHint().width();
     return std::max(lines_->UnwrappedWidth(), sketch);
@@ -142,7 +202,7 @@ int WorkingWindow::UnwrappedWidth() const {
 // Below the lines wrapped to `width`, the sketch at that width, smaller where it is narrower.
 int WorkingWindow::HeightForWidth(int width) const {
     const int sketch = sketch_->isHidden() ? 0 : sketch_->heightForWidth(width);
-    return method_->sizeHint().height() + lines_->HeightForWidth(width) + sketch;
+    return MenuBarHeight() + method_->sizeHint().height() + lines_->HeightForWidth(width) + sketch;
 }
 
 void WorkingWindow::showEvent(QShowEvent* event) {
@@ -210,8 +270,9 @@ void WorkingWindow::FitSketch() {
         return;
     }
     const QSize natural = sketch_->sizeHint();
-    const int room = std::max(height() - method_->height() - lines_->HeightForWidth(width()),
-                              sketch_->minimumSizeHint().height());
+    const int room =
+        std::max(height() - MenuBarHeight() - method_->height() - lines_->HeightForWidth(width()),
+                 sketch_->minimumSizeHint().height());
     const double scale =
         std::min({1.0, width() / double(natural.width()), room / double(natural.height())});
     const QSize size(std::min(width(), static_cast<int>(std::ceil(natural.width() * scale))),
@@ -219,6 +280,11 @@ void WorkingWindow::FitSketch() {
     sketch_->setGeometry((width() - size.width()) / 2, height() - size.height(), size.width(),
                          size.height());
     box->setContentsMargins(0, 0, 0, size.height());
+}
+
+int WorkingWindow::MenuBarHeight() const {
+    return menuBar_->heightForWidth(width()) > 0 ? menuBar_->heightForWidth(width())
+                                                 : menuBar_->sizeHint().height();
 }
 
 std::optional<Surroundings> WorkingWindow::SurroundingsNow() const {

@@ -1,6 +1,7 @@
 // The Working window, Form6: the working a student writes down for the equation in the main
 // window's box, at the current accuracy, a line a step, its formulas set as a textbook sets them,
-// and below the lines a sketch of the curve with its points of interest. It follows the box and
+// and below the lines a sketch of the curve with its points of interest. It prints them, or saves
+// them as a PDF document, on white paper. It follows the box and
 // the accuracy as they change; a text that is not a quadratic shows why in its place. It opens
 // beside the main window and takes the size its working wants, as far as the room there goes,
 // until the user moves or resizes it.
@@ -14,6 +15,9 @@
 #include <QWidget>
 #include <optional>
 #include <vector>
+
+class QBoxLayout;
+class QMenuBar;
 
 namespace veltrix::ui {
 
@@ -60,6 +64,11 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void AddPrintCommands(QBoxLayout& layout);
+    std::vector<WorkingTextLine> LinesToPrint() const;
+    void Print();
+    void SaveAsPdf();
+    int MenuBarHeight() const;
     void Refresh();
     std::optional<Surroundings> SurroundingsNow() const;
     void Place(bool opening);
@@ -74,6 +83,7 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     MethodChoice* method_ = nullptr;
     WorkingView* lines_ = nullptr;
     SketchView* sketch_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     WorkingText text_;
     // Chosen as the window opens and kept while its text changes, so that it does not jump
     // from side to side as the user types.

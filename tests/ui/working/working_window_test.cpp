@@ -1,11 +1,12 @@
 // The Working window: opened from the equation box's and the Solution window's context menus,
 // following the typing and the accuracy, saying why where there is no working, and copied as
-// plain text and as LaTeX.
+// plain text and as LaTeX, printed and saved as PDF; and a worksheet's file read.
 #include "ui/working/latex_document.hpp"
 #include "ui/working/method_choice.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_placement.hpp"
 #include "ui/working/working_window.hpp"
+#include "ui/working/worksheet.hpp"
 #include "ui_test_support.hpp"
 
 #include <QAccessible>
@@ -14,8 +15,13 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QWindow>
+#include <algorithm>
+#include <ostream>
 
 namespace veltrix::ui::testing {
 namespace {
@@ -347,6 +353,100 @@ TEST_F(WorkingWindowTest, ShowsTheSketchBelowTheLinesNamingThePointsItCannotLabe
     EXPECT_TRUE(sketch->isHidden());
     EXPECT_EQ(working->geometry(), bare);
 }
+
+// The text a PDF holds, page after page, as pdftotext extracts it.
+QString PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(VELTRIX_PDFTOTEXT), {path, QStringLiteral("-")});
+    EXPECT_TRUE(pdftotext.waitForFinished()) << "pdftotext (poppler-utils) is needed";
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// Print and Save as PDF, in the context menu and the File menu, put the lines selected, or else
+// all of them, on paper with the sketch; cancelling either dialog writes nothing.
+TEST_F(WorkingWindowTest, PrintsAndSavesAsPdfTheLinesSelectedWithTheSketch) {
+    WorkingWindow* working = ShowWorkingFromTheBox();
+    ASSERT_NE(working, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(working));
+    auto* print = working->findChild<QAction*>("Print");
+    auto* save = working->findChild<QAction*>("SavePdf");
+    const QMenu* file = working->findChild<QMenuBar*>()->actions().value(0)->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->actions(), (QList<QAction*>{print, save}));
+    const QTemporaryDir folder;
+    const QString saved = folder.filePath("saved.pdf");
+    const QString printed = folder.filePath("printed.pdf");
+    save->trigger();
+    print->trigger();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+
+    files.answer = SaveTarget{saved, {}};
+    save->trigger();
+    const QString whole = PdfText(saved);
+    // Each number once, though each piece of a formula is drawn apart.
+    for (const char* shown : {"where a = 10, b = −2, c = −3", "Rounded", "(0.1, −3.1)"}) {
+        EXPECT_TRUE(whole.contains(shown)) << shown << " in " << whole.toStdString();
+    }
+    auto& lines = Find<WorkingView>(*working, "Lines");
+    QTest::mouseClick(lines.viewport(), Qt::LeftButton, {}, lines.LineRect(1).center());
+    files.printTo = printed;
+    print->trigger();
+    const QString selected = PdfText(printed);
+    EXPECT_TRUE(selected.contains("Discriminant")) << selected.toStdString();
+    EXPECT_FALSE(selected.contains("Rounded")) << selected.toStdString();
+    EXPECT_TRUE(selected.contains("(0.1, −3.1)")) << selected.toStdString();
+    EXPECT_TRUE(messages.prompts.isEmpty());
+}
+
+struct WorksheetCase {
+    const char* what;
+    const char* text;
+    QStringList questions;
+    QStringList faults;
+};
+
+void PrintTo(const WorksheetCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class WorksheetTest : public ::testing::TestWithParam<WorksheetCase> {};
+
+// A worksheet's file: an equation a line, in any notation the working reads, whatever line break
+// ends it; blank lines and comments left out, and a line that cannot be read named by its number
+// among the others worked out.
+TEST_P(WorksheetTest, WorksOutEveryLineItCanRead) {
+    const WorksheetCase& c = GetParam();
+    const Worksheet sheet = WorksheetOf(c.text, 2, u'.', false);
+    QStringList questions;
+    for (std::size_t i = 0; i < sheet.exercises.size(); ++i) {
+        questions << QuestionLine(static_cast<int>(i) + 1, sheet.exercises[i], false).plain;
+        EXPECT_TRUE(sheet.exercises[i].worked && sheet.exercises[i].sketch);
+        EXPECT_TRUE(std::ranges::none_of(sheet.exercises[i].lines, &WorkingTextLine::hint));
+    }
+    EXPECT_EQ(questions, c.questions);
+    EXPECT_EQ(sheet.faults, c.faults);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, WorksheetTest,
+    ::testing::Values(
+        WorksheetCase{"comments, blank lines and CRLF",
+                      "# Exercise 1\r\nx^2-1\r\n\r\n  # indented\n \t\n2x^2+3x-2=0\r\n",
+                      {"1. y = x² − 1", "2. 2x² + 3x − 2 = 0"},
+                      {}},
+        WorksheetCase{"a bad line among good ones, the last without its line break",
+                      "(x-1)^2=4\nx2-5x+6\n\n(x+1)/2 = x^2",
+                      {"1. (x − 1)² = 4", "2. (x + 1)/2 = x²"},
+                      {"Line 2: The working cannot read this text: a number right after x, at "
+                       "character 2"}},
+        WorksheetCase{"no equation", "#x^2\n\r\n", {}, {}},
+        WorksheetCase{"nothing read",
+                      "x^3\n1/x",
+                      {},
+                      {"Line 1: The working cannot read this text: a power of x above 2, at "
+                       "character 3",
+                       "Line 2: The working cannot read this text: x in a denominator, at "
+                       "character 3"}}));
 
 // A worksheet's LaTeX: one exercise is its working alone; several are numbered, the workings
 // under their questions, after them all behind a heading, or none, with room to write.
