@@ -15,6 +15,7 @@
 #include "ui/working/working_window.hpp"
 #include "ui/working/worksheet_pages.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -116,6 +117,29 @@ void WorkingWindowFollowsTheBox(benchmark::State& state, Kind kind) {
         next = 1 - next;
     }
 }
+
+// F8 to the Working window's first paint: the window made, the working's module loaded (where
+// this is the process's first working, as it is when this benchmark runs first, or alone with
+// --benchmark_filter=F8ToFirstPaint), the default equation worked out, laid out and drawn.
+void F8ToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        SilentMessageBoxes messages;
+        veltrix::ui::QtFileDialogs files; // never asked
+        veltrix::ui::AppContext app(messages, files);
+        auto& main = veltrix::ui::ShowMainWindow(app);
+        QCoreApplication::processEvents();
+        auto* f8 = main.findChild<QAction*>(QStringLiteral("ViewWorking"));
+        const PaintWatch paint(veltrix::ui::WorkingWindow::kName);
+        const auto start = std::chrono::steady_clock::now();
+        f8->trigger();
+        paint.Wait();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+    }
+}
+// Registered before every other benchmark of the file, so that it is the one that loads the
+// module.
+BENCHMARK(F8ToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Keystroke to paint with the window working by `method`; or, with `changeMethod`, the choice of
 // the method to paint, between it and the formula in turn.
