@@ -44,10 +44,11 @@ void DescribeOptions(QCommandLineParser& parser) {
                                      "however long, on one line: for several, use "
                                      "--worksheet -."),
                       QStringLiteral("equation")});
-    parser.addOption({kAccuracy,
-                      QStringLiteral("With --working: the decimal places of the rounded roots, "
-                                     "0, 1, 2 or 3 (2 unless given)."),
-                      QStringLiteral("N")});
+    parser.addOption(
+        {kAccuracy,
+         QStringLiteral("With --working or --worksheet: the decimal places of the rounded roots, "
+                        "0, 1, 2 or 3 (2 unless given)."),
+         QStringLiteral("N")});
     parser.addOption({kLatex, QStringLiteral("With --working: prints the working as LaTeX "
                                              "source, as the Working window's Copy as LaTeX "
                                              "copies it, with a TikZ sketch of the curve.")});
