@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>صيغة نصف b تتطلب b زوجيًا، وهنا %1. بالقانون العام:</translation>
+        <translation>صيغة نصف b تتطلب أن يكون b زوجيًا، لكن هنا %1. بالقانون العام:</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Answers</source>
-        <translation>الحلول</translation>
+        <translation>الإجابات</translation>
     </message>
     <message>
         <source>%1. %2</source>

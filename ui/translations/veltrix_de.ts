@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
-        <translation>Quadratische Ergänzung: auf beiden Seiten %1 addiert: %2</translation>
+        <translation>Die quadratische Ergänzung %1 auf beiden Seiten addiert: %2</translation>
     </message>
     <message>
         <source>The left side written as a square: %1</source>
@@ -357,15 +357,15 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Formel mit halbem b: %1, und %2</translation>
+        <translation>Formel mit halbem b: %1 und %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
-        <translation>Probe mit dem Satz von Vieta: Summe der Lösungen %1; Produkt der Lösungen %2</translation>
+        <translation>Probe mit dem Satz von Vieta: Summe der Nullstellen %1; Produkt der Nullstellen %2</translation>
     </message>
     <message>
         <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
-        <translation>Die Gleichung lässt sich nicht mit rationalen Zahlen in Faktoren zerlegen: ihre Lösungen sind nicht rational. Mit der Lösungsformel:</translation>
+        <translation>Die Gleichung lässt sich nicht mit rationalen Zahlen in Faktoren zerlegen: ihre Nullstellen sind nicht rational. Mit der Lösungsformel:</translation>
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
-        <translation>Die Lösungen lassen sich nur dann direkt ablesen, wenn die Gleichung als Produkt gleich 0 oder als Quadrat gleich einer Zahl gegeben ist. Mit der Lösungsformel:</translation>
+        <translation>Die Nullstellen lassen sich nur dann direkt ablesen, wenn die Gleichung als Produkt gleich 0 oder als Quadrat gleich einer Zahl gegeben ist. Mit der Lösungsformel:</translation>
     </message>
     <message>
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>--working reads one equation from standard input, on one line; for several, one a line, use --worksheet -.</source>
-        <translation>--working liest eine einzige Gleichung aus der Standardeingabe, in einer Zeile; für mehrere, eine je Zeile, --worksheet - verwenden.</translation>
+        <translation>--working liest eine einzige Gleichung aus der Standardeingabe, in einer Zeile; für mehrere, eine je Zeile, verwenden Sie --worksheet -.</translation>
     </message>
 </context>
 <context>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Roots at once</source>
-        <translation>Lösungen direkt ablesen</translation>
+        <translation>Nullstellen direkt ablesen</translation>
     </message>
     <message>
         <source>Method</source>

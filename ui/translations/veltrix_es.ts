@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
-        <translation>Vértice, leído del cuadrado completado: mínimo en %1; eje de simetría %2</translation>
+        <translation>Vértice, leído de la forma canónica: mínimo en %1; eje de simetría %2</translation>
     </message>
     <message>
         <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
-        <translation>Vértice, leído del cuadrado completado: máximo en %1; eje de simetría %2</translation>
+        <translation>Vértice, leído de la forma canónica: máximo en %1; eje de simetría %2</translation>
     </message>
     <message>
         <source>A perfect square: %1</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>x taken out as a common factor: %1</source>
-        <translation>x sacada como factor común: %1</translation>
+        <translation>Factor común x: %1</translation>
     </message>
     <message>
         <source>A difference of two squares: %1</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>A common factor taken out of each pair: %1</source>
-        <translation>Factor común sacado en cada par: %1</translation>
+        <translation>Factor común por grupos: %1</translation>
     </message>
     <message>
         <source>Factored: %1</source>
@@ -357,11 +357,11 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Fórmula con b/2: %1, y %2</translation>
+        <translation>Fórmula con b/2: %1 y %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
-        <translation>Comprobación con las fórmulas de Vieta: suma de las raíces %1; producto de las raíces %2</translation>
+        <translation>Comprobación con las fórmulas de Cardano-Vieta: suma de las raíces %1; producto de las raíces %2</translation>
     </message>
     <message>
         <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>La fórmula con b/2 pide un b par, y aquí %1. Con la fórmula general:</translation>
+        <translation>La fórmula con b/2 pide un b par, pero aquí %1. Con la fórmula general:</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Roots at once</source>
-        <translation>Raíces directas</translation>
+        <translation>Lectura directa de raíces</translation>
     </message>
     <message>
         <source>Method</source>

@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Compile with %1, with these lines before \begin{document}:</source>
-        <translation>Compiler avec %1, avec ces lignes avant \begin{document} :</translation>
+        <translation>Compiler avec %1, en ajoutant ces lignes avant \begin{document}&#xa0;:</translation>
     </message>
     <message>
         <source>Compile with %1.</source>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
-        <translation>Sommet, lu sur la forme complétée en carré&#xa0;: minimum en %1&#xa0;; axe de symétrie d’équation %2</translation>
+        <translation>Sommet, lu sur la forme canonique&#xa0;: minimum en %1&#xa0;; axe de symétrie d’équation %2</translation>
     </message>
     <message>
         <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
-        <translation>Sommet, lu sur la forme complétée en carré&#xa0;: maximum en %1&#xa0;; axe de symétrie d’équation %2</translation>
+        <translation>Sommet, lu sur la forme canonique&#xa0;: maximum en %1&#xa0;; axe de symétrie d’équation %2</translation>
     </message>
     <message>
         <source>A perfect square: %1</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>A common factor taken out of each pair: %1</source>
-        <translation>Un facteur commun mis en évidence dans chaque paire&#xa0;: %1</translation>
+        <translation>Chaque paire factorisée par un facteur commun&#xa0;: %1</translation>
     </message>
     <message>
         <source>Factored: %1</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Formule du discriminant réduit&#xa0;: %1, et %2</translation>
+        <translation>Formule du discriminant réduit&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>Le discriminant réduit demande un b pair, et ici %1. Par la formule&#xa0;:</translation>
+        <translation>Le discriminant réduit demande un b pair&#xa0;; ici %1. Par la formule&#xa0;:</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
-        <translation>Les racines se lisent directement seulement si l’équation est donnée comme un produit nul ou un carré égal à un nombre. Par la formule&#xa0;:</translation>
+        <translation>Les racines ne se lisent directement que si l’équation est donnée sous la forme d’un produit nul ou d’un carré égal à un nombre. Par la formule&#xa0;:</translation>
     </message>
     <message>
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>Completing the square</source>
-        <translation>Méthode de complétion du carré</translation>
+        <translation>Forme canonique</translation>
     </message>
     <message>
         <source>Factoring</source>

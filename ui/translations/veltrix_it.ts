@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Square of half the coefficient of x, %1, added to both sides: %2</source>
-        <translation>Il quadrato di metà del coefficiente di x, %1, sommato a entrambi i membri: %2</translation>
+        <translation>Il quadrato della metà del coefficiente di x, %1, sommato a entrambi i membri: %2</translation>
     </message>
     <message>
         <source>The left side written as a square: %1</source>
@@ -357,23 +357,23 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Formula ridotta: %1, e %2</translation>
+        <translation>Formula ridotta: %1 e %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
-        <translation>Verifica con le relazioni tra radici e coefficienti: somma delle radici %1; prodotto delle radici %2</translation>
+        <translation>Verifica con le relazioni tra soluzioni e coefficienti: somma delle soluzioni %1; prodotto delle soluzioni %2</translation>
     </message>
     <message>
         <source>This equation has no factors with rational numbers: its roots are not rational. By the formula:</source>
-        <translation>Questa equazione non si scompone in fattori con numeri razionali: le sue radici non sono razionali. Con la formula risolutiva:</translation>
+        <translation>Questa equazione non si scompone in fattori con numeri razionali: le sue soluzioni non sono razionali. Con la formula risolutiva:</translation>
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>La formula ridotta richiede un b pari, e qui %1. Con la formula risolutiva:</translation>
+        <translation>La formula ridotta richiede un b pari, ma qui %1. Con la formula risolutiva:</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
-        <translation>Le radici si leggono subito solo se l’equazione è data come prodotto uguale a 0 o come quadrato uguale a un numero. Con la formula risolutiva:</translation>
+        <translation>Le soluzioni si leggono subito solo se l’equazione è data come prodotto uguale a 0 o come quadrato uguale a un numero. Con la formula risolutiva:</translation>
     </message>
     <message>
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Roots at once</source>
-        <translation>Radici lette subito</translation>
+        <translation>Soluzioni lette subito</translation>
     </message>
     <message>
         <source>Method</source>

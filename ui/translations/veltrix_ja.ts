@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>b が偶数のときの解の公式は b が偶数でなければ使えない（ここでは %1）。解の公式より：</translation>
+        <translation>b が偶数でないので（ここでは %1）、b が偶数のときの解の公式は使えない。解の公式より：</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>

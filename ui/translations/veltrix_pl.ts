@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Compile with %1, with these lines before \begin{document}:</source>
-        <translation>Skompiluj za pomocą %1, z tymi wierszami przed \begin{document}:</translation>
+        <translation>Skompiluj za pomocą %1, dodając te wiersze przed \begin{document}:</translation>
     </message>
     <message>
         <source>Compile with %1.</source>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
-        <translation>Wierzchołek, odczytany z postaci z pełnym kwadratem: minimum w punkcie %1; oś symetrii %2</translation>
+        <translation>Wierzchołek, odczytany z postaci kanonicznej: minimum w punkcie %1; oś symetrii %2</translation>
     </message>
     <message>
         <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
-        <translation>Wierzchołek, odczytany z postaci z pełnym kwadratem: maksimum w punkcie %1; oś symetrii %2</translation>
+        <translation>Wierzchołek, odczytany z postaci kanonicznej: maksimum w punkcie %1; oś symetrii %2</translation>
     </message>
     <message>
         <source>A perfect square: %1</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Wzór z połową b: %1, oraz %2</translation>
+        <translation>Wzór z połową b: %1 oraz %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Roots at once</source>
-        <translation>Pierwiastki od razu</translation>
+        <translation>Pierwiastki odczytane od razu</translation>
     </message>
     <message>
         <source>Method</source>

@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Compile with %1, with these lines before \begin{document}:</source>
-        <translation>Compile com o %1, com estas linhas antes de \begin{document}:</translation>
+        <translation>Compile com o %1, acrescentando estas linhas antes de \begin{document}:</translation>
     </message>
     <message>
         <source>Compile with %1.</source>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>Turning point, read off the completed square: minimum at %1; axis of symmetry %2</source>
-        <translation>Vértice, lido do quadrado completado: mínimo em %1; eixo de simetria %2</translation>
+        <translation>Vértice, lido na forma canônica: mínimo em %1; eixo de simetria %2</translation>
     </message>
     <message>
         <source>Turning point, read off the completed square: maximum at %1; axis of symmetry %2</source>
-        <translation>Vértice, lido do quadrado completado: máximo em %1; eixo de simetria %2</translation>
+        <translation>Vértice, lido na forma canônica: máximo em %1; eixo de simetria %2</translation>
     </message>
     <message>
         <source>A perfect square: %1</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>A common factor taken out of each pair: %1</source>
-        <translation>Fator comum em evidência em cada par: %1</translation>
+        <translation>Fator comum colocado em evidência em cada par: %1</translation>
     </message>
     <message>
         <source>Factored: %1</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Fórmula com b/2: %1, e %2</translation>
+        <translation>Fórmula com b/2: %1 e %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>A fórmula com b/2 pede um b par, e aqui %1. Pela fórmula de Bhaskara:</translation>
+        <translation>A fórmula com b/2 pede um b par, mas aqui %1. Pela fórmula de Bhaskara:</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
-        <translation>As raízes se leem diretamente só quando a equação é dada como um produto igual a 0 ou um quadrado igual a um número. Pela fórmula de Bhaskara:</translation>
+        <translation>As raízes só podem ser lidas diretamente quando a equação é dada como um produto igual a 0 ou um quadrado igual a um número. Pela fórmula de Bhaskara:</translation>
     </message>
     <message>
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Answers</source>
-        <translation>Respostas</translation>
+        <translation>Gabarito</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Roots at once</source>
-        <translation>Raízes diretas</translation>
+        <translation>Leitura direta das raízes</translation>
     </message>
     <message>
         <source>Method</source>

@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Half-b formula: %1, and %2</source>
-        <translation>Формула для чётного b: %1, и %2</translation>
+        <translation>Формула для чётного b: %1 и %2</translation>
     </message>
     <message>
         <source>Check by Vieta&apos;s formulas: sum of the roots %1; product of the roots %2</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>Формула для чётного b требует чётного b, а здесь %1. По общей формуле:</translation>
+        <translation>Формула для чётного b неприменима: здесь %1. По общей формуле:</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
-        <translation>Корни сразу находятся, только если уравнение дано как произведение, равное 0, или квадрат, равный числу. По общей формуле:</translation>
+        <translation>Корни находятся сразу, только если уравнение дано в виде произведения, равного 0, или квадрата, равного числу. По общей формуле:</translation>
     </message>
     <message>
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>

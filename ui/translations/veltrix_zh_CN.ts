@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Answers</source>
-        <translation>答案</translation>
+        <translation>参考答案</translation>
     </message>
     <message>
         <source>Both sides divided by %1: %2</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>The half-b formula asks for an even b, and here %1. By the formula:</source>
-        <translation>b 为偶数时的求根公式要求 b 为偶数，而这里 %1。用求根公式：</translation>
+        <translation>这里 %1，b 不是偶数，不能用 b 为偶数时的求根公式。用求根公式：</translation>
     </message>
     <message>
         <source>The roots are read off at once only where the equation is given as a product equal to 0 or a square equal to a number. By the formula:</source>
@@ -612,11 +612,11 @@
     </message>
     <message>
         <source>x axis far below the curve, not to scale</source>
-        <translation>x 轴远在曲线下方，未按比例</translation>
+        <translation>x 轴远在曲线下方，未按比例绘制</translation>
     </message>
     <message>
         <source>x axis far above the curve, not to scale</source>
-        <translation>x 轴远在曲线上方，未按比例</translation>
+        <translation>x 轴远在曲线上方，未按比例绘制</translation>
     </message>
     <message>
         <source>every x is a root</source>
