@@ -78,9 +78,7 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
     for (WorkingLine& line : MethodLines(method.method, {q, roots, method.givenAtOnce, sep})) {
         working.push_back(std::move(line));
     }
-    if (method.method != WorkingMethod::Formula) {
-        working.push_back(VietaLine(q, roots, sep));
-    }
+    working.push_back(VietaLine(q, roots, sep));
     for (WorkingLine& line : RoundedRoots(roots, places, sep)) {
         working.push_back(std::move(line));
     }

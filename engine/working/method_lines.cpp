@@ -494,7 +494,10 @@ std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& in
 }
 
 WorkingLine VietaLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
-    const Formula sum = SumOf(OneRoot(roots, 1, false, false, sep),
+    // The first root in brackets too where it is a sum, (1 + √2) + (1 − √2), as the second is;
+    // a number, even a negative one, stands bare at the start.
+    const bool rational = roots.d == 0 || roots.d == 1;
+    const Formula sum = SumOf(OneRoot(roots, 1, !rational, false, sep),
                               {{Sign::Plus, OneRoot(roots, -1, true, false, sep)}});
     const Formula product{
         Product{{OneRoot(roots, 1, true, true, sep), OneRoot(roots, -1, true, true, sep)}, true}};

@@ -74,10 +74,10 @@ TEST_F(WorkingWindowTest, OpensOnceFromEitherContextMenuInFront) {
     EXPECT_EQ(reader->text(QAccessible::Name), "Working");
     EXPECT_EQ(reader->role(), QAccessible::List);
     ASSERT_EQ(reader->childCount(), working->Lines().size());
-    QAccessibleInterface* rounded = reader->child(3);
+    QAccessibleInterface* rounded = reader->child(4);
     EXPECT_EQ(rounded->role(), QAccessible::ListItem);
     EXPECT_EQ(rounded->text(QAccessible::Name), "Rounded: x ≈ 0.66 or x ≈ -0.46");
-    EXPECT_EQ(reader->indexOfChild(rounded), 3);
+    EXPECT_EQ(reader->indexOfChild(rounded), 4);
 
     Click(*mainWindow, "Command1");
     auto* showWorking = Solution()->findChild<QAction*>("ShowWorking");
@@ -133,7 +133,7 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
     TypeEquation("X^2+2X+1.01");
     ChooseAccuracy(0);
     EXPECT_EQ(
-        working->Lines().mid(3, 2),
+        working->Lines().mid(4, 2),
         (QStringList{"Rounded: x ≈ -1 ± 0i", "The imaginary part is not 0, but it rounds to 0 "
                                              "at this accuracy: the roots are not real."}));
     TypeEquation("10X^2-2X-3");
