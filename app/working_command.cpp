@@ -114,19 +114,17 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
                                                    rightToLeft, commandLine.method);
     // UTF-8, as Qt writes every 8-bit text on these systems, whatever the locale.
     if (!text.worked) {
-        std::fputs((ui::PlainTextOf(text) + u'\n').toUtf8().constData(), stderr);
+        PrintLine(stderr, ui::PlainTextOf(text));
         return EXIT_FAILURE;
     }
     // The working alone on standard output, as a worksheet takes it; the hint after it, on
     // standard error, so that it reaches the student but no file the output is written to.
-    ui::WorkingText working = text;
-    std::erase_if(working.lines, [](const ui::WorkingTextLine& line) { return line.hint; });
-    const QString printed = Printed(working, commandLine, language);
+    const QString printed = Printed(ui::WithoutHints(text), commandLine, language);
     std::fputs(printed.toUtf8().constData(), stdout);
     std::fflush(stdout);
     for (const ui::WorkingTextLine& line : text.lines) {
         if (line.hint) {
-            std::fputs((line.plain + u'\n').toUtf8().constData(), stderr);
+            PrintLine(stderr, line.plain);
         }
     }
     return EXIT_SUCCESS;

@@ -87,7 +87,7 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
     working.push_back(TurningPointLine(q, h, k, method.method, sep));
     working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Value(q.c, sep), sep)}});
     working.push_back(VertexFormLine(q, h, k, sep));
-    if (roots.d == 0 || roots.d == 1) {
+    if (AreRational(roots)) {
         working.push_back(
             {WorkingStep::FactoredForm, {Equals(Letter(u'y'), FactoredProduct(q, roots, sep))}});
     }

@@ -13,13 +13,6 @@ using namespace math;
 
 const Formula kZero = Text(u"0");
 
-// n/d in lowest terms, as GMP's arithmetic on rationals needs them.
-mpq_class Ratio(const mpz_class& n, const mpz_class& d) {
-    mpq_class ratio(n, d);
-    ratio.canonicalize();
-    return ratio;
-}
-
 // √d times q, d not a square: √31, 5√2, i√3, 2i√3.
 Formula Radical(const mpz_class& q, const mpz_class& d) {
     std::vector<Part> factors;
@@ -134,14 +127,6 @@ void AddDivisionByA(std::vector<WorkingLine>& lines, const MethodInput& in) {
 
 // ---- Completing the square: x² + px = −q, then (x + p/2)² = (p/2)² − q, then the root.
 
-// x − h, without brackets: x − 0.1, x + 1, x.
-Formula XMinus(const mpq_class& h, char16_t sep) {
-    if (h == 0) {
-        return Letter(u'x');
-    }
-    return SumOf(Letter(u'x'), {{h > 0 ? Sign::Minus : Sign::Plus, Value(mpq_class(abs(h)), sep)}});
-}
-
 void AddSquareCompleted(std::vector<WorkingLine>& lines, const mpq_class& p, const mpq_class& q,
                         char16_t sep) {
     const Formula xSquaredPlusPx = Monic(p, 0, sep);
@@ -186,7 +171,7 @@ std::vector<WorkingLine> SquareLines(const MethodInput& in) {
 // ---- Factoring, where the roots are rational.
 
 bool RationalRootsOf(const MethodInput& in) {
-    return in.roots.d == 0 || in.roots.d == 1;
+    return AreRational(in.roots);
 }
 
 Formula IsZero(Formula side) {
@@ -421,7 +406,7 @@ const MethodStrategy& StrategyOf(WorkingMethod method) {
 Formula OneRoot(const ExactRoots& roots, int sign, bool bracketed, bool factor, char16_t sep) {
     const Sign between = sign > 0 ? Sign::Plus : Sign::Minus;
     Formula root = Text(u"0");
-    if (roots.d == 0 || roots.d == 1) {
+    if (AreRational(roots)) {
         const auto [plus, minus] = RationalRoots(roots);
         const mpq_class& value = roots.d == 0 ? plus : (sign > 0 ? plus : minus);
         return bracketed ? Factor(value, sep) : Value(value, sep);
@@ -496,8 +481,7 @@ std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& in
 WorkingLine VietaLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {
     // The first root in brackets too where it is a sum, (1 + √2) + (1 − √2), as the second is;
     // a number, even a negative one, stands bare at the start.
-    const bool rational = roots.d == 0 || roots.d == 1;
-    const Formula sum = SumOf(OneRoot(roots, 1, !rational, false, sep),
+    const Formula sum = SumOf(OneRoot(roots, 1, !AreRational(roots), false, sep),
                               {{Sign::Plus, OneRoot(roots, -1, true, false, sep)}});
     const Formula product{
         Product{{OneRoot(roots, 1, true, true, sep), OneRoot(roots, -1, true, true, sep)}, true}};

@@ -152,12 +152,15 @@ Formula Times(const mpq_class& a, std::vector<Part> factors, char16_t sep) {
     return a == -1 ? Formula{Negative{product}} : product;
 }
 
-Formula Shifted(const mpq_class& r, char16_t sep) {
+Formula XMinus(const mpq_class& r, char16_t sep) {
     if (r == 0) {
         return Letter(u'x');
     }
-    const Sign sign = r > 0 ? Sign::Minus : Sign::Plus;
-    return {Group{SumOf(Letter(u'x'), {{sign, Value(mpq_class(abs(r)), sep)}})}};
+    return SumOf(Letter(u'x'), {{r > 0 ? Sign::Minus : Sign::Plus, Value(mpq_class(abs(r)), sep)}});
+}
+
+Formula Shifted(const mpq_class& r, char16_t sep) {
+    return r == 0 ? Letter(u'x') : Formula{Group{XMinus(r, sep)}};
 }
 
 Formula RootFactor(const mpq_class& root) {

@@ -91,7 +91,9 @@ Formula QuadraticFormula();
 // a times the factors: a left out where it is 1, and only its sign written where it is -1.
 Formula Times(const mpq_class& a, std::vector<math::Part> factors, char16_t sep);
 
-// x − r: "x" alone for r = 0, "(x − 0.1)" or "(x + 1)" otherwise.
+// x − r without brackets: x, x − 0.1, x + 1.
+Formula XMinus(const mpq_class& r, char16_t sep);
+// x − r as a factor: "x" alone for r = 0, "(x − 0.1)" or "(x + 1)" otherwise.
 Formula Shifted(const mpq_class& r, char16_t sep);
 
 // qx − p, the factor of a root p/q in lowest terms with whole numbers only: "x" alone for 0,

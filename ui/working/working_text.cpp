@@ -359,6 +359,11 @@ QString PlainTextOf(const WorkingText& text) {
     return lines.join(u'\n');
 }
 
+WorkingText WithoutHints(WorkingText text) {
+    std::erase_if(text.lines, [](const WorkingTextLine& line) { return line.hint; });
+    return text;
+}
+
 QString LatexOf(const WorkingText& text, const QString& language) {
     QStringList paragraphs = {LatexNeedsComment(language)};
     for (const WorkingTextLine& line : text.lines) {

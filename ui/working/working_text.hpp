@@ -47,6 +47,10 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
 WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,
                        bool rightToLeft);
 
+// The working without its hint for the other windows, as a page or a file takes it: the hint
+// speaks to the user at the screen.
+WorkingText WithoutHints(WorkingText text);
+
 // The lines joined as a plain-text copy takes them, and as a LaTeX copy does: a paragraph each,
 // hints left out, after a comment in `language` that says what a document needs around them.
 QString PlainTextOf(const WorkingText& text);

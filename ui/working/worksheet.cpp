@@ -24,11 +24,6 @@ QString ReasonOf(const WorkingText& refused) {
     return reason.join(u'\n');
 }
 
-WorkingText WithoutHints(WorkingText text) {
-    std::erase_if(text.lines, [](const WorkingTextLine& line) { return line.hint; });
-    return text;
-}
-
 void AddQuestions(QStringList& out, const Worksheet& sheet, bool rightToLeft) {
     for (std::size_t i = 0; i < sheet.exercises.size(); ++i) {
         out << QuestionLine(static_cast<int>(i) + 1, sheet.exercises[i], rightToLeft).plain;

@@ -40,6 +40,11 @@ struct ExactRoots {
 };
 ExactRoots SolveExactly(const ExactQuadratic& quadratic);
 
+// Whether the roots are rational: a double root, or two where the discriminant is a square.
+inline bool AreRational(const ExactRoots& roots) {
+    return roots.d == 0 || roots.d == 1;
+}
+
 // The discriminant b² − 4ac.
 mpq_class Discriminant(const ExactQuadratic& quadratic);
 

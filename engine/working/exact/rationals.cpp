@@ -89,6 +89,12 @@ ExactOutcome ExactValueOf(const DecimalParts& parts, std::size_t maxDigits) {
     return parts.negative ? mpq_class(-value) : value;
 }
 
+mpq_class Ratio(const mpz_class& n, const mpz_class& d) {
+    mpq_class ratio(n, d);
+    ratio.canonicalize();
+    return ratio;
+}
+
 bool EndsAsDecimal(const mpq_class& value) {
     mpz_class rest = value.get_den();
     RemoveFactor(rest, 2);

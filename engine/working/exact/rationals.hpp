@@ -20,6 +20,9 @@ using ExactOutcome = std::variant<mpq_class, TooLong>;
 // 10^exponent.
 mpz_class PowerOfTen(std::uint64_t exponent);
 
+// n/d in lowest terms, as GMP's arithmetic on rationals needs them.
+mpq_class Ratio(const mpz_class& n, const mpz_class& d);
+
 // A number taken apart by SplitDecimal, as its significant digits times a power of ten:
 // ±digits × 10^power, the digits those from `first` to `last` (one past it) over the whole digits
 // followed by the fraction digits, without a leading or trailing zero; first == last for zero.

@@ -15,9 +15,7 @@ RoundedValue RoundSurd(const mpz_class& p, const mpz_class& t, const mpz_class& 
 
 RoundedComplexPair RoundComplexPair(const ExactRoots& roots, unsigned places, char16_t separator) {
     // The real part p/r; the imaginary part q·√-d/r, rational where d is -1.
-    mpq_class real(roots.p, roots.r), imaginary(roots.q, roots.r);
-    real.canonicalize();
-    imaginary.canonicalize();
+    const mpq_class real = Ratio(roots.p, roots.r), imaginary = Ratio(roots.q, roots.r);
     const RoundedValue realPart = RoundRational(real, places, separator);
     const RoundedValue imaginaryPart =
         roots.d == -1 ? RoundRational(imaginary, places, separator)
