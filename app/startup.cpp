@@ -20,6 +20,20 @@ const QString kPdf = QStringLiteral("pdf");
 const QString kAnswers = QStringLiteral("answers");
 const QString kLatexDocument = QStringLiteral("latex-document");
 const QString kMethod = QStringLiteral("method");
+const QString kSchool = QStringLiteral("school");
+
+QString Latin(std::string_view id) {
+    return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
+}
+
+// The schools' ids, as --help and a refusal list them.
+QString SchoolIds() {
+    QStringList ids;
+    for (const School& school : Schools()) {
+        ids << Latin(school.id);
+    }
+    return ids.join(QStringLiteral(", "));
+}
 
 // Veltrix's own options. -platform is Qt's, but it is known here too: it decides the platform,
 // and its -platform=NAME spelling, which Qt itself does not read, must not count as unknown.
@@ -83,13 +97,24 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addOption(
         {kMethod,
          QStringLiteral("With --working or --worksheet: the method the roots are found by: "
-                        "formula (the default), square (completing the square), "
+                        "school (the default: the method the school teaches for the "
+                        "equation, or the roots read off at once where it is a product "
+                        "equal to 0 or a square equal to a number), formula (the "
+                        "quadratic formula), square (completing the square), "
                         "factor (factoring), pq (the pq-formula), half-b (the "
                         "half-b formula, for an even b) or at-once (read off a "
                         "product or a square as the equation gives it). Where the "
                         "method does not apply, a line says why and the formula's "
                         "working follows."),
          QStringLiteral("name")});
+    parser.addOption(
+        {kSchool,
+         QStringLiteral("With --working or --worksheet: the school whose notation the working "
+                        "is written in, and whose method it takes without --method: %1 "
+                        "(unless given, the school of the locale of LC_ALL, LC_MESSAGES or "
+                        "LANG).")
+             .arg(SchoolIds()),
+         QStringLiteral("id")});
     QCommandLineOption platform(kPlatform, QString(), QStringLiteral("name"));
     platform.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platform);
@@ -138,7 +163,7 @@ QString RepeatedOption(const QCommandLineParser& parser) {
 // Options that say how an equation is worked out or written, each with the options it goes with.
 QString OptionWithout(const QCommandLineParser& parser) {
     const bool equations = parser.isSet(kWorking) || parser.isSet(kWorksheet);
-    for (const QString& option : {kAccuracy, kMethod}) {
+    for (const QString& option : {kAccuracy, kMethod, kSchool}) {
         if (parser.isSet(option) && !equations) {
             return QStringLiteral("Option '%1' goes with option 'working' or 'worksheet'.")
                 .arg(option);
@@ -164,9 +189,16 @@ QString OptionWithout(const QCommandLineParser& parser) {
     return QString();
 }
 
-// The method --method names, or nothing for a name that is none.
+// The method --method names, or nothing for a name that is none: the school's own is kept
+// apart from a name that is none.
+constexpr char kSchoolsOwn[] = "school";
+
 std::optional<WorkingMethod> MethodOption(const QString& name) {
     return MethodNamed(name.toStdString());
+}
+
+bool IsMethodName(const QString& name) {
+    return name == QLatin1String(kSchoolsOwn) || MethodOption(name);
 }
 
 QString FaultyValue(const QCommandLineParser& parser) {
@@ -178,13 +210,17 @@ QString FaultyValue(const QCommandLineParser& parser) {
         return QStringLiteral("The answers must be 'with', 'after' or 'none', not '%1'.")
             .arg(parser.value(kAnswers));
     }
-    if (parser.isSet(kMethod) && !MethodOption(parser.value(kMethod))) {
-        QStringList names;
+    if (parser.isSet(kMethod) && !IsMethodName(parser.value(kMethod))) {
+        QStringList names = {QLatin1String(kSchoolsOwn)};
         for (const NamedMethod& named : kNamedMethods) {
             names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
         }
         return QStringLiteral("The method must be one of %1, not '%2'.")
             .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));
+    }
+    if (parser.isSet(kSchool) && SchoolNamed(parser.value(kSchool).toStdString()) == nullptr) {
+        return QStringLiteral("The school must be one of %1, not '%2'.")
+            .arg(SchoolIds(), parser.value(kSchool));
     }
     return QString();
 }
@@ -321,7 +357,8 @@ CommandLine ReadCommandLine(const SessionEnvironment& session, const QStringList
     if (commandLine.working || commandLine.worksheet) {
         commandLine.accuracy = AccuracyOption(parser.value(kAccuracy)).value_or(2);
         commandLine.latexDocument = parser.isSet(kLatexDocument);
-        commandLine.method = MethodOption(parser.value(kMethod)).value_or(WorkingMethod::Formula);
+        commandLine.method = MethodOption(parser.value(kMethod));
+        commandLine.school = SchoolNamed(parser.value(kSchool).toStdString());
     }
     commandLine.answer = AnswerTo(commandLine, parser);
     return commandLine;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/working/methods.hpp"
+#include "engine/working/schools.hpp"
 #include "ui/working/worksheet_options.hpp"
 
 #include <QString>
@@ -51,8 +52,11 @@ struct CommandLine {
     int accuracy = 2;
     bool latex = false;
     bool latexDocument = false;
-    // --method NAME: the method the roots are found by (MethodId's names).
-    WorkingMethod method = WorkingMethod::Formula;
+    // --method NAME: the method the roots are found by (MethodId's names); nothing for the
+    // school's own. --school ID: whose notation the working is written in; nothing for the
+    // school of the session's locale.
+    std::optional<WorkingMethod> method;
+    const School* school = nullptr;
     // --worksheet FILE: the file of equations, one a line (kFromStandardInput: standard input),
     // --pdf FILE, where the worksheet is written as a PDF document rather than printed as plain
     // text, and --answers, where the workings stand.

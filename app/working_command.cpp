@@ -2,6 +2,7 @@
 
 #include "ui/shared/translations.hpp"
 #include "ui/working/latex_document.hpp"
+#include "ui/working/method_and_school.hpp"
 #include "ui/working/working_text.hpp"
 #include "ui/working/worksheet.hpp"
 #include "ui/working/worksheet_pages.hpp"
@@ -96,6 +97,12 @@ QString Printed(const ui::WorkingText& working, const CommandLine& commandLine,
     return commandLine.latex ? ui::LatexOf(working, language) : ui::PlainTextOf(working) + u'\n';
 }
 
+// The method and the school the command line chose; the session's school where it chose none.
+WorkingChoice ChoiceOf(const CommandLine& commandLine) {
+    return {commandLine.method,
+            (commandLine.school != nullptr ? *commandLine.school : ui::SchoolOfSession()).id};
+}
+
 } // namespace
 
 int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
@@ -111,7 +118,7 @@ int PrintWorking(int& argc, char* argv[], const CommandLine& commandLine) {
     }
     const ui::WorkingText text = ui::WorkingTextOf(*equation, commandLine.accuracy,
                                                    ui::DecimalSeparatorOf(QLocale::system()),
-                                                   rightToLeft, commandLine.method);
+                                                   rightToLeft, ChoiceOf(commandLine));
     // UTF-8, as Qt writes every 8-bit text on these systems, whatever the locale.
     if (!text.worked) {
         PrintLine(stderr, ui::PlainTextOf(text));
@@ -148,7 +155,7 @@ int PrintWorksheet(int& argc, char* argv[], const CommandLine& commandLine) {
     }
     const ui::Worksheet sheet =
         ui::WorksheetOf(*file, commandLine.accuracy, ui::DecimalSeparatorOf(QLocale::system()),
-                        rightToLeft, commandLine.method);
+                        rightToLeft, ChoiceOf(commandLine));
     const bool written = WriteWorksheet(sheet, commandLine, language);
     std::fflush(stdout);
     for (const QString& fault : sheet.faults) {

@@ -21,8 +21,9 @@ struct CommandLineCase {
     int accuracy = 2;
     bool latex = false;
     bool latexDocument = false;
-    WorkingMethod method = WorkingMethod::Formula;
-    const char* worksheet = nullptr; // the file of --worksheet
+    std::optional<WorkingMethod> method = std::nullopt; // nothing: the school's own
+    const char* worksheet = nullptr;                    // the file of --worksheet
+    const char* school = "";                            // empty: the session's
 };
 
 void PrintTo(const CommandLineCase& c, std::ostream* os) {
@@ -49,6 +50,7 @@ TEST_P(ReadCommandLineTest, ReadsWhatVeltrixAndQtUnderstand) {
     EXPECT_EQ(commandLine.method, c.method);
     EXPECT_EQ(commandLine.worksheet.value_or("none").toStdString(),
               c.worksheet ? c.worksheet : "none");
+    EXPECT_EQ(commandLine.school ? commandLine.school->id : "", c.school);
 }
 
 const QString kX = QStringLiteral(":0");
@@ -185,10 +187,37 @@ INSTANTIATE_TEST_SUITE_P(
                         .session = {},
                         .arguments = {"--working", "x^2", "--method=quadratic"},
                         .platform = nullptr,
-                        .fault = "The method must be one of formula, square, factor, pq, "
+                        .fault = "The method must be one of school, formula, square, factor, pq, "
                                  "half-b, at-once, not 'quadratic'.",
                         .answer = Answer::Fault,
                         .working = "x^2"},
+        CommandLineCase{.what = "the school's own method, in a school's notation",
+                        .session = {},
+                        .arguments = {"--worksheet", "f", "--method", "school", "--school=de"},
+                        .platform = nullptr,
+                        .answer = Answer::Worksheet,
+                        .worksheet = "f",
+                        .school = "de"},
+        CommandLineCase{.what = "a school that is none",
+                        .session = {},
+                        .arguments = {"--working", "x^2", "--school", "germany"},
+                        .platform = nullptr,
+                        .fault = "The school must be one of general, de, fr, es, it, br, pl, ru, "
+                                 "cn, jp, mashriq, maghreb, uk, us, not 'germany'.",
+                        .answer = Answer::Fault,
+                        .working = "x^2"},
+        CommandLineCase{.what = "--school twice",
+                        .session = {},
+                        .arguments = {"--working", "x^2", "--school", "fr", "--school=uk"},
+                        .platform = nullptr,
+                        .fault = "Option 'school' is given more than once; give it once.",
+                        .working = "x^2",
+                        .school = "uk"},
+        CommandLineCase{"--school alone",
+                        {},
+                        {"--school", "us"},
+                        nullptr,
+                        "Option 'school' goes with option 'working' or 'worksheet'."},
         CommandLineCase{"--method alone",
                         {},
                         {"--method", "pq"},

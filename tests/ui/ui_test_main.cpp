@@ -3,7 +3,7 @@
 #include "ui/shared/accessibility.hpp"
 #include "ui/shared/context_menu.hpp"
 #include "ui/shared/style.hpp"
-#include "ui/working/method_choice.hpp"
+#include "ui/working/method_and_school.hpp"
 
 #include <QApplication>
 #include <QClipboard>
@@ -55,7 +55,8 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
         style_ = &typeid(*QApplication::style());
         locale_ = QLocale();
         clipboard_ = Clipboard();
-        method_ = veltrix::ui::MethodChoice::Kept();
+        method_ = veltrix::ui::MethodAndSchool::KeptMethod();
+        school_ = &veltrix::ui::MethodAndSchool::KeptSchool();
     }
 
     void OnTestEnd(const ::testing::TestInfo&) override {
@@ -77,8 +78,11 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
         if (Clipboard() != clipboard_) {
             SetClipboard(clipboard_);
         }
-        if (veltrix::ui::MethodChoice::Kept() != method_) {
-            veltrix::ui::MethodChoice::Keep(method_);
+        if (veltrix::ui::MethodAndSchool::KeptMethod() != method_) {
+            veltrix::ui::MethodAndSchool::KeepMethod(method_);
+        }
+        if (&veltrix::ui::MethodAndSchool::KeptSchool() != school_) {
+            veltrix::ui::MethodAndSchool::KeepSchool(*school_);
         }
         // The font, palette and language change events of the changes put back.
         QCoreApplication::sendPostedEvents();
@@ -114,7 +118,8 @@ class ApplicationStateGuard final : public ::testing::EmptyTestEventListener {
     const std::type_info* style_ = nullptr;
     QLocale locale_;
     ClipboardContents clipboard_;
-    veltrix::WorkingMethod method_ = veltrix::WorkingMethod::Formula;
+    std::optional<veltrix::WorkingMethod> method_;
+    const veltrix::School* school_ = nullptr;
 };
 
 } // namespace
@@ -124,11 +129,13 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS();
     }
-    // The settings the tests write (the Working window's method) go to a folder of this run's own,
-    // never into the user's, and no run starts from what an earlier one, or one stopped half-way,
-    // left there.
+    // The settings the tests write (the Working window's method and school) go to a folder of this
+    // run's own, never into the user's, and no run starts from what an earlier one, or one stopped
+    // half-way, left there.
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // The working in the general school's notation, whatever the locale of the machine.
+    veltrix::ui::MethodAndSchool::KeepSchool(veltrix::GeneralSchool());
     QApplication application(argc, argv);
     QApplication::setStyle(new veltrix::ui::VeltrixStyle);
     veltrix::ui::InstallAccessibleWindows();

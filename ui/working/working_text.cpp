@@ -3,6 +3,7 @@
 #include "engine/formula/latex.hpp"
 #include "engine/working/working_module.hpp"
 #include "ui/shared/modules.hpp"
+#include "ui/shared/translations.hpp"
 #include "ui/working/latex_document.hpp"
 
 #include <QCoreApplication>
@@ -230,8 +231,8 @@ const char* ReasonWords(RefusalReason reason) {
     return "";
 }
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate(kContext, text);
+QString Translated(const char* text, const char* comment = nullptr) {
+    return QCoreApplication::translate(kContext, text, comment);
 }
 
 // A formula, a text to type or the loader's reason as a left-to-right run where the language reads
@@ -262,9 +263,49 @@ bool IsCalculateStep(WorkingStep step) {
            step == WorkingStep::CalculateCannotReadAtAll;
 }
 
+// The school's own names for the forms, where the language installed is the school's; empty
+// where the translation's words stand.
+struct FormNames {
+    QString vertex, factored;
+};
+
+// A language without its territory: "en" of "en_GB"; English, the source texts', for none.
+QStringView LanguageOf(QStringView locale) {
+    return locale.isEmpty() ? QStringView(u"en") : locale.left(locale.indexOf(u'_'));
+}
+
+FormNames FormNamesOf(std::string_view schoolId) {
+    const School* school = SchoolNamed(schoolId);
+    const auto name = [](std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    };
+    if (school == nullptr ||
+        LanguageOf(name(school->language)) != LanguageOf(InstalledLanguage())) {
+        return {};
+    }
+    return {name(school->vertexFormName), name(school->factoredFormName)};
+}
+
+// The words of a line that names a form, by the school's name for it where it has one.
+QString FormWords(WorkingStep step, const FormNames& names) {
+    const QString& name = step == WorkingStep::VertexForm     ? names.vertex
+                          : step == WorkingStep::FactoredForm ? names.factored
+                                                              : QString();
+    if (name.isEmpty()) {
+        return Translated(Template(step));
+    }
+    // The name begins the line.
+    const QString named = name.front().toUpper() + name.mid(1);
+    static constexpr struct {
+        const char* source;
+        const char* comment;
+    } kNamedForm = QT_TRANSLATE_NOOP3("Working", "%1: %2", "a form's name, then its formula");
+    return Translated(kNamedForm.source, kNamedForm.comment).arg(named, QStringLiteral("%1"));
+}
+
 // A step's line: its words, with the text to type, if any, after its formulas.
-WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft) {
-    QString words = Translated(Template(line.step));
+WorkingTextLine StepLine(const WorkingLine& line, bool rightToLeft, const FormNames& names = {}) {
+    QString words = FormWords(line.step, names);
     if (!line.typed.empty()) {
         const QString marker = QStringLiteral("%%1").arg(line.formulas.size() + 1);
         words.replace(marker, Isolated(QString::fromStdU16String(line.typed), rightToLeft));
@@ -293,7 +334,7 @@ std::vector<WorkingTextLine> RefusalLines(const QString& equation, const Unreada
 
 // The working from its module, loaded at the first call; or why the module could not be loaded.
 std::variant<SketchedWorking, QString> WorkedOut(const QString& equation, int places,
-                                                 char16_t separator, WorkingMethod method) {
+                                                 char16_t separator, const WorkingChoice& choice) {
     static const auto workOut =
         ModuleFunction(QStringLiteral(VELTRIX_WORKING_MODULE_NAME), kWorkOutWithSketchName);
     if (const auto* why = std::get_if<QString>(&workOut)) {
@@ -301,7 +342,7 @@ std::variant<SketchedWorking, QString> WorkedOut(const QString& equation, int pl
     }
     SketchedWorking worked;
     reinterpret_cast<WorkOutWithSketchFunction>(std::get<QFunctionPointer>(workOut))(
-        equation.toStdU16String(), static_cast<unsigned>(places), separator, method, worked);
+        equation.toStdU16String(), static_cast<unsigned>(places), separator, choice, worked);
     return worked;
 }
 
@@ -321,9 +362,9 @@ WorkingTextLine LineOf(const QString& words, const std::vector<Formula>& formula
 }
 
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator, bool rightToLeft,
-                          WorkingMethod method) {
+                          const WorkingChoice& choice) {
     std::variant<SketchedWorking, QString> workedOut =
-        WorkedOut(equation, places, separator, method);
+        WorkedOut(equation, places, separator, choice);
     WorkingText text;
     if (const auto* why = std::get_if<QString>(&workedOut)) {
         text.lines.push_back(LineOf(
@@ -342,8 +383,9 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
                                                     "of them is too long to work with exactly.")),
             {}, rightToLeft));
     } else {
+        const FormNames names = FormNamesOf(choice.school);
         for (const WorkingLine& line : std::get<Working>(worked.outcome)) {
-            text.lines.push_back(StepLine(line, rightToLeft));
+            text.lines.push_back(StepLine(line, rightToLeft, names));
         }
         text.worked = true;
         text.sketch = std::move(worked.sketch);

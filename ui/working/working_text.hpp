@@ -37,11 +37,13 @@ struct WorkingText {
     std::optional<SketchInput> sketch;
 };
 
-// The working of `equation` at `places` decimal places, numbers written with `separator`. Where
+// The working of `equation` at `places` decimal places, numbers written with `separator`, by the
+// method and in the notation of the school `choice` names; the forms go by the school's names for
+// them where the language installed is the school's. Where
 // the language reads from the right, each formula is set apart as a left-to-right run, so that
 // it keeps its order inside the words around it.
 WorkingText WorkingTextOf(const QString& equation, int places, char16_t separator, bool rightToLeft,
-                          WorkingMethod method = WorkingMethod::Formula);
+                          const WorkingChoice& choice = WorkingMethod::Formula);
 
 // A line of `words`, its formulas standing where "%1", "%2" … do, as plain text and as LaTeX.
 WorkingTextLine LineOf(const QString& words, const std::vector<math::Formula>& formulas,

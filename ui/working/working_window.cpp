@@ -5,7 +5,7 @@
 #include "ui/shared/picture_export.hpp"
 #include "ui/shared/translations.hpp"
 #include "ui/working/latex_document.hpp"
-#include "ui/working/method_choice.hpp"
+#include "ui/working/method_and_school.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_view.hpp"
 #include "ui/working/worksheet_pages.hpp"
@@ -84,8 +84,8 @@ WorkingWindow::WorkingWindow(AppContext& app)
     setWindowTitle(tr("Working"));
     SizeClientArea(*this, kClientArea);
 
-    method_ = new MethodChoice(this);
-    connect(method_, &MethodChoice::Chosen, this, &WorkingWindow::Refresh);
+    choice_ = new MethodAndSchool(this);
+    connect(choice_, &MethodAndSchool::Chosen, this, &WorkingWindow::Refresh);
     lines_ = new WorkingView(*this);
     lines_->setAccessibleName(tr("Working"));
     // A right click, or the Menu key, opens the window's own menu.
@@ -100,7 +100,7 @@ WorkingWindow::WorkingWindow(AppContext& app)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(method_);
+    layout->addWidget(choice_);
     layout->addWidget(lines_, 1);
 
     connect(&AddMenuCommand(*this, "Copy", tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
@@ -202,7 +202,7 @@ int WorkingWindow::UnwrappedWidth() const {
 // Below the lines wrapped to `width`, the sketch at that width, smaller where it is narrower.
 int WorkingWindow::HeightForWidth(int width) const {
     const int sketch = sketch_->isHidden() ? 0 : sketch_->heightForWidth(width);
-    return MenuBarHeight() + method_->sizeHint().height() + lines_->HeightForWidth(width) + sketch;
+    return MenuBarHeight() + choice_->sizeHint().height() + lines_->HeightForWidth(width) + sketch;
 }
 
 void WorkingWindow::showEvent(QShowEvent* event) {
@@ -225,15 +225,23 @@ void WorkingWindow::resizeEvent(QResizeEvent* event) {
 
 void WorkingWindow::Refresh() {
     ShowText(WorkingTextOf(app_.EquationText(), PlacesOf(app_.AccuracyText()),
-                           app_.DecimalSeparator(), isRightToLeft(), method_->Method()));
+                           app_.DecimalSeparator(), isRightToLeft(), choice_->Choice()));
 }
 
-WorkingMethod WorkingWindow::Method() const {
-    return method_->Method();
+std::optional<WorkingMethod> WorkingWindow::Method() const {
+    return choice_->Method();
 }
 
-void WorkingWindow::ChooseMethod(WorkingMethod method) {
-    method_->Choose(method);
+void WorkingWindow::ChooseMethod(std::optional<WorkingMethod> method) {
+    choice_->ChooseMethod(method);
+}
+
+const School& WorkingWindow::SchoolChosen() const {
+    return choice_->SchoolChosen();
+}
+
+void WorkingWindow::ChooseSchool(const School& school) {
+    choice_->ChooseSchool(school);
 }
 
 void WorkingWindow::ShowText(WorkingText text) {
@@ -271,7 +279,7 @@ void WorkingWindow::FitSketch() {
     }
     const QSize natural = sketch_->sizeHint();
     const int room =
-        std::max(height() - MenuBarHeight() - method_->height() - lines_->HeightForWidth(width()),
+        std::max(height() - MenuBarHeight() - choice_->height() - lines_->HeightForWidth(width()),
                  sketch_->minimumSizeHint().height());
     const double scale =
         std::min({1.0, width() / double(natural.width()), room / double(natural.height())});

@@ -22,7 +22,7 @@ class QMenuBar;
 namespace veltrix::ui {
 
 class AppContext;
-class MethodChoice;
+class MethodAndSchool;
 class SketchView;
 class WorkingView;
 
@@ -50,9 +50,12 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     // What Copy as LaTeX takes: the same lines as LaTeX source.
     QString LatexToCopy() const;
 
-    // The method chosen above the lines, which the desktop's settings keep between runs.
-    WorkingMethod Method() const;
-    void ChooseMethod(WorkingMethod method);
+    // The method and the school chosen above the lines, which the desktop's settings keep between
+    // runs; no method is the school's own.
+    std::optional<WorkingMethod> Method() const;
+    void ChooseMethod(std::optional<WorkingMethod> method);
+    const School& SchoolChosen() const;
+    void ChooseSchool(const School& school);
 
     // The lines' size, and the sketch's below them.
     int UnwrappedWidth() const override;
@@ -80,7 +83,7 @@ class WorkingWindow final : public SetWindow<QWidget>, public PreferredSize {
     AppContext& app_;
     // At the layout scale the window was made with, which it keeps.
     const WorkingSizes sizes_;
-    MethodChoice* method_ = nullptr;
+    MethodAndSchool* choice_ = nullptr;
     WorkingView* lines_ = nullptr;
     SketchView* sketch_ = nullptr;
     QMenuBar* menuBar_ = nullptr;

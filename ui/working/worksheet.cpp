@@ -56,11 +56,11 @@ std::vector<WorksheetEquation> WorksheetEquations(const QString& text) {
 }
 
 Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool rightToLeft,
-                      WorkingMethod method) {
+                      const WorkingChoice& choice) {
     Worksheet sheet;
     for (const WorksheetEquation& equation : WorksheetEquations(text)) {
         WorkingText working =
-            WorkingTextOf(equation.equation, places, separator, rightToLeft, method);
+            WorkingTextOf(equation.equation, places, separator, rightToLeft, choice);
         if (working.worked) {
             sheet.exercises.push_back(WithoutHints(std::move(working)));
         } else {

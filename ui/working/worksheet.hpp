@@ -30,10 +30,11 @@ struct Worksheet {
     QStringList faults;
 };
 
-// The worksheet of `text`, each equation worked out by `method` at `places` decimal places, its
-// numbers written with `separator`, its lines read from the right where `rightToLeft`.
+// The worksheet of `text`, each equation worked out by the method and in the school `choice`
+// names at `places` decimal places, its numbers written with `separator`, its lines read from the
+// right where `rightToLeft`.
 Worksheet WorksheetOf(const QString& text, int places, char16_t separator, bool rightToLeft,
-                      WorkingMethod method = WorkingMethod::Formula);
+                      const WorkingChoice& choice = WorkingMethod::Formula);
 
 // What a worksheet says besides its workings, in the user's language.
 QString WorksheetTitle();

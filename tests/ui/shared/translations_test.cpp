@@ -448,7 +448,8 @@ class RightToLeftTest : public VeltrixTest {
 
     // Each control's place in its window, by window and control name.
     static std::map<QString, Place> Places(const QList<QWidget*>& windows) {
-        static const QRegularExpression ours(QStringLiteral("^(Label|Text|Command|Option)\\d$"));
+        static const QRegularExpression ours(
+            QStringLiteral("^(Label|Text|Command|Option)\\d$|^(Method|School)(Label)?$"));
         std::map<QString, Place> places;
         for (QWidget* window : windows) {
             for (QWidget* control : window->findChildren<QWidget*>(ours)) {

@@ -2,7 +2,7 @@
 // following the typing and the accuracy, saying why where there is no working, and copied as
 // plain text and as LaTeX, printed and saved as PDF; and a worksheet's file read.
 #include "ui/working/latex_document.hpp"
-#include "ui/working/method_choice.hpp"
+#include "ui/working/method_and_school.hpp"
 #include "ui/working/sketch_view.hpp"
 #include "ui/working/working_placement.hpp"
 #include "ui/working/working_window.hpp"
@@ -18,9 +18,11 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
+#include <array>
 #include <ostream>
 
 namespace veltrix::ui::testing {
@@ -164,23 +166,30 @@ TEST_F(WorkingWindowTest, FollowsTheTypingAndTheAccuracyAndSaysWhyInItsPlace) {
 
 // An exercise's equation as the sheet prints it: the equation as given first, then each step to
 // ax² + bx + c = 0 a line of its own; a function's zeros; a refusal named with its place.
-// The method is chosen above the lines, from the keyboard too, every method offered whatever the
-// equation; the working follows it, and the choice is kept for the next run.
+// The method and the school are chosen above the lines, from the keyboard too, every method
+// offered whatever the equation; the working follows them, and the choice is kept for the next
+// run.
 TEST_F(WorkingWindowTest, WorksByTheMethodChosenAndKeepsTheChoice) {
     WorkingWindow* working = ShowWorkingFromTheBox();
     ASSERT_NE(working, nullptr);
+    for (const char* name : {"Method", "School"}) {
+        auto& box = Find<QComboBox>(*working, name);
+        EXPECT_EQ(box.accessibleName(), name);
+        EXPECT_EQ(Find<QLabel>(*working, (std::string(name) + "Label").c_str()).buddy(), &box);
+    }
     auto& box = Find<QComboBox>(*working, "Method");
-    EXPECT_EQ(box.accessibleName(), "Method");
-    EXPECT_EQ(Find<QLabel>(*working, "MethodLabel").buddy(), &box);
-    EXPECT_EQ(box.count(), 6);
+    EXPECT_EQ(box.count(), 7);
+    EXPECT_EQ(working->Method(), std::nullopt);
     TypeEquation("x^2-5x+6");
     box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Down);
     QTest::keyClick(&box, Qt::Key_Down);
     EXPECT_EQ(working->Method(), WorkingMethod::Square);
     EXPECT_EQ(Line(*working, "The left side"),
               "The left side written as a square: (x − 2.5)² = 0.25");
     // Kept a moment later, once the working is painted.
-    EXPECT_TRUE(QTest::qWaitFor([] { return MethodChoice::Kept() == WorkingMethod::Square; }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return MethodAndSchool::KeptMethod() == WorkingMethod::Square; }));
     // A method that does not apply says why, and the formula's working follows.
     working->ChooseMethod(WorkingMethod::HalfB);
     EXPECT_EQ(Line(*working, "The half-b"),
@@ -188,7 +197,57 @@ TEST_F(WorkingWindowTest, WorksByTheMethodChosenAndKeepsTheChoice) {
     EXPECT_EQ(Line(*working, "Roots:"),
               "Roots: x = (−b ± √(b² − 4ac))/(2a) = (5 ± 1)/2 = 3 or x = 2");
     EXPECT_TRUE(
-        QTest::qWaitFor([] { return MethodChoice(nullptr).Method() == WorkingMethod::HalfB; }));
+        QTest::qWaitFor([] { return MethodAndSchool(nullptr).Method() == WorkingMethod::HalfB; }));
+    // The German school's own method where a = 1 is the pq-formula; its forms keep the English
+    // names in an English window.
+    working->ChooseMethod(std::nullopt);
+    working->ChooseSchool(*SchoolNamed("de"));
+    EXPECT_TRUE(Line(*working, "pq-formula").startsWith("pq-formula, with p = -5"))
+        << Line(*working, "pq").toStdString();
+    EXPECT_TRUE(Line(*working, "Vertex form:").startsWith("Vertex form: y = (x − 2.5)²"));
+    working->ChooseSchool(*SchoolNamed("uk"));
+    EXPECT_TRUE(Line(*working, "Completed square form: y = (x − 2.5)²").size() > 0);
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        const MethodAndSchool kept(nullptr);
+        return kept.Method() == std::nullopt && kept.Choice().school == "uk";
+    }));
+    working->ChooseSchool(GeneralSchool());
+    EXPECT_TRUE(QTest::qWaitFor([] { return MethodAndSchool::KeptSchool().id == "general"; }));
+}
+
+// Where the user has chosen no school, the session's: that of its locale, LC_ALL's over
+// LC_MESSAGES' over LANG's.
+TEST_F(WorkingWindowTest, TakesTheSchoolOfTheLocaleWhereNoneIsChosen) {
+    const std::array<const char*, 3> variables = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    std::array<std::optional<QByteArray>, 3> before;
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+        if (qEnvironmentVariableIsSet(variables[i])) {
+            before[i] = qgetenv(variables[i]);
+        }
+    }
+    QSettings("Veltrix", "Veltrix").remove("working/school");
+    struct Session {
+        std::array<const char*, 3> locales;
+        std::string_view school;
+    };
+    for (const Session& session :
+         {Session{{"de_AT.UTF-8", "", "fr_FR.UTF-8"}, "de"}, Session{{"", "pl_PL", "fr_FR"}, "pl"},
+          Session{{"", "", "pt_PT.UTF-8"}, "br"},
+          Session{{"C.UTF-8", "ja_JP", "ru_RU"}, "general"}}) {
+        for (std::size_t i = 0; i < variables.size(); ++i) {
+            qputenv(variables[i], session.locales[i]);
+        }
+        EXPECT_EQ(SchoolOfSession().id, session.school) << session.locales[0];
+        EXPECT_EQ(MethodAndSchool(nullptr).SchoolChosen().id, session.school);
+    }
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+        if (before[i]) {
+            qputenv(variables[i], *before[i]);
+        } else {
+            qunsetenv(variables[i]);
+        }
+    }
+    MethodAndSchool::KeepSchool(GeneralSchool());
 }
 
 // A long working, a small font and a height near where the lines just fit: each scroll bar that
@@ -210,8 +269,8 @@ TEST_F(WorkingWindowTest, ResizesWithoutLayingOutWithoutEnd) {
     EXPECT_FALSE(working->Lines().isEmpty());
     working->setFont(before);
     // The choice is kept a moment after it is made: made and kept again before the test ends.
-    working->ChooseMethod(WorkingMethod::Formula);
-    EXPECT_TRUE(QTest::qWaitFor([] { return MethodChoice::Kept() == WorkingMethod::Formula; }));
+    working->ChooseMethod(std::nullopt);
+    EXPECT_TRUE(QTest::qWaitFor([] { return MethodAndSchool::KeptMethod() == std::nullopt; }));
 }
 
 TEST_F(WorkingWindowTest, StartsFromTheEquationAsGivenAndBringsItToStandardForm) {
