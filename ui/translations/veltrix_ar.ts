@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>الطريقة المختارة تحتاج إلى القيم الدقيقة للمعاملات، وهي هنا أطول من اللازم. بالقانون العام:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>القانون العام</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;الطريقة:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>كما يُدرَّس في المدرسة</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>المدرسة</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>المد&amp;رسة:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عامة</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>ألمانيا والنمسا وسويسرا</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>فرنسا</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>إسبانيا وأمريكا اللاتينية</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>إيطاليا</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>البرازيل والبرتغال</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>بولندا</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>روسيا</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>الصين</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>اليابان</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>المدارس العربية (المشرق)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>المدارس العربية (المغرب العربي)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>المملكة المتحدة</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>الولايات المتحدة</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>Das gewählte Verfahren braucht die exakten Werte der Koeffizienten, die hier zu lang sind. Mit der Lösungsformel:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Lösungsformel (Mitternachtsformel)</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Verfahren:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Wie an der Schule üblich</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Schule</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>&amp;Schule:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Deutschland, Österreich, Schweiz</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>Spanien und Lateinamerika</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Brasilien und Portugal</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Russland</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Arabische Schulen (Maschrek)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Arabische Schulen (Maghreb)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>USA</translation>
     </message>
 </context>
 <context>

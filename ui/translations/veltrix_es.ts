@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>El método elegido necesita los valores exactos de los coeficientes, que aquí son demasiado largos. Con la fórmula general:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Fórmula general</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Método:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Como se enseña en la escuela</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Escuela</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>&amp;Escuela:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Alemania, Austria, Suiza</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>España y Latinoamérica</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Brasil y Portugal</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polonia</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Rusia</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japón</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Escuelas árabes (Mashreq)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Escuelas árabes (Magreb)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
     </message>
 </context>
 <context>

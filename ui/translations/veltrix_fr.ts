@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>La méthode choisie demande les valeurs exactes des coefficients, trop longues ici. Par la formule&#xa0;:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Formule du discriminant</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Méthode&#xa0;:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Comme enseigné à l’école</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>École</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>É&amp;cole&#xa0;:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Générale</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Allemagne, Autriche, Suisse</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>Espagne et Amérique latine</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Brésil et Portugal</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Pologne</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Russie</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Chine</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japon</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Écoles arabes (Machrek)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Écoles arabes (Maghreb)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>Il metodo scelto richiede i valori esatti dei coefficienti, qui troppo lunghi. Con la formula risolutiva:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Formula risolutiva</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Metodo:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Come si insegna a scuola</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Scuola</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>&amp;Scuola:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Germania, Austria, Svizzera</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>Spagna e America Latina</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Brasile e Portogallo</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polonia</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Russia</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Cina</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Giappone</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Scuole arabe (Mashreq)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Scuole arabe (Maghreb)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Regno Unito</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Stati Uniti</translation>
     </message>
 </context>
 <context>

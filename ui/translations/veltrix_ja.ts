@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>選んだ解き方には係数の正確な値が必要だが、ここでは桁が多すぎる。解の公式より：</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>解の公式</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>解き方(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>学校で習う方法</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>学校</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>学校(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>ドイツ・オーストリア・スイス</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>フランス</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>スペイン・中南米</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>イタリア</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>ブラジル・ポルトガル</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>ポーランド</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>ロシア</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>中国</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>アラブ諸国の学校（マシュリク）</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>アラブ諸国の学校（マグリブ）</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>イギリス</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>アメリカ</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>Wybrana metoda wymaga dokładnych wartości współczynników, które są tu za długie. Ze wzoru:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Wzory na pierwiastki</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Metoda:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Jak uczą w szkole</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Szkoła</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>&amp;Szkoła:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólna</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Niemcy, Austria, Szwajcaria</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Francja</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>Hiszpania i Ameryka Łacińska</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Włochy</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Brazylia i Portugalia</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polska</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Rosja</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Chiny</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japonia</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Szkoły arabskie (Maszrek)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Szkoły arabskie (Maghreb)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Wielka Brytania</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Stany Zjednoczone</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>O método escolhido precisa dos valores exatos dos coeficientes, que aqui são longos demais. Pela fórmula de Bhaskara:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Fórmula de Bhaskara</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Método:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Como se ensina na escola</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Escola</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>&amp;Escola:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Alemanha, Áustria, Suíça</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>França</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>Espanha e América Latina</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Itália</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Brasil e Portugal</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polônia</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Rússia</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japão</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Escolas árabes (Mashreq)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Escolas árabes (Magrebe)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>Выбранному способу нужны точные значения коэффициентов, а они здесь слишком длинные. По общей формуле:</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>Формула корней</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>&amp;Способ:</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>Как учат в школе</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Школа</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>&amp;Школа:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общая</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>Германия, Австрия, Швейцария</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Франция</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>Испания и Латинская Америка</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Италия</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>Бразилия и Португалия</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Польша</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Россия</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Китай</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Япония</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>Арабские школы (Машрик)</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>Арабские школы (Магриб)</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Великобритания</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>США</translation>
     </message>
 </context>
 <context>

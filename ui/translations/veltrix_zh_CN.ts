@@ -379,6 +379,11 @@
         <source>The method chosen needs the coefficients&apos; exact values, which are too long here. By the formula:</source>
         <translation>所选方法需要系数的精确值，而这里的系数太长。用求根公式：</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a form&apos;s name, then its formula</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -550,7 +555,7 @@
     </message>
 </context>
 <context>
-    <name>veltrix::ui::MethodChoice</name>
+    <name>veltrix::ui::MethodAndSchool</name>
     <message>
         <source>Quadratic formula</source>
         <translation>公式法</translation>
@@ -582,6 +587,74 @@
     <message>
         <source>&amp;Method:</source>
         <translation>解法(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>As the school teaches</source>
+        <translation>按学校的教法</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>学校</translation>
+    </message>
+    <message>
+        <source>&amp;School:</source>
+        <translation>学校(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>Germany, Austria, Switzerland</source>
+        <translation>德国、奥地利、瑞士</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>法国</translation>
+    </message>
+    <message>
+        <source>Spain and Latin America</source>
+        <translation>西班牙和拉丁美洲</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>意大利</translation>
+    </message>
+    <message>
+        <source>Brazil and Portugal</source>
+        <translation>巴西和葡萄牙</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>波兰</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>俄罗斯</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>中国</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Mashriq)</source>
+        <translation>阿拉伯学校（马什里克）</translation>
+    </message>
+    <message>
+        <source>Arabic schools (Maghreb)</source>
+        <translation>阿拉伯学校（马格里布）</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>英国</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>美国</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "ui_test_support.hpp"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDomDocument>
 #include <QFile>
 #include <QFontInfo>
@@ -82,6 +83,14 @@ QRegularExpression SourcePattern(const QString& source) {
     QString pattern = QRegularExpression::escape(source);
     pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral(".*"));
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
+// Whether a source text has words of its own: one of markers and punctuation alone ("%1: %2")
+// matches a text in any language, and so tells none apart.
+bool HasWords(const QString& source) {
+    static const QRegularExpression marker(QStringLiteral("%\\d"));
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    return QString(source).remove(marker).contains(letter);
 }
 
 // A control's name and the text a person sees or hears in it.
@@ -226,7 +235,7 @@ TEST_P(LanguageTest, EveryTextShownIsTranslated) {
     const std::vector<ShownText> shown = TextsOf(OpenEveryWindow(app));
     std::vector<QRegularExpression> english;
     for (const Message& m : ReadLinguistFile(GetParam())) {
-        if (m.translation != m.source) {
+        if (m.translation != m.source && HasWords(m.source)) {
             english.push_back(SourcePattern(m.source));
         }
     }
@@ -259,7 +268,7 @@ TEST_P(LanguageTest, TheWorkingOfAnExerciseIsTranslatedAndWhole) {
     QWidget& working = *app.Windows().FindByName("Form6");
     std::vector<QRegularExpression> english;
     for (const Message& m : ReadLinguistFile(GetParam())) {
-        if (m.translation != m.source) {
+        if (m.translation != m.source && HasWords(m.source)) {
             english.push_back(SourcePattern(m.source));
         }
     }
@@ -346,7 +355,9 @@ TEST_F(VeltrixTest, EveryTextShownIsOneTheTranslationsHave) {
     const QList<QWidget*> windows = OpenEveryWindow(app);
     std::vector<QRegularExpression> sources;
     for (const Message& m : ReadLinguistFile(kLanguages.first())) {
-        sources.push_back(SourcePattern(m.source));
+        if (HasWords(m.source)) {
+            sources.push_back(SourcePattern(m.source));
+        }
     }
     for (const ShownText& t : TextsOf(windows)) {
         if (t.where == "Form4.Label2" || t.where == "Form4.Label4" || t.where == "Form3.Label3" ||
@@ -448,8 +459,7 @@ class RightToLeftTest : public VeltrixTest {
 
     // Each control's place in its window, by window and control name.
     static std::map<QString, Place> Places(const QList<QWidget*>& windows) {
-        static const QRegularExpression ours(
-            QStringLiteral("^(Label|Text|Command|Option)\\d$|^(Method|School)(Label)?$"));
+        static const QRegularExpression ours(QStringLiteral("^(Label|Text|Command|Option)\\d$"));
         std::map<QString, Place> places;
         for (QWidget* window : windows) {
             for (QWidget* control : window->findChildren<QWidget*>(ours)) {
@@ -465,6 +475,14 @@ TEST_F(RightToLeftTest, MirrorsEveryWindowButTheGraph) {
     ASSERT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     const QList<QWidget*> arabicWindows = OpenEveryWindow(app);
     const std::map<QString, Place> mirrored = Places(arabicWindows);
+    // The Working window's choices are laid out by their texts' widths, which differ between the
+    // languages: each label stands to the right of its box.
+    QWidget& working = *app.Windows().FindByName("Form6");
+    for (const std::string name : {"Method", "School"}) {
+        const auto& box = Find<QComboBox>(working, name.c_str());
+        EXPECT_GE(Find<QLabel>(working, (name + "Label").c_str()).x(), box.x() + box.width())
+            << name;
+    }
     const QImage arabicGraph = app.Windows().Find<GraphWindow>()->grab().toImage();
     RemoveTranslations();
     ASSERT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
