@@ -153,7 +153,7 @@ void WorkingWindowByMethod(benchmark::State& state, veltrix::WorkingMethod metho
     const QStringList equations = Equations(kind);
     box->setText(equations.last());
     auto& working = app.Windows().Show<veltrix::ui::WorkingWindow>();
-    const veltrix::WorkingMethod kept = working.Method();
+    const std::optional<veltrix::WorkingMethod> kept = working.Method();
     working.ChooseMethod(method);
     QCoreApplication::processEvents();
     int next = 0;
