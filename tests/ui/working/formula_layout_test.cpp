@@ -68,7 +68,15 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
             } else if (parts[k].role == FormulaRole::Exponent) {
                 EXPECT_LT(parts[k].baseline, parts[k - 1].baseline);
                 EXPECT_GE(box.left(), parts[k - 1].box.right());
+            } else if (parts[k].role == FormulaRole::Subscript) {
+                EXPECT_GT(parts[k].baseline, 0) << "below the letter, which these rows set at 0";
             }
+        }
+        for (const FormulaText& text : layout.texts) {
+            const bool latin =
+                text.text.size() == 1 && text.text[0].isLetter() && text.text[0].unicode() < 0x80;
+            EXPECT_EQ(text.font.italic(), latin)
+                << "only Latin letters italic: " << text.text.toStdString();
         }
         // Painted, the ink stays inside the formula's extent, so that nothing beside it is hit.
         const int margin = 8;
@@ -159,6 +167,24 @@ INSTANTIATE_TEST_SUITE_P(
                    {Fraction{Formula{SquareRoot{N(u"2")}}, Formula{SquareRoot{N(u"-3")}}}},
                    1,
                    2,
+                   0},
+        // Δ₁ < 0 upright; x₁,₂² with the 2 over the subscript; b′² with the 2 after the prime.
+        LayoutCase{
+            "SchoolLetters",
+            {Chain{Formula{Variable{u'Δ', u"1"}},
+                   {{Relation::Less, Formula{Power{Formula{Variable{u'x', u"1,2"}}, N(u"2")}}},
+                    {Relation::Less, Formula{Power{Formula{Variable{u'b', {}, 1}}, N(u"2")}}}}}},
+            0,
+            0,
+            2},
+        LayoutCase{"NamedPointAndSets",
+                   {List{{Formula{Product{{Formula{Variable{u'S'}},
+                                           Formula{Group{Formula{List{{N(u"2,5"), N(u"-0,25")},
+                                                                      ListSeparator::Bar}}}}}}},
+                          Formula{Group{Formula{List{}}, Bracket::Brace}},
+                          Formula{Group{Formula{Fraction{N(u"1"), N(u"3")}}, Bracket::Brace}}}}},
+                   1,
+                   0,
                    0}),
     [](const auto& row) { return std::string(row.param.name); });
 
