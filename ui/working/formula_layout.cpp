@@ -156,19 +156,20 @@ QString SignText(math::Sign sign) {
 
 Box LayOutPart(const Formula& formula, const Setting& setting);
 
+double Em(const Setting& setting) {
+    return QFontInfo(setting.font).pixelSize();
+}
+
+// How far a superscript's baseline stands over its base's at the least, as TeX raises it.
+double SuperscriptRaise(const Setting& setting) {
+    return 0.413 * Em(setting);
+}
+
 // The exponent smaller, raised as TeX raises a superscript: over a letter, a number or a bracket
 // at the text's size, its baseline about four tenths of an em up, and always high enough that
 // its descent clears the lower quarter of the base's x-height; over a stretched bracket, whose
 // ink reaches up to `tallTop`, just under that top by the exponent's own drop, so that it hangs
 // at the bracket's shoulder.
-double Em(const Setting& setting) {
-    return QFontInfo(setting.font).pixelSize();
-}
-
-double SuperscriptRaise(const Setting& setting) {
-    return 0.413 * Em(setting);
-}
-
 Box Raised(const Box& base, const Box& exponent, const Setting& setting,
            std::optional<double> tallTop = std::nullopt) {
     const QFontMetricsF metrics = setting.Metrics();
