@@ -72,10 +72,20 @@ WorkingLine TurningPointLine(const ExactQuadratic& q, const mpq_class& h, const 
             {Point(Value(h, sep), Value(k, sep), sep), Equals(Letter(u'x'), Value(h, sep))}};
 }
 
+// The method chosen, or where none is, the school's for this equation.
+WorkingMethod MethodFor(const ExactQuadratic& q, const ExactMethod& method) {
+    if (method.method) {
+        return *method.method;
+    }
+    return SchoolMethod(*method.school, {method.givenAtOnce, q.a == 1, HalvesShort(q.b)});
+}
+
 void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned places,
-                       const ExactMethod& method, char16_t sep) {
+                       const ExactMethod& chosen, char16_t sep) {
     const ExactRoots roots = SolveExactly(q);
-    for (WorkingLine& line : MethodLines(method.method, {q, roots, method.givenAtOnce, sep})) {
+    const WorkingMethod method = MethodFor(q, chosen);
+    for (WorkingLine& line :
+         MethodLines(method, {q, roots, chosen.givenAtOnce, sep, *chosen.school})) {
         working.push_back(std::move(line));
     }
     working.push_back(VietaLine(q, roots, sep));
@@ -84,7 +94,7 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
     }
     const mpq_class h = -q.b / (2 * q.a);
     const mpq_class k = q.c - q.b * q.b / (4 * q.a);
-    working.push_back(TurningPointLine(q, h, k, method.method, sep));
+    working.push_back(TurningPointLine(q, h, k, method, sep));
     working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Value(q.c, sep), sep)}});
     working.push_back(VertexFormLine(q, h, k, sep));
     if (AreRational(roots)) {

@@ -9,11 +9,13 @@
 
 namespace veltrix {
 
-// The method the roots are found by, and whether the exercise, as the text gives it, is a product
-// set to 0 or a square set to a number, whose roots are read off at once.
+// The method the roots are found by, or none for the school's own; whether the exercise, as the
+// text gives it, is a product set to 0 or a square set to a number, whose roots are read off at
+// once; and the school whose notation the lines are written in.
 struct ExactMethod {
-    WorkingMethod method = WorkingMethod::Formula;
+    std::optional<WorkingMethod> method = std::nullopt;
     bool givenAtOnce = false;
+    const School* school = &GeneralSchool();
 };
 
 Working WorkOut(const ExactQuadratic& quadratic, unsigned places, char16_t separator = kPoint,

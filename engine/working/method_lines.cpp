@@ -101,7 +101,7 @@ WorkingLine DiscriminantLine(const ExactQuadratic& q, char16_t sep) {
 // ---- The formula: the discriminant, then x = (−b ± √(b² − 4ac))/(2a).
 
 std::vector<WorkingLine> FormulaLines(const MethodInput& in) {
-    const auto& [q, roots, atOnce, sep] = in;
+    const auto& [q, roots, atOnce, sep, school] = in;
     const Formula substituted{
         Fraction{SumOf(Value(mpq_class(-q.b), sep),
                        {{Sign::PlusMinus, DiscriminantRoot(Discriminant(q), sep)}}),
@@ -118,7 +118,7 @@ Formula Monic(const mpq_class& p, const mpq_class& q, char16_t sep) {
 
 // Both sides divided by a, where a is not 1: x² + (b/a)x + c/a = 0.
 void AddDivisionByA(std::vector<WorkingLine>& lines, const MethodInput& in) {
-    const auto& [q, roots, atOnce, sep] = in;
+    const auto& [q, roots, atOnce, sep, school] = in;
     if (q.a != 1) {
         lines.push_back({WorkingStep::DivideBothSides,
                          {Value(q.a, sep), Equals(Monic(q.b / q.a, q.c / q.a, sep), kZero)}});
@@ -146,7 +146,7 @@ void AddSquareCompleted(std::vector<WorkingLine>& lines, const mpq_class& p, con
 }
 
 std::vector<WorkingLine> SquareLines(const MethodInput& in) {
-    const auto& [q, roots, atOnce, sep] = in;
+    const auto& [q, roots, atOnce, sep, school] = in;
     std::vector<WorkingLine> lines;
     AddDivisionByA(lines, in);
     const mpq_class p = q.b / q.a, c = q.c / q.a;
@@ -238,7 +238,7 @@ void AddSplitAndGrouping(std::vector<WorkingLine>& lines, const ExactQuadratic& 
 }
 
 std::vector<WorkingLine> FactorLines(const MethodInput& in) {
-    const auto& [q, roots, atOnce, sep] = in;
+    const auto& [q, roots, atOnce, sep, school] = in;
     if (roots.d == 0) {
         return {{WorkingStep::FactorPerfectSquare, {IsZero(FactoredProduct(q, roots, sep))}},
                 RootsLine({}, roots, sep)};
@@ -271,7 +271,7 @@ std::vector<WorkingLine> FactorLines(const MethodInput& in) {
 // ---- The pq-formula: x² + px + q = 0, x = −p/2 ± √((p/2)² − q).
 
 std::vector<WorkingLine> PqLines(const MethodInput& in) {
-    const auto& [q, roots, atOnce, sep] = in;
+    const auto& [q, roots, atOnce, sep, school] = in;
     std::vector<WorkingLine> lines;
     AddDivisionByA(lines, in);
     const mpq_class p = q.b / q.a, c = q.c / q.a, half = p / 2;
@@ -315,15 +315,22 @@ unsigned long PlacesOf(const mpq_class& value) {
 // b is even, or its half is as short as b: 0.6 halves to 0.3 and 2/3 to 1/3, where 3 and 0.5 do
 // not halve to a number as short.
 bool HalfIsShort(const MethodInput& in) {
-    const mpq_class& b = in.q.b;
+    return HalvesShort(in.q.b);
+}
+
+} // namespace
+
+bool HalvesShort(const mpq_class& b) {
     if (mpz_even_p(b.get_num_mpz_t())) {
         return true;
     }
     return b.get_den() != 1 && EndsAsDecimal(b) && PlacesOf(b / 2) <= PlacesOf(b);
 }
 
+namespace {
+
 std::vector<WorkingLine> HalfBLines(const MethodInput& in) {
-    const auto& [q, roots, atOnce, sep] = in;
+    const auto& [q, roots, atOnce, sep, school] = in;
     const mpq_class k = q.b / 2, quarter = k * k - q.a * q.c;
     const Formula letterK = Letter(u'k');
     const Formula quarterD{Fraction{Letter(u'D'), Text(u"4")}};

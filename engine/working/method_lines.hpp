@@ -17,7 +17,11 @@ struct MethodInput {
     const ExactRoots& roots;
     bool givenAtOnce; // the exercise is a product = 0 or a square = k, its roots read off already
     char16_t sep;
+    const School& school; // whose notation the lines are written in
 };
+
+// Whether b halves to a number as short as itself, as the half-b formula asks.
+bool HalvesShort(const mpq_class& b);
 
 // The method's lines; where it does not apply, the line that says why, then the formula's.
 std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& input);

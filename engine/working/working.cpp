@@ -84,9 +84,10 @@ std::optional<DecimalParts> OneNumber(const std::vector<DecimalParts>& terms,
 // A method other than the formula needs exact values for its lines: where the coefficients of a
 // quadratic are too long for them, a line says so after the Equation line, and the formula's
 // working follows. A line (a = 0) has no method to choose.
-Working BoundedMethodLines(const BoundedWorking& bounded, WorkingMethod method, char16_t sep) {
+Working BoundedMethodLines(const BoundedWorking& bounded, const WorkingChoice& choice,
+                           char16_t sep) {
     Working working = steps::BoundedLines(bounded, sep);
-    if (method != WorkingMethod::Formula &&
+    if (choice.method.value_or(WorkingMethod::Formula) != WorkingMethod::Formula &&
         std::holds_alternative<BoundedParabola>(bounded.curve)) {
         working.insert(working.begin() + 1, {WorkingStep::MethodNeedsExactValues, {}});
     }
@@ -94,7 +95,7 @@ Working BoundedMethodLines(const BoundedWorking& bounded, WorkingMethod method, 
 }
 
 SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places, char16_t sep,
-                               WorkingMethod method) {
+                               const WorkingChoice& choice) {
     std::array<std::optional<DecimalOf>, 3> sums;
     const std::optional<DecimalParts> a = OneNumber(equation.a, sums[0]);
     const std::optional<DecimalParts> b = OneNumber(equation.b, sums[1]);
@@ -103,7 +104,7 @@ SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places,
         return {{TermsTooLongToAdd{}, std::nullopt}};
     }
     const BoundedWorking bounded = WorkOutBounded({*a, *b, *c}, places, sep);
-    return {{BoundedMethodLines(bounded, method, sep), steps::SketchOf(bounded, {}, sep)},
+    return {{BoundedMethodLines(bounded, choice, sep), steps::SketchOf(bounded, {}, sep)},
             SignsOf(bounded)};
 }
 
@@ -120,6 +121,12 @@ void AddWrittenLines(Working& working, steps::WrittenWorking written) {
                    std::make_move_iterator(written.before.end()));
 }
 
+// The school chosen; the general one for an id that names none.
+const School& SchoolOf(const WorkingChoice& choice) {
+    const School* school = SchoolNamed(choice.school);
+    return school != nullptr ? *school : GeneralSchool();
+}
+
 // Whether the exercise's own lines have read its roots off a product or a square already.
 bool GivenAtOnce(const steps::WrittenWorking& written) {
     return std::ranges::any_of(written.before, [](const WorkingLine& line) {
@@ -130,15 +137,16 @@ bool GivenAtOnce(const steps::WrittenWorking& written) {
 
 SignedWorking WrittenWorkingOf(const StudentEquation& equation, const ExactQuadratic& q,
                                const ExpandedEquation* expanded, unsigned places, char16_t sep,
-                               WorkingMethod method) {
+                               const WorkingChoice& choice) {
     steps::WrittenWorking written = steps::WrittenLines(equation.written, expanded, q, sep);
-    SignedWorking result = ExactWorking(q, places, sep, {method, GivenAtOnce(written)});
+    SignedWorking result =
+        ExactWorking(q, places, sep, {choice.method, GivenAtOnce(written), &SchoolOf(choice)});
     AddWrittenLines(std::get<Working>(result.worked.outcome), std::move(written));
     return result;
 }
 
 SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char16_t sep,
-                          WorkingMethod method) {
+                          const WorkingChoice& choice) {
     const bool shown =
         equation.written.whole && equation.written.nodes.size() <= steps::kMaxShownNodes;
     if (!equation.written.plain) {
@@ -148,20 +156,20 @@ SignedWorking WorkOutRead(const StudentEquation& equation, unsigned places, char
             return {{TermsTooLongToAdd{}, std::nullopt}};
         }
         SignedWorking result =
-            WrittenWorkingOf(equation, e->standard, shown ? e : nullptr, places, sep, method);
+            WrittenWorkingOf(equation, e->standard, shown ? e : nullptr, places, sep, choice);
         result.expandedTo = e->standard;
         return result;
     }
     const auto exact = ExactStudentQuadratic(equation);
     if (const auto* quadratic = std::get_if<ExactQuadratic>(&exact)) {
         if (!shown) {
-            return WrittenWorkingOf(equation, *quadratic, nullptr, places, sep, method);
+            return WrittenWorkingOf(equation, *quadratic, nullptr, places, sep, choice);
         }
         const auto expanded = ExpandWritten(equation.written, sep);
         return WrittenWorkingOf(equation, *quadratic, std::get_if<ExpandedEquation>(&expanded),
-                                places, sep, method);
+                                places, sep, choice);
     }
-    return BoundedWorkingOf(equation, places, sep, method);
+    return BoundedWorkingOf(equation, places, sep, choice);
 }
 
 // How Calculate reads a text with brackets or fractions: the Calculate line of the plain text
@@ -183,14 +191,14 @@ std::optional<WorkingLine> CalculateLineOfExpanded(std::u16string_view text,
 } // namespace
 
 SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places, char16_t separator,
-                                  WorkingMethod method) {
+                                  const WorkingChoice& choice) {
     const StudentReadOutcome read = ReadStudentEquation(equation, separator);
     if (const auto* refusal = std::get_if<Refusal>(&read)) {
         return {UnreadableText{*refusal, steps::CalculateReadingLine(equation, separator)},
                 std::nullopt};
     }
     const auto& student = std::get<StudentEquation>(read);
-    SignedWorking result = WorkOutRead(student, places, separator, method);
+    SignedWorking result = WorkOutRead(student, places, separator, choice);
     if (auto* working = std::get_if<Working>(&result.worked.outcome)) {
         std::optional<WorkingLine> calculate =
             result.expandedTo
@@ -206,8 +214,8 @@ SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
 }
 
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator,
-                       WorkingMethod method) {
-    return WorkOutWithSketch(equation, places, separator, method).outcome;
+                       const WorkingChoice& choice) {
+    return WorkOutWithSketch(equation, places, separator, choice).outcome;
 }
 
 } // namespace veltrix

@@ -10,7 +10,7 @@
 #include "engine/formula/formula.hpp"
 #include "engine/reader/student_reader.hpp"
 #include "engine/sketch/sketch.hpp"
-#include "engine/working/methods.hpp"
+#include "engine/working/schools.hpp"
 
 #include <optional>
 #include <string>
@@ -115,7 +115,7 @@ struct TermsTooLongToAdd {
 // text otherwise, the working ends with a line that says so.
 using WorkingOutcome = std::variant<Working, UnreadableText, TermsTooLongToAdd>;
 WorkingOutcome WorkOut(std::u16string_view equation, unsigned places, char16_t separator = kPoint,
-                       WorkingMethod method = WorkingMethod::Formula);
+                       const WorkingChoice& choice = {});
 
 // The working and its curve's sketch: the turning point, the real roots and the y-intercept,
 // labelled with their values rounded at the places as the lines round them.
@@ -124,7 +124,6 @@ struct SketchedWorking {
     std::optional<SketchInput> sketch;
 };
 SketchedWorking WorkOutWithSketch(std::u16string_view equation, unsigned places,
-                                  char16_t separator = kPoint,
-                                  WorkingMethod method = WorkingMethod::Formula);
+                                  char16_t separator = kPoint, const WorkingChoice& choice = {});
 
 } // namespace veltrix

@@ -10,9 +10,9 @@
 
 extern "C" VELTRIX_MODULE_ENTRY void VeltrixWorkOutWithSketch(std::u16string_view equation,
                                                               unsigned places, char16_t separator,
-                                                              veltrix::WorkingMethod method,
+                                                              const veltrix::WorkingChoice& choice,
                                                               veltrix::SketchedWorking& worked) {
-    worked = veltrix::WorkOutWithSketch(equation, places, separator, method);
+    worked = veltrix::WorkOutWithSketch(equation, places, separator, choice);
 }
 
 // The module's function has the type the program calls it by.

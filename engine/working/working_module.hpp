@@ -10,9 +10,10 @@
 namespace veltrix {
 
 // The module's one function, by the name below: the working of `equation` at `places` decimal
-// places by the method, with its sketch, put into `worked`.
+// places by the method and in the notation of the school chosen, with its sketch, put into
+// `worked`.
 using WorkOutWithSketchFunction = void (*)(std::u16string_view equation, unsigned places,
-                                           char16_t separator, WorkingMethod method,
+                                           char16_t separator, const WorkingChoice& choice,
                                            SketchedWorking& worked);
 inline constexpr char kWorkOutWithSketchName[] = "VeltrixWorkOutWithSketch";
 
