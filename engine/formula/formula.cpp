@@ -3,6 +3,8 @@
 #include "engine/core/text_concat.hpp"
 #include "engine/formula/latex.hpp"
 
+#include <algorithm>
+
 namespace veltrix::math {
 namespace {
 
@@ -31,7 +33,20 @@ std::u16string Joined(const std::vector<Part>& parts, std::u16string_view betwee
 }
 
 std::u16string ItemSeparator(ListSeparator separator) {
-    return separator == ListSeparator::Semicolon ? u"; " : u", ";
+    switch (separator) {
+    case ListSeparator::Comma:
+        break;
+    case ListSeparator::Semicolon:
+        return u"; ";
+    case ListSeparator::Bar:
+        return u" | ";
+    }
+    return u", ";
+}
+
+// What stands between a group's brackets where it holds nothing, so that { } reads as one mark.
+std::u16string NotEmpty(std::u16string inner, std::u16string_view space) {
+    return inner.empty() ? std::u16string(space) : inner;
 }
 
 // The plain text, node by node.
@@ -68,8 +83,18 @@ std::u16string Superscript(std::u16string_view digits) {
 std::u16string Plain(const Number& number) {
     return number.text;
 }
+// A subscript's digits lowered: x₁,₂. Its comma stays a comma, for there is no lowered one.
+std::u16string Lowered(std::u16string_view subscript) {
+    std::u16string lowered;
+    for (const char16_t c : subscript) {
+        lowered += c >= u'0' && c <= u'9' ? static_cast<char16_t>(u'\u2080' + (c - u'0')) : c;
+    }
+    return lowered;
+}
+
 std::u16string Plain(const Variable& variable) {
-    return {variable.name};
+    return Concat(
+        {std::u16string(1, variable.name), Lowered(variable.subscript), Primes(variable.primes)});
 }
 std::u16string Plain(const ImaginaryUnit&) {
     return u"i";
@@ -121,14 +146,27 @@ std::u16string Plain(const Power& power) {
 }
 
 std::u16string Plain(const Group& group) {
-    return Concat({u"(", PlainText(*group.inner), u")"});
+    const bool brace = group.bracket == Bracket::Brace;
+    return Concat(
+        {brace ? u"{" : u"(", NotEmpty(PlainText(*group.inner), u" "), brace ? u"}" : u")"});
+}
+
+std::u16string PlainRelation(Relation relation) {
+    switch (relation) {
+    case Relation::Equals:
+        break;
+    case Relation::Approximately:
+        return u" \u2248 ";
+    case Relation::Less:
+        return u" < ";
+    }
+    return u" = ";
 }
 
 std::u16string Plain(const Chain& chain) {
     std::u16string text = PlainText(*chain.first);
     for (const Link& link : chain.rest) {
-        text += link.relation == Relation::Equals ? u" = " : u" \u2248 ";
-        text += PlainText(*link.side);
+        text += PlainRelation(link.relation) + PlainText(*link.side);
     }
     return text;
 }
@@ -155,8 +193,15 @@ std::u16string LatexOf(const Number& number) {
     return LatexNumber(number.text);
 }
 
+// A Greek capital is a command (\Delta), the primes are TeX's own (x''), which take an exponent
+// after them into the same superscript: b'^{2}.
 std::u16string LatexOf(const Variable& variable) {
-    return {variable.name};
+    std::u16string text =
+        variable.name == u'\u0394' ? u"\\Delta" : std::u16string(1, variable.name);
+    if (!variable.subscript.empty()) {
+        text += Concat({u"_{", variable.subscript, u"}"});
+    }
+    return text + std::u16string(variable.primes, u'\'');
 }
 std::u16string LatexOf(const ImaginaryUnit&) {
     return u"i";
@@ -179,8 +224,28 @@ std::u16string LatexOf(const Negative& negative) {
     return Concat({u"-", Latex(*negative.operand)});
 }
 
+bool IsLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// Whether the text ends in a command's name, which a letter after it would lengthen: \Delta.
+bool EndsInCommandName(std::u16string_view text) {
+    const auto letters = std::find_if_not(text.rbegin(), text.rend(), IsLetter);
+    return letters != text.rbegin() && letters != text.rend() && *letters == u'\\';
+}
+
 std::u16string LatexOf(const Product& product) {
-    return Joined(product.factors, product.dotted ? u" \\cdot " : u"", Latex);
+    std::u16string text;
+    for (std::size_t i = 0; i < product.factors.size(); ++i) {
+        const std::u16string factor = Latex(*product.factors[i]);
+        if (i > 0 && product.dotted) {
+            text += u" \\cdot ";
+        } else if (EndsInCommandName(text) && !factor.empty() && IsLetter(factor.front())) {
+            text += u' '; // \Delta x, not \Deltax
+        }
+        text += factor;
+    }
+    return text;
 }
 
 std::u16string LatexOf(const Fraction& fraction) {
@@ -194,34 +259,56 @@ std::u16string LatexOf(const SquareRoot& root) {
 
 std::u16string LatexOf(const Power& power) {
     const std::u16string exponent = Latex(*power.exponent);
+    const auto* letter = std::get_if<Variable>(&power.base->node);
+    const bool primed = letter != nullptr && letter->primes > 0;
     return Concat({Latex(*power.base), u"^",
-                   exponent.size() == 1 ? exponent : Concat({u"{", exponent, u"}"})});
+                   exponent.size() == 1 && !primed ? exponent : Concat({u"{", exponent, u"}"})});
 }
 
 // Brackets round a fraction grow with it, as they do in the window: a worksheet sets its
 // fractions at full size, and a fixed bracket would reach only to the fraction's middle.
+// An empty set's braces hold a thin space, as a textbook sets { }.
 std::u16string LatexOf(const Group& group) {
-    const std::u16string inner = Latex(*group.inner);
+    const std::u16string inner = NotEmpty(Latex(*group.inner), u"\\,");
+    const bool brace = group.bracket == Bracket::Brace;
+    std::u16string_view open = brace ? u"\\{" : u"(", close = brace ? u"\\}" : u")";
     if (inner.find(u"\\frac") != std::u16string::npos) {
-        return Concat({u"\\left(", inner, u"\\right)"});
+        return Concat({u"\\left", open, inner, u"\\right", close});
     }
-    return Concat({u"(", inner, u")"});
+    return Concat({open, inner, close});
+}
+
+std::u16string LatexRelation(Relation relation) {
+    switch (relation) {
+    case Relation::Equals:
+        break;
+    case Relation::Approximately:
+        return u" \\approx ";
+    case Relation::Less:
+        return u" < ";
+    }
+    return u" = ";
 }
 
 std::u16string LatexOf(const Chain& chain) {
     std::u16string text = Latex(*chain.first);
     for (const Link& link : chain.rest) {
-        text += link.relation == Relation::Equals ? u" = " : u" \\approx ";
-        text += Latex(*link.side);
+        text += LatexRelation(link.relation) + Latex(*link.side);
     }
     return text;
 }
 
 std::u16string LatexOf(const List& list) {
-    return Joined(list.items, ItemSeparator(list.separator), Latex);
+    const bool bar = list.separator == ListSeparator::Bar;
+    return Joined(list.items, bar ? u" \\mid " : ItemSeparator(list.separator), Latex);
 }
 
 } // namespace
+
+// A third prime and more are written one by one.
+std::u16string Primes(unsigned count) {
+    return count == 2 ? u"\u2033" : std::u16string(count, u'\u2032');
+}
 
 std::u16string PlainText(const Formula& formula) {
     return std::visit([](const auto& node) { return Plain(node); }, formula.node);

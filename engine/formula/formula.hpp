@@ -46,9 +46,12 @@ struct Number {
     friend bool operator==(const Number&, const Number&) = default;
 };
 
-// A letter standing for a number: x, y, a, b, c.
+// A letter standing for a number: x, y, a, b, c, the discriminant's D or Δ. A letter that names
+// one of several carries a subscript of digits and commas or primes: x₁, x₁,₂, x′, x″, D₁, b′.
 struct Variable {
     char16_t name;
+    std::u16string subscript = {};
+    unsigned primes = 0;
     friend bool operator==(const Variable&, const Variable&) = default;
 };
 
@@ -109,14 +112,19 @@ struct Power {
     friend bool operator==(const Power&, const Power&) = default;
 };
 
-// A formula in parentheses in every form.
+// The brackets of a group: parentheses, or the braces round a set, {2; 3}, or { } when empty.
+enum class Bracket { Round, Brace };
+
+// A formula in brackets in every form.
 struct Group {
     Part inner;
+    Bracket bracket = Bracket::Round;
     friend bool operator==(const Group&, const Group&) = default;
 };
 
-// " = ", and " ≈ " (\approx) where the right side is rounded.
-enum class Relation { Equals, Approximately };
+// " = ", " ≈ " (\approx) where the right side is rounded, and " < " where a value is negative:
+// D < 0.
+enum class Relation { Equals, Approximately, Less };
 
 struct Link {
     Relation relation;
@@ -131,9 +139,11 @@ struct Chain {
     friend bool operator==(const Chain&, const Chain&) = default;
 };
 
-// Items with ", " between them, or "; " where the decimal separator is a comma: a = 10, b = -2,
-// c = -3. A point is a list in a Group: (0.1, -3.1).
-enum class ListSeparator { Comma, Semicolon };
+// Items with ", " between them, "; " where the decimal separator is a comma, or " | " (\mid) where
+// a school writes a point's coordinates apart so: a = 10, b = -2, c = -3. A point is a list in a
+// Group: (0.1, -3.1), (2,5 | -0,25); a named one a product of its letter and that group:
+// S(2,5 | -0,25). A set is a list in braces, and the empty set an empty list in them: { }.
+enum class ListSeparator { Comma, Semicolon, Bar };
 
 struct List {
     std::vector<Part> items;
@@ -155,6 +165,9 @@ inline Part::Part(Formula formula)
 inline bool operator==(const Part& left, const Part& right) {
     return *left == *right;
 }
+
+// A letter's primes as the plain text writes them: ′, ″.
+std::u16string Primes(unsigned count);
 
 // The formula as plain Unicode text, and as LaTeX source for a worksheet.
 std::u16string PlainText(const Formula& formula);

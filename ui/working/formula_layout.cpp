@@ -156,6 +156,15 @@ QString SignText(math::Sign sign) {
 
 Box LayOutPart(const Formula& formula, const Setting& setting);
 
+double Em(const Setting& setting) {
+    return QFontInfo(setting.font).pixelSize();
+}
+
+// How far a superscript's baseline stands over its base's at the least, as TeX raises it.
+double SuperscriptRaise(const Setting& setting) {
+    return 0.413 * Em(setting);
+}
+
 // The exponent smaller, raised as TeX raises a superscript: over a letter, a number or a bracket
 // at the text's size, its baseline about four tenths of an em up, and always high enough that
 // its descent clears the lower quarter of the base's x-height; over a stretched bracket, whose
@@ -164,10 +173,9 @@ Box LayOutPart(const Formula& formula, const Setting& setting);
 Box Raised(const Box& base, const Box& exponent, const Setting& setting,
            std::optional<double> tallTop = std::nullopt) {
     const QFontMetricsF metrics = setting.Metrics();
-    const double em = QFontInfo(setting.font).pixelSize();
-    const double drop = 0.386 * kExponentScale * em;
-    const double raise = std::max(
-        {tallTop ? *tallTop - drop : 0.0, 0.413 * em, exponent.descent + metrics.xHeight() / 4});
+    const double drop = 0.386 * kExponentScale * Em(setting);
+    const double raise = std::max({tallTop ? *tallTop - drop : 0.0, SuperscriptRaise(setting),
+                                   exponent.descent + metrics.xHeight() / 4});
     Box box = Empty(setting);
     Append(box, base);
     const QPointF at(box.width, -raise);
@@ -195,10 +203,72 @@ std::optional<double> StretchedBracketTop(const Box& base) {
     return bracket.stretch * glyphTop - bracket.at.y();
 }
 
+// A letter as TeX sets it: a Latin one italic, a Greek capital (Δ) upright.
+Box LetterGlyph(char16_t name, const Setting& setting) {
+    const bool greekCapital = name >= u'\u0391' && name <= u'\u03A9';
+    return TextBox(QString(QChar(name)), greekCapital ? setting : setting.Italic());
+}
+
+// Primes at the height of a superscript prime. The Unicode prime already stands high in its em,
+// unlike TeX's, which a superscript raises; so it keeps the letter's size and is moved only until
+// its top is level with the top of the exponent's digits that may follow it: b′².
+Box PrimesBox(unsigned primes, const Setting& setting) {
+    const QString marks = Text(math::Primes(primes));
+    Box box = TextBox(marks, setting);
+    const double digitTop =
+        -setting.Smaller().Metrics().tightBoundingRect(QStringLiteral("0")).top();
+    const double markTop = -setting.Metrics().tightBoundingRect(marks).top();
+    const double lift = SuperscriptRaise(setting) + digitTop - markTop;
+    box.texts.front().at.ry() -= lift;
+    box.ascent += lift;
+    box.descent -= lift;
+    return box;
+}
+
+// A subscript smaller and lowered as TeX lowers one: by 0.15 em, or by 0.247 em under an exponent
+// so that the two stay apart, and further if need be to keep its top under four fifths of the
+// x-height. It stands at `at`, where the letter ends, under the primes and the exponent.
+void AttachSubscript(Box& row, double at, const QString& text, const Setting& setting,
+                     bool underExponent) {
+    const Setting script = setting.Smaller();
+    const Box subscript = TextBox(text, script);
+    const double inkTop = -script.Metrics().tightBoundingRect(text).top();
+    const double lower = std::max((underExponent ? 0.247 : 0.15) * Em(setting),
+                                  inkTop - 0.8 * setting.Metrics().xHeight());
+    Place(row, subscript, {at, lower});
+    row.width = std::max(row.width, at + subscript.width);
+    row.ascent = std::max(row.ascent, subscript.ascent - lower);
+    row.descent = std::max(row.descent, subscript.descent + lower);
+    row.parts.push_back({FormulaRole::Subscript,
+                         QRectF(at, lower - subscript.ascent, subscript.width,
+                                subscript.ascent + subscript.descent),
+                         lower});
+}
+
+// A letter with its scripts as TeX attaches them: the primes, then the exponent after them as one
+// superscript (b′²), and the subscript under both from the letter's end (x₁²).
+Box LetterBox(const math::Variable& letter, const Setting& setting, const Box* exponent = nullptr) {
+    Box row = LetterGlyph(letter.name, setting);
+    const double scriptsAt = row.width;
+    if (letter.primes > 0) {
+        Append(row, PrimesBox(letter.primes, setting));
+    }
+    if (exponent != nullptr) {
+        row = Raised(row, *exponent, setting);
+    }
+    if (!letter.subscript.empty()) {
+        AttachSubscript(row, scriptsAt, Text(letter.subscript), setting, exponent != nullptr);
+    }
+    return row;
+}
+
 Box PowerBox(const math::Power& power, const Setting& setting) {
+    const Box exponent = LayOutPart(*power.exponent, setting.Smaller());
+    if (const auto* letter = std::get_if<math::Variable>(&power.base->node)) {
+        return LetterBox(*letter, setting.Inner(), &exponent);
+    }
     const Box base = LayOutPart(*power.base, setting.Inner());
-    return Raised(base, LayOutPart(*power.exponent, setting.Smaller()), setting,
-                  StretchedBracketTop(base));
+    return Raised(base, exponent, setting, StretchedBracketTop(base));
 }
 
 // Digits as written, their sign the minus sign a textbook prints.
@@ -335,16 +405,21 @@ Box RootBox(const math::SquareRoot& root, const Setting& setting) {
 // The bracket is stretched about the axis, so that a bracket round plain text keeps its size. A
 // stretched bracket is widened a little too, as a larger size of a bracket is, so that its curve
 // keeps its weight and its room from what it holds.
+// Braces are sized as parentheses are; an empty pair holds a thin space, a sixth of an em: { }.
 Box GroupBox(const math::Group& group, const Setting& setting) {
-    const Box inner = LayOutPart(*group.inner, setting.Inner());
+    Box inner = LayOutPart(*group.inner, setting.Inner());
+    if (inner.texts.empty()) {
+        inner = Space(setting, Em(setting) / 6);
+    }
     const QFontMetricsF metrics = setting.Metrics();
     const double axis = metrics.strikeOutPos();
     const double above = metrics.ascent() - axis;
     const double below = metrics.descent() + axis;
     const double stretch =
         std::max({1.0, (inner.ascent - axis) / above, (inner.descent + axis) / below});
-    Box open = TextBox(QStringLiteral("("), setting);
-    Box close = TextBox(QStringLiteral(")"), setting);
+    const bool brace = group.bracket == math::Bracket::Brace;
+    Box open = TextBox(brace ? QStringLiteral("{") : QStringLiteral("("), setting);
+    Box close = TextBox(brace ? QStringLiteral("}") : QStringLiteral(")"), setting);
     if (stretch > 1) {
         const double widen = std::min(1.0 + (stretch - 1) / 4, 1.6);
         const double room = setting.Room() / 8;
@@ -365,23 +440,37 @@ Box GroupBox(const math::Group& group, const Setting& setting) {
     return open;
 }
 
+QString RelationText(math::Relation relation) {
+    switch (relation) {
+    case math::Relation::Equals:
+        break;
+    case math::Relation::Approximately:
+        return QStringLiteral("≈");
+    case math::Relation::Less:
+        return QStringLiteral("<");
+    }
+    return QStringLiteral("=");
+}
+
 Box ChainBox(const math::Chain& chain, const Setting& setting) {
     Box row = LayOutPart(*chain.first, setting);
     for (const math::Link& link : chain.rest) {
-        const bool rounded = link.relation == math::Relation::Approximately;
-        Append(row, Operator(rounded ? QStringLiteral("≈") : QStringLiteral("="), setting,
-                             setting.Room()));
+        Append(row, Operator(RelationText(link.relation), setting, setting.Room()));
         Append(row, LayOutPart(*link.side, setting));
     }
     return row;
 }
 
+// A comma or semicolon stands against the item before it; a bar stands apart from both, as a
+// relation does: (2,5 | −0,25).
 Box ListBox(const math::List& list, const Setting& setting) {
     const QString separator =
         list.separator == math::ListSeparator::Comma ? QStringLiteral(",") : QStringLiteral(";");
     Box row = Empty(setting);
     for (std::size_t i = 0; i < list.items.size(); ++i) {
-        if (i > 0) {
+        if (i > 0 && list.separator == math::ListSeparator::Bar) {
+            Append(row, Operator(QStringLiteral("|"), setting, setting.Room()));
+        } else if (i > 0) {
             Append(row, TextBox(separator, setting));
             Append(row, Space(setting, setting.Room()));
             if (setting.top) {
@@ -400,7 +489,7 @@ Box LayOutPart(const Formula& formula, const Setting& setting) {
             if constexpr (std::is_same_v<Node, math::Number>) {
                 return NumberBox(node, setting);
             } else if constexpr (std::is_same_v<Node, math::Variable>) {
-                return TextBox(QString(QChar(node.name)), setting.Italic());
+                return LetterBox(node, setting);
             } else if constexpr (std::is_same_v<Node, math::ImaginaryUnit>) {
                 return TextBox(QStringLiteral("i"), setting.Italic());
             } else if constexpr (std::is_same_v<Node, math::Sum>) {

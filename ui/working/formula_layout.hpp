@@ -1,6 +1,7 @@
 // The working's formulas set as a textbook sets them: a fraction stacked over its rule, the
-// radical sign with its bar over the whole radicand, a power raised and smaller, letters italic
-// and numbers upright, the operators − ± · ≈ with room around them. The engine gives the tree;
+// radical sign with its bar over the whole radicand, a power raised and smaller, a subscript
+// lowered and smaller, Latin letters italic and Greek capitals and numbers upright, the operators
+// − ± · and the relations = ≈ < with room around them. The engine gives the tree;
 // here it becomes boxes measured with the window's font, and the boxes are painted.
 //
 // A layout's coordinates run from the left end of its baseline, x to the right and y downward,
@@ -32,7 +33,8 @@ struct FormulaText {
     double widen = 1;
 };
 
-// What the parts of fractions, roots and powers are, so that where each stands can be asked.
+// What the parts of fractions, roots, powers and a letter's subscript are, so that where each
+// stands can be asked.
 enum class FormulaRole {
     Numerator,
     FractionRule,
@@ -40,7 +42,8 @@ enum class FormulaRole {
     Radicand,
     RadicalBar,
     Base,
-    Exponent
+    Exponent,
+    Subscript
 };
 
 struct FormulaPart {

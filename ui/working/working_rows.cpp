@@ -91,7 +91,7 @@ void AddFormula(LaidOutLine& line, int index) {
     }
 }
 
-// Whether the piece is a formula's part that ends with one of its relations, = or ≈.
+// Whether the piece is a formula's part that ends with one of its relations, =, ≈ or <.
 bool EndsWithRelation(const LaidOutLine& line, const LinePiece& piece) {
     if (piece.formula < 0) {
         return false;
@@ -104,7 +104,7 @@ bool EndsWithRelation(const LaidOutLine& line, const LinePiece& piece) {
             last = &text;
         }
     }
-    return last != nullptr && (last->text == u"=" || last->text == u"≈");
+    return last != nullptr && (last->text == u"=" || last->text == u"≈" || last->text == u"<");
 }
 
 // The first of the pieces that are glued to one another with the piece at `index`.

@@ -68,7 +68,19 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
             } else if (parts[k].role == FormulaRole::Exponent) {
                 EXPECT_LT(parts[k].baseline, parts[k - 1].baseline);
                 EXPECT_GE(box.left(), parts[k - 1].box.right());
+            } else if (parts[k].role == FormulaRole::Subscript) {
+                EXPECT_GT(parts[k].baseline, 0) << "below the letter, which these rows set at 0";
             }
+        }
+        for (const FormulaText& text : layout.texts) {
+            const QChar c = text.text.front();
+            EXPECT_EQ(text.font.italic(),
+                      text.text.size() == 1 && c.isLetter() && c.unicode() < 128);
+            // The rows' primes all have an exponent after them, which must not come between.
+            EXPECT_TRUE(c != u'′' || std::ranges::any_of(parts, [&](const FormulaPart& part) {
+                            return part.role == FormulaRole::Base &&
+                                   part.box.left() < text.at.x() && text.at.x() < part.box.right();
+                        }));
         }
         // Painted, the ink stays inside the formula's extent, so that nothing beside it is hit.
         const int margin = 8;
@@ -159,6 +171,23 @@ INSTANTIATE_TEST_SUITE_P(
                    {Fraction{Formula{SquareRoot{N(u"2")}}, Formula{SquareRoot{N(u"-3")}}}},
                    1,
                    2,
+                   0},
+        // Δ₁ < 0 upright; x₁,₂² with the 2 over the subscript; b′² with the 2 after the prime.
+        LayoutCase{
+            "SchoolLetters",
+            {Chain{Formula{Variable{u'Δ', u"1"}},
+                   {{Relation::Less, Formula{Power{Formula{Variable{u'x', u"1,2"}}, N(u"2")}}},
+                    {Relation::Less, Formula{Power{Formula{Variable{u'b', {}, 1}}, N(u"2")}}}}}},
+            0,
+            0,
+            2},
+        LayoutCase{"NamedPointAndSets",
+                   {List{{Formula{Product{{Formula{Variable{u'S'}},
+                                           Formula{Group{Formula{List{{N(u"2,5"), N(u"-0,25")},
+                                                                      ListSeparator::Bar}}}}}}},
+                          Formula{Group{Formula{Fraction{N(u"1"), N(u"3")}}, Bracket::Brace}}}}},
+                   1,
+                   0,
                    0}),
     [](const auto& row) { return std::string(row.param.name); });
 
