@@ -22,6 +22,7 @@ const QString kLatexDocument = QStringLiteral("latex-document");
 const QString kMethod = QStringLiteral("method");
 const QString kSchool = QStringLiteral("school");
 
+// An id of the program's tables, in ASCII.
 QString Latin(std::string_view id) {
     return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
 }
@@ -189,10 +190,10 @@ QString OptionWithout(const QCommandLineParser& parser) {
     return QString();
 }
 
-// The method --method names, or nothing for a name that is none: the school's own is kept
-// apart from a name that is none.
+// What --method takes for the school's own method, beside the methods' names.
 constexpr char kSchoolsOwn[] = "school";
 
+// The method --method names, or nothing for the school's own and for a name that is none.
 std::optional<WorkingMethod> MethodOption(const QString& name) {
     return MethodNamed(name.toStdString());
 }
@@ -213,7 +214,7 @@ QString FaultyValue(const QCommandLineParser& parser) {
     if (parser.isSet(kMethod) && !IsMethodName(parser.value(kMethod))) {
         QStringList names = {QLatin1String(kSchoolsOwn)};
         for (const NamedMethod& named : kNamedMethods) {
-            names << QString::fromUtf8(named.id.data(), static_cast<qsizetype>(named.id.size()));
+            names << Latin(named.id);
         }
         return QStringLiteral("The method must be one of %1, not '%2'.")
             .arg(names.join(QStringLiteral(", ")), parser.value(kMethod));

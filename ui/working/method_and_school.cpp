@@ -46,6 +46,11 @@ QString MethodName(WorkingMethod method) {
     return {};
 }
 
+// An id of the program's tables, in ASCII.
+QString Latin(std::string_view id) {
+    return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
+}
+
 struct SchoolTitle {
     std::string_view id;
     const char* name;
@@ -79,11 +84,7 @@ QString SchoolName(const School& school) {
             return MethodAndSchool::tr(title.name);
         }
     }
-    return QString::fromUtf8(school.id.data(), static_cast<qsizetype>(school.id.size()));
-}
-
-QString Latin(std::string_view id) {
-    return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
+    return Latin(school.id);
 }
 
 } // namespace
@@ -105,18 +106,10 @@ MethodAndSchool::MethodAndSchool(QWidget* parent) : QWidget(parent) {
     layout->setColumnStretch(1, 1);
     method_ = AddBox("Method", tr("&Method:"), 0);
     method_->setAccessibleName(tr("Method"));
-    method_->addItem(tr("As the school teaches"), kSchoolsOwnEntry);
-    for (const NamedMethod& named : kNamedMethods) {
-        method_->addItem(MethodName(named.method), static_cast<int>(named.method));
-    }
-    const std::optional<WorkingMethod> kept = KeptMethod();
-    method_->setCurrentIndex(method_->findData(kept ? static_cast<int>(*kept) : kSchoolsOwnEntry));
+    OfferMethods();
     school_ = AddBox("School", tr("&School:"), 1);
     school_->setAccessibleName(tr("School"));
-    for (const School& school : Schools()) {
-        school_->addItem(SchoolName(school));
-    }
-    school_->setCurrentIndex(static_cast<int>(&KeptSchool() - Schools().data()));
+    OfferSchools();
     connect(method_, &QComboBox::activated, this,
             [this](int index) { Choose(*method_, index, false); });
     connect(school_, &QComboBox::activated, this,
@@ -151,6 +144,24 @@ QComboBox* MethodAndSchool::AddBox(const char* name, const QString& label, int r
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
     return box;
+}
+
+// The school's own method first, then every method, the one kept chosen.
+void MethodAndSchool::OfferMethods() {
+    method_->addItem(tr("As the school teaches"), kSchoolsOwnEntry);
+    for (const NamedMethod& named : kNamedMethods) {
+        method_->addItem(MethodName(named.method), static_cast<int>(named.method));
+    }
+    const std::optional<WorkingMethod> kept = KeptMethod();
+    method_->setCurrentIndex(method_->findData(kept ? static_cast<int>(*kept) : kSchoolsOwnEntry));
+}
+
+// The schools in the order of their table, the general one first, the one kept chosen.
+void MethodAndSchool::OfferSchools() {
+    for (const School& school : Schools()) {
+        school_->addItem(SchoolName(school));
+    }
+    school_->setCurrentIndex(static_cast<int>(&KeptSchool() - Schools().data()));
 }
 
 void MethodAndSchool::Choose(QComboBox& box, int index, bool school) {

@@ -35,6 +35,7 @@ class MethodAndSchool final : public QWidget {
 
     // Chooses as the user would, kept in the settings as the user's choice is.
     void ChooseMethod(std::optional<WorkingMethod> method);
+    // `school` is a row of Schools(), as every School is.
     void ChooseSchool(const School& school);
 
     // The method kept in the settings: nothing, the school's own, where none is, or a name that
@@ -50,6 +51,8 @@ class MethodAndSchool final : public QWidget {
 
   private:
     QComboBox* AddBox(const char* name, const QString& label, int row);
+    void OfferMethods();
+    void OfferSchools();
     void Choose(QComboBox& box, int index, bool school);
     void KeepChoice();
 
