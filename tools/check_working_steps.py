@@ -141,7 +141,7 @@ def values_of(side):
 
 def has_letters(side):
     """A general formula (−b/a, k² − ac, (p/2)²), not one with the numbers put in."""
-    return re.search(r'[a-hj-wyzD]', side) is not None
+    return re.search(r'[a-hj-wyzDΔ]', side) is not None
 
 
 class MethodRow:
@@ -253,6 +253,90 @@ class MethodRow:
         return self.method == 'at-once' and parts == [''] and '(' not in self.text
 
 
+def school_rows():
+    """Each row of the schools' table: the school, the typed text, and its lines."""
+    source = open(METHODS, encoding='utf-8').read()
+    pattern = r'SchoolCase\{"([a-z]+)",\s*"((?:[^"\\]|\\.)*)",\s*\{(.*?)\}\}'
+    for school, text, body in re.findall(pattern, source, re.S):
+        body = re.sub(r'"\s*\n\s*"', '', body)
+        yield school, text, re.findall(r'"((?:[^"\\]|\\.)*)"', body)
+
+
+def in_plain_letters(line):
+    """A school's line in the letters the methods' checks read: its roots' names as x, its
+    discriminant's letters as b² − 4ac or the half-b formula's, decimal commas as points."""
+    line = re.sub(r'(\d),(\d)', r'\1.\2', line).replace('; ', ', ')
+    line = re.sub(r'x(₁,₂|₁|₂|₀|′|″)', 'x', line)
+    for name, general in (('√Δ', '√(b² − 4ac)'), ('√D₁', '√(k² − ac)'), ('√(Δ/4)', '√(k² − ac)'),
+                          ('√(D/4)', '√(k² − ac)'), ('√D', '√(b² − 4ac)'), ('b′', 'k'),
+                          ('−b/2', '−k'), ('(b/2)²', 'k²')):
+        line = line.replace(name, general)
+    return line
+
+
+class SchoolRow(MethodRow):
+    """A school's lines: the methods' checks, and those of its own notation."""
+
+    def check(self, kind, parts):
+        if kind == 'no real solution':
+            return self.below_zero(parts[0])
+        if kind == 'aside':
+            return parts == ['']
+        if kind == 'answer':
+            return self.answer(parts[0])
+        if kind == 'rounded':
+            return self.rounded(parts)
+        if kind == 'turning point':
+            point = re.sub(r'^[A-Z]\(', '(', ', '.join(parts[:-1]))
+            return self.turning_point([point, parts[-1]])
+        if kind == 'discriminant':
+            named = [p.split(' = ', 1)[1] if p.startswith(('Δ = ', 'D = ', '√')) else p
+                     for p in parts]
+            value = self.b**2 - 4 * self.a * self.c
+            return self.chain(named[0], value) and \
+                all(self.chain(p, sympy.sqrt(value)) for p in named[1:])
+        if kind == 'roots' and len(parts) == 2 and '±' not in parts[0]:
+            return self.each_root(parts)
+        if kind == 'half-b':
+            first = parts[0].replace('b/2 = ', '', 1) if parts[0].startswith('b/2') else parts[0]
+            second = parts[1].split(' = ', 1)[1]
+            return self.half_b([first, second])
+        return super().check(kind, parts)
+
+    def each_root(self, parts):
+        """x₁ = (−b − √Δ)/(2a) = … = -2 and x₂ = …: every side with numbers of each is its root,
+        and the two are the quadratic's roots."""
+        found = []
+        for part in parts:
+            sides = [expression(v) for v in part.split(' = ')[1:] if not has_letters(v)]
+            if any(not same(v, sides[-1]) for v in sides):
+                return False
+            found.append(sympy.nsimplify(sympy.simplify(sides[-1])))
+        return sorted(found, key=sympy.default_sort_key) == \
+            sorted((sympy.nsimplify(r) for r in self.all_roots()), key=sympy.default_sort_key)
+
+    def real_roots(self):
+        return sorted(r for r in self.roots if r.is_real)
+
+    def below_zero(self, written):
+        sides = written.split(' < ')[0].split(' = ')
+        numeric = [s for s in sides if not has_letters(s)]
+        return written.endswith(' < 0') and not self.real_roots() and \
+            all(expression(s) < 0 for s in numeric)
+
+    def answer(self, written):
+        inside = re.sub(r'^[LS] = ', '', written).strip('{} ')
+        listed = [expression(v) for v in re.split(r'[;,] ', inside) if v]
+        return all(same(v, r) for v, r in zip(listed, self.real_roots())) and \
+            len(listed) == len(self.real_roots())
+
+    def rounded(self, parts):
+        values = [p.split(' = ' if ' = ' in p else ' ≈ ')[1] for p in parts]
+        found = [v for value in values for v in values_of(value)]
+        return all(any(abs(complex(sympy.N(v - r))) <= 0.005 for r in self.roots)
+                   for v in found)
+
+
 def main():
     rows = list(table_rows())
     bad = 0
@@ -271,7 +355,16 @@ def main():
             ok = row.check(kind, rest.split(' | '))
             print('ok ' if ok else 'BAD', text, method, '|', line)
             bad += not ok
-    print('rows', len(rows) + len(methods), 'bad', bad)
+    schools = list(school_rows())
+    for school, text, lines in schools:
+        # The British and American schools factor first; the others use the formula.
+        row = SchoolRow(text, 'factor' if school in ('uk', 'us') else 'formula')
+        for line in lines:
+            kind, rest = in_plain_letters(line).split(': ', 1)
+            ok = row.check(kind, rest.split(' | '))
+            print('ok ' if ok else 'BAD', school, text, '|', line)
+            bad += not ok
+    print('rows', len(rows) + len(methods) + len(schools), 'bad', bad)
     return 1 if bad else 0
 
 

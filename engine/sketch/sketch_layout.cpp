@@ -117,23 +117,28 @@ bool IsRoot(SketchPointKind kind) {
            kind == SketchPointKind::LineRoot;
 }
 
-// A point's label taken apart: "(0.1, −3.1)", "(0,1; −3,1)".
+// A point's label taken apart: "(0.1, −3.1)", "(0,1; −3,1)", and a named one, "S(0,1 | −3,1)".
 struct PointLabel {
-    std::u16string x, y;
+    std::u16string name, x, y;
     std::u16string_view between;
 };
 
 std::optional<PointLabel> SplitPoint(std::u16string_view label, char16_t separator) {
-    const std::u16string_view between = separator == u',' ? u"; " : u", ";
-    const std::size_t at = label.find(between);
-    if (label.size() < 2 || label.front() != u'(' || label.back() != u')' ||
-        at == std::u16string_view::npos) {
+    const std::size_t open = label.find(u'(');
+    if (open == std::u16string_view::npos || label.back() != u')') {
         return std::nullopt;
     }
-    return PointLabel{
-        std::u16string(label.substr(1, at - 1)),
-        std::u16string(label.substr(at + between.size(), label.size() - at - between.size() - 1)),
-        between};
+    const std::u16string_view inner = label.substr(open + 1, label.size() - open - 2);
+    for (const std::u16string_view between :
+         {std::u16string_view(u" | "), std::u16string_view(u"; "),
+          std::u16string_view(separator == u',' ? u"; " : u", ")}) {
+        if (const std::size_t at = inner.find(between); at != std::u16string_view::npos) {
+            return PointLabel{std::u16string(label.substr(0, open)),
+                              std::u16string(inner.substr(0, at)),
+                              std::u16string(inner.substr(at + between.size())), between};
+        }
+    }
+    return std::nullopt;
 }
 
 // What a mark's label says of its position along an axis: a root's is its x, and it lies at 0.
@@ -209,8 +214,8 @@ void DistinguishLabels(SketchPlan& plan, const SketchInput& input) {
         if (IsRoot(mark.kind)) {
             mark.label = OwnCoordinate(plan, i, true, mark.label, point.x);
         } else if (const std::optional<PointLabel> p = SplitPoint(mark.label, plan.separator)) {
-            mark.label = Concat({u"(", OwnCoordinate(plan, i, true, p->x, point.x), p->between,
-                                 OwnCoordinate(plan, i, false, p->y, point.y), u")"});
+            mark.label = Concat({p->name, u"(", OwnCoordinate(plan, i, true, p->x, point.x),
+                                 p->between, OwnCoordinate(plan, i, false, p->y, point.y), u")"});
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/working/exact/rounded.hpp"
 #include "engine/working/method_lines.hpp"
+#include "engine/working/school_notation.hpp"
 #include "engine/working/working_formulas.hpp"
 
 #include <utility>
@@ -64,12 +65,42 @@ WorkingLine VertexFormLine(const ExactQuadratic& q, const mpq_class& h, const mp
 // The turning point, and its axis; as the completed square gives it where the method has
 // completed the square.
 WorkingLine TurningPointLine(const ExactQuadratic& q, const mpq_class& h, const mpq_class& k,
-                             WorkingMethod method, char16_t sep) {
+                             WorkingMethod method, const School& school, char16_t sep) {
     const bool fromSquare = method == WorkingMethod::Square;
     const WorkingStep minimum = fromSquare ? WorkingStep::MinimumFromSquare : WorkingStep::Minimum;
     const WorkingStep maximum = fromSquare ? WorkingStep::MaximumFromSquare : WorkingStep::Maximum;
     return {q.a > 0 ? minimum : maximum,
-            {Point(Value(h, sep), Value(k, sep), sep), Equals(Letter(u'x'), Value(h, sep))}};
+            {TurningPoint(school, Value(h, sep), Value(k, sep), sep),
+             Equals(Letter(u'x'), Value(h, sep))}};
+}
+
+// The rounded roots named as the roots' line names them, in its order: where that line names
+// first the root the rounded line writes second, the two change places.
+void NameRoundedRoots(std::vector<WorkingLine>& rounded, const std::vector<WorkingLine>& lines,
+                      const ExactRoots& roots, const School& school, char16_t sep) {
+    if (!NamesEachRoot(school) || rounded.front().step != WorkingStep::RoundedRoots) {
+        for (WorkingLine& line : rounded) {
+            if (line.step == WorkingStep::RoundedRoot) {
+                std::get<Chain>(line.formulas.front().node).first =
+                    RootNameOf(school, roots.d == 0 ? RootName::Double : RootName::Both);
+            }
+        }
+        return;
+    }
+    const Formula second = roots.d == 1 ? Value(RationalRoots(roots).second, sep)
+                                        : WithSign(SimplestRoots(roots, sep), -1);
+    const auto named = std::ranges::find_if(lines, [](const WorkingLine& line) {
+        return line.step == WorkingStep::RootsEach || line.step == WorkingStep::RootsThenEach ||
+               line.step == WorkingStep::ProductIsZero;
+    });
+    if (named != lines.end()) {
+        const Formula& first = named->formulas[named->step == WorkingStep::RootsThenEach ? 1 : 0];
+        if (*std::get<Chain>(first.node).rest.back().side == second) {
+            std::swap(rounded.front().formulas[0], rounded.front().formulas[1]);
+        }
+    }
+    std::get<Chain>(rounded.front().formulas[0].node).first = RootNameOf(school, RootName::First);
+    std::get<Chain>(rounded.front().formulas[1].node).first = RootNameOf(school, RootName::Second);
 }
 
 // The method chosen, or where none is, the school's for this equation.
@@ -84,18 +115,23 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
                        const ExactMethod& chosen, char16_t sep) {
     const ExactRoots roots = SolveExactly(q);
     const WorkingMethod method = MethodFor(q, chosen);
-    for (WorkingLine& line :
-         MethodLines(method, {q, roots, chosen.givenAtOnce, sep, *chosen.school})) {
-        working.push_back(std::move(line));
+    const School& school = *chosen.school;
+    const MethodInput input{q, roots, chosen.givenAtOnce, sep, school};
+    std::vector<WorkingLine> lines = MethodLines(method, input);
+    std::vector<WorkingLine> rounded = RoundedRoots(roots, places, sep);
+    NameRoundedRoots(rounded, lines, roots, school, sep);
+    lines.push_back(VietaLine(q, roots, sep));
+    lines.insert(lines.end(), rounded.begin(), rounded.end());
+    if (std::optional<WorkingLine> answer = AnswerLine(input)) {
+        lines.push_back(std::move(*answer));
     }
-    working.push_back(VietaLine(q, roots, sep));
-    for (WorkingLine& line : RoundedRoots(roots, places, sep)) {
-        working.push_back(std::move(line));
-    }
+    working.insert(working.end(), std::make_move_iterator(lines.begin()),
+                   std::make_move_iterator(lines.end()));
     const mpq_class h = -q.b / (2 * q.a);
     const mpq_class k = q.c - q.b * q.b / (4 * q.a);
-    working.push_back(TurningPointLine(q, h, k, method, sep));
-    working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Value(q.c, sep), sep)}});
+    working.push_back(TurningPointLine(q, h, k, method, school, sep));
+    working.push_back(
+        {WorkingStep::CrossesYAxis, {SchoolPoint(school, Text(u"0"), Value(q.c, sep), sep)}});
     working.push_back(VertexFormLine(q, h, k, sep));
     if (AreRational(roots)) {
         working.push_back(
@@ -103,7 +139,8 @@ void AddQuadraticSteps(Working& working, const ExactQuadratic& q, unsigned place
     }
 }
 
-void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, char16_t sep) {
+void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, const School& school,
+                  char16_t sep) {
     working.push_back(NotAQuadraticLine());
     if (q.b != 0) {
         const mpq_class root = -q.c / q.b;
@@ -114,14 +151,15 @@ void AddLineSteps(Working& working, const ExactQuadratic& q, unsigned places, ch
         working.push_back(
             {q.c == 0 ? WorkingStep::EveryXIsARoot : WorkingStep::LineWithoutRoot, {}});
     }
-    working.push_back({WorkingStep::CrossesYAxis, {Point(Text(u"0"), Value(q.c, sep), sep)}});
+    working.push_back(
+        {WorkingStep::CrossesYAxis, {SchoolPoint(school, Text(u"0"), Value(q.c, sep), sep)}});
 }
 
 Working ExactSteps(const ExactQuadratic& q, unsigned places, const ExactMethod& method,
                    char16_t sep) {
     Working working{EquationLine(q, sep)};
     if (q.a == 0) {
-        AddLineSteps(working, q, places, sep);
+        AddLineSteps(working, q, places, *method.school, sep);
     } else {
         AddQuadraticSteps(working, q, places, method, sep);
     }

@@ -1,10 +1,12 @@
 #include "engine/working/method_lines.hpp"
 
 #include "engine/working/exact/rationals.hpp"
+#include "engine/working/school_notation.hpp"
 #include "engine/working/working_formulas.hpp"
 
 #include <algorithm>
 #include <optional>
+#include <type_traits>
 
 namespace veltrix::steps {
 namespace {
@@ -66,49 +68,165 @@ Formula DiscriminantRoot(const mpq_class& discriminant, char16_t sep) {
                             : SquareRootOf(discriminant, sep);
 }
 
-// x = the chain's sides = the roots in their simplest form, left out where the chain ends with
-// it already; the step says how many roots and of which kind.
-WorkingLine RootsLine(std::vector<Link> chain, const ExactRoots& roots, char16_t sep) {
-    const auto written = [&chain](Formula result) {
+// The roots in their simplest form, where they are not rational: 1 ± √2, (-1 ± i√3)/2, -1 ± 2i.
+Formula Simplest(const ExactRoots& roots, char16_t sep) {
+    return roots.d == -1 ? RationalComplexRoots(roots, sep) : SurdForm(roots);
+}
+
+// The chain after a name, with the result after it unless the chain ends with it already.
+Formula Named(Formula name, std::vector<Link> chain, Formula result) {
+    if (chain.empty() || !(*chain.back().side == result)) {
         chain.push_back({Relation::Equals, std::move(result)});
-        return Formula{Chain{Letter(u'x'), chain}};
-    };
-    if (roots.d == 0) {
-        return {WorkingStep::DoubleRoot, {written(Value(DoubleRoot(roots), sep))}};
     }
+    return {Chain{std::move(name), std::move(chain)}};
+}
+
+std::vector<Link> SidesWithSign(const std::vector<Link>& chain, int sign) {
+    std::vector<Link> sides;
+    for (const Link& link : chain) {
+        sides.push_back({link.relation, WithSign(*link.side, sign)});
+    }
+    return sides;
+}
+
+// x = the chain's sides = the roots in their simplest form, as today's general working writes
+// them: x = … = 3 or x = 2.
+WorkingLine RootsAsX(std::vector<Link> chain, const ExactRoots& roots, char16_t sep) {
+    const Formula x = Letter(u'x');
     if (roots.d == 1) {
         const auto [plus, minus] = RationalRoots(roots);
         return {WorkingStep::TwoRoots,
-                {written(Value(plus, sep)), Equals(Letter(u'x'), Value(minus, sep))}};
+                {Named(x, std::move(chain), Value(plus, sep)), Equals(x, Value(minus, sep))}};
     }
-    const Formula simplest = roots.d == -1 ? RationalComplexRoots(roots, sep) : SurdForm(roots);
     const WorkingStep step = roots.d < 0 ? WorkingStep::ComplexRoots : WorkingStep::Roots;
-    if (!chain.empty() && *chain.back().side == simplest) {
-        return {step, {Formula{Chain{Letter(u'x'), chain}}}};
-    }
-    return {step, {written(simplest)}};
+    return {step, {Named(x, std::move(chain), Simplest(roots, sep))}};
 }
 
-WorkingLine DiscriminantLine(const ExactQuadratic& q, char16_t sep) {
+// The roots as the school names them. `chainPlus` says which root the + of the chain's ± gives:
+// 1 for (−b + √D)/(2a), which Calculate shows first; -1 for the other (x = −p/2 ± …, where a < 0).
+WorkingLine RootsLine(std::vector<Link> chain, const MethodInput& in, int chainPlus = 1) {
+    const auto& [q, roots, atOnce, sep, school] = in;
+    if (roots.d == 0) {
+        return {WorkingStep::DoubleRoot,
+                {Named(RootNameOf(school, RootName::Double), std::move(chain),
+                       Value(DoubleRoot(roots), sep))}};
+    }
+    if (!NamesEachRoot(school)) {
+        return RootsAsX(std::move(chain), roots, sep);
+    }
+    // The root of the chain's + (sign 1) or − (sign -1), in its simplest form.
+    const auto rootOf = [&](int sign) {
+        if (roots.d == 1) {
+            const auto [plus, minus] = RationalRoots(roots);
+            return Value(sign * chainPlus > 0 ? plus : minus, sep);
+        }
+        return WithSign(Simplest(roots, sep), sign * chainPlus * roots.plusSign);
+    };
+    const int first = school.firstRoot == FirstRoot::Plus ? 1 : -1;
+    const Formula name1 = RootNameOf(school, RootName::First);
+    const Formula name2 = RootNameOf(school, RootName::Second);
+    if (school.rootsWritten == RootsWritten::EachByItsOwnFormula) {
+        return {WorkingStep::RootsEach,
+                {Named(name1, SidesWithSign(chain, first), rootOf(first)),
+                 Named(name2, SidesWithSign(chain, -first), rootOf(-first))}};
+    }
+    const Formula both = RootNameOf(school, RootName::Both);
+    if (roots.d != 1) {
+        const WorkingStep step = roots.d < 0 ? WorkingStep::ComplexRoots : WorkingStep::Roots;
+        return {step, {Named(both, std::move(chain), Simplest(roots, sep))}};
+    }
+    if (chain.empty()) {
+        return {WorkingStep::RootsEach,
+                {Equals(name1, rootOf(first)), Equals(name2, rootOf(-first))}};
+    }
+    // x₁,₂ = … = (5 ± 1)/2, then x₁ = (5 + 1)/2 = 3 and x₂ = (5 − 1)/2 = 2.
+    const std::vector<Link> last = {chain.back()};
+    return {WorkingStep::RootsThenEach,
+            {Formula{Chain{both, chain}}, Named(name1, SidesWithSign(last, first), rootOf(first)),
+             Named(name2, SidesWithSign(last, -first), rootOf(-first))}};
+}
+
+// b² − 4ac = (-5)² − 4·1·6 = 1, after the school's letter for it where it has one: D = ….
+std::vector<Link> DiscriminantWorked(const ExactQuadratic& q, char16_t sep) {
     const Formula fourAC{Product{{Text(u"4"), Factor(q.a, sep), Factor(q.c, sep)}, true}};
     const Formula substituted = SumOf(Squared(Factor(q.b, sep)), {{Sign::Minus, fourAC}});
-    return {WorkingStep::Discriminant,
-            {Formula{Chain{GeneralDiscriminant(),
-                           {{Relation::Equals, substituted},
-                            {Relation::Equals, Value(Discriminant(q), sep)}}}}}};
+    return {{Relation::Equals, substituted}, {Relation::Equals, Value(Discriminant(q), sep)}};
 }
 
-// ---- The formula: the discriminant, then x = (−b ± √(b² − 4ac))/(2a).
+Formula DiscriminantChain(const ExactQuadratic& q, const School& school, char16_t sep) {
+    std::vector<Link> chain = DiscriminantWorked(q, sep);
+    if (school.discriminant == DiscriminantSymbol::Written) {
+        return {Chain{GeneralDiscriminant(), std::move(chain)}};
+    }
+    chain.insert(chain.begin(), {Relation::Equals, GeneralDiscriminant()});
+    return {Chain{DiscriminantName(school), std::move(chain)}};
+}
+
+// The discriminant on its line, and its root after it where the school writes that too.
+WorkingLine DiscriminantLine(const ExactQuadratic& q, const School& school, char16_t sep) {
+    const mpq_class discriminant = Discriminant(q);
+    Formula worked = DiscriminantChain(q, school, sep);
+    if (!school.rootOfDiscriminantLine || discriminant < 0) {
+        return {WorkingStep::Discriminant, {std::move(worked)}};
+    }
+    const Formula root = SquareRootOf(discriminant, sep);
+    const Formula rootOfName{SquareRoot{DiscriminantName(school)}};
+    const Formula rootLine =
+        std::holds_alternative<SquareRoot>(root.node)
+            ? Equals(rootOfName, root)
+            : Formula{Chain{rootOfName,
+                            {{Relation::Equals, Formula{SquareRoot{Value(discriminant, sep)}}},
+                             {Relation::Equals, root}}}};
+    return {WorkingStep::DiscriminantAndRoot, {std::move(worked), rootLine}};
+}
+
+// (−b ± √D)/(2a) with the school's letter, where the line before has worked D out;
+// (−b ± √(b² − 4ac))/(2a) otherwise.
+Formula SchoolFormula(const School& school) {
+    if (school.discriminant == DiscriminantSymbol::Written || !school.discriminantLine) {
+        return QuadraticFormula();
+    }
+    const Formula root{SquareRoot{DiscriminantName(school)}};
+    return {Fraction{SumOf(Letter(u'b'), {{Sign::PlusMinus, root}}, Sign::Minus),
+                     Formula{Product{{Text(u"2"), Letter(u'a')}}}}};
+}
+
+// (first ± root)/(2a)
+Formula OverTwoA(const ExactQuadratic& q, Formula root, char16_t sep) {
+    return {Fraction{SumOf(Value(mpq_class(-q.b), sep), {{Sign::PlusMinus, std::move(root)}}),
+                     Value(mpq_class(2 * q.a), sep)}};
+}
+
+// x₀ = −b/(2a) = 4/2 = 2, where each root has a formula of its own.
+WorkingLine DoubleRootByItsOwnFormula(const MethodInput& in) {
+    const Formula general{Fraction{SumOf(Letter(u'b'), {}, Sign::Minus),
+                                   Formula{Product{{Text(u"2"), Letter(u'a')}}}}};
+    const Formula substituted{
+        Fraction{Value(mpq_class(-in.q.b), in.sep), Value(mpq_class(2 * in.q.a), in.sep)}};
+    return RootsLine({{Relation::Equals, general}, {Relation::Equals, substituted}}, in);
+}
+
+// ---- The formula: the discriminant, then x = (−b ± √(b² − 4ac))/(2a). Where the school works
+// the discriminant out within the formula, (5 ± √((-5)² − 4·1·6))/2 comes before (5 ± 1)/2.
 
 std::vector<WorkingLine> FormulaLines(const MethodInput& in) {
     const auto& [q, roots, atOnce, sep, school] = in;
-    const Formula substituted{
-        Fraction{SumOf(Value(mpq_class(-q.b), sep),
-                       {{Sign::PlusMinus, DiscriminantRoot(Discriminant(q), sep)}}),
-                 Value(mpq_class(2 * q.a), sep)}};
-    return {DiscriminantLine(q, sep),
-            RootsLine({{Relation::Equals, QuadraticFormula()}, {Relation::Equals, substituted}},
-                      roots, sep)};
+    std::vector<WorkingLine> lines;
+    if (school.discriminantLine) {
+        lines.push_back(DiscriminantLine(q, school, sep));
+    }
+    if (roots.d == 0 && school.rootsWritten == RootsWritten::EachByItsOwnFormula) {
+        lines.push_back(DoubleRootByItsOwnFormula(in));
+        return lines;
+    }
+    std::vector<Link> chain = {{Relation::Equals, SchoolFormula(school)}};
+    if (!school.discriminantLine) {
+        const Formula worked = *DiscriminantWorked(q, sep).front().side;
+        chain.push_back({Relation::Equals, OverTwoA(q, Formula{SquareRoot{worked}}, sep)});
+    }
+    chain.push_back({Relation::Equals, OverTwoA(q, DiscriminantRoot(Discriminant(q), sep), sep)});
+    lines.push_back(RootsLine(std::move(chain), in));
+    return lines;
 }
 
 // x² + px + q with p and q the equation's b and c divided by a.
@@ -153,7 +271,7 @@ std::vector<WorkingLine> SquareLines(const MethodInput& in) {
     AddSquareCompleted(lines, p, c, sep);
     const mpq_class h = -p / 2, k = h * h - c;
     if (h == 0 && k == 0) {
-        lines.push_back(RootsLine({}, roots, sep)); // x² = 0
+        lines.push_back(RootsLine({}, in)); // x² = 0
         return lines;
     }
     const Formula root = RootOfEitherSign(k, sep);
@@ -164,7 +282,7 @@ std::vector<WorkingLine> SquareLines(const MethodInput& in) {
     if (k != 0 && h != 0) {
         chain.push_back({Relation::Equals, SumOf(Value(h, sep), {{Sign::PlusMinus, root}})});
     }
-    lines.push_back(RootsLine(std::move(chain), roots, sep));
+    lines.push_back(RootsLine(std::move(chain), in, sgn(q.a)));
     return lines;
 }
 
@@ -178,9 +296,12 @@ Formula IsZero(Formula side) {
     return Equals(std::move(side), kZero);
 }
 
-WorkingLine ProductLine(const mpq_class& first, const mpq_class& second, char16_t sep) {
+// x = 2 or x = 3; x₁ = 2 and x₂ = 3 where the school names each root.
+WorkingLine ProductLine(const mpq_class& first, const mpq_class& second, const School& school,
+                        char16_t sep) {
     return {WorkingStep::ProductIsZero,
-            {Equals(Letter(u'x'), Value(first, sep)), Equals(Letter(u'x'), Value(second, sep))}};
+            {Equals(RootNameOf(school, RootName::First), Value(first, sep)),
+             Equals(RootNameOf(school, RootName::Second), Value(second, sep))}};
 }
 
 // g·x·bracket or g·bracket, g left out where it is ±1 and its sign before the term.
@@ -216,7 +337,7 @@ mpz_class CommonDenominator(const ExactQuadratic& q) {
 // A = kq₁q₂ and C = kp₁p₂, so B splits into m = −kq₁p₂ and n = −kp₁q₂, whose product is AC, and
 // Ax² + mx + nx + C = kq₁x(q₂x − p₂) − kp₁(q₂x − p₂).
 void AddSplitAndGrouping(std::vector<WorkingLine>& lines, const ExactQuadratic& whole,
-                         const ExactRoots& roots, char16_t sep) {
+                         const ExactRoots& roots, const School& school, char16_t sep) {
     const auto [r1, r2] = RationalRoots(roots);
     const mpz_class A = whole.a.get_num(), B = whole.b.get_num(), C = whole.c.get_num();
     const mpz_class k = A / (r1.get_den() * r2.get_den());
@@ -234,26 +355,26 @@ void AddSplitAndGrouping(std::vector<WorkingLine>& lines, const ExactQuadratic& 
                      {IsZero(SignedSum({GroupTerm(k * r1.get_den(), true, bracket),
                                         GroupTerm(-k * r1.get_num(), false, bracket)}))}});
     lines.push_back({WorkingStep::FactorProduct, {IsZero(FactoredProduct(whole, roots, sep))}});
-    lines.push_back(ProductLine(r1, r2, sep));
+    lines.push_back(ProductLine(r1, r2, school, sep));
 }
 
 std::vector<WorkingLine> FactorLines(const MethodInput& in) {
     const auto& [q, roots, atOnce, sep, school] = in;
     if (roots.d == 0) {
         return {{WorkingStep::FactorPerfectSquare, {IsZero(FactoredProduct(q, roots, sep))}},
-                RootsLine({}, roots, sep)};
+                RootsLine({}, in)};
     }
     if (q.c == 0) {
         const Formula inner =
             PolynomialOf(CoefficientOf(0, sep), CoefficientOf(q.a, sep), CoefficientOf(q.b, sep));
         return {{WorkingStep::FactorTakeOutX,
                  {IsZero(Formula{Product{{Letter(u'x'), Formula{Group{inner}}}}})}},
-                ProductLine(0, -q.b / q.a, sep)};
+                ProductLine(0, -q.b / q.a, school, sep)};
     }
     if (q.b == 0) {
         const auto [plus, minus] = RationalRoots(roots);
         return {{WorkingStep::FactorDifferenceOfSquares, {IsZero(FactoredProduct(q, roots, sep))}},
-                ProductLine(plus, minus, sep)};
+                ProductLine(plus, minus, school, sep)};
     }
     std::vector<WorkingLine> lines;
     const mpz_class l = CommonDenominator(q);
@@ -264,7 +385,7 @@ std::vector<WorkingLine> FactorLines(const MethodInput& in) {
                                                         CoefficientOf(whole.b, sep),
                                                         CoefficientOf(whole.c, sep)))}});
     }
-    AddSplitAndGrouping(lines, whole, roots, sep);
+    AddSplitAndGrouping(lines, whole, roots, school, sep);
     return lines;
 }
 
@@ -297,7 +418,7 @@ std::vector<WorkingLine> PqLines(const MethodInput& in) {
     } else if (under != 0) {
         chain.push_back({Relation::Equals, SumOf(root, {}, Sign::PlusMinus)});
     }
-    lines.push_back(RootsLine(std::move(chain), roots, sep));
+    lines.push_back(RootsLine(std::move(chain), in, sgn(q.a)));
     return lines;
 }
 
@@ -329,38 +450,61 @@ bool HalvesShort(const mpq_class& b) {
 
 namespace {
 
+// The half of b as the school names it: k, b′, or b/2 itself.
+Formula HalfOfB(const School& school) {
+    switch (school.halfB) {
+    case HalfBLetters::BPrimeAndQuarterD:
+        return {Variable{u'b', u"", 1}};
+    case HalfBLetters::HalfBAndQuarterD:
+        return {Fraction{Letter(u'b'), Text(u"2")}};
+    case HalfBLetters::KAndQuarterD:
+    case HalfBLetters::KAndD1:
+        break;
+    }
+    return Letter(u'k');
+}
+
+// k = b/2 = -1 (b/2 = -1 where the school writes b/2 itself), and D/4 = k² − ac = … = 31.
+WorkingLine HalfBValuesLine(const MethodInput& in, const mpq_class& k, const mpq_class& quarter) {
+    const auto& [q, roots, atOnce, sep, school] = in;
+    const Formula half = HalfOfB(school);
+    const Formula halfB{Fraction{Letter(u'b'), Text(u"2")}};
+    const Formula ac{Product{{Factor(q.a, sep), Factor(q.c, sep)}, true}};
+    Formula halfWorked =
+        half == halfB
+            ? Equals(halfB, Value(k, sep))
+            : Formula{Chain{half, {{Relation::Equals, halfB}, {Relation::Equals, Value(k, sep)}}}};
+    const Formula halfSquared = Squared(half == halfB ? Formula{Group{half}} : half);
+    const Formula general =
+        SumOf(halfSquared, {{Sign::Minus, Formula{Product{{Letter(u'a'), Letter(u'c')}}}}});
+    return {WorkingStep::HalfBValues,
+            {std::move(halfWorked),
+             Formula{Chain{QuarterDiscriminantName(school),
+                           {{Relation::Equals, general},
+                            {Relation::Equals, SumOf(Squared(Factor(k, sep)), {{Sign::Minus, ac}})},
+                            {Relation::Equals, Value(quarter, sep)}}}}}};
+}
+
 std::vector<WorkingLine> HalfBLines(const MethodInput& in) {
     const auto& [q, roots, atOnce, sep, school] = in;
     const mpq_class k = q.b / 2, quarter = k * k - q.a * q.c;
-    const Formula letterK = Letter(u'k');
-    const Formula quarterD{Fraction{Letter(u'D'), Text(u"4")}};
-    const Formula ac{Product{{Factor(q.a, sep), Factor(q.c, sep)}, true}};
-    WorkingLine values{
-        WorkingStep::HalfBValues,
-        {Formula{Chain{letterK,
-                       {{Relation::Equals, Formula{Fraction{Letter(u'b'), Text(u"2")}}},
-                        {Relation::Equals, Value(k, sep)}}}},
-         Formula{Chain{quarterD,
-                       {{Relation::Equals,
-                         SumOf(Squared(letterK),
-                               {{Sign::Minus, Formula{Product{{Letter(u'a'), Letter(u'c')}}}}})},
-                        {Relation::Equals, SumOf(Squared(Factor(k, sep)), {{Sign::Minus, ac}})},
-                        {Relation::Equals, Value(quarter, sep)}}}}}};
     const Formula general{
-        Fraction{SumOf(letterK, {{Sign::PlusMinus, Formula{SquareRoot{quarterD}}}}, Sign::Minus),
+        Fraction{SumOf(HalfOfB(school),
+                       {{Sign::PlusMinus, Formula{SquareRoot{QuarterDiscriminantName(school)}}}},
+                       Sign::Minus),
                  Letter(u'a')}};
     const Formula numerator =
         SumOf(Value(-k, sep), {{Sign::PlusMinus, DiscriminantRoot(quarter, sep)}});
     const Formula substituted =
         q.a == 1 ? numerator : Formula{Fraction{numerator, Value(q.a, sep)}};
-    return {std::move(values),
-            RootsLine({{Relation::Equals, general}, {Relation::Equals, substituted}}, roots, sep)};
+    return {HalfBValuesLine(in, k, quarter),
+            RootsLine({{Relation::Equals, general}, {Relation::Equals, substituted}}, in)};
 }
 
 // ---- The roots at once, where the exercise's product or square has given them already.
 
 std::vector<WorkingLine> AtOnceLines(const MethodInput& in) {
-    return {RootsLine({}, in.roots, in.sep)};
+    return {RootsLine({}, in)};
 }
 
 bool Always(const MethodInput&) {
@@ -387,21 +531,149 @@ WorkingLine NotGivenAtOnce(const MethodInput&) {
     return {WorkingStep::AtOnceNeedsProductOrSquare, {}};
 }
 
-// One method: whether it applies, the line that says why where it does not, and its lines.
+// ---- Where the discriminant is negative and the school has not met complex numbers.
+
+// Whether a formula holds i, or the root of a negative number: where the complex roots begin.
+bool Imaginary(const Formula& formula) {
+    return std::visit(
+        [](const auto& node) {
+            using Node = std::decay_t<decltype(node)>;
+            const auto any = [](const auto& parts) {
+                return std::ranges::any_of(parts,
+                                           [](const Part& part) { return Imaginary(*part); });
+            };
+            if constexpr (std::is_same_v<Node, ImaginaryUnit>) {
+                return true;
+            } else if constexpr (std::is_same_v<Node, SquareRoot>) {
+                const auto* number = std::get_if<Number>(&node.radicand->node);
+                return (number != nullptr && number->text.starts_with(u'-')) ||
+                       std::holds_alternative<Negative>(node.radicand->node) ||
+                       Imaginary(*node.radicand);
+            } else if constexpr (std::is_same_v<Node, Sum>) {
+                std::vector<Part> parts = {node.first};
+                for (const Term& term : node.rest) {
+                    parts.push_back(term.operand);
+                }
+                return any(parts);
+            } else if constexpr (std::is_same_v<Node, Chain>) {
+                std::vector<Part> parts = {node.first};
+                for (const Link& link : node.rest) {
+                    parts.push_back(link.side);
+                }
+                return any(parts);
+            } else if constexpr (std::is_same_v<Node, Product>) {
+                return any(node.factors);
+            } else if constexpr (std::is_same_v<Node, List>) {
+                return any(node.items);
+            } else if constexpr (std::is_same_v<Node, Fraction>) {
+                return any(std::vector<Part>{node.numerator, node.denominator});
+            } else if constexpr (std::is_same_v<Node, Power>) {
+                return Imaginary(*node.base);
+            } else if constexpr (std::is_same_v<Node, Negative>) {
+                return Imaginary(*node.operand);
+            } else if constexpr (std::is_same_v<Node, Group>) {
+                return Imaginary(*node.inner);
+            } else {
+                return false;
+            }
+        },
+        formula.node);
+}
+
+Formula BelowZero(Formula formula) {
+    if (auto* chain = std::get_if<Chain>(&formula.node)) {
+        chain->rest.push_back({Relation::Less, kZero});
+        return formula;
+    }
+    return {Chain{std::move(formula), {{Relation::Less, kZero}}}};
+}
+
+// What is below 0 where the roots are not real, as each method has it: D < 0 (b² − 4ac = … < 0
+// where the school works it out within the formula); D₁ < 0; (p/2)² − q = … < 0; the completed
+// square's right side.
+Formula FormulaBelowZero(const MethodInput& in) {
+    if (in.school.discriminantLine) {
+        return BelowZero(DiscriminantName(in.school));
+    }
+    return BelowZero(DiscriminantChain(in.q, in.school, in.sep));
+}
+
+Formula HalfBBelowZero(const MethodInput& in) {
+    return BelowZero(QuarterDiscriminantName(in.school));
+}
+
+Formula PqBelowZero(const MethodInput& in) {
+    const auto& [q, roots, atOnce, sep, school] = in;
+    const mpq_class half = q.b / q.a / 2, c = q.c / q.a;
+    const Formula halfP{Fraction{Letter(u'p'), Text(u"2")}};
+    return BelowZero(Formula{Chain{
+        SumOf(Squared(Formula{Group{halfP}}), {{Sign::Minus, Letter(u'q')}}),
+        {{Relation::Equals, SumOf(Squared(Factor(half, sep)), {{Sign::Minus, Factor(c, sep)}})},
+         {Relation::Equals, Value(half * half - c, sep)}}}});
+}
+
+Formula SquareBelowZero(const MethodInput& in) {
+    const mpq_class half = in.q.b / in.q.a / 2;
+    return BelowZero(Value(half * half - in.q.c / in.q.a, in.sep));
+}
+
+// The school's answer: L = {2; 3}, "Solution set: {2; 3}", "Answer: 2; 3", each root once and
+// the smaller first; an empty set, or "no real roots", where `roots` is empty.
+std::optional<WorkingLine> AnswerOf(const School& school, std::vector<Part> roots, char16_t sep) {
+    const ListSeparator between = sep == u',' ? ListSeparator::Semicolon : ListSeparator::Comma;
+    const Formula set{Group{Formula{List{roots, between}}, Bracket::Brace}};
+    switch (school.answer) {
+    case AnswerLine::SetL:
+    case AnswerLine::SetS:
+        return WorkingLine{WorkingStep::SolutionSet,
+                           {Equals(Letter(school.answer == AnswerLine::SetL ? u'L' : u'S'), set)}};
+    case AnswerLine::SolutionSetWords:
+        return WorkingLine{WorkingStep::SolutionSetInWords, {set}};
+    case AnswerLine::AnswerWords:
+        if (roots.empty()) {
+            return WorkingLine{WorkingStep::AnswerNoRealRoot, {}};
+        }
+        return WorkingLine{WorkingStep::Answer,
+                           {Formula{List{std::move(roots), ListSeparator::Semicolon}}}};
+    case AnswerLine::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Before the first line with i in it: the school's statement that there is no real solution, its
+// answer, and the words that set the complex roots apart as an aside.
+void SayNoRealSolution(std::vector<WorkingLine>& lines, Formula belowZero, const School& school,
+                       char16_t sep) {
+    const auto complex = std::ranges::find_if(lines, [](const WorkingLine& line) {
+        return std::ranges::any_of(line.formulas, Imaginary);
+    });
+    std::vector<WorkingLine> said = {{WorkingStep::NoRealSolution, {std::move(belowZero)}}};
+    if (std::optional<WorkingLine> answer = AnswerOf(school, {}, sep)) {
+        said.push_back(std::move(*answer));
+    }
+    said.push_back({WorkingStep::ComplexAside, {}});
+    lines.insert(complex, std::make_move_iterator(said.begin()),
+                 std::make_move_iterator(said.end()));
+}
+
+// One method: whether it applies, the line that says why where it does not, its lines, and what
+// it finds below 0 where the roots are not real.
 struct MethodStrategy {
     WorkingMethod method;
     bool (*applies)(const MethodInput&);
     WorkingLine (*whyNot)(const MethodInput&);
     std::vector<WorkingLine> (*lines)(const MethodInput&);
+    Formula (*belowZero)(const MethodInput&);
 };
 
 constexpr MethodStrategy kStrategies[] = {
-    {WorkingMethod::Formula, Always, NeverAsked, FormulaLines},
-    {WorkingMethod::Square, Always, NeverAsked, SquareLines},
-    {WorkingMethod::Factor, RationalRootsOf, NoRationalFactors, FactorLines},
-    {WorkingMethod::Pq, Always, NeverAsked, PqLines},
-    {WorkingMethod::HalfB, HalfIsShort, OddB, HalfBLines},
-    {WorkingMethod::AtOnce, GivenAtOnce, NotGivenAtOnce, AtOnceLines},
+    {WorkingMethod::Formula, Always, NeverAsked, FormulaLines, FormulaBelowZero},
+    {WorkingMethod::Square, Always, NeverAsked, SquareLines, SquareBelowZero},
+    {WorkingMethod::Factor, RationalRootsOf, NoRationalFactors, FactorLines, FormulaBelowZero},
+    {WorkingMethod::Pq, Always, NeverAsked, PqLines, PqBelowZero},
+    {WorkingMethod::HalfB, HalfIsShort, OddB, HalfBLines, HalfBBelowZero},
+    {WorkingMethod::AtOnce, GivenAtOnce, NotGivenAtOnce, AtOnceLines, FormulaBelowZero},
 };
 
 const MethodStrategy& StrategyOf(WorkingMethod method) {
@@ -474,15 +746,40 @@ Formula FactoredProduct(const ExactQuadratic& q, const ExactRoots& roots, char16
 }
 
 std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& input) {
-    const MethodStrategy& strategy = StrategyOf(method);
-    if (strategy.applies(input)) {
-        return strategy.lines(input);
+    const MethodStrategy* strategy = &StrategyOf(method);
+    std::vector<WorkingLine> lines;
+    if (!strategy->applies(input)) {
+        lines.push_back(strategy->whyNot(input));
+        strategy = &StrategyOf(WorkingMethod::Formula);
     }
-    std::vector<WorkingLine> lines = {strategy.whyNot(input)};
-    for (WorkingLine& line : FormulaLines(input)) {
-        lines.push_back(std::move(line));
+    std::vector<WorkingLine> own = strategy->lines(input);
+    if (input.roots.d < 0 && input.school.negative == NegativeDiscriminant::NoRealSolution) {
+        SayNoRealSolution(own, strategy->belowZero(input), input.school, input.sep);
     }
+    lines.insert(lines.end(), std::make_move_iterator(own.begin()),
+                 std::make_move_iterator(own.end()));
     return lines;
+}
+
+std::optional<WorkingLine> AnswerLine(const MethodInput& in) {
+    const auto& [q, roots, atOnce, sep, school] = in;
+    std::vector<Part> listed;
+    if (roots.d == 0) {
+        listed = {Value(DoubleRoot(roots), sep)};
+    } else if (roots.d == 1) {
+        const auto [plus, minus] = RationalRoots(roots);
+        listed = {Value(std::min(plus, minus), sep), Value(std::max(plus, minus), sep)};
+    } else if (roots.d < 0 && school.negative == NegativeDiscriminant::NoRealSolution) {
+        return std::nullopt; // said with the statement that there is no real solution
+    } else {
+        // q ≥ 0 and r > 0: the root of − is the smaller, or, complex, written first.
+        listed = {WithSign(Simplest(roots, sep), -1), WithSign(Simplest(roots, sep), 1)};
+    }
+    return AnswerOf(school, std::move(listed), sep);
+}
+
+Formula SimplestRoots(const ExactRoots& roots, char16_t sep) {
+    return Simplest(roots, sep);
 }
 
 WorkingLine VietaLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep) {

@@ -7,6 +7,7 @@
 #include "engine/working/exact/quadratic.hpp"
 #include "engine/working/working.hpp"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,13 @@ bool HalvesShort(const mpq_class& b);
 
 // The method's lines; where it does not apply, the line that says why, then the formula's.
 std::vector<WorkingLine> MethodLines(WorkingMethod method, const MethodInput& input);
+
+// The school's answer after the roots, if it writes one: L = {2; 3}. Where the roots are not real
+// and the school has not met complex numbers, the method's lines have said it already.
+std::optional<WorkingLine> AnswerLine(const MethodInput& input);
+
+// The roots in their simplest form where they are not rational: 1 ± √2, -1 ± 2i.
+Formula SimplestRoots(const ExactRoots& roots, char16_t sep);
 
 // x₁ + x₂ = −b/a and x₁·x₂ = c/a with the roots put in.
 WorkingLine VietaLine(const ExactQuadratic& q, const ExactRoots& roots, char16_t sep);

@@ -30,9 +30,9 @@ enum class FirstRoot { Plus, Minus };
 // Where the school's own variant of its method applies.
 enum class VariantWhen { Never, LeadingOne, EvenB };
 
-// The half-b formula's letters: k = b/2 and D₁ = k² − ac; b′ = b/2 and D/4 = b′² − ac; or b/2
-// itself and Δ/4 = (b/2)² − ac.
-enum class HalfBLetters { KAndD1, BPrimeAndQuarterD, HalfBAndQuarterD };
+// The half-b formula's letters: k = b/2 and D/4 = k² − ac; k and D₁ = k² − ac; b′ = b/2 and
+// D/4 = b′² − ac; or b/2 itself and Δ/4 = (b/2)² − ac. D/4 takes the school's letter.
+enum class HalfBLetters { KAndQuarterD, KAndD1, BPrimeAndQuarterD, HalfBAndQuarterD };
 
 // Between a point's coordinates: (2.5, -0.25); (2,5; -0,25); (2,5 | -0,25). A comma between
 // coordinates that have decimal commas is written as a semicolon.

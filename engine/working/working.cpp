@@ -49,6 +49,12 @@ struct SignedWorking {
     std::optional<ExactQuadratic> expandedTo = std::nullopt;
 };
 
+// The school chosen; the general one for an id that names none.
+const School& SchoolOf(const WorkingChoice& choice) {
+    const School* school = SchoolNamed(choice.school);
+    return school != nullptr ? *school : GeneralSchool();
+}
+
 std::array<int, 3> SignsOf(const BoundedWorking& bounded) {
     const auto& [a, b, c] = bounded.coefficients;
     return {a.sign, b.sign, c.sign};
@@ -59,7 +65,8 @@ SignedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t se
     Working working = WorkOut(q, places, sep, method);
     const DecimalOf a(q.a), b(q.b), c(q.c);
     const BoundedWorking bounded = WorkOutBounded({a.Parts(), b.Parts(), c.Parts()}, places, sep);
-    SketchInput sketch = steps::SketchOf(bounded, steps::ExactRootLabels(working, q), sep);
+    SketchInput sketch =
+        steps::SketchOf(bounded, steps::ExactRootLabels(q, places, sep), *method.school, sep);
     return {{std::move(working), std::move(sketch)}, SignsOf(bounded)};
 }
 
@@ -104,7 +111,8 @@ SignedWorking BoundedWorkingOf(const StudentEquation& equation, unsigned places,
         return {{TermsTooLongToAdd{}, std::nullopt}};
     }
     const BoundedWorking bounded = WorkOutBounded({*a, *b, *c}, places, sep);
-    return {{BoundedMethodLines(bounded, choice, sep), steps::SketchOf(bounded, {}, sep)},
+    return {{BoundedMethodLines(bounded, choice, sep),
+             steps::SketchOf(bounded, {}, SchoolOf(choice), sep)},
             SignsOf(bounded)};
 }
 
@@ -119,12 +127,6 @@ void AddWrittenLines(Working& working, steps::WrittenWorking written) {
     }
     working.insert(working.begin(), std::make_move_iterator(written.before.begin()),
                    std::make_move_iterator(written.before.end()));
-}
-
-// The school chosen; the general one for an id that names none.
-const School& SchoolOf(const WorkingChoice& choice) {
-    const School* school = SchoolNamed(choice.school);
-    return school != nullptr ? *school : GeneralSchool();
 }
 
 // Whether the exercise's own lines have read its roots off a product or a square already.

@@ -82,6 +82,22 @@ enum class WorkingStep {
     PqValues,                  // p = -0.2, q = -0.3
     HalfBValues,               // k = b/2 = -1, and D/4 = k² − ac = (-1)² − 10·(-3) = 31
     VietaCheck,                // 3 + 2 = 5 = −b/a, and 3·2 = 6 = c/a
+    // The school's notation: the discriminant with its root (Δ = 1, and √Δ = 1); both roots by
+    // one formula, then each (x₁,₂ = (5 ± 1)/2, x₁ = (5 + 1)/2 = 3, x₂ = (5 − 1)/2 = 2); each
+    // root by its own formula (x₁ = (−b − √Δ)/(2a) = … = 2, and x₂ = … = 3).
+    DiscriminantAndRoot,
+    RootsThenEach,
+    RootsEach,
+    // Where the discriminant is negative and the school has not met complex numbers: D < 0, no
+    // real solution; then the complex roots as an aside.
+    NoRealSolution,
+    ComplexAside,
+    // The answer as the school writes it: L = {2; 3}; "Solution set: {2; 3}"; "Answer: 2; 3";
+    // "Answer: no real roots".
+    SolutionSet,
+    SolutionSetInWords,
+    Answer,
+    AnswerNoRealRoot,
     // Where the method chosen does not apply, the line that says why; the formula's follow.
     NoRationalFactors,          // the roots are not rational
     HalfBNeedsEvenB,            // b = 3

@@ -14,13 +14,13 @@ namespace veltrix::steps {
 
 // The sketch's points from the bounded values, labelled as the lines round them. `rootLabels`
 // replace the rounded roots' texts, in the order plus, minus, where the lines wrote them from
-// exact values.
+// exact values. The points are written as the school writes them: S(2,5 | -0,25).
 SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16string>& rootLabels,
-                     char16_t sep);
+                     const School& school, char16_t sep);
 
 // The real roots as the exact lines round them, in the bounded working's order: plus, minus.
 // Two rational roots are listed plus first; two irrational ones larger first, which is the plus
 // root where a > 0.
-std::vector<std::u16string> ExactRootLabels(const Working& working, const ExactQuadratic& q);
+std::vector<std::u16string> ExactRootLabels(const ExactQuadratic& q, unsigned places, char16_t sep);
 
 } // namespace veltrix::steps

@@ -117,9 +117,45 @@ const char* Template(WorkingStep step) {
     case WorkingStep::HalfBNeedsEvenB:
     case WorkingStep::AtOnceNeedsProductOrSquare:
     case WorkingStep::MethodNeedsExactValues:
+    case WorkingStep::DiscriminantAndRoot:
+    case WorkingStep::RootsThenEach:
+    case WorkingStep::RootsEach:
+    case WorkingStep::NoRealSolution:
+    case WorkingStep::ComplexAside:
+    case WorkingStep::SolutionSet:
+    case WorkingStep::SolutionSetInWords:
+    case WorkingStep::Answer:
+    case WorkingStep::AnswerNoRealRoot:
         return MethodTemplate(step);
     }
     return "";
+}
+
+// The words of the steps that a school's notation adds.
+const char* SchoolTemplate(WorkingStep step) {
+    switch (step) {
+    case WorkingStep::DiscriminantAndRoot:
+        return QT_TRANSLATE_NOOP("Working", "Discriminant: %1, and %2");
+    case WorkingStep::RootsThenEach:
+        return QT_TRANSLATE_NOOP("Working", "Roots: %1, so %2 and %3");
+    case WorkingStep::RootsEach:
+        return QT_TRANSLATE_NOOP("Working", "Roots: %1 and %2");
+    case WorkingStep::NoRealSolution:
+        return QT_TRANSLATE_NOOP("Working", "%1: no real solution; the parabola does not cross "
+                                            "the x axis.");
+    case WorkingStep::ComplexAside:
+        return QT_TRANSLATE_NOOP("Working", "As an aside, in the complex numbers:");
+    case WorkingStep::SolutionSet:
+        return QT_TRANSLATE_NOOP("Working", "%1");
+    case WorkingStep::SolutionSetInWords:
+        return QT_TRANSLATE_NOOP("Working", "Solution set: %1");
+    case WorkingStep::Answer:
+        return QT_TRANSLATE_NOOP("Working", "Answer: %1");
+    case WorkingStep::AnswerNoRealRoot:
+        return QT_TRANSLATE_NOOP("Working", "Answer: no real roots.");
+    default:
+        return "";
+    }
 }
 
 // The words of the methods' own steps.
@@ -177,7 +213,7 @@ const char* MethodTemplate(WorkingStep step) {
         return QT_TRANSLATE_NOOP("Working", "The method chosen needs the coefficients' exact "
                                             "values, which are too long here. By the formula:");
     default:
-        return "";
+        return SchoolTemplate(step);
     }
 }
 

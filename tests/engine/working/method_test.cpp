@@ -47,7 +47,16 @@ std::string MethodStepName(WorkingStep step) {
         {HalfBNeedsEvenB, "not by this method"},
         {AtOnceNeedsProductOrSquare, "not by this method"},
         {MinimumFromSquare, "from the square"},
-        {MaximumFromSquare, "from the square"}};
+        {MaximumFromSquare, "from the square"},
+        {DiscriminantAndRoot, "discriminant"},
+        {RootsThenEach, "roots"},
+        {RootsEach, "roots"},
+        {NoRealSolution, "no real solution"},
+        {ComplexAside, "aside"},
+        {SolutionSet, "answer"},
+        {SolutionSetInWords, "answer"},
+        {Answer, "answer"},
+        {AnswerNoRealRoot, "answer"}};
     const auto name = names.find(step);
     return name == names.end() ? "" : name->second;
 }
@@ -221,6 +230,314 @@ INSTANTIATE_TEST_SUITE_P(
         MethodCase{"x^2-5x+6", "at-once", {"not by this method: "}}),
     [](const auto& row) {
         return testing::RowName(row.index, {row.param.method, row.param.equation});
+    });
+
+// Each school's working, by its own method, for the equations its textbooks solve first: every
+// line from the discriminant to the factored form, as a reader from that country checks it.
+struct SchoolCase {
+    const char* school;
+    const char* equation;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const SchoolCase& c, std::ostream* os) {
+    *os << '"' << c.equation << "\" in " << c.school;
+}
+
+std::string SchoolStepName(WorkingStep step) {
+    using enum WorkingStep;
+    static const std::map<WorkingStep, std::string> names = {{RoundedRoots, "rounded"},
+                                                             {RoundedRoot, "rounded"},
+                                                             {Minimum, "turning point"},
+                                                             {Maximum, "turning point"}};
+    const auto name = names.find(step);
+    return name == names.end() ? MethodStepName(step) : name->second;
+}
+
+std::vector<std::string> SchoolLinesOf(const SchoolCase& c) {
+    // The decimal comma where the school's country writes one.
+    const std::string_view language = SchoolNamed(c.school)->language.substr(0, 2);
+    const bool comma =
+        !language.empty() &&
+        std::string_view("de fr es it pt pl ru").find(language) != std::string_view::npos;
+    const Working working = std::get<Working>(
+        WorkOut(U16(c.equation), 2, comma ? u',' : kPoint, {std::nullopt, c.school}));
+    std::vector<std::string> lines;
+    for (const WorkingLine& line : working) {
+        if (const std::string name = SchoolStepName(line.step); !name.empty() && name != "vieta") {
+            std::string text;
+            for (const Formula& formula : line.formulas) {
+                text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+            }
+            lines.push_back(name + ": " + text);
+        }
+    }
+    return lines;
+}
+
+class SchoolTest : public ::testing::TestWithParam<SchoolCase> {};
+
+TEST_P(SchoolTest, WritesItsNotation) {
+    EXPECT_EQ(SchoolLinesOf(GetParam()), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Schools, SchoolTest,
+    ::testing::Values(
+        // with no method chosen, the roots read off at once where the exercise gives them so
+        SchoolCase{"general",
+                   "(x-1)^2=4",
+                   {"root: x − 1 = ±2", "roots: x = 3 | x = -1", "rounded: x = 3 | x = -1",
+                    "turning point: (1, -4) | x = 1"}},
+        SchoolCase{"de",
+                   "x^2-5x+6",
+                   {"pq: p = -5; q = 6",
+                    "roots: x₁,₂ = −p/2 ± √((p/2)² − q) = 2,5 ± √((-2,5)² − 6) = 2,5 ± 0,5 | x₁ = "
+                    "2,5 + 0,5 = 3 | x₂ = 2,5 − 0,5 = 2",
+                    "rounded: x₁ = 3 | x₂ = 2", "answer: L = {2; 3}",
+                    "turning point: S(2,5 | -0,25) | x = 2,5"}},
+        SchoolCase{"de",
+                   "2x^2+3x-2=0",
+                   {"discriminant: D = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x₁,₂ = (−b ± √D)/(2a) = (-3 ± 5)/4 | x₁ = (-3 + 5)/4 = 0,5 | x₂ = (-3 "
+                    "− 5)/4 = -2",
+                    "rounded: x₁ = 0,5 | x₂ = -2", "answer: L = {-2; 0,5}",
+                    "turning point: S(-0,75 | -3,125) | x = -0,75"}},
+        SchoolCase{"de",
+                   "x^2+2x+5",
+                   {"pq: p = 2; q = 5", "no real solution: (p/2)² − q = 1² − 5 = -4 < 0",
+                    "answer: L = { }", "aside: ",
+                    "roots: x₁,₂ = −p/2 ± √((p/2)² − q) = -1 ± √(1² − 5) = -1 ± √(-4) = -1 ± 2i",
+                    "rounded: x₁,₂ = -1 ± 2i", "turning point: S(-1 | 4) | x = -1"}},
+        SchoolCase{
+            "fr",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x₁ = (−b − √Δ)/(2a) = (5 − 1)/2 = 2 | x₂ = (−b + √Δ)/(2a) = (5 + 1)/2 = 3",
+             "rounded: x₁ = 2 | x₂ = 3", "answer: S = {2; 3}",
+             "turning point: S(2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"fr",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (-3 − 5)/4 = -2 | x₂ = (−b + √Δ)/(2a) = (-3 + "
+                    "5)/4 = 0,5",
+                    "rounded: x₁ = -2 | x₂ = 0,5", "answer: S = {-2; 0,5}",
+                    "turning point: S(-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"fr",
+                   "x^2+2x+5",
+                   {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
+                    "answer: S = { }", "aside: ",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (-2 − √(-16))/2 = -1 − 2i | x₂ = (−b + √Δ)/(2a) "
+                    "= (-2 + √(-16))/2 = -1 + 2i",
+                    "rounded: x = -1 ± 2i", "turning point: S(-1; 4) | x = -1"}},
+        SchoolCase{"es",
+                   "x^2-5x+6",
+                   {"roots: x = (−b ± √(b² − 4ac))/(2a) = (5 ± √((-5)² − 4·1·6))/2 = (5 ± 1)/2 | "
+                    "x₁ = (5 + 1)/2 = 3 | x₂ = (5 − 1)/2 = 2",
+                    "rounded: x₁ = 3 | x₂ = 2", "turning point: V(2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"es",
+                   "2x^2+3x-2=0",
+                   {"roots: x = (−b ± √(b² − 4ac))/(2a) = (-3 ± √(3² − 4·2·(-2)))/4 = (-3 ± 5)/4 | "
+                    "x₁ = (-3 + 5)/4 = 0,5 | x₂ = (-3 − 5)/4 = -2",
+                    "rounded: x₁ = 0,5 | x₂ = -2", "turning point: V(-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"es",
+                   "x^2+2x+5",
+                   {"no real solution: Δ = b² − 4ac = 2² − 4·1·5 = -16 < 0", "aside: ",
+                    "roots: x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(2² − 4·1·5))/2 = (-2 ± √(-16))/2 "
+                    "= -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: V(-1; 4) | x = -1"}},
+        SchoolCase{
+            "it",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x₁,₂ = (−b ± √Δ)/(2a) = (5 ± 1)/2 | x₁ = (5 + 1)/2 = 3 | x₂ = (5 − 1)/2 = 2",
+             "rounded: x₁ = 3 | x₂ = 2", "answer: S = {2; 3}",
+             "turning point: V(2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"it",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x₁,₂ = (−b ± √Δ)/(2a) = (-3 ± 5)/4 | x₁ = (-3 + 5)/4 = 0,5 | x₂ = (-3 "
+                    "− 5)/4 = -2",
+                    "rounded: x₁ = 0,5 | x₂ = -2", "answer: S = {-2; 0,5}",
+                    "turning point: V(-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"it",
+                   "x^2+2x+5",
+                   {"half-b: b/2 = 1 | Δ/4 = (b/2)² − ac = 1² − 1·5 = -4",
+                    "no real solution: Δ/4 < 0", "answer: S = { }",
+                    "aside: ", "roots: x₁,₂ = (−b/2 ± √(Δ/4))/a = -1 ± √(-4) = -1 ± 2i",
+                    "rounded: x₁,₂ = -1 ± 2i", "turning point: V(-1; 4) | x = -1"}},
+        SchoolCase{
+            "br",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x = (−b ± √Δ)/(2a) = (5 ± 1)/2 | x′ = (5 + 1)/2 = 3 | x″ = (5 − 1)/2 = 2",
+             "rounded: x′ = 3 | x″ = 2", "answer: S = {2; 3}",
+             "turning point: V(2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"br",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x = (−b ± √Δ)/(2a) = (-3 ± 5)/4 | x′ = (-3 + 5)/4 = 0,5 | x″ = (-3 − "
+                    "5)/4 = -2",
+                    "rounded: x′ = 0,5 | x″ = -2", "answer: S = {-2; 0,5}",
+                    "turning point: V(-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"br",
+                   "x^2+2x+5",
+                   {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
+                    "answer: S = { }",
+                    "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: V(-1; 4) | x = -1"}},
+        SchoolCase{
+            "pl",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1 | √Δ = √1 = 1",
+             "roots: x₁ = (−b − √Δ)/(2a) = (5 − 1)/2 = 2 | x₂ = (−b + √Δ)/(2a) = (5 + 1)/2 = 3",
+             "rounded: x₁ = 2 | x₂ = 3", "turning point: W(2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"pl",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25 | √Δ = √25 = 5",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (-3 − 5)/4 = -2 | x₂ = (−b + √Δ)/(2a) = (-3 + "
+                    "5)/4 = 0,5",
+                    "rounded: x₁ = -2 | x₂ = 0,5", "turning point: W(-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"pl",
+                   "x^2+2x+5",
+                   {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
+                    "aside: ",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (-2 − √(-16))/2 = -1 − 2i | x₂ = (−b + √Δ)/(2a) "
+                    "= (-2 + √(-16))/2 = -1 + 2i",
+                    "rounded: x = -1 ± 2i", "turning point: W(-1; 4) | x = -1"}},
+        SchoolCase{
+            "ru",
+            "x^2-5x+6",
+            {"discriminant: D = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x₁,₂ = (−b ± √D)/(2a) = (5 ± 1)/2 | x₁ = (5 + 1)/2 = 3 | x₂ = (5 − 1)/2 = 2",
+             "rounded: x₁ = 3 | x₂ = 2", "answer: 2; 3", "turning point: (2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"ru",
+                   "2x^2+3x-2=0",
+                   {"discriminant: D = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x₁,₂ = (−b ± √D)/(2a) = (-3 ± 5)/4 | x₁ = (-3 + 5)/4 = 0,5 | x₂ = (-3 "
+                    "− 5)/4 = -2",
+                    "rounded: x₁ = 0,5 | x₂ = -2", "answer: -2; 0,5",
+                    "turning point: (-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"ru",
+                   "x^2+2x+5",
+                   {"half-b: k = b/2 = 1 | D₁ = k² − ac = 1² − 1·5 = -4",
+                    "no real solution: D₁ < 0",
+                    "answer: ", "aside: ", "roots: x₁,₂ = (−k ± √D₁)/a = -1 ± √(-4) = -1 ± 2i",
+                    "rounded: x₁,₂ = -1 ± 2i", "turning point: (-1; 4) | x = -1"}},
+        SchoolCase{
+            "cn",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x = (−b ± √Δ)/(2a) = (5 ± 1)/2 | x₁ = (5 + 1)/2 = 3 | x₂ = (5 − 1)/2 = 2",
+             "rounded: x₁ = 3 | x₂ = 2", "turning point: (2.5, -0.25) | x = 2.5"}},
+        SchoolCase{"cn",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x = (−b ± √Δ)/(2a) = (-3 ± 5)/4 | x₁ = (-3 + 5)/4 = 0.5 | x₂ = (-3 − "
+                    "5)/4 = -2",
+                    "rounded: x₁ = 0.5 | x₂ = -2", "turning point: (-0.75, -3.125) | x = -0.75"}},
+        SchoolCase{"cn",
+                   "x^2+2x+5",
+                   {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
+                    "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}},
+        SchoolCase{"jp",
+                   "x^2-5x+6",
+                   {"discriminant: D = b² − 4ac = (-5)² − 4·1·6 = 1",
+                    "roots: x = (−b ± √D)/(2a) = (5 ± 1)/2 = 3 | x = 2", "rounded: x = 3 | x = 2",
+                    "turning point: (2.5, -0.25) | x = 2.5"}},
+        SchoolCase{"jp",
+                   "2x^2+3x-2=0",
+                   {"discriminant: D = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x = (−b ± √D)/(2a) = (-3 ± 5)/4 = 0.5 | x = -2",
+                    "rounded: x = 0.5 | x = -2", "turning point: (-0.75, -3.125) | x = -0.75"}},
+        SchoolCase{"jp",
+                   "x^2+2x+5",
+                   {"half-b: b′ = b/2 = 1 | D/4 = b′² − ac = 1² − 1·5 = -4",
+                    "no real solution: D/4 < 0",
+                    "aside: ", "roots: x = (−b′ ± √(D/4))/a = -1 ± √(-4) = -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}},
+        SchoolCase{
+            "mashriq",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x = (−b ± √Δ)/(2a) = (5 ± 1)/2 | x₁ = (5 + 1)/2 = 3 | x₂ = (5 − 1)/2 = 2",
+             "rounded: x₁ = 3 | x₂ = 2", "answer: {2, 3}",
+             "turning point: (2.5, -0.25) | x = 2.5"}},
+        SchoolCase{"mashriq",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x = (−b ± √Δ)/(2a) = (-3 ± 5)/4 | x₁ = (-3 + 5)/4 = 0.5 | x₂ = (-3 − "
+                    "5)/4 = -2",
+                    "rounded: x₁ = 0.5 | x₂ = -2", "answer: {-2, 0.5}",
+                    "turning point: (-0.75, -3.125) | x = -0.75"}},
+        SchoolCase{"mashriq",
+                   "x^2+2x+5",
+                   {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
+                    "answer: { }",
+                    "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}},
+        SchoolCase{
+            "maghreb",
+            "x^2-5x+6",
+            {"discriminant: Δ = b² − 4ac = (-5)² − 4·1·6 = 1",
+             "roots: x₁ = (−b − √Δ)/(2a) = (5 − 1)/2 = 2 | x₂ = (−b + √Δ)/(2a) = (5 + 1)/2 = 3",
+             "rounded: x₁ = 2 | x₂ = 3", "answer: S = {2; 3}",
+             "turning point: S(2,5; -0,25) | x = 2,5"}},
+        SchoolCase{"maghreb",
+                   "2x^2+3x-2=0",
+                   {"discriminant: Δ = b² − 4ac = 3² − 4·2·(-2) = 25",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (-3 − 5)/4 = -2 | x₂ = (−b + √Δ)/(2a) = (-3 + "
+                    "5)/4 = 0,5",
+                    "rounded: x₁ = -2 | x₂ = 0,5", "answer: S = {-2; 0,5}",
+                    "turning point: S(-0,75; -3,125) | x = -0,75"}},
+        SchoolCase{"maghreb",
+                   "x^2+2x+5",
+                   {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
+                    "answer: S = { }", "aside: ",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (-2 − √(-16))/2 = -1 − 2i | x₂ = (−b + √Δ)/(2a) "
+                    "= (-2 + √(-16))/2 = -1 + 2i",
+                    "rounded: x = -1 ± 2i", "turning point: S(-1; 4) | x = -1"}},
+        SchoolCase{"uk",
+                   "x^2-5x+6",
+                   {"split numbers: 6 | -5 | -2 | -3", "factored: x² − 2x − 3x + 6 = 0",
+                    "factored: x(x − 2) − 3(x − 2) = 0", "factored: (x − 3)(x − 2) = 0",
+                    "product: x = 3 | x = 2", "rounded: x = 3 | x = 2",
+                    "turning point: (2.5, -0.25) | x = 2.5"}},
+        SchoolCase{"uk",
+                   "2x^2+3x-2=0",
+                   {"split numbers: -4 | 3 | 4 | -1", "factored: 2x² + 4x − x − 2 = 0",
+                    "factored: 2x(x + 2) − (x + 2) = 0", "factored: (2x − 1)(x + 2) = 0",
+                    "product: x = 0.5 | x = -2", "rounded: x = 0.5 | x = -2",
+                    "turning point: (-0.75, -3.125) | x = -0.75"}},
+        SchoolCase{"uk",
+                   "x^2+2x+5",
+                   {"not by this method: ", "no real solution: b² − 4ac = 2² − 4·1·5 = -16 < 0",
+                    "aside: ",
+                    "roots: x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(2² − 4·1·5))/2 = (-2 ± √(-16))/2 "
+                    "= -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}},
+        SchoolCase{"us",
+                   "x^2-5x+6",
+                   {"split numbers: 6 | -5 | -2 | -3", "factored: x² − 2x − 3x + 6 = 0",
+                    "factored: x(x − 2) − 3(x − 2) = 0", "factored: (x − 3)(x − 2) = 0",
+                    "product: x = 3 | x = 2", "rounded: x = 3 | x = 2",
+                    "turning point: (2.5, -0.25) | x = 2.5"}},
+        SchoolCase{"us",
+                   "2x^2+3x-2=0",
+                   {"split numbers: -4 | 3 | 4 | -1", "factored: 2x² + 4x − x − 2 = 0",
+                    "factored: 2x(x + 2) − (x + 2) = 0", "factored: (2x − 1)(x + 2) = 0",
+                    "product: x = 0.5 | x = -2", "rounded: x = 0.5 | x = -2",
+                    "turning point: (-0.75, -3.125) | x = -0.75"}},
+        SchoolCase{"us",
+                   "x^2+2x+5",
+                   {"not by this method: ", "no real solution: b² − 4ac = 2² − 4·1·5 = -16 < 0",
+                    "aside: ",
+                    "roots: x = (−b ± √(b² − 4ac))/(2a) = (-2 ± √(2² − 4·1·5))/2 = (-2 ± √(-16))/2 "
+                    "= -1 ± 2i",
+                    "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}}),
+    [](const auto& row) {
+        return testing::RowName(row.index, {row.param.school, row.param.equation});
     });
 
 // Every method ends with the formula's roots and goes on as the formula's working does, over the
