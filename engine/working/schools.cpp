@@ -14,6 +14,7 @@ using enum HalfBLetters;
 using enum PointSeparator;
 using enum AnswerLine;
 using enum NegativeDiscriminant;
+using enum FormulaScript;
 using M = WorkingMethod;
 
 // One row a school. A new school is a new row: nothing else in the program names one.
@@ -39,7 +40,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = None,
-     .negative = ComplexRoots},
+     .negative = ComplexRoots,
+     .script = Latin},
 
     // Germany, Austria, German-speaking Switzerland: Lambacher Schweizer 9 (Klett, 2019),
     // "Quadratische Gleichungen"; Mathematik Neue Wege 9 (Westermann), and the KMK's
@@ -66,7 +68,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "Scheitelpunktform",
      .factoredFormName = "Linearfaktorform",
      .answer = SetL,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // France and French-speaking Belgium, Switzerland and Canada: the programme of Première
     // (spécialité mathématiques, BO spécial n° 1 of 22 January 2019) and the Sésamath manual
@@ -92,7 +95,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "forme canonique",
      .factoredFormName = "forme factorisée",
      .answer = SetS,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // Spain and Spanish-speaking America: Matemáticas 3º ESO (Anaya, 2015; SM Savia, 2015),
     // "Ecuaciones de segundo grado". x = (−b ± √(b² − 4ac))/(2a) worked in one line, then x₁
@@ -117,7 +121,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "forma factorizada",
      .answer = None,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // Italy: Bergamini, Barozzi, Trifone, Matematica.blu 2.0, vol. 2 (Zanichelli, 2016),
     // "Equazioni di secondo grado". Δ = b² − 4ac, x₁,₂ = (−b ± √Δ)/(2a); the "formula ridotta"
@@ -142,7 +147,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = SetS,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // Brazil, and Portugal, which has no row of its own: Iezzi, Dolce, Machado, Matemática e
     // Realidade 9º ano (Atual, 2013), and Dante, Teláris Matemática 9º ano (Ática, 2015). The
@@ -167,7 +173,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "forma canônica",
      .factoredFormName = "forma fatorada",
      .answer = SetS,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // Poland: Matematyka z plusem 1 for the liceum (GWO, 2019), and the CKE's "Wybrane wzory
     // matematyczne" given at the matura. Δ = b² − 4ac and √Δ on lines of their own, then
@@ -192,7 +199,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "postać kanoniczna",
      .factoredFormName = "postać iloczynowa",
      .answer = None,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // Russia: Makarychev and others, Algebra 8 (Prosveshchenie, 2019), §21–22. D = b² − 4ac,
     // x₁,₂ = (−b ± √D)/(2a); for an even b, k = b/2, D₁ = k² − ac and x₁,₂ = (−k ± √D₁)/a;
@@ -216,7 +224,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = AnswerWords,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // China: 义务教育教科书 数学 九年级上册 (人民教育出版社, 2014), 第二十一章 一元二次方程, and
     // 第二十二章 二次函数. Δ = b² − 4ac on its own line, x = (−b ± √(b² − 4ac))/(2a), then
@@ -241,7 +250,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "顶点式",
      .factoredFormName = "交点式",
      .answer = None,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // Japan: 新しい数学3 (東京書籍, 2021), 2章 2次方程式, and 数学I (数研出版, 2022) for the
     // discriminant D. x = (−b ± √(b² − 4ac))/(2a), and for b = 2b′ x = (−b′ ± √(b′² − ac))/a
@@ -266,14 +276,15 @@ constexpr School kSchools[] = {
      .vertexFormName = "標準形",
      .factoredFormName = "",
      .answer = None,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // The Arabic schools of the Mashriq (Egypt, the Levant, Iraq, the Gulf): the Egyptian
     // Ministry of Education's الرياضيات, الصف الأول الثانوي (2019), الوحدة الأولى, and the
     // Jordanian الرياضيات, الصف العاشر (2020). The discriminant Δ ("المميز") on its own line,
     // x₁ and x₂, "مجموعة الحل = {…}", and no real root where Δ < 0. The books write the working
-    // right to left in Arabic letters and digits; these lines keep the Latin letters and
-    // ASCII digits (see the note in the working's layout).
+    // right to left in Arabic letters and Eastern Arabic digits, س for x and ص for y, أ ب جـ for
+    // a b c, and so does the Working window.
     {.id = "mashriq",
      .locales = "ar",
      .language = "ar",
@@ -293,7 +304,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = SolutionSetWords,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = ArabicMirrored},
 
     // The schools of the Maghreb (Morocco, Algeria, Tunisia, Libya, Mauritania), which teach
     // mathematics in French notation, in Arabic or in French: the Moroccan Almoufid en
@@ -317,7 +329,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "forme canonique",
      .factoredFormName = "forme factorisée",
      .answer = SetS,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // The United Kingdom, and English outside North America: the AQA and Pearson Edexcel GCSE
     // (9–1) specifications (8300, 1MA1) and their formulae, and Pearson's GCSE Mathematics
@@ -343,7 +356,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "Completed square form",
      .factoredFormName = "Factorised form",
      .answer = None,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 
     // The United States and Canada: the Common Core State Standards (HSA-REI.B.4), and
     // Larson, Boswell, Algebra 1 (Big Ideas Learning, 2018), chapter 9. Factoring first, the
@@ -368,7 +382,8 @@ constexpr School kSchools[] = {
      .vertexFormName = "Vertex form",
      .factoredFormName = "Factored form",
      .answer = None,
-     .negative = NoRealSolution},
+     .negative = NoRealSolution,
+     .script = Latin},
 };
 
 // Whether a row's locales hold `name` as one of its space-separated words.

@@ -45,6 +45,11 @@ enum class AnswerLine { None, SetL, SetS, SolutionSetWords, AnswerWords };
 // roots as an aside; or the complex roots as the roots.
 enum class NegativeDiscriminant { NoRealSolution, ComplexRoots };
 
+// How the school's books set a formula: in Latin letters and ASCII digits, reading from the left;
+// or in Arabic letters (س for x, أ ب جـ for a b c) and Eastern Arabic digits, reading from the
+// right, so that the whole formula stands mirrored: x² − 5x + 6 as س٢ − ٥س + ٦.
+enum class FormulaScript { Latin, ArabicMirrored };
+
 struct School {
     std::string_view id;       // the name --school and the settings take: "de"
     std::string_view locales;  // its locales, a language alone or with its territory: "de es_MX"
@@ -66,6 +71,7 @@ struct School {
     std::string_view vertexFormName, factoredFormName;
     AnswerLine answer;
     NegativeDiscriminant negative;
+    FormulaScript script;
 };
 
 // Every school, the general one first: the working as it is written without a school's notation.

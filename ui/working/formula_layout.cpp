@@ -25,13 +25,15 @@ QString Text(const std::u16string& text) {
     return QString::fromStdU16String(text);
 }
 
-// How a part of the formula is set: its font, and whether it is the formula's top level, where
-// the line may break.
+// How a part of the formula is set: its font, whether it is the formula's top level, where the
+// line may break, and the letters and digits of the school's books.
 struct Setting {
     QFont font;
     bool top = false;
+    FormulaScript script = FormulaScript::Latin;
 
-    Setting Inner() const { return {font, false}; }
+    bool Arabic() const { return script == FormulaScript::ArabicMirrored; }
+    Setting Inner() const { return {font, false, script}; }
     Setting Smaller() const {
         QFont smaller = font;
         if (font.pointSizeF() > 0) {
@@ -39,17 +41,58 @@ struct Setting {
         } else {
             smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * kExponentScale)));
         }
-        return {smaller, false};
+        return {smaller, false, script};
     }
     Setting Italic() const {
         QFont italic = font;
         italic.setItalic(true);
-        return {italic, top};
+        return {italic, top, script};
     }
     QFontMetricsF Metrics() const { return QFontMetricsF(font); }
     // The room around an operator: a space of the font.
     double Room() const { return Metrics().horizontalAdvance(u' '); }
 };
+
+// The letters of books that set formulas in Arabic for those of the working. x, y and a, b, c are
+// the letters every such book writes for them. k, p and q, which the books do not name, are the
+// Arabic letters that stand where k, p and q stand in the alphabets' common old order, as أ, ب
+// and جـ stand for a, b and c. f is د, of دالة, as the books write a function: د(س). The
+// discriminant is Δ, as the books write it, whether the working names it D or Δ; the word
+// المميز is too long to stand in a formula. A letter without a row keeps its Latin form.
+struct ArabicLetter {
+    char16_t latin;
+    std::u16string_view arabic;
+};
+constexpr ArabicLetter kArabicLetters[] = {
+    {u'x', u"س"}, {u'y', u"ص"}, {u'a', u"أ"}, {u'b', u"ب"}, {u'c', u"جـ"},
+    {u'k', u"ك"}, {u'p', u"ف"}, {u'q', u"ق"}, {u'f', u"د"}, {u'D', u"Δ"},
+};
+
+QString LetterText(char16_t name, const Setting& setting) {
+    if (setting.Arabic()) {
+        const auto* found = std::ranges::find(kArabicLetters, name, &ArabicLetter::latin);
+        if (found != std::ranges::end(kArabicLetters)) {
+            return Text(std::u16string(found->arabic));
+        }
+    }
+    return QString(QChar(name));
+}
+
+// Digits as the script writes them: in Arabic the Eastern Arabic digits ٠ to ٩, the decimal
+// separator ٫ in a number, and the comma ، between a subscript's indices (x₁,₂).
+QString DigitsText(QString text, const Setting& setting, bool number) {
+    if (!setting.Arabic()) {
+        return text;
+    }
+    for (QChar& c : text) {
+        if (c >= u'0' && c <= u'9') {
+            c = QChar(u'\u0660' + (c.unicode() - u'0'));
+        } else if (c == u'.' || c == u',') {
+            c = number ? QChar(u'\u066B') : QChar(u'\u060C');
+        }
+    }
+    return text;
+}
 
 // `item` put into `into` with its origin at `offset`, without changing `into`'s extent.
 void Place(Box& into, const Box& item, QPointF offset) {
@@ -76,6 +119,28 @@ void Append(Box& row, const Box& item) {
     row.width += item.width;
     row.ascent = std::max(row.ascent, item.ascent);
     row.descent = std::max(row.descent, item.descent);
+}
+
+// `box` mirrored about the middle of its width: each text, stroke, part and break stands as far
+// from the right end as it stood from the left. The texts are moved, not mirrored: letters and
+// digits keep their shapes.
+void Reflect(Box& box) {
+    const double width = box.width;
+    for (FormulaText& text : box.texts) {
+        text.at.setX(width - text.at.x() - text.width);
+    }
+    for (QPolygonF& stroke : box.strokes) {
+        for (QPointF& point : stroke) {
+            point.setX(width - point.x());
+        }
+    }
+    for (FormulaPart& part : box.parts) {
+        part.box.moveLeft(width - part.box.right());
+    }
+    for (double& at : box.breaks) {
+        at = width - at;
+    }
+    std::ranges::reverse(box.breaks);
 }
 
 Box Empty(const Setting& setting) {
@@ -203,10 +268,14 @@ std::optional<double> StretchedBracketTop(const Box& base) {
     return bracket.stretch * glyphTop - bracket.at.y();
 }
 
-// A letter as TeX sets it: a Latin one italic, a Greek capital (Δ) upright.
+// A letter as TeX sets it: a Latin one italic, a Greek capital (Δ) upright; an Arabic one upright,
+// as the books print it.
 Box LetterGlyph(char16_t name, const Setting& setting) {
-    const bool greekCapital = name >= u'\u0391' && name <= u'\u03A9';
-    return TextBox(QString(QChar(name)), greekCapital ? setting : setting.Italic());
+    const QString letter = LetterText(name, setting);
+    const char16_t first = letter.front().unicode();
+    const bool greekCapital = first >= u'\u0391' && first <= u'\u03A9';
+    const bool upright = greekCapital || letter.front().script() == QChar::Script_Arabic;
+    return TextBox(letter, upright ? setting : setting.Italic());
 }
 
 // Primes at the height of a superscript prime. The Unicode prime already stands high in its em,
@@ -257,7 +326,8 @@ Box LetterBox(const math::Variable& letter, const Setting& setting, const Box* e
         row = Raised(row, *exponent, setting);
     }
     if (!letter.subscript.empty()) {
-        AttachSubscript(row, scriptsAt, Text(letter.subscript), setting, exponent != nullptr);
+        AttachSubscript(row, scriptsAt, DigitsText(Text(letter.subscript), setting, false), setting,
+                        exponent != nullptr);
     }
     return row;
 }
@@ -276,7 +346,23 @@ Box DigitsBox(QString text, const Setting& setting) {
     if (text.startsWith(u'-')) {
         text[0] = kMinus;
     }
-    return text.size() > 32 ? LongNumberBox(text, setting) : TextBox(text, setting);
+    text = DigitsText(text, setting, true);
+    if (!setting.Arabic()) {
+        return text.size() > 32 ? LongNumberBox(text, setting) : TextBox(text, setting);
+    }
+    // The sign apart from the digits, so that mirrored it stands before them as one reads, on
+    // their right: ٣−.
+    Box row = Empty(setting);
+    if (text.startsWith(kMinus)) {
+        Append(row, TextBox(QString(kMinus), setting));
+        text.remove(0, 1);
+    }
+    // A number's digits read from the left in a formula that reads from the right: reflected
+    // here, a long number's pieces are back in their order when the whole formula is.
+    Box digits = text.size() > 32 ? LongNumberBox(text, setting) : TextBox(text, setting);
+    Reflect(digits);
+    Append(row, digits);
+    return row;
 }
 
 // A number too large or small for plain decimals as a textbook writes it: 1.5E-07 as 1.5 × 10
@@ -295,8 +381,8 @@ Box ScientificBox(std::u16string_view text, std::size_t at, const math::PowerOfT
     }
     const QString exponent =
         (power.negative ? QString(kMinus) : QString()) + Text(std::u16string(power.digits));
-    Append(row, Raised(TextBox(QStringLiteral("10"), setting), TextBox(exponent, setting.Smaller()),
-                       setting));
+    Append(row, Raised(DigitsBox(QStringLiteral("10"), setting),
+                       DigitsBox(exponent, setting.Smaller()), setting));
     return row;
 }
 
@@ -418,8 +504,14 @@ Box GroupBox(const math::Group& group, const Setting& setting) {
     const double stretch =
         std::max({1.0, (inner.ascent - axis) / above, (inner.descent + axis) / below});
     const bool brace = group.bracket == math::Bracket::Brace;
-    Box open = TextBox(brace ? QStringLiteral("{") : QStringLiteral("("), setting);
-    Box close = TextBox(brace ? QStringLiteral("}") : QStringLiteral(")"), setting);
+    QString opening = brace ? QStringLiteral("{") : QStringLiteral("(");
+    QString closing = brace ? QStringLiteral("}") : QStringLiteral(")");
+    // Laid out swapped, a mirrored formula's brackets still open towards what they hold.
+    if (setting.Arabic()) {
+        std::swap(opening, closing);
+    }
+    Box open = TextBox(opening, setting);
+    Box close = TextBox(closing, setting);
     if (stretch > 1) {
         const double widen = std::min(1.0 + (stretch - 1) / 4, 1.6);
         const double room = setting.Room() / 8;
@@ -440,14 +532,16 @@ Box GroupBox(const math::Group& group, const Setting& setting) {
     return open;
 }
 
-QString RelationText(math::Relation relation) {
+// Mirrored, Δ < 0 reads from the right with its sign turned, as the words around it turn it:
+// ٠ > Δ, the smaller side still at Δ.
+QString RelationText(math::Relation relation, const Setting& setting) {
     switch (relation) {
     case math::Relation::Equals:
         break;
     case math::Relation::Approximately:
         return QStringLiteral("≈");
     case math::Relation::Less:
-        return QStringLiteral("<");
+        return setting.Arabic() ? QStringLiteral(">") : QStringLiteral("<");
     }
     return QStringLiteral("=");
 }
@@ -455,17 +549,18 @@ QString RelationText(math::Relation relation) {
 Box ChainBox(const math::Chain& chain, const Setting& setting) {
     Box row = LayOutPart(*chain.first, setting);
     for (const math::Link& link : chain.rest) {
-        Append(row, Operator(RelationText(link.relation), setting, setting.Room()));
+        Append(row, Operator(RelationText(link.relation, setting), setting, setting.Room()));
         Append(row, LayOutPart(*link.side, setting));
     }
     return row;
 }
 
 // A comma or semicolon stands against the item before it; a bar stands apart from both, as a
-// relation does: (2,5 | −0,25).
+// relation does: (2,5 | −0,25). Arabic has its own comma and semicolon: (٢، ٣).
 Box ListBox(const math::List& list, const Setting& setting) {
+    const bool comma = list.separator == math::ListSeparator::Comma;
     const QString separator =
-        list.separator == math::ListSeparator::Comma ? QStringLiteral(",") : QStringLiteral(";");
+        setting.Arabic() ? QString(comma ? u'\u060C' : u'\u061B') : QString(comma ? u',' : u';');
     Box row = Empty(setting);
     for (std::size_t i = 0; i < list.items.size(); ++i) {
         if (i > 0 && list.separator == math::ListSeparator::Bar) {
@@ -482,6 +577,12 @@ Box ListBox(const math::List& list, const Setting& setting) {
     return row;
 }
 
+// i italic as TeX sets it; in Arabic ت, of تخيلي, as the Egyptian books write it, upright.
+Box ImaginaryUnitBox(const Setting& setting) {
+    return setting.Arabic() ? TextBox(QStringLiteral("ت"), setting)
+                            : TextBox(QStringLiteral("i"), setting.Italic());
+}
+
 Box LayOutPart(const Formula& formula, const Setting& setting) {
     return std::visit(
         [&](const auto& node) -> Box {
@@ -491,7 +592,7 @@ Box LayOutPart(const Formula& formula, const Setting& setting) {
             } else if constexpr (std::is_same_v<Node, math::Variable>) {
                 return LetterBox(node, setting);
             } else if constexpr (std::is_same_v<Node, math::ImaginaryUnit>) {
-                return TextBox(QStringLiteral("i"), setting.Italic());
+                return ImaginaryUnitBox(setting);
             } else if constexpr (std::is_same_v<Node, math::Sum>) {
                 return SumBox(node, setting);
             } else if constexpr (std::is_same_v<Node, math::Negative>) {
@@ -517,16 +618,25 @@ Box LayOutPart(const Formula& formula, const Setting& setting) {
 
 } // namespace
 
-FormulaLayout LayOut(const Formula& formula, const QFont& font) {
+FormulaLayout LayOut(const Formula& formula, const QFont& font, FormulaScript script) {
     QFont upright = font;
     upright.setItalic(false);
-    return LayOutPart(formula, Setting{upright, true});
+    Box layout = LayOutPart(formula, Setting{upright, true, script});
+    // Laid out from the left as every formula is, then reflected whole, so that it reads from
+    // the right: its first term rightmost, an exponent at its base's upper left, a fraction's
+    // numerator and denominator mirrored each, the radical sign's hook on the right.
+    if (script == FormulaScript::ArabicMirrored) {
+        Reflect(layout);
+        layout.mirrored = true;
+    }
+    return layout;
 }
 
 void PaintFormula(QPainter& painter, const FormulaLayout& layout, QPointF origin,
                   double visibleLeft, double visibleRight) {
     painter.save();
-    // Formulas read from the left whichever way the words around them read.
+    // Each text is drawn from its left end, where the layout has placed it, whichever way the
+    // words around the formula read.
     painter.setLayoutDirection(Qt::LeftToRight);
     for (const FormulaText& text : layout.texts) {
         const double left = origin.x() + text.at.x();

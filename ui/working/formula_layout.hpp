@@ -1,14 +1,19 @@
 // The working's formulas set as a textbook sets them: a fraction stacked over its rule, the
 // radical sign with its bar over the whole radicand, a power raised and smaller, a subscript
-// lowered and smaller, Latin letters italic and Greek capitals and numbers upright, the operators
-// − ± · and the relations = ≈ < with room around them. The engine gives the tree;
-// here it becomes boxes measured with the window's font, and the boxes are painted.
+// lowered and smaller, Latin letters italic and Greek capitals, Arabic letters and numbers
+// upright, the operators − ± · and the relations = ≈ < with room around them. The engine gives the
+// tree; here it becomes boxes measured with the window's font, and the boxes are painted.
+//
+// A school whose books write formulas in Arabic letters and digits reading from the right has
+// them set so: the letters and digits its books print, and the whole layout mirrored, its first
+// term rightmost, an exponent at its base's upper left, the radical sign's hook on the right.
 //
 // A layout's coordinates run from the left end of its baseline, x to the right and y downward,
 // so that the ascent lies at negative y.
 #pragma once
 
 #include "engine/formula/formula.hpp"
+#include "engine/working/schools.hpp"
 
 #include <QFont>
 #include <QPointF>
@@ -61,9 +66,12 @@ struct FormulaLayout {
     // Where the formula may be broken across lines: after each relation and operator at its top
     // level, at the end of the room that follows it.
     std::vector<double> breaks;
+    // Reads from the right: its pieces between breaks follow one another leftward.
+    bool mirrored = false;
 };
 
-FormulaLayout LayOut(const math::Formula& formula, const QFont& font);
+FormulaLayout LayOut(const math::Formula& formula, const QFont& font,
+                     FormulaScript script = FormulaScript::Latin);
 
 // Draws `layout` with the left end of its baseline at `origin`, in the painter's pen colour; of
 // its texts only those that reach into `visible`, from left to right.

@@ -66,17 +66,30 @@ std::pair<double, double> InkBetween(const FormulaLayout& formula, double from, 
     return {ascent, descent};
 }
 
+// The formula's cuts between its breaks, as it reads: from the left, or from the right where it
+// is mirrored.
+std::vector<std::pair<double, double>> CutsOf(const FormulaLayout& formula) {
+    std::vector<double> ends = formula.breaks;
+    ends.insert(ends.begin(), 0);
+    ends.push_back(formula.width);
+    std::vector<std::pair<double, double>> cuts;
+    for (std::size_t i = 1; i < ends.size(); ++i) {
+        cuts.emplace_back(ends[i - 1], ends[i]);
+    }
+    if (formula.mirrored) {
+        std::ranges::reverse(cuts);
+    }
+    return cuts;
+}
+
 // The formula's pieces, cut at its breaks, each as tall as what it holds; the pieces that hold
 // its tallest parts take its whole height, so that a formula on one row stands as it is set.
 void AddFormula(LaidOutLine& line, int index) {
     const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(index)];
-    std::vector<double> ends = formula.breaks;
-    ends.push_back(formula.width);
     const auto [inkAscent, inkDescent] = InkBetween(formula, 0, formula.width);
-    double start = 0;
-    for (const double end : ends) {
-        const bool glued = start == 0 && !line.pieces.empty() &&
-                           !line.pieces.back().words.isEmpty() &&
+    bool first = true;
+    for (const auto& [start, end] : CutsOf(formula)) {
+        const bool glued = first && !line.pieces.empty() && !line.pieces.back().words.isEmpty() &&
                            !line.pieces.back().words.back().isSpace();
         const auto [ascent, descent] = InkBetween(formula, start, end);
         line.pieces.push_back({{},
@@ -87,24 +100,27 @@ void AddFormula(LaidOutLine& line, int index) {
                                ascent >= inkAscent ? formula.ascent : ascent,
                                descent >= inkDescent ? formula.descent : descent,
                                glued});
-        start = end;
+        first = false;
     }
 }
 
-// Whether the piece is a formula's part that ends with one of its relations, =, ≈ or <.
+// Whether the piece is a formula's part that ends, as it reads, with one of its relations, =, ≈
+// or <, which a mirrored formula turns to >.
 bool EndsWithRelation(const LaidOutLine& line, const LinePiece& piece) {
     if (piece.formula < 0) {
         return false;
     }
     const FormulaLayout& formula = line.formulas[static_cast<std::size_t>(piece.formula)];
+    const double sense = formula.mirrored ? -1 : 1;
     const FormulaText* last = nullptr;
     for (const FormulaText& text : formula.texts) {
         if (text.at.x() >= piece.from && text.at.x() < piece.to &&
-            (last == nullptr || text.at.x() >= last->at.x())) {
+            (last == nullptr || sense * text.at.x() >= sense * last->at.x())) {
             last = &text;
         }
     }
-    return last != nullptr && (last->text == u"=" || last->text == u"≈" || last->text == u"<");
+    return last != nullptr &&
+           (last->text == u"=" || last->text == u"≈" || last->text == u"<" || last->text == u">");
 }
 
 // The first of the pieces that are glued to one another with the piece at `index`.
@@ -187,7 +203,8 @@ void PaintFormulaPiece(QPainter& painter, const LaidOutLine& line, const LinePie
 }
 
 // A row from `place.left`, or under a right-to-left language from `place.right` leftward. A
-// formula's pieces on one row read from the left together, as one run among the words.
+// formula's pieces on one row stand together as one run among the words, reading from the left,
+// or from the right where the formula is mirrored.
 void PaintRow(QPainter& painter, const LaidOutLine& line, const LineRow& row, double baseline,
               const RowsPlace& place) {
     std::size_t runStart = 0;
@@ -205,8 +222,11 @@ void PaintRow(QPainter& painter, const LaidOutLine& line, const LineRow& row, do
             }
         }
         const double runX = row.pieces[runStart].second;
-        const double left =
-            place.rightToLeft ? place.right - runX - runWidth + (x - runX) : place.left + x;
+        const double runLeft =
+            place.rightToLeft ? place.right - runX - runWidth : place.left + runX;
+        const bool mirrored =
+            piece.formula >= 0 && line.formulas[static_cast<std::size_t>(piece.formula)].mirrored;
+        const double left = runLeft + (mirrored ? runWidth - (x - runX) - piece.width : x - runX);
         if (left > place.visibleRight || left + piece.width < place.visibleLeft) {
             continue;
         }
@@ -225,7 +245,7 @@ LaidOutLine LayOutLine(const WorkingTextLine& text, const QFont& font) {
     const QFontMetricsF metrics(font);
     LaidOutLine line{font, {}, {}};
     for (const math::Formula& formula : text.formulas) {
-        line.formulas.push_back(LayOut(formula, font));
+        line.formulas.push_back(LayOut(formula, font, text.script));
     }
     const QString& words = text.words;
     qsizetype from = 0;

@@ -2,7 +2,8 @@
 // set in their places as a textbook sets them. A line too wide for its room breaks between words
 // and after a formula's relations and operators into rows; what cannot break (a number of
 // hundreds of digits) keeps a row of its own, wider than the room. Under a right-to-left language
-// the words read from the right and each formula from the left.
+// the words read from the right and each formula from the left, unless it is mirrored, as the
+// books of a school that sets formulas in Arabic print it; its pieces then read from the right.
 #pragma once
 
 #include "ui/working/formula_layout.hpp"

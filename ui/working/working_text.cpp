@@ -426,6 +426,13 @@ WorkingText WorkingTextOf(const QString& equation, int places, char16_t separato
         text.worked = true;
         text.sketch = std::move(worked.sketch);
     }
+    // Only the drawn formulas take the school's script. A plain-text copy keeps Latin letters and
+    // ASCII digits, so that a copied number or equation reads back in the program; the LaTeX
+    // does too, as babel's Arabic sets words from the right but no mirrored mathematics.
+    const School* school = SchoolNamed(choice.school);
+    for (WorkingTextLine& line : text.lines) {
+        line.script = school != nullptr ? school->script : FormulaScript::Latin;
+    }
     return text;
 }
 

@@ -25,6 +25,9 @@ struct WorkingTextLine {
     // A hint on what to type for Calculate, Plot and Find a value, after the working: no step of
     // it, so neither its LaTeX nor the command line's output takes it.
     bool hint = false;
+    // How the Working window sets the formulas: in the letters and digits of the school's books.
+    // The plain text and the LaTeX keep Latin letters and ASCII digits whatever the school.
+    FormulaScript script = FormulaScript::Latin;
 };
 
 struct WorkingText {

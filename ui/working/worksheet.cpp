@@ -93,7 +93,9 @@ WorkingTextLine QuestionLine(int number, const WorkingText& exercise, bool right
     if (exercise.lines.empty() || exercise.lines.front().formulas.empty()) {
         return LineOf(words.arg(QString()), {}, rightToLeft);
     }
-    return LineOf(words, {exercise.lines.front().formulas.front()}, rightToLeft);
+    WorkingTextLine line = LineOf(words, {exercise.lines.front().formulas.front()}, rightToLeft);
+    line.script = exercise.lines.front().script;
+    return line;
 }
 
 QString PlainTextOf(const Worksheet& sheet, WorksheetAnswers answers, bool rightToLeft) {

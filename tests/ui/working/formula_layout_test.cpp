@@ -1,11 +1,13 @@
 // Formulas set as a textbook sets them, checked by where their drawn boxes stand relative to one
-// another, at the smallest and largest desktop fonts, and by the ink staying inside the layout.
+// another, at the smallest and largest desktop fonts, in Latin letters and mirrored in Arabic
+// ones, and by the ink staying inside the layout.
 #include "ui/working/formula_layout.hpp"
 #include "ui/working/working_rows.hpp"
 #include "ui_test_support.hpp"
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace veltrix::ui::testing {
 namespace {
@@ -37,10 +39,31 @@ Formula RootsOver(const char16_t* p, const char16_t* d, const char16_t* r) {
 
 class FormulaLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 
+// Whether the brackets, taken from the left, each open towards what they hold: none closes
+// before it has opened.
+bool BracketsOpenInward(std::vector<FormulaText> texts) {
+    std::ranges::sort(texts, {}, [](const FormulaText& text) { return text.at.x(); });
+    int depth = 0;
+    for (const FormulaText& text : texts) {
+        depth += text.text == u"(" || text.text == u"{" ? 1 : 0;
+        depth -= text.text == u")" || text.text == u"}" ? 1 : 0;
+        if (depth < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
-    for (const int points : {8, 18}) {
+    for (const auto& [points, script] : {std::pair{8, FormulaScript::Latin},
+                                         {18, FormulaScript::Latin},
+                                         {8, FormulaScript::ArabicMirrored},
+                                         {18, FormulaScript::ArabicMirrored}}) {
         SCOPED_TRACE(points);
-        const FormulaLayout layout = LayOut(GetParam().formula, QFont("DejaVu Sans", points));
+        const bool mirrored = script == FormulaScript::ArabicMirrored;
+        SCOPED_TRACE(mirrored ? "mirrored" : "Latin");
+        const FormulaLayout layout =
+            LayOut(GetParam().formula, QFont("DejaVu Sans", points), script);
         const std::vector<FormulaPart>& parts = layout.parts;
         const auto count = [&](FormulaRole role) {
             return std::ranges::count(parts, role, &FormulaPart::role);
@@ -67,7 +90,11 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
                 EXPECT_LE(box.bottom(), radicand.top());
             } else if (parts[k].role == FormulaRole::Exponent) {
                 EXPECT_LT(parts[k].baseline, parts[k - 1].baseline);
-                EXPECT_GE(box.left(), parts[k - 1].box.right());
+                if (mirrored) {
+                    EXPECT_LE(box.right(), parts[k - 1].box.left()) << "at its base's upper left";
+                } else {
+                    EXPECT_GE(box.left(), parts[k - 1].box.right());
+                }
             } else if (parts[k].role == FormulaRole::Subscript) {
                 EXPECT_GT(parts[k].baseline, 0) << "below the letter, which these rows set at 0";
             }
@@ -77,11 +104,16 @@ TEST_P(FormulaLayoutTest, PartsStandWhereATextbookSetsThem) {
             EXPECT_EQ(text.font.italic(),
                       text.text.size() == 1 && c.isLetter() && c.unicode() < 128);
             // The rows' primes all have an exponent after them, which must not come between.
+            const double middle = text.at.x() + text.width / 2;
             EXPECT_TRUE(c != u'′' || std::ranges::any_of(parts, [&](const FormulaPart& part) {
-                            return part.role == FormulaRole::Base &&
-                                   part.box.left() < text.at.x() && text.at.x() < part.box.right();
+                            return part.role == FormulaRole::Base && part.box.left() < middle &&
+                                   middle < part.box.right();
                         }));
+            // Mirrored, the letters and digits are the Arabic books': no x, a, b, c or 0 to 9.
+            EXPECT_FALSE(mirrored && text.text.contains(QRegularExpression("[xabc0-9]")))
+                << text.text.toStdString();
         }
+        EXPECT_TRUE(BracketsOpenInward(layout.texts));
         // Painted, the ink stays inside the formula's extent, so that nothing beside it is hit.
         const int margin = 8;
         QImage image(static_cast<int>(whole.width()) + 2 * margin,
@@ -202,6 +234,7 @@ struct WrapCase {
     const char* name;
     const char16_t* words;
     std::vector<Formula> formulas;
+    FormulaScript script = FormulaScript::Latin;
 };
 
 // Lines wrapped just after the first formula's last relation, and where every piece breaks.
@@ -209,15 +242,24 @@ class WorkingRowsTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(WorkingRowsTest, KeepTheLastValueWithItsRelationAndEachRowAsTallAsItsContent) {
     const QFont font("DejaVu Sans", 14);
-    const LaidOutLine line = LayOutLine(
-        {QString::fromUtf16(GetParam().words), GetParam().formulas, {}, {}, false}, font);
-    const double end = line.formulas.front().width;
+    const LaidOutLine line = LayOutLine({QString::fromUtf16(GetParam().words),
+                                         GetParam().formulas,
+                                         {},
+                                         {},
+                                         false,
+                                         GetParam().script},
+                                        font);
+    // The first formula's last piece as it reads: its rightmost, or its leftmost if mirrored.
+    const FormulaLayout& first = line.formulas.front();
+    const auto isLastValue = [&](const LinePiece& piece) {
+        return piece.formula == 0 && (first.mirrored ? piece.from == 0 : piece.to == first.width);
+    };
     double room = 1;
-    for (std::size_t i = 0; line.pieces[i].formula != 0 || line.pieces[i].to < end; ++i) {
+    for (std::size_t i = 0; !isLastValue(line.pieces[i]); ++i) {
         room += line.pieces[i].width;
     }
     const auto last = RowsOf(line, room).back().pieces.front().first;
-    EXPECT_FALSE(line.pieces[last].formula == 0 && line.pieces[last].to == end)
+    EXPECT_FALSE(isLastValue(line.pieces[last]))
         << "the value after the relation alone on the last row";
     const auto tall = std::ranges::count_if(RowsOf(line, 1), [&](const LineRow& row) {
         return row.ascent + row.descent > QFontMetricsF(font).height() + 1;
@@ -227,9 +269,28 @@ TEST_P(WorkingRowsTest, KeepTheLastValueWithItsRelationAndEachRowAsTallAsItsCont
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, WorkingRowsTest,
-    ::testing::Values(WrapCase{"Roots", u"Roots: %1", {RootsNear(u"0")}},
-                      WrapCase{"Both", u"Both roots: %1 or x = %2", {RootsNear(u"-0.5"), N(u"1")}}),
+    ::testing::Values(
+        WrapCase{"Roots", u"Roots: %1", {RootsNear(u"0")}},
+        WrapCase{"Both", u"Both roots: %1 or x = %2", {RootsNear(u"-0.5"), N(u"1")}},
+        WrapCase{"Mirrored", u"Roots: %1", {RootsNear(u"0")}, FormulaScript::ArabicMirrored}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// x² − 5x + 6 = 0 read from the right as the Mashriq's books print it: س٢ − ٥س + ٦ = ٠.
+TEST(MirroredFormulaTest, ReadsFromTheRightInArabicLettersAndDigits) {
+    const Formula equation{Chain{
+        Formula{Sum{std::nullopt,
+                    Formula{Power{X(), N(u"2")}},
+                    {{Sign::Minus, Formula{Product{{N(u"5"), X()}}}}, {Sign::Plus, N(u"6")}}}},
+        {{Relation::Equals, N(u"0")}}}};
+    FormulaLayout layout =
+        LayOut(equation, QFont("DejaVu Sans", 12), FormulaScript::ArabicMirrored);
+    std::ranges::sort(layout.texts, std::greater{}, [](const FormulaText& t) { return t.at.x(); });
+    QString fromTheRight;
+    for (const FormulaText& text : layout.texts) {
+        fromTheRight += text.text;
+    }
+    EXPECT_EQ(fromTheRight, u"س٢−٥س+٦=٠");
+}
 
 } // namespace
 } // namespace veltrix::ui::testing
