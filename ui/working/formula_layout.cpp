@@ -415,11 +415,14 @@ Box NegativeBox(const math::Negative& negative, const Setting& setting) {
     return row;
 }
 
+// Numbers multiplied stand apart by a dot; in Arabic by ×, as the books write it, the Arabic zero
+// ٠ being a dot itself: ٤ × ١ × ٦.
 Box ProductBox(const math::Product& product, const Setting& setting) {
+    const QString times = setting.Arabic() ? QStringLiteral("×") : QStringLiteral("·");
     Box row = Empty(setting);
     for (std::size_t i = 0; i < product.factors.size(); ++i) {
         if (i > 0 && product.dotted) {
-            Append(row, Operator(QStringLiteral("·"), setting.Inner(), setting.Room() / 3));
+            Append(row, Operator(times, setting.Inner(), setting.Room() / 3));
         }
         Append(row, LayOutPart(*product.factors[i], setting.Inner()));
     }
