@@ -251,6 +251,12 @@ TEST_P(WorkingRowsTest, KeepTheLastValueWithItsRelationAndEachRowAsTallAsItsCont
                                         font);
     // The first formula's last piece as it reads: its rightmost, or its leftmost if mirrored.
     const FormulaLayout& first = line.formulas.front();
+    // Each piece takes up where the one before it ends, leftward if the formula is mirrored.
+    for (std::size_t i = 1; i < line.pieces.size(); ++i) {
+        const LinePiece &before = line.pieces[i - 1], &piece = line.pieces[i];
+        EXPECT_TRUE(piece.formula != before.formula || piece.formula < 0 ||
+                    (first.mirrored ? piece.to == before.from : piece.from == before.to));
+    }
     const auto isLastValue = [&](const LinePiece& piece) {
         return piece.formula == 0 && (first.mirrored ? piece.from == 0 : piece.to == first.width);
     };
