@@ -289,6 +289,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "(x-1)^2=4",
                    {"root: x − 1 = ±2", "roots: x = 3 | x = -1", "rounded: x = 3 | x = -1",
                     "turning point: (1, -4) | x = 1"}},
+        // a double root, its two names one
+        SchoolCase{"br",
+                   "x^2-4x+4",
+                   {"discriminant: Δ = b² − 4ac = (-4)² − 4·1·4 = 0",
+                    "roots: x′ = x″ = (−b ± √Δ)/(2a) = (4 ± 0)/2 = 2", "rounded: x′ = x″ = 2",
+                    "answer: S = {2}", "turning point: V(2; 0) | x = 2"}},
         SchoolCase{"de",
                    "x^2-5x+6",
                    {"pq: p = -5; q = 6",
@@ -540,8 +546,9 @@ INSTANTIATE_TEST_SUITE_P(
         return testing::RowName(row.index, {row.param.school, row.param.equation});
     });
 
-// Every method ends with the formula's roots and goes on as the formula's working does, over the
-// exact-working fuzzer's seed inputs and the equations that reach each method's own cases.
+// Every method ends with the formula's roots and goes on as the formula's working does, and every
+// school ends with them in its own notation, over the exact-working fuzzer's seed inputs and the
+// equations that reach each method's own cases.
 TEST(MethodPropertyTest, EveryMethodFindsTheFormulasRoots) {
     std::vector<std::u16string> equations = {u"x^2-6x+9",  u"2x^2-7x",   u"4x^2-9",
                                              u"3x^2",      u"x^2-1/3",   u"x^2+0.6x-0.16",
@@ -554,6 +561,9 @@ TEST(MethodPropertyTest, EveryMethodFindsTheFormulasRoots) {
     }
     for (const std::u16string& equation : equations) {
         for (const std::string& fault : fuzz::MethodFaults(equation, 2)) {
+            ADD_FAILURE() << Utf8(equation) << ": " << fault;
+        }
+        for (const std::string& fault : fuzz::SchoolFaults(equation, 2)) {
             ADD_FAILURE() << Utf8(equation) << ": " << fault;
         }
     }
