@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>As an aside, in the complex numbers:</source>
-        <translation>للاطلاع، في مجموعة الأعداد المركبة:</translation>
+        <translation>للاطلاع، في مجموعة الأعداد المركّبة:</translation>
     </message>
     <message>
         <source>%1</source>
