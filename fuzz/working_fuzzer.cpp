@@ -90,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!std::holds_alternative<UnreadableText>(outcome));
     // Every method finds the formula's roots, and the working goes on alike after them.
     CheckNoFaults(MethodFaults(equation, places));
+    CheckNoFaults(SchoolFaults(equation, places));
     // A text it gives to type for Calculate reads, in Calculate's split, to the doubles nearest
     // the equation's coefficients.
     const StudentEquation& student = std::get<StudentEquation>(read);

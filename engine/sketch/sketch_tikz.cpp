@@ -91,6 +91,8 @@ std::optional<Piece> Special(char16_t c) {
     case u'<':
     case u'>':
         return Piece{std::u16string(1, c), 1.333};
+    case u'|': // between a point's coordinates, as German schools write them: S(2,5 | -0,25)
+        return Piece{u"\\mid{}", 1.333};
     case u' ':
         return Piece{u" ", 0};
     default:

@@ -589,7 +589,63 @@ std::pair<std::vector<std::u16string>, Working> RootsAndAfter(Working working) {
     return {roots, working};
 }
 
+// A root as written with ± taken as + and as −: "(1 ± √2)/2" is "(1 + √2)/2" and "(1 − √2)/2",
+// "±2i" is "2i" and "−2i", as a school that writes each root apart writes them.
+void AddWrittenOut(std::vector<std::u16string>& roots, const std::u16string& root) {
+    const std::size_t at = root.find(u'±');
+    if (at == std::u16string::npos) {
+        roots.push_back(root);
+        return;
+    }
+    for (const std::u16string_view sign : {u"+", u"−"}) {
+        std::u16string one = root;
+        one.replace(at, 1, at == 0 && sign == u"+" ? u"" : sign);
+        roots.push_back(one);
+    }
+}
+
+// The roots a working ends its last roots' line with, in whatever notation its school writes
+// them, each written out, sorted.
+std::vector<std::u16string> WrittenRoots(const Working& working) {
+    using enum WorkingStep;
+    std::vector<std::u16string> roots;
+    for (const WorkingLine& line : working) {
+        if (line.step == Roots || line.step == TwoRoots || line.step == DoubleRoot ||
+            line.step == ComplexRoots || line.step == ProductIsZero || line.step == RootsEach ||
+            line.step == RootsThenEach) {
+            roots.clear();
+            const std::size_t first = line.step == RootsThenEach ? 1 : 0;
+            for (std::size_t i = first; i < line.formulas.size(); ++i) {
+                const auto& chain = std::get<math::Chain>(line.formulas[i].node);
+                AddWrittenOut(roots, math::PlainText(*chain.rest.back().side));
+            }
+        }
+    }
+    std::ranges::sort(roots);
+    return roots;
+}
+
 } // namespace
+
+std::vector<std::string> SchoolFaults(std::u16string_view equation, unsigned places) {
+    const WorkingOutcome formula = WorkOut(equation, places, kPoint, WorkingMethod::Formula);
+    const auto* general = std::get_if<Working>(&formula);
+    Faults faults;
+    for (const School& school : Schools()) {
+        for (const std::optional<WorkingMethod> method :
+             {std::optional<WorkingMethod>(), std::optional(WorkingMethod::Formula)}) {
+            const WorkingOutcome other = WorkOut(equation, places, kPoint, {method, school.id});
+            const auto* working = std::get_if<Working>(&other);
+            faults.Expect((working != nullptr) == (general != nullptr),
+                          std::string(school.id) + ": the outcome's kind");
+            if (working != nullptr && general != nullptr) {
+                faults.Expect(WrittenRoots(*working) == WrittenRoots(*general),
+                              std::string(school.id) + ": the formula's roots");
+            }
+        }
+    }
+    return faults.Take();
+}
 
 std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned places) {
     const WorkingOutcome formula = WorkOut(equation, places);

@@ -47,4 +47,8 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
 // says so.
 std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned places);
 
+// Every school's working, by its own method and by the formula, ends with the roots of the
+// general formula's working, whatever its names for them and its layout.
+std::vector<std::string> SchoolFaults(std::u16string_view equation, unsigned places);
+
 } // namespace veltrix::fuzz

@@ -57,6 +57,17 @@ const SketchCase kCases[] = {
       false,
       u','},
      true},
+    {"x^2-5x+6 as German schools name and write its points",
+     {u"1",
+      u"-5",
+      u"6",
+      {{Kind::Minimum, u"2.5", u"-0.25", u"S(2,5 | -0,25)"},
+       {Kind::Root, u"3", u"0", u"3"},
+       {Kind::Root, u"2", u"0", u"2"},
+       {Kind::YIntercept, u"0", u"6", u"(0 | 6)"}},
+      false,
+      u','},
+     true},
     {"X^2-400X+1",
      {u"1",
       u"-400",
@@ -473,13 +484,15 @@ INSTANTIATE_TEST_SUITE_P(Equations, SketchTest, ::testing::ValuesIn(kCases), [](
     return testing::RowName(row.index, {row.param.equation});
 });
 
-// A power of ten as a textbook writes it, a bare 1 before it left out but no other digit.
+// A power of ten as a textbook writes it, a bare 1 before it left out but no other digit; and a
+// point as a German school names it and sets its coordinates apart.
 TEST(SketchTikzTest, WritesPowersOfTenAsATextbookDoes) {
     const std::pair<const char16_t*, const char*> rows[] = {
         {u"1E+400", "10^{400}"},
         {u"\u22121E-401", "-10^{-401}"},
         {u"(5E+399; 11E+4)", "(5\\times 10^{399}; 11\\times 10^{4})"},
         {u"2,1E-07; 0,1E-07", "2{,}1\\times 10^{-7}; 0{,}1\\times 10^{-7}"},
+        {u"S(2,5 | \u22120,25)", "S(2{,}5 \\mid{} -0{,}25)"},
     };
     for (const auto& [text, latex] : rows) {
         EXPECT_EQ(Utf8(LatexText(text, u',')), latex);

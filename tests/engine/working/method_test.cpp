@@ -540,8 +540,9 @@ INSTANTIATE_TEST_SUITE_P(
         return testing::RowName(row.index, {row.param.school, row.param.equation});
     });
 
-// Every method ends with the formula's roots and goes on as the formula's working does, over the
-// exact-working fuzzer's seed inputs and the equations that reach each method's own cases.
+// Every method ends with the formula's roots and goes on as the formula's working does, and every
+// school ends with them in its own notation, over the exact-working fuzzer's seed inputs and the
+// equations that reach each method's own cases.
 TEST(MethodPropertyTest, EveryMethodFindsTheFormulasRoots) {
     std::vector<std::u16string> equations = {u"x^2-6x+9",  u"2x^2-7x",   u"4x^2-9",
                                              u"3x^2",      u"x^2-1/3",   u"x^2+0.6x-0.16",
@@ -554,6 +555,9 @@ TEST(MethodPropertyTest, EveryMethodFindsTheFormulasRoots) {
     }
     for (const std::u16string& equation : equations) {
         for (const std::string& fault : fuzz::MethodFaults(equation, 2)) {
+            ADD_FAILURE() << Utf8(equation) << ": " << fault;
+        }
+        for (const std::string& fault : fuzz::SchoolFaults(equation, 2)) {
             ADD_FAILURE() << Utf8(equation) << ": " << fault;
         }
     }
