@@ -285,7 +285,7 @@ class SchoolRow(MethodRow):
         if kind == 'answer':
             return self.answer(parts[0])
         if kind == 'rounded':
-            return self.rounded(parts)
+            return self.rounded([part.replace('x = x = ', 'x = ') for part in parts])
         if kind == 'turning point':
             point = re.sub(r'^[A-Z]\(', '(', ', '.join(parts[:-1]))
             return self.turning_point([point, parts[-1]])
@@ -295,6 +295,8 @@ class SchoolRow(MethodRow):
             value = self.b**2 - 4 * self.a * self.c
             return self.chain(named[0], value) and \
                 all(self.chain(p, sympy.sqrt(value)) for p in named[1:])
+        if kind == 'roots':
+            parts = [part.replace('x = x = ', 'x = ') for part in parts]  # x₁ = x₂, a double root
         if kind == 'roots' and len(parts) == 2 and '±' not in parts[0]:
             return self.each_root(parts)
         if kind == 'half-b':

@@ -81,8 +81,9 @@ void NameRoundedRoots(std::vector<WorkingLine>& rounded, const std::vector<Worki
     if (!NamesEachRoot(school) || rounded.front().step != WorkingStep::RoundedRoots) {
         for (WorkingLine& line : rounded) {
             if (line.step == WorkingStep::RoundedRoot) {
-                std::get<Chain>(line.formulas.front().node).first =
-                    RootNameOf(school, roots.d == 0 ? RootName::Double : RootName::Both);
+                Formula& root = line.formulas.front();
+                root = Called(RootNameOf(school, roots.d == 0 ? RootName::Double : RootName::Both),
+                              std::get<Chain>(root.node).rest);
             }
         }
         return;

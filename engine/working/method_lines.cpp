@@ -78,7 +78,7 @@ Formula Named(Formula name, std::vector<Link> chain, Formula result) {
     if (chain.empty() || !(*chain.back().side == result)) {
         chain.push_back({Relation::Equals, std::move(result)});
     }
-    return {Chain{std::move(name), std::move(chain)}};
+    return Called(std::move(name), std::move(chain));
 }
 
 std::vector<Link> SidesWithSign(const std::vector<Link>& chain, int sign) {

@@ -30,6 +30,14 @@ Formula QuarterDiscriminantName(const School& school) {
     return {Fraction{name, Text(u"4")}};
 }
 
+Formula Called(Formula name, std::vector<Link> sides) {
+    if (auto* chain = std::get_if<Chain>(&name.node)) {
+        chain->rest.insert(chain->rest.end(), sides.begin(), sides.end());
+        return name;
+    }
+    return {Chain{std::move(name), std::move(sides)}};
+}
+
 bool NamesEachRoot(const School& school) {
     return school.rootNames != RootNames::X;
 }
@@ -38,8 +46,13 @@ Formula RootNameOf(const School& school, RootName which) {
     if (which == RootName::Double && school.rootsWritten == RootsWritten::EachByItsOwnFormula) {
         return {Variable{u'x', u"0"}};
     }
+    const bool joined = school.rootNames == RootNames::Subscripts && school.joinedSubscripts;
+    if (which == RootName::Double && !joined && school.rootNames != RootNames::X) {
+        // x₁ = x₂, x′ = x″: the two roots are one.
+        return {Chain{RootNameOf(school, RootName::First),
+                      {{Relation::Equals, RootNameOf(school, RootName::Second)}}}};
+    }
     if (which == RootName::Double || which == RootName::Both) {
-        const bool joined = school.rootNames == RootNames::Subscripts && school.joinedSubscripts;
         return joined ? Formula{Variable{u'x', u"1,2"}} : Letter(u'x');
     }
     const bool first = which == RootName::First;

@@ -15,9 +15,13 @@ Formula DiscriminantName(const School& school);
 Formula QuarterDiscriminantName(const School& school);
 
 // Which root a name is for: both at once (x₁,₂; x), the first or the second (x₁, x′), or a
-// double root written on its own (x₀ where each root has a formula of its own).
+// double root (x₀ where each root has a formula of its own, x₁ = x₂ or x′ = x″ where the roots
+// are named apart, x₁,₂ or x otherwise).
 enum class RootName { Both, First, Second, Double };
 Formula RootNameOf(const School& school, RootName which);
+
+// name = the sides, a name that is itself a chain (x₁ = x₂) going on into them.
+Formula Called(Formula name, std::vector<math::Link> sides);
 
 // Whether the school writes two roots apart, by name, rather than as x = … or x = ….
 bool NamesEachRoot(const School& school);

@@ -289,6 +289,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "(x-1)^2=4",
                    {"root: x − 1 = ±2", "roots: x = 3 | x = -1", "rounded: x = 3 | x = -1",
                     "turning point: (1, -4) | x = 1"}},
+        // a double root, its two names one
+        SchoolCase{"br",
+                   "x^2-4x+4",
+                   {"discriminant: Δ = b² − 4ac = (-4)² − 4·1·4 = 0",
+                    "roots: x′ = x″ = (−b ± √Δ)/(2a) = (4 ± 0)/2 = 2", "rounded: x′ = x″ = 2",
+                    "answer: S = {2}", "turning point: V(2; 0) | x = 2"}},
         SchoolCase{"de",
                    "x^2-5x+6",
                    {"pq: p = -5; q = 6",
