@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>المميز: %1، و%2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>الجذران: %1، إذن %2 و%3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>الجذران: %1 و%2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1: لا توجد جذور حقيقية؛ القطع المكافئ لا يقطع محور x.</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>للاطلاع، في مجموعة الأعداد المركّبة:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>مجموعة الحل = %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>الإجابة: %1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>الإجابة: لا توجد جذور حقيقية.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

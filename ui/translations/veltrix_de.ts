@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>Diskriminante: %1 und %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>Nullstellen: %1, also %2 und %3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>Nullstellen: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1: keine reelle Lösung; die Parabel schneidet die x-Achse nicht.</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>Nur am Rande, in den komplexen Zahlen:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>Lösungsmenge: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>Antwort: keine reellen Nullstellen.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>Discriminante: %1 y %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>Raíces: %1, luego %2 y %3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>Raíces: %1 y %2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1: no tiene solución real; la parábola no corta al eje de abscisas.</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>Como ampliación, en el conjunto de los números complejos:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>Conjunto solución: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>Respuesta: no tiene raíces reales.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

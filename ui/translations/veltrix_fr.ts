@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>Discriminant&#xa0;: %1 et %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>Racines&#xa0;: %1, donc %2 et %3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>Racines&#xa0;: %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1&#xa0;: pas de solution réelle&#xa0;; la parabole ne coupe pas l’axe des abscisses.</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>Pour information, dans l’ensemble des nombres complexes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>Ensemble des solutions&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>Réponse&#xa0;: aucune racine réelle.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

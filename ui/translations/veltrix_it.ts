@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>Discriminante: %1 e %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>Soluzioni: %1, quindi %2 e %3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>Soluzioni: %1 e %2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1: nessuna soluzione reale; la parabola non interseca l’asse delle ascisse.</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>Per completezza, nell’insieme dei numeri complessi:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>Insieme delle soluzioni: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Risposta: %1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>Risposta: nessuna soluzione reale.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

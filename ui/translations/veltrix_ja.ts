@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>判別式：%1、%2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>解：%1 より %2、%3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>解：%1、%2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1 より実数解はない。放物線は x 軸と交わらない。</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>参考：複素数の範囲では</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>解の集合：%1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>答：%1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>答：実数解はない。</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

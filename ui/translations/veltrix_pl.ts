@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>Wyróżnik: %1 oraz %2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>Pierwiastki: %1, więc %2 i %3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>Pierwiastki: %1 i %2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1: równanie nie ma rozwiązań rzeczywistych; parabola nie przecina osi x.</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>Dla ciekawości, w zbiorze liczb zespolonych:</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>Zbiór rozwiązań: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Odpowiedź: %1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>Odpowiedź: równanie nie ma pierwiastków rzeczywistych.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -384,6 +384,42 @@
         <comment>a form&apos;s name, then its formula</comment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>Discriminant: %1, and %2</source>
+        <translation>判别式：%1，%2</translation>
+    </message>
+    <message>
+        <source>Roots: %1, so %2 and %3</source>
+        <translation>根：%1，即 %2，%3</translation>
+    </message>
+    <message>
+        <source>Roots: %1 and %2</source>
+        <translation>根：%1，%2</translation>
+    </message>
+    <message>
+        <source>%1: no real solution; the parabola does not cross the x axis.</source>
+        <translation>%1，方程没有实数根；抛物线与 x 轴没有交点。</translation>
+    </message>
+    <message>
+        <source>As an aside, in the complex numbers:</source>
+        <translation>另外，在复数范围内：</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Solution set: %1</source>
+        <translation>解集：%1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>答：%1</translation>
+    </message>
+    <message>
+        <source>Answer: no real roots.</source>
+        <translation>答：方程没有实数根。</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

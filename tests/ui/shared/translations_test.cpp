@@ -3,6 +3,7 @@
 // and a right-to-left language's windows mirrored, the graph not.
 #include "ui/shared/translations.hpp"
 #include "ui/windows/graph_window.hpp"
+#include "ui/working/working_window.hpp"
 #include "ui_test_support.hpp"
 
 #include <QAction>
@@ -252,14 +253,21 @@ TEST_P(LanguageTest, EveryTextShownIsTranslated) {
     delete menu;
 }
 
-// Texts whose working holds each of the lines an exercise sheet's equation brings, and each of
-// the reader's refusals of brackets and fractions.
+// Texts whose working holds each of the lines an exercise sheet's equation brings, the school's
+// lines where no real root exists, and each of the reader's refusals of brackets and fractions.
 const QStringList kExercises = {
     "(x-1)^2=4", "(x+2)(x-3)=0", "(x+1)/2 = x^2", "1/2x^2 - 2",
     "(x+1",      "2+()",         "(x-1)^3",       "x(x-1)(x-2)",
-    "1/x",       "x/(2)",        "x/0",           "((((((((((((((((((((((x))))))))))))))))))))))"};
+    "1/x",       "x/(2)",        "x/0",           "((((((((((((((((((((((x))))))))))))))))))))))",
+    "x^2+2x+5"};
 
 void ExpectEveryTextWhole(const QList<QWidget*>& windows);
+
+// Whether a line of the working is one of the source's texts, left untranslated.
+bool ReadsAsEnglish(const std::vector<QRegularExpression>& english, const QString& line) {
+    return std::ranges::any_of(
+        english, [&](const QRegularExpression& source) { return source.match(line).hasMatch(); });
+}
 
 // The working of an exercise's equation, its steps and the reader's refusals, in the language and
 // whole in its window.
@@ -272,17 +280,20 @@ TEST_P(LanguageTest, TheWorkingOfAnExerciseIsTranslatedAndWhole) {
             english.push_back(SourcePattern(m.source));
         }
     }
-    for (const QString& exercise : kExercises) {
-        Find<QLineEdit>(*mainWindow, "Text1").setText(exercise);
-        const QStringList lines = Find<WorkingView>(working, "Lines").Lines();
-        ASSERT_FALSE(lines.isEmpty()) << exercise.toStdString();
-        for (const QString& line : lines) {
-            EXPECT_TRUE(std::ranges::none_of(
-                english,
-                [&](const QRegularExpression& source) { return source.match(line).hasMatch(); }))
-                << exercise.toStdString() << ": \"" << line.toStdString() << "\" is English";
+    // Without a school's notation, then in the school of the language's own country.
+    for (const School* school : {&GeneralSchool(), &SchoolOfLocale(GetParam().toStdString())}) {
+        app.Windows().Find<WorkingWindow>()->ChooseSchool(*school);
+        for (const QString& exercise : kExercises) {
+            Find<QLineEdit>(*mainWindow, "Text1").setText(exercise);
+            const QStringList lines = Find<WorkingView>(working, "Lines").Lines();
+            ASSERT_FALSE(lines.isEmpty()) << exercise.toStdString();
+            for (const QString& line : lines) {
+                EXPECT_FALSE(ReadsAsEnglish(english, line))
+                    << school->id << ", " << exercise.toStdString() << ": \"" << line.toStdString()
+                    << "\" is English";
+            }
+            ExpectEveryTextWhole({&working});
         }
-        ExpectEveryTextWhole({&working});
     }
 }
 
