@@ -327,7 +327,7 @@ class SchoolRow(MethodRow):
             all(expression(s) < 0 for s in numeric)
 
     def answer(self, written):
-        inside = re.sub(r'^[LS] = ', '', written).strip('{} ')
+        inside = re.sub(r'^[LS] = ', '', written).strip('{} ∅')
         listed = [expression(v) for v in re.split(r'[;,] ', inside) if v]
         return all(same(v, r) for v, r in zip(listed, self.real_roots())) and \
             len(listed) == len(self.real_roots())

@@ -193,11 +193,12 @@ std::u16string LatexOf(const Number& number) {
     return LatexNumber(number.text);
 }
 
-// A Greek capital is a command (\Delta), the primes are TeX's own (x''), which take an exponent
-// after them into the same superscript: b'^{2}.
+// A Greek capital is a command (\Delta), as is the empty set (\emptyset); the primes are TeX's own
+// (x''), which take an exponent after them into the same superscript: b'^{2}.
 std::u16string LatexOf(const Variable& variable) {
-    std::u16string text =
-        variable.name == u'\u0394' ? u"\\Delta" : std::u16string(1, variable.name);
+    std::u16string text = variable.name == u'\u0394'   ? u"\\Delta"
+                          : variable.name == u'\u2205' ? u"\\emptyset"
+                                                       : std::u16string(1, variable.name);
     if (!variable.subscript.empty()) {
         text += Concat({u"_{", variable.subscript, u"}"});
     }

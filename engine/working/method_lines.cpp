@@ -621,7 +621,9 @@ Formula SquareBelowZero(const MethodInput& in) {
 // the smaller first; an empty set, or "no real roots", where `roots` is empty.
 std::optional<WorkingLine> AnswerOf(const School& school, std::vector<Part> roots, char16_t sep) {
     const ListSeparator between = sep == u',' ? ListSeparator::Semicolon : ListSeparator::Comma;
-    const Formula set{Group{Formula{List{roots, between}}, Bracket::Brace}};
+    const Formula set = roots.empty() && school.emptySetSign
+                            ? Letter(u'∅')
+                            : Formula{Group{Formula{List{roots, between}}, Bracket::Brace}};
     switch (school.answer) {
     case AnswerLine::SetL:
     case AnswerLine::SetS:

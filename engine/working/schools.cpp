@@ -40,6 +40,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = None,
+     .emptySetSign = false,
      .negative = ComplexRoots,
      .script = Latin},
 
@@ -68,6 +69,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "Scheitelpunktform",
      .factoredFormName = "Linearfaktorform",
      .answer = SetL,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -95,6 +97,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "forme canonique",
      .factoredFormName = "forme factorisée",
      .answer = SetS,
+     .emptySetSign = true,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -121,6 +124,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "forma factorizada",
      .answer = None,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -147,6 +151,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = SetS,
+     .emptySetSign = true,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -173,6 +178,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "forma canônica",
      .factoredFormName = "forma fatorada",
      .answer = SetS,
+     .emptySetSign = true,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -199,6 +205,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "postać kanoniczna",
      .factoredFormName = "postać iloczynowa",
      .answer = None,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -224,6 +231,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = AnswerWords,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -250,6 +258,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "顶点式",
      .factoredFormName = "交点式",
      .answer = None,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -276,6 +285,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "標準形",
      .factoredFormName = "",
      .answer = None,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -304,6 +314,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "",
      .factoredFormName = "",
      .answer = SolutionSetWords,
+     .emptySetSign = true,
      .negative = NoRealSolution,
      .script = ArabicMirrored},
 
@@ -329,6 +340,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "forme canonique",
      .factoredFormName = "forme factorisée",
      .answer = SetS,
+     .emptySetSign = true,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -356,6 +368,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "Completed square form",
      .factoredFormName = "Factorised form",
      .answer = None,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 
@@ -382,6 +395,7 @@ constexpr School kSchools[] = {
      .vertexFormName = "Vertex form",
      .factoredFormName = "Factored form",
      .answer = None,
+     .emptySetSign = false,
      .negative = NoRealSolution,
      .script = Latin},
 };

@@ -70,6 +70,7 @@ struct School {
     // The forms' names in the school's language, UTF-8; empty where the translation's are its.
     std::string_view vertexFormName, factoredFormName;
     AnswerLine answer;
+    bool emptySetSign; // the empty set as ∅, not { }
     NegativeDiscriminant negative;
     FormulaScript script;
 };

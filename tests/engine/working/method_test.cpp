@@ -332,7 +332,7 @@ INSTANTIATE_TEST_SUITE_P(
         SchoolCase{"fr",
                    "x^2+2x+5",
                    {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
-                    "answer: S = { }", "aside: ",
+                    "answer: S = ∅", "aside: ",
                     "roots: x₁ = (−b − √Δ)/(2a) = (-2 − √(-16))/2 = -1 − 2i | x₂ = (−b + √Δ)/(2a) "
                     "= (-2 + √(-16))/2 = -1 + 2i",
                     "rounded: x = -1 ± 2i", "turning point: S(-1; 4) | x = -1"}},
@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
         SchoolCase{"it",
                    "x^2+2x+5",
                    {"half-b: b/2 = 1 | Δ/4 = (b/2)² − ac = 1² − 1·5 = -4",
-                    "no real solution: Δ/4 < 0", "answer: S = { }",
+                    "no real solution: Δ/4 < 0", "answer: S = ∅",
                     "aside: ", "roots: x₁,₂ = (−b/2 ± √(Δ/4))/a = -1 ± √(-4) = -1 ± 2i",
                     "rounded: x₁,₂ = -1 ± 2i", "turning point: V(-1; 4) | x = -1"}},
         SchoolCase{
@@ -389,7 +389,7 @@ INSTANTIATE_TEST_SUITE_P(
         SchoolCase{"br",
                    "x^2+2x+5",
                    {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
-                    "answer: S = { }",
+                    "answer: S = ∅",
                     "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
                     "rounded: x = -1 ± 2i", "turning point: V(-1; 4) | x = -1"}},
         SchoolCase{
@@ -480,7 +480,7 @@ INSTANTIATE_TEST_SUITE_P(
         SchoolCase{"mashriq",
                    "x^2+2x+5",
                    {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
-                    "answer: { }",
+                    "answer: ∅",
                     "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
                     "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}},
         SchoolCase{
@@ -500,7 +500,7 @@ INSTANTIATE_TEST_SUITE_P(
         SchoolCase{"maghreb",
                    "x^2+2x+5",
                    {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
-                    "answer: S = { }", "aside: ",
+                    "answer: S = ∅", "aside: ",
                     "roots: x₁ = (−b − √Δ)/(2a) = (-2 − √(-16))/2 = -1 − 2i | x₂ = (−b + √Δ)/(2a) "
                     "= (-2 + √(-16))/2 = -1 + 2i",
                     "rounded: x = -1 ± 2i", "turning point: S(-1; 4) | x = -1"}},
