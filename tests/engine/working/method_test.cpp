@@ -254,14 +254,8 @@ std::string SchoolStepName(WorkingStep step) {
     return name == names.end() ? MethodStepName(step) : name->second;
 }
 
-std::vector<std::string> SchoolLinesOf(const SchoolCase& c) {
-    // The decimal comma where the school's country writes one.
-    const std::string_view language = SchoolNamed(c.school)->language.substr(0, 2);
-    const bool comma =
-        !language.empty() &&
-        std::string_view("de fr es it pt pl ru").find(language) != std::string_view::npos;
-    const Working working = std::get<Working>(
-        WorkOut(U16(c.equation), 2, comma ? u',' : kPoint, {std::nullopt, c.school}));
+// The lines a school writes, but for the check by Vieta's formulas, which the methods' rows show.
+std::vector<std::string> SchoolLines(const Working& working) {
     std::vector<std::string> lines;
     for (const WorkingLine& line : working) {
         if (const std::string name = SchoolStepName(line.step); !name.empty() && name != "vieta") {
@@ -273,6 +267,16 @@ std::vector<std::string> SchoolLinesOf(const SchoolCase& c) {
         }
     }
     return lines;
+}
+
+std::vector<std::string> SchoolLinesOf(const SchoolCase& c) {
+    // The decimal comma where the school's country writes one.
+    const std::string_view language = SchoolNamed(c.school)->language.substr(0, 2);
+    const bool comma =
+        !language.empty() &&
+        std::string_view("de fr es it pt pl ru").find(language) != std::string_view::npos;
+    return SchoolLines(std::get<Working>(
+        WorkOut(U16(c.equation), 2, comma ? u',' : kPoint, {std::nullopt, c.school})));
 }
 
 class SchoolTest : public ::testing::TestWithParam<SchoolCase> {};
@@ -480,8 +484,7 @@ INSTANTIATE_TEST_SUITE_P(
         SchoolCase{"mashriq",
                    "x^2+2x+5",
                    {"discriminant: Δ = b² − 4ac = 2² − 4·1·5 = -16", "no real solution: Δ < 0",
-                    "answer: ∅",
-                    "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
+                    "answer: ∅", "aside: ", "roots: x = (−b ± √Δ)/(2a) = (-2 ± √(-16))/2 = -1 ± 2i",
                     "rounded: x = -1 ± 2i", "turning point: (-1, 4) | x = -1"}},
         SchoolCase{
             "maghreb",
@@ -545,6 +548,41 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) {
         return testing::RowName(row.index, {row.param.school, row.param.equation});
     });
+
+// A school no country has, made of the table's fields alone: the working follows the row with no
+// code of its own, as a new school's would.
+TEST(SchoolTest, FollowsARowMadeOfDataAlone) {
+    School row = *SchoolNamed("de");
+    row.id = "made up";
+    row.rootOfDiscriminantLine = true;
+    row.rootNames = RootNames::Primes;
+    row.rootsWritten = RootsWritten::EachByItsOwnFormula;
+    row.firstRoot = FirstRoot::Minus;
+    row.variantWhen = VariantWhen::Never;
+    row.vertexName = u"T";
+    row.pointSeparator = PointSeparator::Semicolon;
+    row.answer = AnswerLine::SetS;
+    row.negative = NegativeDiscriminant::ComplexRoots;
+    const auto lines = [&row](const char* equation) {
+        const auto read = ReadExactQuadratic(U16(equation));
+        return SchoolLines(
+            WorkOut(std::get<ExactQuadratic>(read), 2, u',', {std::nullopt, false, &row}));
+    };
+    EXPECT_EQ(
+        lines("x^2-5x+6"),
+        (std::vector<std::string>{
+            "discriminant: D = b² − 4ac = (-5)² − 4·1·6 = 1 | √D = √1 = 1",
+            "roots: x′ = (−b − √D)/(2a) = (5 − 1)/2 = 2 | x″ = (−b + √D)/(2a) = (5 + 1)/2 = 3",
+            "rounded: x′ = 2 | x″ = 3", "answer: S = {2; 3}",
+            "turning point: T(2,5; -0,25) | x = 2,5"}));
+    EXPECT_EQ(lines("x^2+2x+5"),
+              (std::vector<std::string>{
+                  "discriminant: D = b² − 4ac = 2² − 4·1·5 = -16",
+                  "roots: x′ = (−b − √D)/(2a) = (-2 − √(-16))/2 = -1 − 2i | x″ = (−b + √D)/(2a) = "
+                  "(-2 + √(-16))/2 = -1 + 2i",
+                  "rounded: x = -1 ± 2i", "answer: S = {-1 − 2i; -1 + 2i}",
+                  "turning point: T(-1; 4) | x = -1"}));
+}
 
 // Every method ends with the formula's roots and goes on as the formula's working does, and every
 // school ends with them in its own notation, over the exact-working fuzzer's seed inputs and the
