@@ -66,7 +66,7 @@ SignedWorking ExactWorking(const ExactQuadratic& q, unsigned places, char16_t se
     const DecimalOf a(q.a), b(q.b), c(q.c);
     const BoundedWorking bounded = WorkOutBounded({a.Parts(), b.Parts(), c.Parts()}, places, sep);
     SketchInput sketch =
-        steps::SketchOf(bounded, steps::ExactRootLabels(q, places, sep), *method.school, sep);
+        steps::SketchOf(bounded, steps::ExactRootLabels(working, q), *method.school, sep);
     return {{std::move(working), std::move(sketch)}, SignsOf(bounded)};
 }
 

@@ -1,10 +1,11 @@
 #include "engine/working/working_sketch.hpp"
 
-#include "engine/working/exact/rounded.hpp"
-#include "engine/working/exact_working.hpp"
 #include "engine/working/school_notation.hpp"
 #include "engine/working/working_formulas.hpp"
 
+#include <cmath>
+#include <cstdlib>
+#include <string>
 #include <utility>
 
 namespace veltrix::steps {
@@ -30,6 +31,25 @@ std::u16string RoundedValueText(const Formula& formula) {
     return math::PlainText(*chain.rest.back().side);
 }
 
+// A label's value, where a double holds it: "0,66" is 0.66.
+double LabelValue(std::u16string text, char16_t sep) {
+    std::string ascii;
+    for (char16_t c : text) {
+        ascii += c == sep ? '.' : static_cast<char>(c < 0x80 ? c : '?');
+    }
+    return std::strtod(ascii.c_str(), nullptr);
+}
+
+// Whether the two rounded roots stand minus root first, as a school that names that root x₁
+// writes them: the second label lies nearer the plus root than the first.
+bool NamedTheOtherWay(const std::vector<std::u16string>& labels, const std::string& plus,
+                      char16_t sep) {
+    const double root = std::strtod(plus.c_str(), nullptr);
+    const double first = LabelValue(labels[0], sep), second = LabelValue(labels[1], sep);
+    return std::isfinite(root) && std::isfinite(first) && std::isfinite(second) &&
+           std::abs(second - root) < std::abs(first - root);
+}
+
 } // namespace
 
 SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16string>& rootLabels,
@@ -52,8 +72,10 @@ SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16st
                                 TurningPointLabel(parabola->turningX.rounded,
                                                   parabola->turningY.rounded, school, sep)});
         if (const auto* real = std::get_if<BoundedRealRoots>(&parabola->roots)) {
-            root(SketchPointKind::Root, real->plus, 0);
-            root(SketchPointKind::Root, real->minus, 1);
+            const bool swapped =
+                rootLabels.size() == 2 && NamedTheOtherWay(rootLabels, real->plus.approximate, sep);
+            root(SketchPointKind::Root, real->plus, swapped ? 1 : 0);
+            root(SketchPointKind::Root, real->minus, swapped ? 0 : 1);
         } else if (const auto* twice = std::get_if<BoundedDoubleRoot>(&parabola->roots)) {
             root(SketchPointKind::DoubleRoot, twice->root, 0);
         } else {
@@ -67,26 +89,20 @@ SketchInput SketchOf(const BoundedWorking& bounded, const std::vector<std::u16st
     return input;
 }
 
-std::vector<std::u16string> ExactRootLabels(const ExactQuadratic& q, unsigned places,
-                                            char16_t sep) {
+std::vector<std::u16string> ExactRootLabels(const Working& working, const ExactQuadratic& q) {
     std::vector<std::u16string> labels;
-    if (q.a == 0) {
-        if (q.b != 0) { // a line's root
-            labels.push_back(RoundRational(-q.c / q.b, places, sep).text);
+    bool irrational = false;
+    for (const WorkingLine& line : working) {
+        irrational = irrational || line.step == WorkingStep::Roots;
+        if (line.step == WorkingStep::RoundedRoots ||
+            (line.step == WorkingStep::RoundedRoot && line.formulas.size() == 1)) {
+            for (const Formula& formula : line.formulas) {
+                labels.push_back(RoundedValueText(formula));
+            }
+            break;
         }
-        return labels;
     }
-    const ExactRoots roots = SolveExactly(q);
-    const std::vector<WorkingLine> rounded = RoundedRootLines(roots, places, sep);
-    if (roots.d < 0 || rounded.empty()) {
-        return labels;
-    }
-    for (const Formula& formula : rounded.front().formulas) {
-        labels.push_back(RoundedValueText(formula));
-    }
-    // The rounded lines write two irrational roots larger first, which is the plus root where
-    // a > 0.
-    if (!AreRational(roots) && q.a < 0 && labels.size() == 2) {
+    if (irrational && q.a < 0 && labels.size() == 2) {
         std::swap(labels[0], labels[1]);
     }
     return labels;

@@ -584,6 +584,24 @@ TEST(SchoolTest, FollowsARowMadeOfDataAlone) {
                   "turning point: T(-1; 4) | x = -1"}));
 }
 
+// A school that names the minus root first still has each root's label beside its own place on
+// the sketch.
+TEST(SchoolTest, LabelsEachRootAtItsOwnPlace) {
+    for (const char* school : {"fr", "pl", "de"}) {
+        for (const char16_t* equation : {u"2x^2+3x-2", u"-10x^2+2x+3", u"x^2-x-1"}) {
+            const SketchedWorking worked =
+                WorkOutWithSketch(equation, 2, kPoint, {std::nullopt, school});
+            ASSERT_TRUE(worked.sketch.has_value());
+            for (const SketchPoint& point : worked.sketch->points) {
+                if (point.kind == SketchPointKind::Root) {
+                    EXPECT_NEAR(std::stod(Utf8(point.label)), std::stod(Utf8(point.x)), 0.005)
+                        << school << " " << Utf8(equation);
+                }
+            }
+        }
+    }
+}
+
 // Every method ends with the formula's roots and goes on as the formula's working does, and every
 // school ends with them in its own notation, over the exact-working fuzzer's seed inputs and the
 // equations that reach each method's own cases.
