@@ -162,22 +162,45 @@ Formula DiscriminantChain(const ExactQuadratic& q, const School& school, char16_
     return {Chain{DiscriminantName(school), std::move(chain)}};
 }
 
-// The discriminant on its line, and its root after it where the school writes that too.
-WorkingLine DiscriminantLine(const ExactQuadratic& q, const School& school, char16_t sep) {
+// √D in its simplest form, where D is a whole number: k√d for the roots' d where D = k²d
+// (√124 = 2√31); nothing where it is already as simple as √D.
+std::optional<Formula> SimplerRoot(const mpq_class& discriminant, const ExactRoots& roots) {
+    if (discriminant.get_den() != 1 || roots.d <= 1) {
+        return std::nullopt;
+    }
+    const mpz_class& whole = discriminant.get_num();
+    if (whole % roots.d != 0 || whole == roots.d) {
+        return std::nullopt;
+    }
+    const mpz_class squared = whole / roots.d;
+    if (!mpz_perfect_square_p(squared.get_mpz_t())) {
+        return std::nullopt;
+    }
+    mpz_class k;
+    mpz_sqrt(k.get_mpz_t(), squared.get_mpz_t());
+    return Radical(k, roots.d);
+}
+
+// The discriminant on its line, and its root after it where the school writes that too:
+// √Δ = 1, √Δ = √124 = 2√31.
+WorkingLine DiscriminantLine(const MethodInput& in) {
+    const auto& [q, roots, atOnce, sep, school] = in;
     const mpq_class discriminant = Discriminant(q);
     Formula worked = DiscriminantChain(q, school, sep);
     if (!school.rootOfDiscriminantLine || discriminant < 0) {
         return {WorkingStep::Discriminant, {std::move(worked)}};
     }
     const Formula root = SquareRootOf(discriminant, sep);
-    const Formula rootOfName{SquareRoot{DiscriminantName(school)}};
-    const Formula rootLine =
-        std::holds_alternative<SquareRoot>(root.node)
-            ? Equals(rootOfName, root)
-            : Formula{Chain{rootOfName,
-                            {{Relation::Equals, Formula{SquareRoot{Value(discriminant, sep)}}},
-                             {Relation::Equals, root}}}};
-    return {WorkingStep::DiscriminantAndRoot, {std::move(worked), rootLine}};
+    std::vector<Link> chain = {{Relation::Equals, root}};
+    if (!std::holds_alternative<SquareRoot>(root.node)) {
+        chain.insert(chain.begin(),
+                     {Relation::Equals, Formula{SquareRoot{Value(discriminant, sep)}}});
+    } else if (std::optional<Formula> simpler = SimplerRoot(discriminant, roots)) {
+        chain.push_back({Relation::Equals, std::move(*simpler)});
+    }
+    return {WorkingStep::DiscriminantAndRoot,
+            {std::move(worked),
+             Formula{Chain{Formula{SquareRoot{DiscriminantName(school)}}, std::move(chain)}}}};
 }
 
 // (−b ± √D)/(2a) with the school's letter, where the line before has worked D out;
@@ -213,7 +236,7 @@ std::vector<WorkingLine> FormulaLines(const MethodInput& in) {
     const auto& [q, roots, atOnce, sep, school] = in;
     std::vector<WorkingLine> lines;
     if (school.discriminantLine) {
-        lines.push_back(DiscriminantLine(q, school, sep));
+        lines.push_back(DiscriminantLine(in));
     }
     if (roots.d == 0 && school.rootsWritten == RootsWritten::EachByItsOwnFormula) {
         lines.push_back(DoubleRootByItsOwnFormula(in));

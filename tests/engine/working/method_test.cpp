@@ -299,6 +299,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {"discriminant: Δ = b² − 4ac = (-4)² − 4·1·4 = 0",
                     "roots: x′ = x″ = (−b ± √Δ)/(2a) = (4 ± 0)/2 = 2", "rounded: x′ = x″ = 2",
                     "answer: S = {2}", "turning point: V(2; 0) | x = 2"}},
+        // √Δ in its simplest form
+        SchoolCase{"pl",
+                   "x^2-2x-1",
+                   {"discriminant: Δ = b² − 4ac = (-2)² − 4·1·(-1) = 8 | √Δ = √8 = 2√2",
+                    "roots: x₁ = (−b − √Δ)/(2a) = (2 − √8)/2 = 1 − √2 | x₂ = (−b + √Δ)/(2a) = "
+                    "(2 + √8)/2 = 1 + √2",
+                    "rounded: x₁ ≈ -0,41 | x₂ ≈ 2,41", "turning point: W(1; -2) | x = 1"}},
         SchoolCase{"de",
                    "x^2-5x+6",
                    {"pq: p = -5; q = 6",
