@@ -115,12 +115,12 @@ WorkingLine RootsLine(std::vector<Link> chain, const MethodInput& in, int chainP
         return RootsAsX(std::move(chain), roots, sep);
     }
     // The root of the chain's + (sign 1) or − (sign -1), in its simplest form.
-    const auto rootOf = [&](int sign) {
-        if (roots.d == 1) {
-            const auto [plus, minus] = RationalRoots(roots);
-            return Value(sign * chainPlus > 0 ? plus : minus, sep);
+    const auto rootOf = [&in, chainPlus](int sign) {
+        if (in.roots.d == 1) {
+            const auto [plus, minus] = RationalRoots(in.roots);
+            return Value(sign * chainPlus > 0 ? plus : minus, in.sep);
         }
-        return WithSign(Simplest(roots, sep), sign * chainPlus * roots.plusSign);
+        return WithSign(Simplest(in.roots, in.sep), sign * chainPlus * in.roots.plusSign);
     };
     const int first = school.firstRoot == FirstRoot::Plus ? 1 : -1;
     const Formula name1 = RootNameOf(school, RootName::First);
