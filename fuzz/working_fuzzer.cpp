@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 
 using namespace veltrix;
 using namespace veltrix::fuzz;
@@ -90,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!std::holds_alternative<UnreadableText>(outcome));
     // Every method finds the formula's roots, and the working goes on alike after them.
     CheckNoFaults(MethodFaults(equation, places));
-    CheckNoFaults(SchoolFaults(equation, places));
+    // Every school, one a run: each writes the formula's roots in its own notation.
+    CheckNoFaults(SchoolFaults(equation, places, std::hash<std::u16string_view>{}(equation)));
     // A text it gives to type for Calculate reads, in Calculate's split, to the doubles nearest
     // the equation's coefficients.
     const StudentEquation& student = std::get<StudentEquation>(read);

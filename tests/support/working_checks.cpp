@@ -627,11 +627,16 @@ std::vector<std::u16string> WrittenRoots(const Working& working) {
 
 } // namespace
 
-std::vector<std::string> SchoolFaults(std::u16string_view equation, unsigned places) {
+std::vector<std::string> SchoolFaults(std::u16string_view equation, unsigned places,
+                                      std::optional<std::size_t> only) {
     const WorkingOutcome formula = WorkOut(equation, places, kPoint, WorkingMethod::Formula);
     const auto* general = std::get_if<Working>(&formula);
     Faults faults;
-    for (const School& school : Schools()) {
+    for (std::size_t i = 0; i < Schools().size(); ++i) {
+        const School& school = Schools()[i];
+        if (only && *only % Schools().size() != i) {
+            continue;
+        }
         for (const std::optional<WorkingMethod> method :
              {std::optional<WorkingMethod>(), std::optional(WorkingMethod::Formula)}) {
             const WorkingOutcome other = WorkOut(equation, places, kPoint, {method, school.id});

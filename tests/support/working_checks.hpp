@@ -9,6 +9,7 @@
 #include "engine/working/exact_working.hpp"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,7 +49,9 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
 std::vector<std::string> MethodFaults(std::u16string_view equation, unsigned places);
 
 // Every school's working, by its own method and by the formula, ends with the roots of the
-// general formula's working, whatever its names for them and its layout.
-std::vector<std::string> SchoolFaults(std::u16string_view equation, unsigned places);
+// general formula's working, whatever its names for them and its layout; or only the school
+// `only` names, where it names one (the fuzzer takes one a run, to keep its pace).
+std::vector<std::string> SchoolFaults(std::u16string_view equation, unsigned places,
+                                      std::optional<std::size_t> only = std::nullopt);
 
 } // namespace veltrix::fuzz
