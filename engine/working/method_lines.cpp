@@ -209,9 +209,7 @@ Formula SchoolFormula(const School& school) {
     if (school.discriminant == DiscriminantSymbol::Written || !school.discriminantLine) {
         return QuadraticFormula();
     }
-    const Formula root{SquareRoot{DiscriminantName(school)}};
-    return {Fraction{SumOf(Letter(u'b'), {{Sign::PlusMinus, root}}, Sign::Minus),
-                     Formula{Product{{Text(u"2"), Letter(u'a')}}}}};
+    return QuadraticFormula(DiscriminantName(school));
 }
 
 // (first ± root)/(2a)
@@ -414,6 +412,16 @@ std::vector<WorkingLine> FactorLines(const MethodInput& in) {
 
 // ---- The pq-formula: x² + px + q = 0, x = −p/2 ± √((p/2)² − q).
 
+// (p/2)² − q, and with the numbers put in: (-2,5)² − 6.
+Formula PqRadicand() {
+    return SumOf(Squared(Formula{Group{Formula{Fraction{Letter(u'p'), Text(u"2")}}}}),
+                 {{Sign::Minus, Letter(u'q')}});
+}
+
+Formula PqRadicand(const mpq_class& half, const mpq_class& q, char16_t sep) {
+    return SumOf(Squared(Factor(half, sep)), {{Sign::Minus, Factor(q, sep)}});
+}
+
 std::vector<WorkingLine> PqLines(const MethodInput& in) {
     const auto& [q, roots, atOnce, sep, school] = in;
     std::vector<WorkingLine> lines;
@@ -422,17 +430,12 @@ std::vector<WorkingLine> PqLines(const MethodInput& in) {
     lines.push_back(
         {WorkingStep::PqValues,
          {Formula{List{{Equals(Letter(u'p'), Value(p, sep)), Equals(Letter(u'q'), Value(c, sep))},
-                       sep == u',' ? ListSeparator::Semicolon : ListSeparator::Comma}}}});
-    const Formula halfP{Fraction{Letter(u'p'), Text(u"2")}};
+                       ListSeparatorFor(sep)}}}});
     const Formula general =
-        SumOf(halfP,
-              {{Sign::PlusMinus, Formula{SquareRoot{SumOf(Squared(Formula{Group{halfP}}),
-                                                          {{Sign::Minus, Letter(u'q')}})}}}},
-              Sign::Minus);
-    const Formula substituted =
-        SumOf(Value(-half, sep),
-              {{Sign::PlusMinus, Formula{SquareRoot{SumOf(Squared(Factor(half, sep)),
-                                                          {{Sign::Minus, Factor(c, sep)}})}}}});
+        SumOf(Formula{Fraction{Letter(u'p'), Text(u"2")}},
+              {{Sign::PlusMinus, Formula{SquareRoot{PqRadicand()}}}}, Sign::Minus);
+    const Formula substituted = SumOf(
+        Value(-half, sep), {{Sign::PlusMinus, Formula{SquareRoot{PqRadicand(half, c, sep)}}}});
     const mpq_class under = half * half - c;
     const Formula root = DiscriminantRoot(under, sep);
     std::vector<Link> chain = {{Relation::Equals, general}, {Relation::Equals, substituted}};
@@ -628,11 +631,9 @@ Formula HalfBBelowZero(const MethodInput& in) {
 Formula PqBelowZero(const MethodInput& in) {
     const auto& [q, roots, atOnce, sep, school] = in;
     const mpq_class half = q.b / q.a / 2, c = q.c / q.a;
-    const Formula halfP{Fraction{Letter(u'p'), Text(u"2")}};
-    return BelowZero(Formula{Chain{
-        SumOf(Squared(Formula{Group{halfP}}), {{Sign::Minus, Letter(u'q')}}),
-        {{Relation::Equals, SumOf(Squared(Factor(half, sep)), {{Sign::Minus, Factor(c, sep)}})},
-         {Relation::Equals, Value(half * half - c, sep)}}}});
+    return BelowZero(Formula{Chain{PqRadicand(),
+                                   {{Relation::Equals, PqRadicand(half, c, sep)},
+                                    {Relation::Equals, Value(half * half - c, sep)}}}});
 }
 
 Formula SquareBelowZero(const MethodInput& in) {
@@ -643,7 +644,7 @@ Formula SquareBelowZero(const MethodInput& in) {
 // The school's answer: L = {2; 3}, "Solution set: {2; 3}", "Answer: 2; 3", each root once and
 // the smaller first; an empty set, or "no real roots", where `roots` is empty.
 std::optional<WorkingLine> AnswerOf(const School& school, std::vector<Part> roots, char16_t sep) {
-    const ListSeparator between = sep == u',' ? ListSeparator::Semicolon : ListSeparator::Comma;
+    const ListSeparator between = ListSeparatorFor(sep);
     const Formula set = roots.empty() && school.emptySetSign
                             ? Letter(u'∅')
                             : Formula{Group{Formula{List{roots, between}}, Bracket::Brace}};

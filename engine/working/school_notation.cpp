@@ -68,7 +68,7 @@ Formula RootNameOf(const School& school, RootName which) {
 }
 
 Formula SchoolPoint(const School& school, Formula x, Formula y, char16_t sep) {
-    ListSeparator between = sep == u',' ? ListSeparator::Semicolon : ListSeparator::Comma;
+    ListSeparator between = ListSeparatorFor(sep);
     if (school.pointSeparator == PointSeparator::Bar) {
         between = ListSeparator::Bar;
     } else if (school.pointSeparator == PointSeparator::Semicolon) {

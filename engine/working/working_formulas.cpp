@@ -8,15 +8,9 @@ namespace veltrix::steps {
 
 using namespace math;
 
-namespace {
-
-// "; " between the items of a list where the decimal separator is a comma.
 ListSeparator ListSeparatorFor(char16_t separator) {
     return separator == u',' ? ListSeparator::Semicolon : ListSeparator::Comma;
 }
-
-// The magnitude times the variable, if the term has one.
-} // namespace
 
 Formula Letter(char16_t name) {
     return {Variable{name}};
@@ -138,8 +132,8 @@ Formula GeneralDiscriminant() {
                  {{Sign::Minus, Formula{Product{{Text(u"4"), Letter(u'a'), Letter(u'c')}}}}});
 }
 
-Formula QuadraticFormula() {
-    const Formula root{SquareRoot{GeneralDiscriminant()}};
+Formula QuadraticFormula(Formula discriminant) {
+    const Formula root{SquareRoot{std::move(discriminant)}};
     return {Fraction{SumOf(Letter(u'b'), {{Sign::PlusMinus, root}}, Sign::Minus),
                      Formula{Product{{Text(u"2"), Letter(u'a')}}}}};
 }

@@ -15,6 +15,9 @@
 namespace veltrix::steps {
 
 Formula Letter(char16_t name);
+
+// "; " between the items of a list where the decimal separator is a comma, ", " otherwise.
+math::ListSeparator ListSeparatorFor(char16_t separator);
 Formula Text(std::u16string text);
 Formula Whole(const mpz_class& n);
 
@@ -85,8 +88,8 @@ Formula CoefficientList(Formula a, Formula b, Formula c, char16_t separator,
 // b² − 4ac
 Formula GeneralDiscriminant();
 
-// (−b ± √(b² − 4ac))/(2a)
-Formula QuadraticFormula();
+// (−b ± √(b² − 4ac))/(2a), or with a letter for the discriminant: (−b ± √D)/(2a).
+Formula QuadraticFormula(Formula discriminant = GeneralDiscriminant());
 
 // a times the factors: a left out where it is 1, and only its sign written where it is -1.
 Formula Times(const mpq_class& a, std::vector<math::Part> factors, char16_t sep);
