@@ -562,6 +562,14 @@ std::vector<std::string> ScaledFaults(std::u16string_view equation, unsigned pla
 
 namespace {
 
+// Whether a line ends with the roots: a roots' line in any school's layout, or a product's, where
+// factoring ends there.
+bool EndsWithRoots(WorkingStep step) {
+    using enum WorkingStep;
+    return step == Roots || step == TwoRoots || step == DoubleRoot || step == ComplexRoots ||
+           step == ProductIsZero || step == RootsEach || step == RootsThenEach;
+}
+
 // The roots a working ends its last roots' line with (or its product's, where factoring ends
 // there), sorted; and its lines from the rounded roots on, the turning point worded as the
 // formula's working words it.
@@ -569,8 +577,7 @@ std::pair<std::vector<std::u16string>, Working> RootsAndAfter(Working working) {
     using enum WorkingStep;
     std::vector<std::u16string> roots;
     for (WorkingLine& line : working) {
-        if (line.step == Roots || line.step == TwoRoots || line.step == DoubleRoot ||
-            line.step == ComplexRoots || line.step == ProductIsZero) {
+        if (EndsWithRoots(line.step)) {
             roots.clear();
             for (const Formula& formula : line.formulas) {
                 const auto& chain = std::get<math::Chain>(formula.node);
@@ -610,9 +617,7 @@ std::vector<std::u16string> WrittenRoots(const Working& working) {
     using enum WorkingStep;
     std::vector<std::u16string> roots;
     for (const WorkingLine& line : working) {
-        if (line.step == Roots || line.step == TwoRoots || line.step == DoubleRoot ||
-            line.step == ComplexRoots || line.step == ProductIsZero || line.step == RootsEach ||
-            line.step == RootsThenEach) {
+        if (EndsWithRoots(line.step)) {
             roots.clear();
             const std::size_t first = line.step == RootsThenEach ? 1 : 0;
             for (std::size_t i = first; i < line.formulas.size(); ++i) {

@@ -61,6 +61,15 @@ std::string MethodStepName(WorkingStep step) {
     return name == names.end() ? "" : name->second;
 }
 
+// A line as the rows below write it: its step's name, then its formulas with " | " between them.
+std::string LineText(const std::string& name, const WorkingLine& line) {
+    std::string text;
+    for (const Formula& formula : line.formulas) {
+        text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
+    }
+    return name + ": " + text;
+}
+
 // A method's lines for an equation, from the Equation line to the check of the roots.
 struct MethodCase {
     const char* equation;
@@ -77,11 +86,7 @@ std::vector<std::string> MethodLinesOf(const char* equation, WorkingMethod metho
     std::vector<std::string> lines;
     for (const WorkingLine& line : working) {
         if (const std::string name = MethodStepName(line.step); !name.empty()) {
-            std::string text;
-            for (const Formula& formula : line.formulas) {
-                text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
-            }
-            lines.push_back(name + ": " + text);
+            lines.push_back(LineText(name, line));
         }
         if (!lines.empty() && lines.back().starts_with("not by this method")) {
             break; // the formula's working follows, as the property below checks
@@ -259,11 +264,7 @@ std::vector<std::string> SchoolLines(const Working& working) {
     std::vector<std::string> lines;
     for (const WorkingLine& line : working) {
         if (const std::string name = SchoolStepName(line.step); !name.empty() && name != "vieta") {
-            std::string text;
-            for (const Formula& formula : line.formulas) {
-                text += (text.empty() ? "" : " | ") + Utf8(math::PlainText(formula));
-            }
-            lines.push_back(name + ": " + text);
+            lines.push_back(LineText(name, line));
         }
     }
     return lines;
